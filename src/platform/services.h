@@ -1,0 +1,42 @@
+#pragma once
+// Everything the engines need from the desktop: beeps, message and input boxes, the clipboard,
+// opening documents, the clock and the locale. The program implements it with Qt
+// (platform/qt), tests and zoltcalc-cli with a recording implementation (platform/headless).
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+enum class MessageKind { Plain, Error, Warning, Information, Confirmation };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    virtual void beep() = 0;
+    // A modal message box; returns the button the user chose.
+    virtual Answer message(MessageKind kind, const std::string& text, Buttons buttons = Buttons::Ok,
+                           const std::string& caption = {}) = 0;
+    // A modal input box; nullopt when the user cancels.
+    virtual std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
+                                                const std::string& initial) = 0;
+
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+
+    // Opens a document with the desktop's default application; false when that failed.
+    virtual bool openDocument(const std::filesystem::path& path) = 0;
+
+    virtual std::chrono::system_clock::time_point now() = 0;
+    virtual char decimalSeparator() const = 0;
+};
+
+// The decimal separator of the user's LC_NUMERIC locale, read without changing the process
+// locale (engines format numbers themselves and rely on the "C" locale for the rest).
+char localeDecimalSeparator();
+
+} // namespace platform
