@@ -1,0 +1,36 @@
+// zoltcalc-cli macro: evaluates one macro formula over up to six input registers.
+#include "command.h"
+
+#include "macros/evaluator.h"
+#include "platform/floattext.h"
+
+#include <iostream>
+
+namespace {
+
+// The inputs take the decimal separator like the macro window's input cells; like the window,
+// more than six inputs or one that is not a number is a macro error, not a usage error.
+int runMacro(cli::Args& args)
+{
+    const std::vector<std::string> words = args.positionals();
+    if (words.empty())
+        throw cli::UsageError("a formula is needed");
+    const char sep = args.decimalSeparator();
+    try {
+        if (words.size() > 7)
+            throw macros::EvalError();
+        macros::Registers x{};
+        for (size_t i = 1; i < words.size(); ++i)
+            if (!platform::parseFloat(words[i], sep, x[i - 1]))
+                throw macros::EvalError();
+        std::cout << platform::formatGeneral(macros::eval(words[0], x), 15, sep) << '\n';
+        return 0;
+    } catch (const macros::EvalError&) {
+        std::cout << "Macro error.\n";
+        return 1;
+    }
+}
+
+cli::Registrar reg{{"macro", "macro [--decimal-separator C] FORMULA [X1 ... X6]", &runMacro}};
+
+} // namespace
