@@ -1,0 +1,54 @@
+#pragma once
+// The linear systems window: grids for A, b and the solution, the system size, determinant and
+// rank figure. Growing the system grows the window up and to the left, so its bottom-right
+// corner stays where the user put it.
+#include "tools/linearsystem.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace tools {
+
+class Tlinsys : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tlinsys(platform::Services& services, QWidget* parent = nullptr);
+
+    LinearSystem& engine() { return m_engine; }
+
+    // Controls under their design names, for the language texts.
+    QTableWidget* aaa;
+    QTableWidget* bbb;
+    QTableWidget* xxx;
+    QSpinBox* pocet;
+    QLineEdit* determ;
+    QLineEdit* hodnost;
+    QLabel* determLabel;
+    QLabel* hodnostLabel;
+    QPushButton* VyrBut;
+    QPushButton* ZavBut;
+
+    void pocetChange(int count);
+    void VyrButClick();
+    void ZavButClick() { close(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void resizeGrids(int n);
+    void setOuterSize(int width, int height);
+    void pull();
+    void showState();
+
+    LinearSystem m_engine;
+    int m_size = 0; // the size the window is laid out for
+};
+
+} // namespace tools

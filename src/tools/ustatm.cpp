@@ -1,0 +1,195 @@
+#include "ustatm.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTextCursor>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace tools {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The table shows datar's row 0 as its column headers and column 0 as its row headers, so
+// data columns 1 and 2 are the widget's columns 0 and 1.
+int dataColumn(int widgetColumn) { return widgetColumn + 1; }
+
+} // namespace
+
+Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent), m_engine(services)
+{
+    setObjectName("statm");
+    setWindowTitle(QString::fromUtf8(" Statistika"));
+
+    toolBar = new QToolBar;
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto tool = [this](const char* name, const char* text, const char* hint, auto handler) {
+        QAction* a = toolBar->addAction(QString::fromUtf8(text));
+        a->setObjectName(name);
+        a->setToolTip(QString::fromUtf8(hint));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    ImpxBut = tool("ImpxBut", "Import X", "Importovat X", [this] { import(Column::X); });
+    ImpyBut = tool("ImpyBut", "Import Y", "Importovat Y", [this] { import(Column::Y); });
+    toolBar->addSeparator();
+    PridBut = tool("PridBut", "Přidat", "přidat řádek", [this] { PridButClick(); });
+    UberBut = tool("UberBut", "Ubrat", "ubrat řádek", [this] { UberButClick(); });
+    VymBut = tool("VymBut", "Vymazat", "vymazat vše", [this] { VymButClick(); });
+    toolBar->addSeparator();
+    VypBut = tool("VypBut", "X", "vypočti X", [this] { VypButClick(); });
+    VztahBut = tool("VztahBut", "X ~ Y", "vypočti X ~ Y", [this] { VztahButClick(); });
+
+    datar = new QTableWidget(0, 2);
+    datar->setObjectName("datar");
+    datar->setToolTip(QString::fromUtf8("data"));
+    datar->horizontalHeader()->setSectionsMovable(true);
+    datar->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    datar->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    datar->verticalHeader()->setSectionsMovable(true);
+    datar->verticalHeader()->setDefaultSectionSize(22);
+    datar->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                           | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+
+    vystup = new QPlainTextEdit;
+    vystup->setObjectName("vystup");
+    vystup->setToolTip(QString::fromUtf8("výsledky"));
+    vystup->setReadOnly(true);
+    vystup->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    vystup->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(datar);
+    splitter->addWidget(vystup);
+    splitter->setChildrenCollapsible(false);
+    splitter->setSizes({230, 290});
+
+    ZavBut = new QPushButton(QString::fromUtf8("Zavřít"));
+    ZavBut->setObjectName("ZavBut");
+    ZavBut->setAutoDefault(false);
+    connect(ZavBut, &QPushButton::clicked, this, &Tstatm::ZavButClick);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(ZavBut);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(bottom);
+    resize(560, 380);
+
+    connect(datar->horizontalHeader(), &QHeaderView::sectionMoved, this, &Tstatm::datarColumnMoved);
+    connect(datar->verticalHeader(), &QHeaderView::sectionMoved, this, &Tstatm::datarRowMoved);
+    connect(datar, &QTableWidget::cellChanged, this, &Tstatm::cellEdited);
+
+    showTable();
+}
+
+void Tstatm::showTable()
+{
+    const QSignalBlocker block(datar);
+    const auto& rows = m_engine.datar;
+    const int n = static_cast<int>(rows.size()) - 1;
+    datar->setRowCount(n);
+    datar->setHorizontalHeaderLabels({q(rows[0][1]), q(rows[0][2])});
+    QStringList numbers;
+    for (int r = 1; r <= n; ++r) {
+        numbers << q(rows[static_cast<size_t>(r)][0]);
+        for (int c = 0; c < 2; ++c) {
+            QTableWidgetItem* item = datar->item(r - 1, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                datar->setItem(r - 1, c, item);
+            }
+            item->setText(q(rows[static_cast<size_t>(r)][static_cast<size_t>(dataColumn(c))]));
+        }
+    }
+    datar->setVerticalHeaderLabels(numbers);
+}
+
+void Tstatm::showOutput()
+{
+    QStringList lines;
+    for (const std::string& line : m_engine.vystup)
+        lines << q(line);
+    vystup->setPlainText(lines.join('\n'));
+    vystup->setFocus();
+    vystup->moveCursor(QTextCursor::Start);
+}
+
+void Tstatm::cellEdited(int row, int column)
+{
+    const QTableWidgetItem* item = datar->item(row, column);
+    m_engine.datar[static_cast<size_t>(row) + 1][static_cast<size_t>(dataColumn(column))] =
+        item ? item->text().toStdString() : std::string();
+}
+
+// A header drag only moves the view's section; the data itself moves in the engine and the
+// view goes back to its plain order, so what is shown is what is computed.
+void Tstatm::datarColumnMoved(int, int oldVisual, int newVisual)
+{
+    {
+        const QSignalBlocker block(datar->horizontalHeader());
+        datar->horizontalHeader()->moveSection(newVisual, oldVisual);
+    }
+    m_engine.datarColumnMoved(dataColumn(oldVisual), dataColumn(newVisual));
+    showTable();
+}
+
+void Tstatm::datarRowMoved(int, int oldVisual, int newVisual)
+{
+    {
+        const QSignalBlocker block(datar->verticalHeader());
+        datar->verticalHeader()->moveSection(newVisual, oldVisual);
+    }
+    m_engine.datarRowMoved(oldVisual + 1, newVisual + 1);
+    showTable();
+}
+
+void Tstatm::import(Column target)
+{
+    m_engine.import(target);
+    showTable();
+}
+
+void Tstatm::PridButClick()
+{
+    m_engine.PridButClick();
+    showTable();
+}
+
+void Tstatm::UberButClick()
+{
+    m_engine.UberButClick();
+    showTable();
+}
+
+void Tstatm::VymButClick()
+{
+    m_engine.VymButClick();
+    showTable();
+}
+
+void Tstatm::VypButClick()
+{
+    m_engine.VypButClick();
+    showOutput();
+}
+
+void Tstatm::VztahButClick()
+{
+    m_engine.VztahButClick();
+    showOutput();
+}
+
+} // namespace tools

@@ -1,0 +1,54 @@
+#pragma once
+// The statistics window: the observation table `datar`, a tool bar of its handlers and the
+// read-only output box `vystup`.
+#include "tools/statistics.h"
+
+#include <QDialog>
+
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class QToolBar;
+
+namespace tools {
+
+class Tstatm : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tstatm(platform::Services& services, QWidget* parent = nullptr);
+
+    Statistics& engine() { return m_engine; }
+
+    // Controls under their design names, for the language texts (tool buttons are actions).
+    QToolBar* toolBar;
+    QAction* ImpxBut;
+    QAction* ImpyBut;
+    QAction* PridBut;
+    QAction* UberBut;
+    QAction* VymBut;
+    QAction* VypBut;
+    QAction* VztahBut;
+    QTableWidget* datar;
+    QPlainTextEdit* vystup;
+    QPushButton* ZavBut;
+
+    void import(Column target);
+    void PridButClick();
+    void UberButClick();
+    void VymButClick();
+    void VypButClick();
+    void VztahButClick();
+    void ZavButClick() { close(); }
+
+private:
+    void datarColumnMoved(int logical, int oldVisual, int newVisual);
+    void datarRowMoved(int logical, int oldVisual, int newVisual);
+    void cellEdited(int row, int column);
+    void showTable();
+    void showOutput();
+
+    Statistics m_engine;
+};
+
+} // namespace tools
