@@ -148,7 +148,7 @@ public:
     void setEchoPending(bool pending) { m_rec.echoPending = pending; }
 
 private:
-    class Batch; // collects change notices until the outermost handler returns
+    friend class Batch; // tells the Listener what the outermost handler call changed
 
     // Operators (engine_operators.cpp).
     long double applyOp(Op op, long double p, long double x) const;
@@ -165,9 +165,6 @@ private:
 
     void echoDisplay(); // VypisToPaper
     void clearTrail();
-    void setDisplay(const std::string& display, const std::string& expon);
-    void memoryUpdated(int index);
-    void labelsTouched() { m_labelsDirty = true; }
     char decimalSeparator() const { return m_services.decimalSeparator(); }
 
     platform::Services& m_services;
@@ -178,11 +175,8 @@ private:
     std::string m_trail;
     std::mt19937_64 m_random;
 
+    std::uint64_t m_trailVersion = 0;
     int m_batchDepth = 0;
-    bool m_labelsDirty = false;
-    bool m_trailDirty = false;
-    std::array<bool, kMemories> m_memoryDirty{};
-    bool m_dmsRequested = false;
 };
 
 } // namespace keypad

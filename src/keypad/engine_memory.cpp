@@ -1,0 +1,170 @@
+// Memories, clipboard, undo and the one error report of the keypad, chyba.
+#include "keypad/engine.h"
+
+#include "keypad/engine_batch.h"
+#include "platform/checked.h"
+#include "platform/errors.h"
+#include "platform/floattext.h"
+
+#include <cstdlib>
+
+namespace keypad {
+
+namespace {
+
+void removeAll(std::string& text, const std::string& part)
+{
+    if (part.empty())
+        return;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
+        text.erase(at, part.size());
+}
+
+void replaceFirst(std::string& text, char from, char to)
+{
+    const size_t at = text.find(from);
+    if (at != std::string::npos)
+        text[at] = to;
+}
+
+// Drops the last character, a whole UTF-8 sequence when a group separator is one.
+void dropLastCharacter(std::string& text)
+{
+    while (!text.empty()) {
+        const auto c = static_cast<unsigned char>(text.back());
+        text.pop_back();
+        if ((c & 0xC0) != 0x80)
+            break;
+    }
+}
+
+} // namespace
+
+void Engine::MPClick(int index)
+{
+    if (index < 1 || index > kMemories)
+        return;
+    Batch batch(*this);
+    try {
+        vstup();
+        long double& m = m_rec.memory[static_cast<size_t>(index - 1)];
+        m = shiftOn() ? platform::sub(m, m_rec.workValue) : platform::add(m, m_rec.workValue);
+        setShift(false);
+        m_rec.resultShown = true; // the next digit starts a new number
+        m_rec.echoPending = false;
+    } catch (const std::exception&) {
+        chyba('f');
+    }
+}
+
+void Engine::MRClick(int index)
+{
+    if (index < 1 || index > kMemories)
+        return;
+    Batch batch(*this);
+    try {
+        long double& m = m_rec.memory[static_cast<size_t>(index - 1)];
+        if (shiftOn()) {
+            vstup();
+            m = m_rec.workValue;
+        } else {
+            showValue(m); // a number being typed is discarded
+        }
+        m_rec.resultShown = true;
+        m_rec.echoPending = true; // a recalled value is echoed when it becomes an operand
+        setShift(false);
+    } catch (const std::exception&) {
+        chyba('f');
+    }
+}
+
+void Engine::smazpamet()
+{
+    Batch batch(*this);
+    m_rec.memory.fill(0.0L);
+}
+
+void Engine::Kopirovat()
+{
+    Batch batch(*this);
+    std::string text = m_labels.display;
+    removeAll(text, m_settings.format.separator);
+    if (!m_labels.expon.empty()) {
+        char* end = nullptr;
+        const long exponent = std::strtol(m_labels.expon.c_str(), &end, 10);
+        if (*end != '\0') { // a hexadecimal digit typed into the exponent
+            chyba('c');
+            return;
+        }
+        if (exponent != 0)
+            text += "e" + std::to_string(exponent); // 1,5 with exponent -005 copies as 1,5e-5
+    }
+    m_services.setClipboardText(text);
+    setShift(false);
+}
+
+void Engine::Vlozit()
+{
+    Batch batch(*this);
+    std::string text = m_services.clipboardText();
+    if (text.empty())
+        return;
+    // Both "3.25" and "3,25" paste in either locale; "1.234,5" does not.
+    const char sep = decimalSeparator();
+    replaceFirst(text, '.', sep);
+    replaceFirst(text, ',', sep);
+    long double value = 0.0L;
+    try {
+        if (!platform::parseFloat(text, sep, value))
+            throw platform::UserError("not a number");
+        showValue(value);
+        setShift(false);
+    } catch (const std::exception&) {
+        chyba('c');
+    }
+}
+
+void Engine::zpet()
+{
+    if (m_rec.resultShown)
+        return;
+    Batch batch(*this);
+    setShift(false);
+    if (!m_labels.expon.empty()) {
+        m_labels.expon.clear(); // the whole exponent entry goes at once
+        return;
+    }
+    dropLastCharacter(m_labels.display);
+    if (m_labels.display.empty() || m_labels.display == "-")
+        pclear();
+}
+
+EditMenuState Engine::editacniPopup()
+{
+    return {!m_services.clipboardText().empty(), !m_rec.resultShown};
+}
+
+// The keypad's error messages, by the first letter of each:
+//   c "Clipboard error."  paste of a text that is no number
+//   f "Function error."   function keys, angle conversion, DMS, factorisation, memories
+//   m "Macro error."      macro buttons
+//   o "Operation error."  operator and bracket keys; followed by a full reset (AC)
+// Any other code only beeps.
+void Engine::chyba(char code)
+{
+    Batch batch(*this);
+    m_services.beep();
+    const char* text = nullptr;
+    switch (code) {
+    case 'c': text = "Clipboard error."; break;
+    case 'f': text = "Function error."; break;
+    case 'm': text = "Macro error."; break;
+    case 'o': text = "Operation error."; break;
+    default: return;
+    }
+    m_services.message(platform::MessageKind::Error, text, platform::Buttons::Ok);
+    if (code == 'o')
+        resetuj();
+}
+
+} // namespace keypad
