@@ -1,0 +1,39 @@
+#pragma once
+// The macro window: inputs on the left, results on the right, "Vypočti" computes the results of
+// the macro it was opened for. Not modal; it stays open while the keypad is used. A dialog so
+// that Enter presses the default button.
+#include <QDialog>
+
+class QPushButton;
+class QTableWidget;
+
+namespace keypad {
+class Engine;
+}
+namespace macros {
+class MacroHost;
+}
+
+class Tmacros : public QDialog {
+    Q_OBJECT
+public:
+    // `engine` reports "Macro error." (chyba) for inputs that are not numbers.
+    Tmacros(macros::MacroHost& host, keypad::Engine& engine, QWidget* parent = nullptr);
+
+    // Shows the macro that the host's macroclick prepared: caption, rows and sizes.
+    void showMacro();
+
+    QTableWidget* inpdata;
+    QTableWidget* results;
+    QPushButton* VypBut;
+    QPushButton* ZavBut;
+
+private slots:
+    void Macrize();
+
+private:
+    void fill(QTableWidget* grid, int height, bool valuesEditable, bool inputs);
+
+    macros::MacroHost& m_host;
+    keypad::Engine& m_engine;
+};
