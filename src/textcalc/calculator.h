@@ -1,0 +1,161 @@
+#pragma once
+// The text calculator's language engine: the state behind the window TTextm (tables, the
+// current run's outputs and compiled program, settings the window passes in) and the run:
+// preparation, evaluation, number text and the statement interpreter. It reaches the desktop
+// only through platform::Services and the picture only through PictureAccess.
+//
+// Errors: every error of the language goes through chyb(), which appends "Error. " + message
+// to Outputs and throws RunAbort. Floating-point failures throw platform::FloatError and other
+// failures other exceptions; run() turns those into "Error. General computation error". No
+// exception leaves run().
+#include "textcalc/picture_access.h"
+#include "textcalc/program.h"
+#include "textcalc/tables.h"
+#include "textcalc/value.h"
+
+#include "platform/services.h"
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace textcalc {
+
+// Thrown by chyb() once the error line is in Outputs; TRY and run() catch it.
+struct RunAbort {};
+
+// Nesting of brackets, user-function calls and statement blocks deeper than this ends the
+// run with "Error. Recursion too deep." before the stack runs out.
+constexpr int MaxDepth = 1000;
+
+class Calculator {
+public:
+    explicit Calculator(platform::Services& services);
+
+    // ---- Settings the window (or the command line) sets -------------------------------
+    platform::Services& services;
+    // Significant digits of the floating output form ("number_of_digits", default 18).
+    int Precision = 18;
+    // The program directory; text files live in its "textfiles" folder.
+    std::filesystem::path programDirectory;
+    // Report lines for assignments and file actions: the window's `output` button. A run
+    // starts with it and Output+/Output- change it; the window reads it back afterwards.
+    bool EchoOutputs = false;
+    // The picture drawing statements paint on; null when there is none.
+    PictureAccess* picture = nullptr;
+
+    // ---- The tables (survive runs; clearTables() is the window's clear-all) -------------
+    std::vector<Variable> Variables;
+    std::vector<Array> Arrays;
+    std::vector<Function> Functions;
+    std::vector<TextFile> TextFiles;
+    std::vector<BoundVariable> BoundVariables;
+    std::vector<ParamBinding> ParamBindings;
+    void clearTables();
+
+    // ---- The current run ------------------------------------------------------------------
+    std::vector<std::string> Outputs;
+    std::vector<std::string> Literals;                 // string literals, by index
+    std::vector<std::vector<std::string>> Blocks;      // prepared statement items per block
+    std::vector<Instruction> Program;
+    bool OutputsAccepted = true;
+    std::chrono::system_clock::time_point StartTime;
+
+    // Runs one program text; afterwards Outputs holds the lines for the sheet.
+    void run(const std::string& text);
+
+    // ---- Run services -----------------------------------------------------------------------
+    // Appends "Error. " + message (the Break line for "break") and throws RunAbort.
+    [[noreturn]] void chyb(const std::string& message);
+    // Reports "\" {expected} \" expected, but \" {found} \" found." when they differ.
+    void jetam(char found, char expected);
+    // Appends one value output and asks the two output-limit questions.
+    void vyp(const std::string& text);
+    // Whether a report line is due: EchoOutputs and OutputsAccepted.
+    bool reporting() const { return EchoOutputs && OutputsAccepted; }
+    // One draw of the run's uniform generator in [0, 1); `random` and the library share it.
+    long double random();
+    std::mt19937_64 randomGenerator;
+
+    // ---- Preparation ----------------------------------------------------------------------------
+    // Fills Literals and Blocks (block 0 the program, one block per BEGIN/REPEAT body).
+    void prepare(const std::string& text);
+    // Bracket check of one statement; "=" outside brackets becomes "%".
+    void checkbrackets(std::string& statement);
+    void nestblocks(size_t k);
+
+    // ---- Tables -------------------------------------------------------------------------------
+    // The name rule; reports "\" {name} \" is not a valid identifier.".
+    void jetonazev(std::string_view name);
+    // Appends a bound variable and returns its index; the caller cuts BoundVariables back
+    // to that index when done.
+    size_t regvar(std::string_view name, const Number& value);
+    // Runs a definition statement "f(x,y)#body".
+    void funcdef(const std::string& statement);
+
+    // ---- Evaluator (prepared text, see the character codes in prepare.cpp) ------------------
+    // Evaluates a whole expression; the text ends it as ";" would.
+    Number eval(std::string_view text);
+    // Evaluates one nested level starting at `pos` (just after an opening bracket) up to and
+    // including its closing ")" or "]" (or the end of the text); pos ends after it.
+    Number evalLevel(std::string_view text, size_t& pos);
+    // Takes one raw argument from `pos`: the characters up to ")" "," "=" "]" or "_" at bracket
+    // depth 0. Returns that stop character (consumed, not part of `arg`), or ';' when the text
+    // ends first. `arg` points into `text`.
+    char scanArgument(std::string_view text, size_t& pos, std::string_view& arg);
+
+    // ---- Number text --------------------------------------------------------------------------
+    std::string cistostr(const Number& x);
+    // ADecim's step: re-prints a result line in floating form. False (after a beep) when the
+    // line cannot be evaluated; the line is then unchanged.
+    bool convertToDecimal(std::string& line);
+
+    // ---- Interpreter ----------------------------------------------------------------------------
+    void compileblock(size_t k);
+    Instruction classify(const std::string& statement);
+    // readarg: one argument of a statement's list from `pos` (same rule as scanArgument).
+    char readarg(const std::string& statement, size_t& pos, std::string& arg);
+    Condition splitcond(const std::string& text);
+    bool testcond(const Condition& condition);
+    void execute(int i);
+
+private:
+    friend class DepthGuard;
+    struct Level;
+    Number resolveIdentifier(std::string_view name, std::string_view text, size_t& pos);
+    Number callUserFunction(const Function& f, std::string_view text, size_t& pos);
+    bool lookupVariable(std::string_view name, Number& out);
+    Number readNumberLiteral(std::string_view text, size_t& pos);
+    void executeOne(const Instruction& in);
+    void executeArrayStatement(const Instruction& in);
+    void executeIncDec(const Instruction& in, int step);
+    int appendInstruction();
+    int variableIndex(const std::string& name);
+    int textFileIndex(const std::string& name);
+
+    int m_depth = 0;
+    std::vector<Number> m_arguments; // staging area of user-function arguments
+};
+
+// Counts nesting (brackets, calls, blocks) and ends the run when it is too deep.
+class DepthGuard {
+public:
+    explicit DepthGuard(Calculator& c) : m_c(c)
+    {
+        if (++m_c.m_depth > MaxDepth) {
+            --m_c.m_depth;
+            m_c.chyb("Recursion too deep.");
+        }
+    }
+    ~DepthGuard() { --m_c.m_depth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    Calculator& m_c;
+};
+
+} // namespace textcalc

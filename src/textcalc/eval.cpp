@@ -1,0 +1,305 @@
+// The expression evaluator: one left-to-right pass over prepared text with one pending
+// operator per precedence class and recursion for brackets. No tokens are built: identifiers
+// and literals are views into the text.
+#include "textcalc/calculator.h"
+#include "textcalc/library.h"
+
+#include "platform/floattext.h"
+
+#include <cmath>
+
+namespace textcalc {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
+
+// The language's colour constants (red in the high byte).
+struct NamedColour {
+    std::string_view name;
+    int64_t value;
+};
+constexpr NamedColour colours[] = {
+    {"clred", 0xFF0000}, {"clgreen", 0x00FF00}, {"clblue", 0x0000FF},    {"clwhite", 0xFFFFFF},
+    {"clblack", 0},      {"clyellow", 0xFFFF00}, {"clfuchsia", 0xFF00FF}, {"claqua", 0x00FFFF}};
+
+} // namespace
+
+Number Calculator::eval(std::string_view text)
+{
+    size_t pos = 0;
+    return evalLevel(text, pos);
+}
+
+// One level: operands joined by "^", "*", "/", implicit multiplication, "+" and "-", ended by
+// ")", "]", ";" or the end of the text. A sign directly after "*", "/" or "^" belongs to the
+// next factor or exponent (2*-3 is -6, 2^-1 is 1/2); powers chain from the left (2^3^2 is 64).
+Number Calculator::evalLevel(std::string_view text, size_t& pos)
+{
+    DepthGuard guard(*this);
+    Number operand; // the start value, exact 0
+    Number factor, term, total;
+    char pendingAdd = 0, pendingMul = 0;
+    bool pendingPow = false;
+    bool afterOperand = false; // an operand was just read: a bracket, number or name multiplies
+    bool negateFactor = false, negateExponent = false;
+
+    auto applyPow = [&] {
+        afterOperand = false;
+        factor = pendingPow ? mocn(factor, operand) : operand;
+        if (negateFactor) {
+            factor = negated(factor);
+            negateFactor = false;
+        }
+    };
+    auto applyMul = [&] {
+        pendingPow = false;
+        if (pendingMul == '*')
+            term = soucincisel(term, factor);
+        else if (pendingMul == '/')
+            term = podilcisel(term, factor);
+        else
+            term = factor;
+    };
+    auto applyAdd = [&] {
+        pendingMul = 0;
+        if (pendingAdd == 0)
+            total = term;
+        else
+            total = soucetcisel(total, pendingAdd == '-' ? negated(term) : term);
+    };
+    auto implicitMultiplication = [&] {
+        if (afterOperand) {
+            applyPow();
+            applyMul();
+            pendingMul = '*';
+        }
+    };
+    // Signs directly after "*", "/" or "^"; returns whether they negate.
+    auto readSigns = [&] {
+        bool negative = false;
+        while (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
+            negative ^= text[pos++] == '-';
+        return negative;
+    };
+    auto setOperand = [&](const Number& v) {
+        operand = negateExponent ? negated(v) : v;
+        negateExponent = false;
+    };
+
+    for (;;) {
+        const char c = pos < text.size() ? text[pos] : ';';
+        if (c == '(' || c == '[') {
+            implicitMultiplication();
+            ++pos;
+            setOperand(evalLevel(text, pos));
+            afterOperand = true;
+        } else if (c == ')' || c == ']' || c == ';') {
+            break;
+        } else if (c == '*' || c == '/') {
+            applyPow();
+            applyMul();
+            pendingMul = c;
+            ++pos;
+            negateFactor = readSigns();
+        } else if (c == '+' || c == '-') {
+            applyPow();
+            applyMul();
+            applyAdd();
+            pendingAdd = c;
+            ++pos;
+        } else if (isDigit(c) || c == '.') {
+            implicitMultiplication();
+            setOperand(readNumberLiteral(text, pos));
+            afterOperand = true;
+        } else if (c == '^') {
+            afterOperand = false;
+            if (pendingPow)
+                operand = mocn(factor, operand);
+            factor = operand;
+            pendingPow = true;
+            ++pos;
+            negateExponent = readSigns();
+        } else if (isLetter(c)) {
+            implicitMultiplication();
+            const size_t start = pos;
+            while (pos < text.size() && (isLetter(text[pos]) || isDigit(text[pos])))
+                ++pos;
+            setOperand(resolveIdentifier(text.substr(start, pos - start), text, pos));
+            afterOperand = true;
+        } else {
+            const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
+            chyb(std::string("Unexpected character \" ") + shown + " \".");
+        }
+    }
+    applyPow();
+    applyMul();
+    applyAdd();
+    if (pos < text.size())
+        ++pos;
+    return total;
+}
+
+// ".", digits and "e" (with a "-" right after an "e"): a 64-bit integer is exact, anything
+// else is converted as a floating number.
+Number Calculator::readNumberLiteral(std::string_view text, size_t& pos)
+{
+    const size_t start = pos;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (isDigit(c) || c == '.' || c == 'e' || (c == '-' && pos > start && text[pos - 1] == 'e'))
+            ++pos;
+        else
+            break;
+    }
+    const std::string_view literal = text.substr(start, pos - start);
+
+    int64_t n = 0;
+    bool integer = true;
+    for (char c : literal)
+        integer = integer && isDigit(c) && !__builtin_mul_overflow(n, 10, &n) && !__builtin_add_overflow(n, c - '0', &n);
+    if (integer)
+        return exactInteger(n);
+
+    const char separator = services.decimalSeparator();
+    std::string converted(literal);
+    for (char& c : converted)
+        if (c == '.')
+            c = separator;
+    long double value;
+    if (!platform::parseFloat(converted, separator, value))
+        chyb("\" " + std::string(literal) + " \" is not a valid real number.");
+    return floating(value);
+}
+
+bool Calculator::lookupVariable(std::string_view name, Number& out)
+{
+    for (size_t k = ParamBindings.size(); k-- > 0;)
+        if (ParamBindings[k].Name == name) {
+            out = ParamBindings[k].Value;
+            return true;
+        }
+    for (size_t k = BoundVariables.size(); k-- > 0;)
+        if (BoundVariables[k].Name == name) {
+            out = BoundVariables[k].Value;
+            return true;
+        }
+    for (const Variable& v : Variables)
+        if (v.Name == name) {
+            out = v.Value;
+            return true;
+        }
+    return false;
+}
+
+// An array element, a call, a variable or a constant, told apart by the character after
+// the name; pos is just after the name.
+Number Calculator::resolveIdentifier(std::string_view name, std::string_view text, size_t& pos)
+{
+    const char next = pos < text.size() ? text[pos] : ';';
+    if (next == '[') {
+        // Searched from the last entry, as the interpreter appends arrays.
+        const Array* array = nullptr;
+        for (size_t k = Arrays.size(); k-- > 0 && !array;)
+            if (Arrays[k].Name == name)
+                array = &Arrays[k];
+        if (!array)
+            chyb("Unknown array identifier \" " + std::string(name) + " \".");
+        ++pos;
+        const int64_t k = roundToInt64(evalLevel(text, pos).Re);
+        const std::vector<Number>& elements = array->Elements;
+        if (k < 0 || k > static_cast<int64_t>(elements.size()))
+            chyb("Index " + std::to_string(k) + " is out of range of array \" " + std::string(name) + " \".");
+        return k == 0 ? exactInteger(static_cast<int64_t>(elements.size())) : elements[static_cast<size_t>(k - 1)];
+    }
+    if (next == '(') {
+        ++pos;
+        const int f = findByName(Functions, name);
+        if (f >= 0)
+            return callUserFunction(Functions[static_cast<size_t>(f)], text, pos);
+        return library::call(*this, name, text, pos);
+    }
+
+    Number value;
+    if (lookupVariable(name, value))
+        return value;
+    if (name == "pi")
+        return floating(3.14159265358979323846264338327950288L);
+    if (name == "i")
+        return imaginaryUnit();
+    if (name == "random")
+        return floating(random());
+    if (name == "time") {
+        const std::chrono::duration<long double> elapsed = services.now() - StartTime;
+        return floating(std::nearbyint(elapsed.count() * 100.0L) / 100.0L);
+    }
+    if (name == "penposx")
+        return exactInteger(picture ? picture->penPosX() : 0);
+    if (name == "penposy")
+        return exactInteger(picture ? picture->penPosY() : 0);
+    if (name == "picwidth")
+        return exactInteger(picture ? picture->width() : 0);
+    if (name == "picheight")
+        return exactInteger(picture ? picture->height() : 0);
+    for (const NamedColour& colour : colours)
+        if (colour.name == name)
+            return exactInteger(colour.value);
+    chyb("Unknown variable identifier \" " + std::string(name) + " \".");
+}
+
+// f(a1, …, aP): every argument is evaluated before any is bound, so arguments see the
+// caller's bindings; the body then sees all bindings of the active calls (dynamic scope).
+Number Calculator::callUserFunction(const Function& f, std::string_view text, size_t& pos)
+{
+    const size_t argumentsBase = m_arguments.size();
+    const size_t bindingsBase = ParamBindings.size();
+    struct Restore {
+        Calculator& c;
+        size_t arguments, bindings;
+        ~Restore()
+        {
+            c.m_arguments.resize(arguments);
+            c.ParamBindings.resize(bindings);
+        }
+    } restore{*this, argumentsBase, bindingsBase};
+
+    const size_t count = f.Params.size();
+    auto wrongCount = [&] {
+        chyb("Function \" " + f.Name + " \" requires " + std::to_string(count) + " parameters.");
+    };
+    std::string_view argument;
+    if (count == 0 && (scanArgument(text, pos, argument) != ')' || !argument.empty()))
+        wrongCount();
+    for (size_t k = 0; k < count; ++k) {
+        if (scanArgument(text, pos, argument) != (k + 1 < count ? ',' : ')'))
+            wrongCount();
+        m_arguments.push_back(eval(argument));
+    }
+    for (size_t k = 0; k < count; ++k)
+        ParamBindings.push_back({f.Params[k], m_arguments[argumentsBase + k]});
+    m_arguments.resize(argumentsBase);
+    return eval(f.Body);
+}
+
+char Calculator::scanArgument(std::string_view text, size_t& pos, std::string_view& arg)
+{
+    const size_t start = pos;
+    int depth = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (depth == 0 && (c == ')' || c == ',' || c == '=' || c == ']' || c == '_')) {
+            arg = text.substr(start, pos - start);
+            ++pos;
+            return c;
+        }
+        if (c == '(' || c == '[')
+            ++depth;
+        else if (c == ')' || c == ']')
+            --depth;
+    }
+    arg = text.substr(start);
+    return ';';
+}
+
+} // namespace textcalc

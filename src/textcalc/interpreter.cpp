@@ -1,0 +1,352 @@
+// The run: preparation, compilation of the blocks into linked instructions, execution.
+#include "textcalc/calculator.h"
+#include "textcalc/statements.h"
+
+#include "platform/checked.h"
+#include "platform/floattext.h"
+
+#include <cmath>
+
+namespace textcalc {
+
+namespace {
+
+constexpr char Marker = '\xA7';
+
+bool isMarkerItem(const std::string& item) { return !item.empty() && item[0] == Marker; }
+
+const char* const GeneralError = "Error. General computation error";
+const char* const BreakLine = "Execution terminated by \" Break \" statement.";
+
+bool isErrorLine(const std::string& line) { return line.rfind("Error. ", 0) == 0 || line == BreakLine; }
+
+} // namespace
+
+void Calculator::run(const std::string& text)
+{
+    if (text.empty() || text == " ")
+        return;
+    ParamBindings.clear();
+    Program.clear();
+    Blocks.clear();
+    Outputs.clear();
+    OutputsAccepted = true;
+    StartTime = services.now();
+    m_depth = 0;
+
+    try {
+        prepare(text);
+        compileblock(0);
+        Blocks.clear();
+        execute(0);
+    } catch (...) {
+        // A chyb() line is already written; any other failure gets the general line.
+        if (Outputs.empty() || !isErrorLine(Outputs.back()))
+            vyp(GeneralError);
+    }
+    BoundVariables.clear();
+    ParamBindings.clear();
+    Program.clear();
+    Blocks.clear();
+    m_arguments.clear();
+    if (Outputs.empty())
+        Outputs.push_back("Statements executed (no output).");
+}
+
+int Calculator::appendInstruction()
+{
+    if (Program.size() >= static_cast<size_t>(MaxInstructions))
+        chyb("Program too long: more than " + std::to_string(MaxInstructions) + " instructions.");
+    Program.emplace_back();
+    return static_cast<int>(Program.size()) - 1;
+}
+
+// Appends the instructions of block k, linking each statement to the next through Next,
+// a header (IF, WHILE, FOR, TRY) to its statement through Ref1, and an IF to its ELSE
+// branch through Ref2.
+void Calculator::compileblock(size_t k)
+{
+    DepthGuard guard(*this);
+    if (Blocks[k].empty()) {
+        Program[static_cast<size_t>(appendInstruction())].kind = KindEmpty;
+        return;
+    }
+    enum class State { Start, Header, Complete, AfterElse };
+    State s = State::Start;
+    int d = static_cast<int>(Program.size());
+    std::vector<int> openIfs;
+    const size_t count = Blocks[k].size();
+    // Items are copied out: compiling a nested block may grow Blocks.
+    auto item = [&](size_t p) -> std::string { return p < count ? Blocks[k][p] : std::string(); };
+    auto isLetter = [&](size_t p, char letter) {
+        return p < count && Blocks[k][p].size() >= 2 && Blocks[k][p][0] == Marker && Blocks[k][p][1] == letter;
+    };
+    auto isExpression = [&](size_t p) { return p < count && !isMarkerItem(Blocks[k][p]); };
+
+    for (size_t p = 0; p < count;) {
+        if (isLetter(p, 'l')) {
+            if (s != State::Complete || openIfs.empty())
+                chyb("ELSE not expected.");
+            if (p + 1 >= count)
+                chyb("Statement expected after ELSE.");
+            s = State::AfterElse;
+            ++p;
+        }
+        const int m = static_cast<int>(Program.size());
+        switch (s) {
+        case State::Start:
+            break;
+        case State::Header:
+            Program[static_cast<size_t>(m - 1)].Ref1 = m;
+            break;
+        case State::Complete:
+            Program[static_cast<size_t>(d)].Next = m;
+            d = m;
+            openIfs.clear();
+            break;
+        case State::AfterElse:
+            Program[static_cast<size_t>(openIfs.back())].Ref2 = m;
+            openIfs.pop_back();
+            break;
+        }
+        appendInstruction();
+        const std::string current = item(p);
+        if (!isMarkerItem(current)) {
+            Instruction in = classify(current);
+            Program[static_cast<size_t>(m)] = std::move(in);
+            s = State::Complete;
+            ++p;
+            continue;
+        }
+        Instruction& at = Program[static_cast<size_t>(m)];
+        switch (current[1]) {
+        case 'b':
+        case 'r': {
+            const bool repeat = current[1] == 'r';
+            at.kind = repeat ? KindRepeat : KindBegin;
+            at.Ref1 = m + 1;
+            compileblock(static_cast<size_t>(std::stoul(current.substr(2))));
+            if (repeat) {
+                if (!isExpression(p + 1))
+                    chyb("Expression expected after UNTIL.");
+                Program[static_cast<size_t>(m)].Cond = splitcond(item(p + 1));
+                ++p;
+            }
+            s = State::Complete;
+            ++p;
+            break;
+        }
+        case 'i':
+            at.kind = KindIf;
+            openIfs.push_back(m);
+            if (!isExpression(p + 1))
+                chyb("Expression expected after IF.");
+            at.Cond = splitcond(item(p + 1));
+            if (!isLetter(p + 2, 't'))
+                chyb("THEN expected.");
+            s = State::Header;
+            if (p + 3 >= count)
+                chyb("Statement expected after THEN.");
+            p += 3;
+            break;
+        case 'w':
+            at.kind = KindWhile;
+            if (p + 1 >= count)
+                chyb("Expression expected after WHILE.");
+            at.Cond = splitcond(item(p + 1));
+            if (!isLetter(p + 2, 'd'))
+                chyb("DO expected.");
+            s = State::Header;
+            if (p + 3 >= count)
+                chyb("Statement expected after DO.");
+            p += 3;
+            break;
+        case 'f': {
+            at.kind = KindFor;
+            const std::string assignment = item(p + 1);
+            const size_t hash = assignment.find('#');
+            if (!isExpression(p + 1) || hash == std::string::npos)
+                chyb("Loop variable assignment expected after FOR.");
+            at.LoopVar = assignment.substr(0, std::min(hash, MaxNameLength));
+            jetonazev(at.LoopVar);
+            at.Text1 = assignment.substr(hash + 1);
+            if (!isLetter(p + 2, 'o'))
+                chyb("TO expected.");
+            if (!isExpression(p + 3))
+                chyb("Expression expected after TO.");
+            at.Text2 = item(p + 3);
+            if (!isLetter(p + 4, 'd'))
+                chyb("DO expected.");
+            s = State::Header;
+            p += 5;
+            if (p >= count)
+                chyb("Statement expected after DO.");
+            at.Ref2 = variableIndex(at.LoopVar);
+            break;
+        }
+        case 'y':
+            at.kind = KindTry;
+            s = State::Header;
+            if (p + 1 >= count)
+                chyb("Statement expected after TRY.");
+            ++p;
+            break;
+        case 'd':
+            chyb("DO not expected.");
+        case 'l':
+            chyb("ELSE not expected.");
+        case 'o':
+            chyb("TO not expected.");
+        default: // 't'
+            chyb("THEN not expected.");
+        }
+    }
+}
+
+bool Calculator::testcond(const Condition& c)
+{
+    const Number left = eval(c.Left);
+    const Number right = c.Right.empty() ? Number() : eval(c.Right);
+    switch (c.relation) {
+    case RelLess:
+        return left.Re < right.Re;
+    case RelLessEqual:
+        return left.Re <= right.Re;
+    case RelPositive:
+        return left.Re > 0.0L;
+    case RelEqual:
+        return left.Re == right.Re && left.Im == right.Im;
+    case RelNotEqual:
+        return left.Re != right.Re || left.Im != right.Im;
+    }
+    return false;
+}
+
+// Runs instruction i and the sequence that follows it.
+void Calculator::execute(int i)
+{
+    DepthGuard guard(*this);
+    for (; i >= 0; i = Program[static_cast<size_t>(i)].Next)
+        executeOne(Program[static_cast<size_t>(i)]);
+}
+
+void Calculator::executeOne(const Instruction& in)
+{
+    switch (in.kind) {
+    case KindExpression:
+        if (OutputsAccepted)
+            vyp(cistostr(eval(in.Text1)));
+        break;
+    case KindFunctionDefinition:
+        funcdef(in.Text1);
+        break;
+    case KindAssignment: {
+        Variable& v = Variables[static_cast<size_t>(in.Ref1)];
+        v.Value = eval(in.Text1);
+        if (reporting())
+            vyp(v.Name + " = " + cistostr(v.Value));
+        break;
+    }
+    case KindInc:
+        executeIncDec(in, 1);
+        break;
+    case KindDec:
+        executeIncDec(in, -1);
+        break;
+    case KindIf:
+        if (testcond(in.Cond))
+            execute(in.Ref1);
+        else if (in.Ref2 >= 0)
+            execute(in.Ref2);
+        break;
+    case KindTry: {
+        // The error's line stays in Outputs; bindings of calls the error left are undone.
+        const size_t bound = BoundVariables.size(), bindings = ParamBindings.size();
+        try {
+            execute(in.Ref1);
+        } catch (const RunAbort&) {
+        } catch (...) {
+            vyp(GeneralError);
+        }
+        BoundVariables.resize(std::min(bound, BoundVariables.size()));
+        ParamBindings.resize(std::min(bindings, ParamBindings.size()));
+        break;
+    }
+    case KindWhile:
+        while (testcond(in.Cond))
+            execute(in.Ref1);
+        break;
+    case KindRepeat:
+        do
+            execute(in.Ref1);
+        while (!testcond(in.Cond));
+        break;
+    case KindFor: {
+        // The count is fixed before the first iteration; the variable ends holding hi.
+        const int64_t lo = roundToInt32(eval(in.Text1).Re);
+        const int64_t hi = roundToInt32(eval(in.Text2).Re);
+        for (int64_t v = lo; v <= hi; ++v) {
+            Variables[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
+            execute(in.Ref1);
+        }
+        break;
+    }
+    case KindBegin:
+        execute(in.Ref1);
+        break;
+    case KindEmpty:
+        break;
+    case KindArrayElement:
+        executeArrayStatement(in);
+        break;
+    case KindBreak:
+        chyb("break");
+    default:
+        statements::executeStatement(*this, in);
+        break;
+    }
+}
+
+// Inc and Dec change the real fraction and the real part only.
+void Calculator::executeIncDec(const Instruction& in, int step)
+{
+    Variable& v = Variables[static_cast<size_t>(in.Ref1)];
+    Number& x = v.Value;
+    int64_t num;
+    if (x.Exact && __builtin_add_overflow(x.ReNum, step * x.ReDen, &num))
+        x.Exact = false; // the fraction no longer fits: keep the floating value
+    else if (x.Exact)
+        x.ReNum = num;
+    x.Re = platform::add(x.Re, static_cast<long double>(step));
+    if (reporting())
+        vyp(v.Name + " = " + cistostr(x));
+}
+
+// a[i]:=e stores element i (extending the array with floating zeros); a[0]:=n sets the length.
+void Calculator::executeArrayStatement(const Instruction& in)
+{
+    auto length = [&](long double re, auto message) {
+        if (re >= 5000.5L || re <= -0.5L)
+            chyb(message(platform::formatGeneral(std::nearbyint(re), 15, services.decimalSeparator())));
+        return static_cast<size_t>(std::nearbyint(re));
+    };
+    const size_t n = length(eval(in.Text1).Re, [](const std::string& k) { return "Index " + k + " not accepted."; });
+    const Number value = eval(in.Text2);
+    Array& a = Arrays[static_cast<size_t>(in.Ref1)];
+    if (n >= 1) {
+        if (a.Elements.size() < n)
+            a.Elements.resize(n, floating(0.0L));
+        a.Elements[n - 1] = value;
+        if (reporting())
+            vyp(a.Name + "[" + std::to_string(n) + "] = " + cistostr(value));
+        return;
+    }
+    const size_t newLength = length(value.Re, [](const std::string& m) {
+        return "Number " + m + " is not accepted as an array length.";
+    });
+    a.Elements.resize(newLength, floating(0.0L));
+    if (reporting())
+        vyp("Length of array \" " + a.Name + " \" set to " + std::to_string(newLength) + ".");
+}
+
+} // namespace textcalc

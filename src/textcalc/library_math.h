@@ -1,0 +1,17 @@
+#pragma once
+// The library's functions of one bracketed argument (sin(x), floor(x), chi2(n), red(c), …),
+// as plain maths on a Number. Floating failures raise platform::FloatError; the counting
+// loops of the random ones raise RangeError.
+#include "textcalc/random.h"
+#include "textcalc/value.h"
+
+#include <string_view>
+
+namespace textcalc::library {
+
+using OneArgumentFunction = Number (*)(const Number& x, RandomSource& random);
+
+// The function of that lower-case name, or nullptr when the name is not one of them.
+OneArgumentFunction findOneArgument(std::string_view name);
+
+} // namespace textcalc::library

@@ -1,0 +1,292 @@
+// Preparation of program text into keyword-marked statement blocks.
+//
+// Character codes of prepared statement texts (the evaluator and the interpreter read these):
+//   "#" is ":=", "%" is "=" outside all brackets, "^" is "**", "_" is "..", and a string
+//   literal is replaced by its decimal index in Literals. Keyword markers are the byte 0xA7
+//   followed by one letter (b e i t l w d r u f o y), and after nesting "b" and "r" carry the
+//   number of their body's block ("\xA7" "b3").
+#include "textcalc/calculator.h"
+
+#include <utility>
+
+namespace textcalc {
+
+namespace {
+
+constexpr char Marker = '\xA7';
+
+void replaceAll(std::string& s, std::string_view from, std::string_view to)
+{
+    std::string out;
+    out.reserve(s.size());
+    size_t start = 0;
+    for (size_t at; (at = s.find(from, start)) != std::string::npos; start = at + from.size()) {
+        out.append(s, start, at - start);
+        out += to;
+    }
+    out.append(s, start, std::string::npos);
+    s = std::move(out);
+}
+
+// Removes "{...}" comments; an unclosed "{" removes the rest of the text.
+std::string removeComments(const std::string& text)
+{
+    std::string out;
+    bool inComment = false;
+    for (char c : text) {
+        if (inComment)
+            inComment = c != '}';
+        else if (c == '{')
+            inComment = true;
+        else
+            out += c;
+    }
+    return out;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 character at `i` (advancing it); malformed bytes give U+FFFD.
+char32_t decodeUtf8(const std::string& s, size_t& i)
+{
+    const unsigned char c = static_cast<unsigned char>(s[i++]);
+    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+    if (extra < 0)
+        return 0xFFFD;
+    char32_t cp = c & (0x3F >> extra);
+    for (; extra > 0; --extra) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    return cp;
+}
+
+// Lower case of the capitals of the Central European code page (Latin-1 and Latin
+// Extended-A letters); other characters stay.
+char32_t toLower(char32_t cp)
+{
+    if (cp >= 'A' && cp <= 'Z')
+        return cp + 32;
+    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)
+        return cp + 32;
+    const bool evenUpper = (cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177);
+    const bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+    if ((evenUpper && cp % 2 == 0) || (oddUpper && cp % 2 == 1))
+        return cp + 1;
+    if (cp == 0x178)
+        return 0xFF;
+    return cp;
+}
+
+// The accented Czech letters that stand for plain ones; 0 for any other character.
+char foldAccent(char32_t cp)
+{
+    switch (cp) {
+    case 0x11B: case 0xE9: return 'e';
+    case 0x161: return 's';
+    case 0x10D: return 'c';
+    case 0x159: return 'r';
+    case 0x17E: return 'z';
+    case 0xFD: return 'y';
+    case 0xE1: return 'a';
+    case 0xED: return 'i';
+    case 0x16F: case 0xFA: return 'u';
+    case 0xF3: return 'o';
+    default: return 0;
+    }
+}
+
+bool allowed(char c)
+{
+    return c == ' ' || (c >= 0x28 && c <= 0x3E) || c == '[' || c == ']' || c == '^' || c == '_'
+        || (c >= 'a' && c <= 'z');
+}
+
+bool isMarker(const std::string& item, char letter) { return item.size() >= 2 && item[0] == Marker && item[1] == letter; }
+
+} // namespace
+
+void Calculator::prepare(const std::string& source)
+{
+    Literals.clear();
+    Blocks.clear();
+
+    std::string text = source;
+    for (char& c : text)
+        if (c == '\t')
+            c = ' ';
+    text = removeComments(text);
+
+    // String literals: every "'" toggles; the literal becomes its index in Literals.
+    std::string code;
+    {
+        std::string literal;
+        bool inside = false;
+        for (char c : text) {
+            if (c == '\'') {
+                if (inside) {
+                    code += std::to_string(Literals.size());
+                    Literals.push_back(literal);
+                    literal.clear();
+                }
+                inside = !inside;
+            } else if (inside) {
+                literal += c;
+            } else {
+                code += c;
+            }
+        }
+        if (inside)
+            chyb("Unterminated string.");
+    }
+
+    // Lower case, fold the Czech accents, and accept only the language's characters.
+    std::string lowered;
+    lowered.reserve(code.size());
+    for (size_t i = 0; i < code.size();) {
+        const char32_t cp = toLower(decodeUtf8(code, i));
+        const char c = cp < 0x80 ? static_cast<char>(cp) : foldAccent(cp);
+        if (c == 0 || !allowed(c)) {
+            std::string shown;
+            appendUtf8(shown, cp);
+            chyb("Invalid character \" " + shown + " \".");
+        }
+        lowered += c;
+    }
+
+    // Keywords are recognised between blanks, line joins, ";" and the ends of the text.
+    text = " " + lowered + " ";
+    replaceAll(text, " ", "  ");
+    replaceAll(text, ";", " ; ");
+    static const std::pair<const char*, const char*> keywords[] = {
+        {" begin ", "\xA7" "b"}, {" end ", "\xA7" "e"}, {" if ", "\xA7" "i"}, {" then ", "\xA7" "t"},
+        {" else ", "\xA7" "l"}, {" while ", "\xA7" "w"}, {" do ", "\xA7" "d"}, {" repeat ", "\xA7" "r"},
+        {" until ", "\xA7" "u"}, {" for ", "\xA7" "f"}, {" to ", "\xA7" "o"}, {" try ", "\xA7" "y"}};
+    for (const auto& [word, marker] : keywords)
+        replaceAll(text, word, marker);
+    std::erase(text, ' ');
+    replaceAll(text, "\xA7", ";\xA7");
+    replaceAll(text, "**", "^");
+    replaceAll(text, "..", "_");
+    replaceAll(text, ":=", "#");
+
+    // Items of block 0: statements split at ";", and markers.
+    Blocks.emplace_back();
+    std::vector<std::string>& items = Blocks[0];
+    std::string statement;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ';' || c == Marker) {
+            if (!statement.empty())
+                items.push_back(std::move(statement));
+            statement.clear();
+            if (c == Marker && i + 1 < text.size())
+                items.push_back(std::string{Marker, text[++i]});
+        } else {
+            statement += c;
+        }
+    }
+    if (!statement.empty())
+        items.push_back(std::move(statement));
+
+    // BEGIN/END and REPEAT/UNTIL balance.
+    std::string stack;
+    for (const std::string& item : items) {
+        if (item[0] != Marker || std::string_view("beru").find(item[1]) == std::string_view::npos)
+            continue;
+        const char letter = item[1];
+        const char below = stack.empty() ? 0 : stack.back();
+        if ((below == 'b' && letter == 'e') || (below == 'r' && letter == 'u'))
+            stack.pop_back();
+        else if (below == 'r' && letter == 'e')
+            chyb("UNTIL expected but END found.");
+        else if (below == 'b' && letter == 'u')
+            chyb("END expected but UNTIL found.");
+        else if (letter == 'e')
+            chyb("Recorded END with no corresponding BEGIN.");
+        else if (letter == 'u')
+            chyb("Recorded UNTIL with no corresponding REPEAT.");
+        else
+            stack += letter;
+    }
+    if (!stack.empty())
+        chyb(stack.back() == 'b' ? "Recorded BEGIN with no corresponding END."
+                                 : "Recorded REPEAT with no corresponding UNTIL.");
+
+    for (std::string& item : items)
+        if (item[0] != Marker)
+            checkbrackets(item);
+    nestblocks(0);
+}
+
+void Calculator::checkbrackets(std::string& statement)
+{
+    std::string open;
+    for (char& c : statement) {
+        if (c == '(' || c == '[') {
+            open += c;
+        } else if (c == ')' || c == ']') {
+            const char opener = c == ')' ? '(' : '[';
+            if (open.empty())
+                chyb(std::string("Recorded \" ") + c + " \" with no corresponding \" " + opener + " \".");
+            if (open.back() != opener)
+                chyb(c == ')' ? "\" ] \" expected but \" ) \" found." : "\" ) \" expected but \" ] \" found.");
+            open.pop_back();
+        } else if ((c == '<' || c == '>') && !open.empty()) {
+            chyb(std::string("\" ") + c + " \" not allowed in parentheses.");
+        } else if (c == '=' && open.empty()) {
+            c = '%';
+        }
+    }
+    if (!open.empty())
+        chyb(open.back() == '(' ? "Recorded \" ( \" with no corresponding \" ) \"."
+                                : "Recorded \" [ \" with no corresponding \" ] \".");
+}
+
+// Moves each BEGIN…END and REPEAT…UNTIL body of block k into a block of its own.
+void Calculator::nestblocks(size_t k)
+{
+    DepthGuard guard(*this);
+    for (size_t i = 0;;) {
+        std::vector<std::string>* items = &Blocks[k];
+        while (i < items->size() && !isMarker((*items)[i], 'b') && !isMarker((*items)[i], 'r'))
+            ++i;
+        if (i >= items->size())
+            return;
+        const size_t start = i;
+        size_t closer = start + 1;
+        for (int depth = 1;; ++closer) {
+            const std::string& item = (*items)[closer];
+            if (isMarker(item, 'b') || isMarker(item, 'r'))
+                ++depth;
+            else if (isMarker(item, 'e') || isMarker(item, 'u'))
+                --depth;
+            if (depth == 0)
+                break;
+        }
+        Blocks.emplace_back();
+        const size_t n = Blocks.size() - 1;
+        items = &Blocks[k];
+        (*items)[start] += std::to_string(n);
+        Blocks[n].assign(std::make_move_iterator(items->begin() + static_cast<long>(start) + 1),
+                         std::make_move_iterator(items->begin() + static_cast<long>(closer)));
+        items->erase(items->begin() + static_cast<long>(start) + 1, items->begin() + static_cast<long>(closer) + 1);
+        nestblocks(n);
+        i = start + 1;
+    }
+}
+
+} // namespace textcalc

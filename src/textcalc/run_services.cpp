@@ -1,0 +1,60 @@
+// The services every part of a run uses: the output list with its limits, the error report
+// that ends the run, the expected-character check and the shared random generator.
+#include "textcalc/calculator.h"
+
+namespace textcalc {
+
+Calculator::Calculator(platform::Services& s)
+    : services(s), randomGenerator(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()))
+{
+    m_arguments.reserve(64);
+}
+
+void Calculator::clearTables()
+{
+    Variables.clear();
+    Arrays.clear();
+    Functions.clear();
+    TextFiles.clear();
+    BoundVariables.clear();
+    ParamBindings.clear();
+}
+
+void Calculator::chyb(const std::string& message)
+{
+    if (message == "break")
+        Outputs.push_back("Execution terminated by \" Break \" statement.");
+    else
+        Outputs.push_back("Error. " + message);
+    throw RunAbort{};
+}
+
+void Calculator::jetam(char found, char expected)
+{
+    if (found != expected)
+        chyb(std::string("\" ") + expected + " \" expected, but \" " + found + " \" found.");
+}
+
+void Calculator::vyp(const std::string& text)
+{
+    Outputs.push_back(text);
+    if (Outputs.size() == 100
+        && services.message(platform::MessageKind::Confirmation,
+                            "The number of outputs reached 100. Add further outputs?", platform::Buttons::YesNo)
+               == platform::Answer::No)
+        OutputsAccepted = false;
+    if (Outputs.size() == 10000) {
+        services.message(platform::MessageKind::Information,
+                         "The number of outputs reached 10000. Further outputs won\u00b4t be added.",
+                         platform::Buttons::Ok);
+        OutputsAccepted = false;
+    }
+}
+
+long double Calculator::random()
+{
+    // 64 random bits scaled into [0, 1); the extended significand holds them all.
+    return static_cast<long double>(randomGenerator()) * 0x1p-64L;
+}
+
+} // namespace textcalc

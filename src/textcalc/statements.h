@@ -1,0 +1,15 @@
+#pragma once
+// Output switches, message boxes, Pause, ShowTime, Beep, text files and drawing: the
+// statement kinds 13–17, 19–23 and 25–42 of program.h, compiled by Calculator::classify()
+// with the fields listed there, executed here. executeStatement() is called by the
+// interpreter's execute() for every one of those kinds; errors go through calc.chyb().
+namespace textcalc {
+class Calculator;
+struct Instruction;
+}
+
+namespace textcalc::statements {
+
+void executeStatement(Calculator& calc, const Instruction& instruction);
+
+} // namespace textcalc::statements
