@@ -27,9 +27,10 @@ namespace textcalc {
 // Thrown by chyb() once the error line is in Outputs; TRY and run() catch it.
 struct RunAbort {};
 
-// Nesting of brackets, user-function calls and statement blocks deeper than this ends the
+// Nesting of brackets, user-function calls and statement blocks deeper than this, or using
+// more than half the thread's stack (frames of library functions differ in size), ends the
 // run with "Error. Recursion too deep." before the stack runs out.
-constexpr int MaxDepth = 1000;
+constexpr int MaxDepth = 10000;
 
 class Calculator {
 public:
@@ -137,6 +138,8 @@ private:
     int textFileIndex(const std::string& name);
 
     int m_depth = 0;
+    const char* m_stackBase = nullptr; // frame address where the outermost guarded call began
+    size_t m_stackBudget;              // bytes of stack a run may use
     std::vector<Number> m_arguments; // staging area of user-function arguments
 };
 
@@ -145,7 +148,10 @@ class DepthGuard {
 public:
     explicit DepthGuard(Calculator& c) : m_c(c)
     {
-        if (++m_c.m_depth > MaxDepth) {
+        const char* frame = static_cast<const char*>(__builtin_frame_address(0));
+        if (m_c.m_depth == 0)
+            m_c.m_stackBase = frame;
+        if (++m_c.m_depth > MaxDepth || static_cast<size_t>(m_c.m_stackBase - frame) > m_c.m_stackBudget) {
             --m_c.m_depth;
             m_c.chyb("Recursion too deep.");
         }

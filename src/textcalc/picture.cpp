@@ -17,14 +17,14 @@ namespace {
 
 // A bitmap of this many pixels needs 256 MB; larger sizes fail like any out-of-range number
 // instead of exhausting memory.
-constexpr std::int64_t maxPixels = std::int64_t{1} << 26;
+constexpr int64_t maxPixels = int64_t{1} << 26;
 // Shapes are drawn with coordinates clamped to this range: the rasteriser works in fixed
 // point and would wrap around far outside the bitmap.
 constexpr int coordinateLimit = 1 << 22;
 // Points of the program's font sizes are 1/72 inch on a 96 dots-per-inch surface.
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
-QColor toQColor(std::int32_t colour)
+QColor toQColor(int32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
@@ -33,7 +33,7 @@ QImage blankImage(int width, int height)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (std::int64_t{width} * height > maxPixels)
+    if (int64_t{width} * height > maxPixels)
         throw std::length_error("picture too large");
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -105,33 +105,33 @@ bool clipSegment(double& x0, double& y0, double& x1, double& y1, double lo, doub
 
 Picture::Picture(int width, int height) : m_image(blankImage(width, height)) {}
 
-std::int32_t Picture::pixel(int x, int y) const
+int64_t Picture::pixel(int64_t x, int64_t y) const
 {
-    if (!m_image.valid(x, y))
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
         return -1;
-    const QRgb rgb = m_image.pixel(x, y);
+    const QRgb rgb = m_image.pixel(int(x), int(y));
     return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
 }
 
-void Picture::setPixel(int x, int y, std::int32_t colour)
+void Picture::setPixel(int32_t x, int32_t y, int32_t colour)
 {
     if (m_image.valid(x, y))
         m_image.setPixel(x, y, toQColor(colour).rgb());
 }
 
-void Picture::setPen(std::int32_t colour, int width)
+void Picture::setPen(int32_t colour, int32_t width)
 {
     m_penColour = colour;
     m_penWidth = width;
 }
 
-void Picture::setBrush(std::int32_t colour, int style)
+void Picture::setBrush(int32_t colour, int32_t style)
 {
     m_brushColour = colour;
     m_brushStyle = style;
 }
 
-void Picture::setFont(std::int32_t colour, int size)
+void Picture::setFont(int32_t colour, int32_t size)
 {
     m_fontColour = colour;
     m_fontSize = size;
@@ -142,7 +142,7 @@ void Picture::setFontName(const std::string& name)
     m_fontName = QString::fromStdString(name);
 }
 
-void Picture::moveTo(int x, int y)
+void Picture::moveTo(int32_t x, int32_t y)
 {
     m_penX = x;
     m_penY = y;
@@ -150,15 +150,16 @@ void Picture::moveTo(int x, int y)
 
 // Pens of width 0 or 1 draw one pixel wide and leave out the end point, so that a polyline
 // draws each corner once; wider pens have round ends.
-static QPen makePen(std::int32_t colour, int width)
+static QPen makePen(int32_t colour, int32_t width)
 {
-    const int w = std::abs(width);
+    const int64_t w = std::abs(int64_t{width});
     if (w <= 1)
         return QPen(toQColor(colour), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    return QPen(toQColor(colour), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(toQColor(colour), double(std::min<int64_t>(w, coordinateLimit)), Qt::SolidLine,
+                Qt::RoundCap, Qt::RoundJoin);
 }
 
-void Picture::lineTo(int x, int y)
+void Picture::lineTo(int32_t x, int32_t y)
 {
     double x0 = m_penX, y0 = m_penY, x1 = x, y1 = y;
     m_penX = x;
@@ -172,53 +173,43 @@ void Picture::lineTo(int x, int y)
     painter.drawLine(QPointF(x0, y0), QPointF(x1, y1));
 }
 
-void Picture::drawShape(int x, int y, bool ellipse)
+// Corners in any order; the right and bottom edges are exclusive.
+void Picture::drawBox(int64_t left, int64_t top, int64_t right, int64_t bottom, bool ellipse,
+                      int32_t brushColour)
 {
-    if (m_image.isNull())
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (m_image.isNull() || right - left < 1 || bottom - top < 1)
         return;
-    // Corners in any order; the right and bottom edges are exclusive.
-    const int left = clampCoordinate(std::min(m_penX, x));
-    const int right = clampCoordinate(std::max(m_penX, x));
-    const int top = clampCoordinate(std::min(m_penY, y));
-    const int bottom = clampCoordinate(std::max(m_penY, y));
-    if (right - left < 1 || bottom - top < 1)
-        return;
+    const auto c = [](int64_t v) { return int(std::clamp<int64_t>(v, -coordinateLimit, coordinateLimit)); };
     QPainter painter(&m_image);
     painter.setPen(makePen(m_penColour, m_penWidth));
-    painter.setBrush(QBrush(toQColor(m_brushColour), qtBrushStyle(m_brushStyle)));
-    const QRect box(left, top, right - left - 1, bottom - top - 1);
+    painter.setBrush(QBrush(toQColor(brushColour), qtBrushStyle(m_brushStyle)));
+    const QRect box(QPoint(c(left), c(top)), QPoint(c(right) - 2, c(bottom) - 2));
     if (ellipse)
         painter.drawEllipse(box);
     else
         painter.drawRect(box);
 }
 
-void Picture::rectTo(int x, int y)
+void Picture::rectTo(int32_t x, int32_t y)
 {
-    drawShape(x, y, false);
+    drawBox(m_penX, m_penY, x, y, false, m_brushColour);
 }
 
-void Picture::ellipTo(int x, int y)
+void Picture::ellipTo(int32_t x, int32_t y)
 {
-    drawShape(x, y, true);
+    drawBox(m_penX, m_penY, x, y, true, m_brushColour);
 }
 
-void Picture::spot(int radius)
+void Picture::spot(int32_t radius)
 {
-    const std::int64_t r = std::abs(std::int64_t{radius});
-    const auto coordinate = [](std::int64_t v) { return int(std::clamp<std::int64_t>(v, -coordinateLimit, coordinateLimit)); };
-    const int px = m_penX, py = m_penY;
-    const std::int32_t remembered = m_brushColour;
-    m_brushColour = m_penColour;
-    m_penX = coordinate(px - r);
-    m_penY = coordinate(py - r);
-    drawShape(coordinate(px + r + 1), coordinate(py + r + 1), true);
-    m_penX = px;
-    m_penY = py;
-    m_brushColour = remembered;
+    const int64_t r = std::abs(int64_t{radius});
+    drawBox(m_penX - r, m_penY - r, m_penX + r + 1, m_penY + r + 1, true, m_penColour);
 }
-
-void Picture::floodFill(int x, int y)
+void Picture::floodFill(int32_t x, int32_t y)
 {
     if (!m_image.valid(x, y) || m_brushStyle == 1)
         return;
@@ -297,7 +288,7 @@ void Picture::textLabel(const std::string& text)
     m_penX = clampCoordinate(m_penX + width);
 }
 
-void Picture::setSize(int width, int height)
+void Picture::setSize(int32_t width, int32_t height)
 {
     QImage resized = blankImage(width, height);
     if (!resized.isNull() && !m_image.isNull()) {
@@ -310,6 +301,13 @@ void Picture::setSize(int width, int height)
 void Picture::clear()
 {
     m_image = blankImage(m_image.width(), m_image.height());
+}
+
+void Picture::setImage(const QImage& image)
+{
+    m_image = image.convertToFormat(QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(3780);
+    m_image.setDotsPerMeterY(3780);
 }
 
 bool Picture::save(const std::string& fileName, int jpegQuality) const

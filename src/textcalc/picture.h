@@ -1,8 +1,9 @@
 #pragma once
-// The picture programs draw on: a bitmap with a pen (colour, width, position), a brush (colour,
-// style 0–7) and a font (colour, size, name). Colours are surface colours (red in the low
-// byte, see colour.h). Coordinates are pixels, origin top-left, y downward. Everything here
-// persists between runs; the window shows image() and the command line saves it.
+// The picture programs draw on: a QImage painted with QPainter, with a pen (colour, width,
+// position), a brush (colour, style 0–7) and a font (colour, size, name). The window shows
+// image(); the command line saves it. Everything persists between runs.
+#include "textcalc/picture_access.h"
+
 #include <QImage>
 #include <QString>
 
@@ -11,55 +12,53 @@
 
 namespace textcalc {
 
-class Picture {
+class Picture : public PictureAccess {
 public:
-    Picture(int width = 200, int height = 200);
+    // A white bitmap of the settings' default size.
+    explicit Picture(int width = 200, int height = 200);
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
-    int penPosX() const { return m_penX; }
-    int penPosY() const { return m_penY; }
-    // The surface colour of a pixel; -1 outside the bitmap.
-    std::int32_t pixel(int x, int y) const;
+    int64_t penPosX() const override { return m_penX; }
+    int64_t penPosY() const override { return m_penY; }
+    int64_t width() const override { return m_image.width(); }
+    int64_t height() const override { return m_image.height(); }
+    int64_t pixel(int64_t x, int64_t y) const override;
 
-    void setPixel(int x, int y, std::int32_t colour);
-    void setPen(std::int32_t colour, int width);
-    void setBrush(std::int32_t colour, int style);
-    void setFont(std::int32_t colour, int size);
+    void setPixel(int32_t x, int32_t y, int32_t colour) override;
+    void setPen(int32_t colour, int32_t width) override;
+    void setBrush(int32_t colour, int32_t style) override;
+    void setFont(int32_t colour, int32_t size) override;
+    void moveTo(int32_t x, int32_t y) override;
+    void lineTo(int32_t x, int32_t y) override;
+    void rectTo(int32_t x, int32_t y) override;
+    void ellipTo(int32_t x, int32_t y) override;
+    void spot(int32_t radius) override;
+    void floodFill(int32_t x, int32_t y) override;
+    void textLabel(const std::string& text) override;
+    void setSize(int32_t width, int32_t height) override;
+    void clear() override;
+
+    // The font name of labels (the setting "label_font").
     void setFontName(const std::string& name);
-    void moveTo(int x, int y);
-    void lineTo(int x, int y);
-    void rectTo(int x, int y);
-    void ellipTo(int x, int y);
-    void spot(int radius);
-    void floodFill(int x, int y);
-    void textLabel(const std::string& text);
-    // New size with the content kept at the top-left and the new area blank.
-    void setSize(int width, int height);
-    // A blank bitmap of the same size.
-    void clear();
-
-    // BMP and PNG through Qt, JPEG (".jpg"/".jpeg") with the given quality 1–100.
+    // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay.
+    void setImage(const QImage& image);
+    // BMP and PNG through Qt, JPEG (".jpg", ".jpeg") through libjpeg with the quality 1–100;
+    // other names are written as BMP. False when the file cannot be written.
     bool save(const std::string& fileName, int jpegQuality = 100) const;
     const QImage& image() const { return m_image; }
-    std::int32_t penColour() const { return m_penColour; }
-    std::int32_t brushColour() const { return m_brushColour; }
-    int brushStyle() const { return m_brushStyle; }
-    int penWidth() const { return m_penWidth; }
-    int fontSize() const { return m_fontSize; }
 
 private:
-    void drawShape(int x, int y, bool ellipse);
+    void drawBox(int64_t left, int64_t top, int64_t right, int64_t bottom, bool ellipse,
+                 int32_t brushColour);
 
     QImage m_image;
-    int m_penX = 0;
-    int m_penY = 0;
-    std::int32_t m_penColour = 0;
-    int m_penWidth = 1;
-    std::int32_t m_brushColour = 0xFFFFFF;
-    int m_brushStyle = 0;
-    std::int32_t m_fontColour = 0;
-    int m_fontSize = 8;
+    int32_t m_penX = 0;
+    int32_t m_penY = 0;
+    int32_t m_penColour = 0;
+    int32_t m_penWidth = 1;
+    int32_t m_brushColour = 0xFFFFFF;
+    int32_t m_brushStyle = 0;
+    int32_t m_fontColour = 0;
+    int32_t m_fontSize = 8;
     QString m_fontName = QStringLiteral("Arial");
 };
 

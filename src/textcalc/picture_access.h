@@ -1,8 +1,14 @@
 #pragma once
-// What the language core reads from the picture: the constants penposx, penposy, picwidth and
-// picheight of the evaluator and the library's pixel(). The picture module implements it; a
-// calculator without a picture (its `picture` pointer null) reads 0 for all four constants.
+// The picture as the language sees it: the constants penposx, penposy, picwidth and picheight
+// of the evaluator, the library's pixel() and the drawing statements. The picture module
+// (picture.h, Qt Gui) implements it; a calculator without a picture (its `picture` pointer
+// null) reads 0 for the four constants and draws nothing.
+//
+// Colours here are surface colours, red in the low byte (see colour.h). Coordinates are
+// pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
+// rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
 #include <cstdint>
+#include <string>
 
 namespace textcalc {
 
@@ -13,8 +19,33 @@ public:
     virtual int64_t penPosY() const = 0;
     virtual int64_t width() const = 0;
     virtual int64_t height() const = 0;
-    // Colour of pixel (x, y) in the language's form red·65536 + green·256 + blue.
+    // The surface colour of pixel (x, y); -1 outside the bitmap.
     virtual int64_t pixel(int64_t x, int64_t y) const = 0;
+
+    virtual void setPixel(int32_t x, int32_t y, int32_t colour) = 0;
+    virtual void setPen(int32_t colour, int32_t width) = 0;
+    // Styles 0 solid, 1 clear, 2 horizontal, 3 vertical, 4 forward diagonal, 5 backward
+    // diagonal, 6 cross, 7 diagonal cross.
+    virtual void setBrush(int32_t colour, int32_t style) = 0;
+    virtual void setFont(int32_t colour, int32_t size) = 0; // size in points
+    virtual void moveTo(int32_t x, int32_t y) = 0;
+    virtual void lineTo(int32_t x, int32_t y) = 0; // the pen moves to (x, y)
+    // Outlined with the pen, filled with the brush; right and bottom edges exclusive; the pen
+    // stays.
+    virtual void rectTo(int32_t x, int32_t y) = 0;
+    virtual void ellipTo(int32_t x, int32_t y) = 0;
+    // A disc of the pen colour over (px − r, py − r) to (px + r + 1, py + r + 1).
+    virtual void spot(int32_t radius) = 0;
+    // Fills the 4-connected area of the colour of (x, y) with the brush.
+    virtual void floodFill(int32_t x, int32_t y) = 0;
+    // Writes the text with its top-left corner at the pen, which moves right by its width.
+    virtual void textLabel(const std::string& text) = 0;
+    // New size, content kept at the top-left, new area blank.
+    virtual void setSize(int32_t width, int32_t height) = 0;
+    // A blank bitmap of the same size.
+    virtual void clear() = 0;
+    // Shows the drawing so far while the run goes on; nothing where nobody watches.
+    virtual void draw() {}
 };
 
 } // namespace textcalc

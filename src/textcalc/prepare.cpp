@@ -62,6 +62,8 @@ void appendUtf8(std::string& out, char32_t cp)
 char32_t decodeUtf8(const std::string& s, size_t& i)
 {
     const unsigned char c = static_cast<unsigned char>(s[i++]);
+    if (c < 0x80)
+        return c;
     int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
     if (extra < 0)
         return 0xFFFD;

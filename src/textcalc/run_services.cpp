@@ -2,12 +2,20 @@
 // that ends the run, the expected-character check and the shared random generator.
 #include "textcalc/calculator.h"
 
+#include <sys/resource.h>
+
 namespace textcalc {
 
 Calculator::Calculator(platform::Services& s)
     : services(s), randomGenerator(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()))
 {
     m_arguments.reserve(64);
+    // Half the stack limit, at most 4 MiB; 4 MiB when the limit is unknown or unlimited.
+    constexpr size_t cap = size_t{4} << 20;
+    rlimit limit{};
+    m_stackBudget = getrlimit(RLIMIT_STACK, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        ? std::min<size_t>(limit.rlim_cur / 2, cap)
+        : cap;
 }
 
 void Calculator::clearTables()
