@@ -1,6 +1,7 @@
 #include "ui/skin.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace ui {
 
@@ -101,6 +102,27 @@ std::string titleButtonsError(const Skin& skin, bool titleStrip)
             return "Invalid skin value [upbuts] " + std::string(v.key) + " = " + std::to_string(v.value) +
                    " (allowed 0-255).";
     return {};
+}
+
+std::vector<std::string> listIniNames(const std::filesystem::path& dir)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path& p = it->path();
+        std::string ext = p.extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (ext == ".ini" && it->is_regular_file(ec))
+            names.push_back(p.stem().string());
+    }
+    auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+        return s;
+    };
+    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        return lower(a) < lower(b);
+    });
+    return names;
 }
 
 int keyIndex(const std::string& name)

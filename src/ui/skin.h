@@ -5,6 +5,8 @@
 #include "platform/inifile.h"
 
 #include <array>
+#include <filesystem>
+#include <vector>
 #include <string>
 
 namespace ui {
@@ -81,6 +83,10 @@ Skin loadSkin(const platform::IniFile& file);
 // The title-button coordinates of one view must each lie in 0-255; returns the message for
 // the first one that does not, or an empty text.
 std::string titleButtonsError(const Skin& skin, bool titleStrip);
+
+// The names of the "*.ini" files in a folder without their extension, sorted as a file list
+// shows them; the settings dialog lists skins and languages this way.
+std::vector<std::string> listIniNames(const std::filesystem::path& dir);
 
 // Index of a key name in keyNames, or -1.
 int keyIndex(const std::string& name);

@@ -1,0 +1,70 @@
+#pragma once
+// The program around the keypad window: creates the windows in their order, checks the data
+// files, applies settings.ini at start-up (Start) and writes it back at shut-down (vypni).
+#include "app/hints.h"
+#include "keypad/umain.h"
+#include "ui/settings.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+
+namespace keypad {
+class Ttrail;
+class Tdmsdeg;
+}
+
+namespace app {
+
+class Tabout;
+struct ToolWindows;
+
+class Program : public QObject, public keypad::TmainHost {
+    Q_OBJECT
+public:
+    // Runs the start-up sequence up to the message loop. `services` must outlive the program.
+    Program(std::filesystem::path programDir, platform::Services& services);
+    ~Program() override;
+
+    // False when start-up found no way to run (missing langs or skins): the caller ends the
+    // program instead of entering the message loop.
+    bool canRun() const { return m_canRun; }
+    void show();
+
+    keypad::Tmain& main() { return *m_main; }
+    ui::Settings& settings() { return m_settings; }
+    Tabout* about() { return m_about; }
+    const std::vector<std::string>& skinNames() const { return m_skinNames; }
+
+    // TmainHost
+    void vypni() override;
+    void openWindow(const std::string& action) override;
+    void NastavOpen() override;
+    void showAbout() override;
+    bool FormCloseQuery() override;
+
+    void Vrch();
+
+signals:
+    void finished(); // the main window has closed: the process ends
+
+private:
+    void createWindows();
+    void selectSkin();
+    void Start();
+
+    std::filesystem::path m_programDir;
+    platform::Services& m_services;
+    ui::Settings m_settings;
+    bool m_canRun = true;
+    std::vector<std::string> m_skinNames;
+    Hints m_hints;
+    std::unique_ptr<keypad::Tmain> m_main;
+    Tabout* m_about = nullptr;
+    keypad::Ttrail* m_trail = nullptr;
+    keypad::Tdmsdeg* m_dms = nullptr;
+    std::unique_ptr<ToolWindows> m_tools;
+};
+
+} // namespace app

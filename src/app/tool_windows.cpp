@@ -1,0 +1,108 @@
+#include "app/tool_windows.h"
+
+#include <QWidget>
+
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+#include "tools/ubase.h"
+#include "tools/ulinsys.h"
+#include "tools/ustatm.h"
+#endif
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+#include "macros/macro_host.h"
+#include "macros/macro_menu.h"
+#include "macros/umacros.h"
+#endif
+
+namespace app {
+
+struct ToolWindows::Impl {
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    tools::Tbase* base = nullptr;
+    tools::Tstatm* stat = nullptr;
+    tools::Tlinsys* linear = nullptr;
+#endif
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+    std::unique_ptr<macros::MacroHost> macroHost;
+    Tmacros* macroWindow = nullptr;
+#endif
+    QWidget* parent = nullptr;
+};
+
+ToolWindows::ToolWindows() : d(std::make_unique<Impl>()) {}
+ToolWindows::~ToolWindows() = default;
+
+void ToolWindows::createBase([[maybe_unused]] platform::Services& services)
+{
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    d->base = new tools::Tbase(services);
+#endif
+}
+
+// The text calculator and its find window plug in here when they exist.
+void ToolWindows::createTextCalculator(platform::Services&) {}
+
+void ToolWindows::createStatisticsAndLinear([[maybe_unused]] platform::Services& services)
+{
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    d->stat = new tools::Tstatm(services);
+    d->linear = new tools::Tlinsys(services);
+#endif
+}
+
+void ToolWindows::createMacros([[maybe_unused]] platform::Services& services, [[maybe_unused]] keypad::Tmain& main)
+{
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+    d->macroHost = std::make_unique<macros::MacroHost>(main.programDir(), services);
+    d->macroWindow = new Tmacros(*d->macroHost, main.engine());
+#endif
+}
+
+void ToolWindows::applySettings(const ui::Settings&) {}
+
+void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
+{
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+    macros::addMacroMenu(main.hlavni, *d->macroHost, main.engine(), *d->macroWindow, &main);
+#endif
+}
+
+void ToolWindows::collectSettings(ui::Settings&) {}
+
+void ToolWindows::collect([[maybe_unused]] std::vector<QWidget*>& windows) const
+{
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    windows.insert(windows.end(), {d->base, d->stat, d->linear});
+#endif
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+    windows.push_back(d->macroWindow);
+#endif
+}
+
+void ToolWindows::open([[maybe_unused]] const std::string& action)
+{
+    QWidget* w = nullptr;
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    if (action == "ABase")
+        w = d->base;
+    else if (action == "AStat")
+        w = d->stat;
+    else if (action == "ALinear")
+        w = d->linear;
+#endif
+    if (!w)
+        return;
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+// The settings dialog plugs in here.
+void ToolWindows::openSettings(keypad::Tmain&) {}
+
+// The text calculator's close query (offer to save the sheet) plugs in here.
+bool ToolWindows::mayClose()
+{
+    return true;
+}
+
+} // namespace app

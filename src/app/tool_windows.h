@@ -1,0 +1,41 @@
+#pragma once
+// The windows of the other calculators, as the keypad window reaches them: the one place where
+// the base conversion, statistics, linear systems, macro, text calculator and settings windows
+// plug into start-up, the keypad's menu and actions, always-on-top and shut-down. A window whose
+// library is not part of the build is simply absent.
+#include "keypad/umain.h"
+#include "platform/services.h"
+#include "ui/settings.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace app {
+
+struct ToolWindows {
+    ToolWindows();
+    ~ToolWindows();
+
+    // Creation, in the start-up order.
+    void createBase(platform::Services& services);
+    void createTextCalculator(platform::Services& services);
+    void createStatisticsAndLinear(platform::Services& services);
+    void createMacros(platform::Services& services, keypad::Tmain& main);
+
+    void applySettings(const ui::Settings& settings);
+    void buildMacroMenu(keypad::Tmain& main);
+    void collectSettings(ui::Settings& settings);
+    void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
+
+    void open(const std::string& action); // AText, AStat, ALinear, ABase
+    void openSettings(keypad::Tmain& main);
+    bool mayClose();
+
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace app

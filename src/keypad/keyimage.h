@@ -1,0 +1,38 @@
+#pragma once
+// A key of the keypad face: a transparent click area over the skin's picture that shows the
+// skin's pressed-key bitmap while it is held. Mouse events go to the main window.
+#include <QPixmap>
+#include <QWidget>
+
+namespace keypad {
+
+class Tmain;
+
+class KeyImage : public QWidget {
+public:
+    KeyImage(Tmain* owner, const QString& name, QWidget* parent);
+
+    int pic() const { return m_pic; } // picture class (the skin's "tag")
+    void setPic(int pic) { m_pic = pic; }
+    bool pressed() const { return !m_picture.isNull(); }
+    void setPicture(const QPixmap& picture); // null: idle (nothing drawn)
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    Tmain* m_owner;
+    QPixmap m_picture;
+    int m_pic = 1;
+    bool m_double = false; // the press being held came as the second click of a double click
+};
+
+// Loads a bitmap whose bottom-left pixel names its transparent colour, as image controls of the
+// keypad face draw them. Null when the file is missing or is not a picture.
+QPixmap loadTransparentBitmap(const QString& path);
+
+} // namespace keypad
