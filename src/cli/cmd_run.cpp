@@ -3,6 +3,7 @@
 #include "cli/run_picture.h"
 
 #include "textcalc/calculator.h"
+#include "textcalc/textfile_io.h"
 
 #include <fstream>
 #include <iostream>
@@ -117,6 +118,7 @@ int runProgram(cli::Args& args)
     if (hasPicture && !picture)
         throw cli::UsageError("--picture: this build has no picture");
     calc.picture = picture.get();
+    calc.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
 
     std::vector<std::string> programs;
     const std::vector<std::string> lines = splitLines(source);
@@ -139,6 +141,8 @@ int runProgram(cli::Args& args)
         std::cout.flush();
         last = calc.Outputs.back();
     }
+    // Files the program left open for writing get their contents now.
+    textcalc::textfiles::completeTextFiles(calc.TextFiles);
     if (hasPicture)
         cli::saveRunPicture(*picture, picturePath);
     const bool failed = last.rfind("Error. ", 0) == 0 || last == "Execution terminated by \" Break \" statement.";

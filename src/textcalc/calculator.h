@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -47,6 +48,9 @@ public:
     bool EchoOutputs = false;
     // The picture drawing statements paint on; null when there is none.
     PictureAccess* picture = nullptr;
+    // Receives ShowTime's status text (" 1.25 s"): the window's status bar, the command
+    // line's stderr. Empty: the text goes nowhere.
+    std::function<void(const std::string&)> showTime;
 
     // ---- The tables (survive runs; clearTables() is the window's clear-all) -------------
     std::vector<Variable> Variables;

@@ -42,11 +42,6 @@ QImage blankImage(int width, int height)
     return image;
 }
 
-int clampCoordinate(int v)
-{
-    return std::clamp(v, -coordinateLimit, coordinateLimit);
-}
-
 // Brush styles in the order of the language: 0 solid, 1 clear, 2 horizontal, 3 vertical,
 // 4 forward diagonal, 5 backward diagonal, 6 cross, 7 diagonal cross. Styles above 7 are solid.
 Qt::BrushStyle qtBrushStyle(int style)
@@ -285,7 +280,7 @@ void Picture::textLabel(const std::string& text)
         painter.setPen(toQColor(m_fontColour));
         painter.drawText(QPoint(m_penX, m_penY + metrics.ascent()), label);
     }
-    m_penX = clampCoordinate(m_penX + width);
+    m_penX = int32_t(std::clamp<int64_t>(int64_t{m_penX} + width, INT32_MIN, INT32_MAX));
 }
 
 void Picture::setSize(int32_t width, int32_t height)

@@ -1,12 +1,88 @@
+// Output switches, message boxes, Pause, ShowTime and Beep; text-file and drawing statements
+// have their own files.
 #include "textcalc/statements.h"
 
 #include "textcalc/calculator.h"
+#include "textcalc/statements_parts.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <thread>
 
 namespace textcalc::statements {
 
-void executeStatement(Calculator& calc, const Instruction&)
+namespace {
+
+void showMessage(Calculator& calc, const std::string& text)
 {
-    calc.chyb("Statement not available.");
+    calc.services.message(platform::MessageKind::Plain, text, platform::Buttons::Ok);
+}
+
+// Waits without giving the window a turn, as a run does everywhere; the wait sleeps in short
+// slices instead of spinning the processor.
+void pause(long double seconds)
+{
+    using Clock = std::chrono::steady_clock;
+    // About 300 years: beyond that the deadline would overflow the clock.
+    const long double capped = std::min(seconds, 1e10L);
+    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                             std::chrono::duration<long double>(capped));
+    for (auto now = Clock::now(); now < deadline; now = Clock::now())
+        std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(10)));
+}
+
+// " 1.25 s": the seconds since the run started, fixed with two decimals.
+std::string elapsedText(Calculator& calc)
+{
+    const std::chrono::duration<double> elapsed = calc.services.now() - calc.StartTime;
+    char digits[64];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, elapsed.count(), std::chars_format::fixed, 2);
+    std::string text(digits, error == std::errc() ? end : digits);
+    std::replace(text.begin(), text.end(), '.', calc.services.decimalSeparator());
+    return " " + text + " s";
+}
+
+} // namespace
+
+void executeStatement(Calculator& calc, const Instruction& in)
+{
+    switch (in.kind) {
+    case KindOutputOn:
+        calc.EchoOutputs = true;
+        break;
+    case KindOutputOff:
+        calc.EchoOutputs = false;
+        break;
+    case KindShowText:
+        showMessage(calc, in.Text1);
+        break;
+    case KindShowNum:
+        showMessage(calc, calc.cistostr(calc.eval(in.Text1)));
+        break;
+    case KindPause:
+        pause(std::fabs(calc.eval(in.Text1).Re));
+        break;
+    case KindShowTime:
+        if (calc.showTime)
+            calc.showTime(elapsedText(calc));
+        break;
+    case KindBeep:
+        calc.services.beep();
+        break;
+    case KindAssign:
+    case KindReset:
+    case KindWriteLn:
+    case KindRewrite:
+    case KindAppend:
+    case KindClose:
+        executeFileStatement(calc, in);
+        break;
+    default:
+        executeDrawingStatement(calc, in);
+        break;
+    }
 }
 
 } // namespace textcalc::statements
