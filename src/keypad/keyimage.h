@@ -15,6 +15,7 @@ public:
     int pic() const { return m_pic; } // picture class (the skin's "tag")
     void setPic(int pic) { m_pic = pic; }
     bool pressed() const { return !m_picture.isNull(); }
+    const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture); // null: idle (nothing drawn)
 
 protected:
