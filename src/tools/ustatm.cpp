@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tools {
@@ -36,6 +37,9 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
         a->setObjectName(name);
         a->setToolTip(QString::fromUtf8(hint));
         connect(a, &QAction::triggered, this, handler);
+        // Framed buttons: a row of flat words does not read as a tool bar.
+        if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(a)))
+            button->setAutoRaise(false);
         return a;
     };
     ImpxBut = tool("ImpxBut", "Import X", "Importovat X", [this] { import(Column::X); });
@@ -45,8 +49,8 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
     UberBut = tool("UberBut", "Ubrat", "ubrat řádek", [this] { UberButClick(); });
     VymBut = tool("VymBut", "Vymazat", "vymazat vše", [this] { VymButClick(); });
     toolBar->addSeparator();
-    VypBut = tool("VypBut", "X", "vypočti X", [this] { VypButClick(); });
-    VztahBut = tool("VztahBut", "X ~ Y", "vypočti X ~ Y", [this] { VztahButClick(); });
+    VypBut = tool("VypBut", "Vypočti X", "vypočti X", [this] { VypButClick(); });
+    VztahBut = tool("VztahBut", "Vypočti X ~ Y", "vypočti X ~ Y", [this] { VztahButClick(); });
 
     datar = new QTableWidget(0, 2);
     datar->setObjectName("datar");
