@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int gridWidth = 240;
-constexpr int captionWidth = 130;
+constexpr int gridWidth = 320;
+constexpr int captionWidth = 160;
 constexpr int rowHeight = 21;
 
 QTableWidget* makeGrid(const char* name, QWidget* parent)
