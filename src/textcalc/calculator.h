@@ -130,6 +130,7 @@ public:
 private:
     friend class DepthGuard;
     struct Level;
+    void nestInto(size_t target, std::vector<std::string>& items, size_t& pos);
     Number resolveIdentifier(std::string_view name, std::string_view text, size_t& pos);
     Number callUserFunction(const Function& f, std::string_view text, size_t& pos);
     bool lookupVariable(std::string_view name, Number& out);

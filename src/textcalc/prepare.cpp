@@ -258,36 +258,33 @@ void Calculator::checkbrackets(std::string& statement)
                                 : "Recorded \" [ \" with no corresponding \" ] \".");
 }
 
-// Moves each BEGIN…END and REPEAT…UNTIL body of block k into a block of its own.
+// Moves each BEGIN…END and REPEAT…UNTIL body of block k into a block of its own; blocks are
+// numbered in the order their openers appear, outer before inner.
 void Calculator::nestblocks(size_t k)
 {
+    std::vector<std::string> items = std::move(Blocks[k]);
+    Blocks[k].clear();
+    size_t pos = 0;
+    nestInto(k, items, pos);
+}
+
+// Moves items from `pos` into block `target` up to the closer of that block (consumed) or
+// the end; each opener gets a new block filled recursively.
+void Calculator::nestInto(size_t target, std::vector<std::string>& items, size_t& pos)
+{
     DepthGuard guard(*this);
-    for (size_t i = 0;;) {
-        std::vector<std::string>* items = &Blocks[k];
-        while (i < items->size() && !isMarker((*items)[i], 'b') && !isMarker((*items)[i], 'r'))
-            ++i;
-        if (i >= items->size())
+    while (pos < items.size()) {
+        std::string& item = items[pos++];
+        if (isMarker(item, 'e') || isMarker(item, 'u'))
             return;
-        const size_t start = i;
-        size_t closer = start + 1;
-        for (int depth = 1;; ++closer) {
-            const std::string& item = (*items)[closer];
-            if (isMarker(item, 'b') || isMarker(item, 'r'))
-                ++depth;
-            else if (isMarker(item, 'e') || isMarker(item, 'u'))
-                --depth;
-            if (depth == 0)
-                break;
+        const bool opener = isMarker(item, 'b') || isMarker(item, 'r');
+        if (opener)
+            item += std::to_string(Blocks.size());
+        Blocks[target].push_back(std::move(item));
+        if (opener) {
+            Blocks.emplace_back();
+            nestInto(Blocks.size() - 1, items, pos);
         }
-        Blocks.emplace_back();
-        const size_t n = Blocks.size() - 1;
-        items = &Blocks[k];
-        (*items)[start] += std::to_string(n);
-        Blocks[n].assign(std::make_move_iterator(items->begin() + static_cast<long>(start) + 1),
-                         std::make_move_iterator(items->begin() + static_cast<long>(closer)));
-        items->erase(items->begin() + static_cast<long>(start) + 1, items->begin() + static_cast<long>(closer) + 1);
-        nestblocks(n);
-        i = start + 1;
     }
 }
 

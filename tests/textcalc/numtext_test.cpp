@@ -1,0 +1,93 @@
+// Number text: exact fractions, complex shapes, the floating form and convert-to-decimal.
+#include "run_helper.h"
+
+using namespace textcalc;
+using namespace textcalc::testing_support;
+
+namespace {
+
+class NumberText : public ProgramTable {};
+TEST_P(NumberText, PrintsShapes) { check(); }
+
+INSTANTIATE_TEST_SUITE_P(Exact, NumberText, testing::Values(
+    ProgramCase{"Zero", "0", {"0"}},
+    ProgramCase{"Negative", "0-5", {"-5"}},
+    ProgramCase{"Fraction", "1/2", {"1/2"}},
+    ProgramCase{"NegativeDenominatorNormalised", "1/(0-2)", {"-1/2"}},
+    ProgramCase{"UnitImaginary", "i", {"i"}},
+    ProgramCase{"MinusUnitImaginary", "0-i", {" - i"}},
+    ProgramCase{"RealMinusI", "3-i", {"3 - i"}},
+    ProgramCase{"RealPlusI", "3+i", {"3 + i"}},
+    ProgramCase{"ImaginaryCoefficient", "2i", {"2 * i"}},
+    ProgramCase{"NegativeImaginaryCoefficient", "3-2i", {"3-2 * i"}},
+    ProgramCase{"ImaginaryFraction", "3+2/5*i", {"3 + 2/5 * i"}},
+    ProgramCase{"BothFractions", "1/2-3/4*i", {"1/2-3/4 * i"}},
+    ProgramCase{"ImaginaryNegativeDenominatorFromProduct", "2/(0-3)*i", {"2/-3 * i"}},
+    ProgramCase{"ComplexDivisionMovesSign", "2i/(0-3)", {"-2/3 * i"}},
+    ProgramCase{"CancelledImaginaryPart", "(1+i)*(1-i)", {"2"}}), rowName);
+
+INSTANTIATE_TEST_SUITE_P(Floating, NumberText, testing::Values(
+    ProgramCase{"FloatingZero", "0.0", {"0"}},
+    ProgramCase{"Third", "1/3.0", {"0.333333333333333333"}},
+    ProgramCase{"LargeUsesExponent", "1.5e20", {"1.5e20"}},
+    ProgramCase{"TooManyIntegerDigits", "1e25", {"1e25"}},
+    ProgramCase{"EighteenIntegerDigitsFixed", "1e17", {"100000000000000000"}},
+    ProgramCase{"SmallUsesExponent", "1e-7", {"1e-7"}},
+    ProgramCase{"SmallFixed", "0.0001", {"0.0001"}},
+    ProgramCase{"ComplexPlus", "2.0+1.5i", {"2 + 1.5 * i"}},
+    ProgramCase{"ComplexMinus", "2.0-1.5i", {"2-1.5 * i"}},
+    ProgramCase{"FloatingUnitImaginary", "1.0*i", {"i"}},
+    ProgramCase{"FloatingMinusUnitImaginary", "3.0-i", {"3 - i"}},
+    ProgramCase{"PurelyImaginary", "0.5i", {"0.5 * i"}},
+    ProgramCase{"OverflowedFractionPrintsFloating", "3000000000*3000000000*3000000000", {"2.7e28"}},
+    ProgramCase{"PowerAboveThirtyIsFloating", "2^31", {"2147483648"}},
+    ProgramCase{"SquareRootPower", "4^0.5", {"2"}},
+    ProgramCase{"SnapKeepsImaginaryZero", "(0-1)^2.0", {"1"}}), rowName);
+
+TEST(NumberText, PrecisionSetsSignificantDigits)
+{
+    struct Row { int precision; const char* program; const char* text; };
+    for (const Row& r : {Row{5, "1/3.0", "0.33333"}, Row{5, "123456.0", "1.2346e5"}, Row{18, "2/3.0", "0.666666666666666667"},
+                         Row{3, "1/3", "1/3"}}) {
+        SCOPED_TRACE(r.program);
+        Sheet sheet;
+        sheet.calc.Precision = r.precision;
+        EXPECT_EQ(sheet.run(r.program), Lines{r.text});
+    }
+}
+
+TEST(NumberText, StaleFractionIsNotPrinted)
+{
+    Sheet sheet;
+    Number x = initcislo(true, 0.5L, 0.0L, 1, 3, 0, 1); // fraction 1/3 left beside 0.5
+    EXPECT_EQ(sheet.calc.cistostr(x), "0.5");
+    x = initcislo(true, 0.0L, 0.0L, 0, 1, 0, 1);
+    EXPECT_EQ(sheet.calc.cistostr(x), "0");
+}
+
+TEST(NumberText, ConvertToDecimal)
+{
+    struct Row { const char* name; const char* line; const char* converted; };
+    for (char separator : {'.', ','}) {
+        for (const Row& r : {Row{"Fraction", "1/3", "0.333333333333333333"}, Row{"NegativeFraction", "-1/2", "-0.5"},
+                             Row{"Integer", "5", "5"}, Row{"ExponentForm", "1.5e20", "1.5e20"}}) {
+            SCOPED_TRACE(std::string(r.name) + " " + separator);
+            Sheet sheet(separator);
+            std::string line = r.line;
+            EXPECT_TRUE(sheet.calc.convertToDecimal(line));
+            EXPECT_EQ(line, r.converted);
+        }
+    }
+}
+
+TEST(NumberText, ConvertToDecimalBeepsAndKeepsAnUnreadableLine)
+{
+    Sheet sheet;
+    std::string line = "Error. Unknown variable identifier \" y \".";
+    EXPECT_FALSE(sheet.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "Error. Unknown variable identifier \" y \".");
+    EXPECT_EQ(sheet.services.beeps, 1);
+    EXPECT_TRUE(sheet.calc.Outputs.empty());
+}
+
+} // namespace
