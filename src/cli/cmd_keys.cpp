@@ -2,6 +2,7 @@
 #include "command.h"
 
 #include "keypad/engine.h"
+#include "keypad/engine_text.h"
 #include "platform/floattext.h"
 #include "platform/headless/headless_services.h"
 
@@ -29,17 +30,6 @@ long double numberOption(const std::string& text, char sep, const std::string& w
     if (!platform::parseFloat(text, sep, value) && !platform::parseFloat(text, '.', value))
         throw cli::UsageError(what + ": " + text + " is not a number");
     return value;
-}
-
-// One UTF-8 character, or nothing.
-bool isOneCharacter(const std::string& text)
-{
-    if (text.empty())
-        return true;
-    size_t starts = 0;
-    for (unsigned char c : text)
-        starts += (c & 0xC0) != 0x80;
-    return starts == 1;
 }
 
 struct DmsFields {
@@ -88,7 +78,7 @@ int runKeys(cli::Args& args)
     format.leadingZeros = intOption(args, "leading-zeros", 0, 17, format.leadingZeros);
     format.scientific = args.takeFlag("scientific");
     format.rounding = !args.takeFlag("no-rounding");
-    if (args.takeOption("separator", format.separator) && !isOneCharacter(format.separator))
+    if (args.takeOption("separator", format.separator) && keypad::characterCount(format.separator) > 1)
         throw cli::UsageError("--separator takes one character or nothing");
     settings.priority = !args.takeFlag("no-priority");
 

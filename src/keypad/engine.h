@@ -136,7 +136,7 @@ public:
     void zpet();
     EditMenuState editacniPopup();
 
-    // Error report: c, f, m or o (see chyba in engine_errors.cpp).
+    // Error report: c, f, m or o; the messages are listed at chyba in engine_memory.cpp.
     void chyba(char code);
 
     // Building blocks, public for macro buttons. They throw on failure (FloatError, UserError);

@@ -2,6 +2,7 @@
 #include "keypad/engine.h"
 
 #include "keypad/engine_batch.h"
+#include "keypad/engine_text.h"
 #include "keypad/keypad_math.h"
 #include "platform/checked.h"
 
@@ -10,15 +11,6 @@ namespace keypad {
 namespace {
 
 using platform::FloatError;
-
-// Characters of typed text, counted as the user sees them (a group separator may be UTF-8).
-size_t characterCount(const std::string& text)
-{
-    size_t n = 0;
-    for (unsigned char c : text)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
 
 // "0"-"9" are 0-9 and "A"-"Z" are 10-35, whatever the base; anything else cannot be read back.
 int digitValue(char c)
@@ -43,14 +35,6 @@ int exponentValue(const std::string& expon)
         value = value * 10 + (expon[i] - '0');
     }
     return expon[0] == '-' ? -value : value;
-}
-
-void removeAll(std::string& text, const std::string& part)
-{
-    if (part.empty())
-        return;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
-        text.erase(at, part.size());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "keypad/engine.h"
 
 #include "keypad/engine_batch.h"
+#include "keypad/engine_text.h"
 #include "platform/checked.h"
 #include "platform/errors.h"
 #include "platform/floattext.h"
@@ -12,30 +13,11 @@ namespace keypad {
 
 namespace {
 
-void removeAll(std::string& text, const std::string& part)
-{
-    if (part.empty())
-        return;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
-        text.erase(at, part.size());
-}
-
 void replaceFirst(std::string& text, char from, char to)
 {
     const size_t at = text.find(from);
     if (at != std::string::npos)
         text[at] = to;
-}
-
-// Drops the last character, a whole UTF-8 sequence when a group separator is one.
-void dropLastCharacter(std::string& text)
-{
-    while (!text.empty()) {
-        const auto c = static_cast<unsigned char>(text.back());
-        text.pop_back();
-        if ((c & 0xC0) != 0x80)
-            break;
-    }
 }
 
 } // namespace

@@ -165,8 +165,9 @@ TEST_P(Factorisation, ShowsFactorsAndChangesNothing)
     EXPECT_EQ(s.messages(), std::vector<std::string>{GetParam().message});
     EXPECT_EQ(s.services.messages.at(0).kind, platform::MessageKind::Plain);
     EXPECT_EQ(s.labels().display, display);
-    if (s.engine.record().resultShown)
+    if (s.engine.record().resultShown) {
         EXPECT_EQ(s.engine.record().workValue, value);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rozlozeni, Factorisation, testing::ValuesIn(kFactorCases),

@@ -70,8 +70,13 @@ TEST_P(Operators, Compute)
 INSTANTIATE_TEST_SUITE_P(Operuj, Operators, testing::ValuesIn(kOperatorCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct ErrorCase {
+    const char* name;
+    const char* keys;
+};
+
 // Every operation error shows "Operation error." and leaves the state of AC.
-const OperatorCase kOperationErrors[] = {
+const ErrorCase kOperationErrors[] = {
     {"DivisionByZero", "5 / 0 ="},
     {"ModByZero", "5 imod 0 ="},
     {"DivByZero", "5 shift imod 0 ="},
@@ -86,7 +91,7 @@ const OperatorCase kOperationErrors[] = {
     {"InsideBracket", "1 + ( 1 / 0 )"},
 };
 
-class OperationError : public testing::TestWithParam<OperatorCase> {};
+class OperationError : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(OperationError, ResetsLikeAllClear)
 {
