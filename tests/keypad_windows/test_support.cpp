@@ -32,7 +32,8 @@ int gridTop(int keyIndex) { return 60 + (keyIndex / 7) * 30; }
 void ProgramDir::writeSkin(const std::string& name, const std::string& extraIni, bool withBitmaps)
 {
     std::ostringstream ini;
-    ini << "[main]\nwidth=260\nheight=250\n";
+    if (extraIni.find("[main]") == std::string::npos)
+        ini << "[main]\nwidth=260\nheight=250\n";
     for (size_t i = 0; i < ui::keyNames.size(); ++i)
         ini << "[" << ui::keyNames[i] << "]\nleft=" << gridLeft(static_cast<int>(i))
             << "\ntop=" << gridTop(static_cast<int>(i)) << "\n";

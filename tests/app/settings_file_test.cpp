@@ -1,0 +1,150 @@
+// settings.ini: defaults, the separator encoding, garbage, and writing back what shut-down owns.
+#include "app/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TempFile {
+    fs::path dir = fs::temp_directory_path() / ("zoltcalc-app-" + std::to_string(std::random_device{}()));
+    fs::path path = dir / "settings.ini";
+    TempFile() { fs::create_directories(dir); }
+    ~TempFile() { fs::remove_all(dir); }
+    void write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+    std::string read() const
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+TEST(Separator, DecodingOfTheStoredText)
+{
+    const struct {
+        const char* name;
+        std::string stored;
+        char decimal;
+        std::string separator;
+    } rows[] = {
+        {"SpaceBetweenDots", ". .", ',', " "},
+        {"CommaWithPointDecimal", ".,.", '.', ","},
+        {"CommaThatIsTheDecimalSeparator", ".,.", ',', ""},
+        {"HexLetter", ".A.", '.', ""},
+        {"LetterBeyondHex", ".G.", '.', "G"},
+        {"LowerCaseHexLetter", ".a.", '.', "a"},
+        {"Minus", ".-.", '.', ""},
+        {"Digit", ".7.", '.', ""},
+        {"ApostropheAccepted", ".'.", '.', "'"},
+        {"SingleSpaceDefault", " ", '.', ""},
+        {"EmptyEncoded", "..", '.', ""},
+        {"TooLong", ".  .", '.', ""},
+        {"Empty", "", '.', ""},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(app::decodeSeparator(r.stored, r.decimal), r.separator) << r.name;
+}
+
+TEST(Separator, EncodingSurvivesTheTrimmingOfValues)
+{
+    TempFile f;
+    for (const std::string sep : {" ", "", "'", "_"}) {
+        {
+            platform::IniFile ini(f.path);
+            ini.writeString("settings_window", "order_separator", app::encodeSeparator(sep));
+        }
+        const ui::Settings s = app::readSettings(platform::IniFile(f.path), '.');
+        EXPECT_EQ(s.separator, sep) << "[" << sep << "]";
+    }
+}
+
+TEST(ReadSettings, MissingFileGivesTheDefaults)
+{
+    TempFile f;
+    const ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    EXPECT_EQ(s.mainLeft, 120);
+    EXPECT_EQ(s.mainTop, 50);
+    EXPECT_EQ(s.numberOfDigits, 14);
+    EXPECT_EQ(s.decimals, 12);
+    EXPECT_EQ(s.leadingZeros, 4);
+    EXPECT_EQ(s.numberBase, 10);
+    EXPECT_EQ(s.angleUnits, "DEG");
+    EXPECT_EQ(s.separator, "");
+    EXPECT_TRUE(s.trailActive);
+    EXPECT_EQ(s.outputFont.color, 16711680u);
+    for (long double m : s.memories)
+        EXPECT_EQ(m, 0.0L);
+    EXPECT_EQ(s.mainShortcuts[ui::mainShortcutKeys.size() - 1], "F1");
+}
+
+TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
+{
+    TempFile f;
+    f.write("\xff\xfe binary \x01\x02\n[settings_window]\nnumber_of_digits=99\ndecimals=-3\nleading_zeros=abc\n"
+            "number_base=17\nformat=7\nskin=-5\n[main_window_position]\nleft=99999999999999999999\ntop=-70000\n"
+            "[angle_units]\nangle_units=XYZ\n[memories]\n1=1e99999\n2=nonsense\n3=-2,5\n"
+            "[text_calculator]\nnumber_of_digits=300\n[recorder]\nfont_size=0x7FFFFFFF\n");
+    const ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    EXPECT_EQ(s.numberOfDigits, 18);
+    EXPECT_EQ(s.decimals, 0);
+    EXPECT_EQ(s.leadingZeros, 4);
+    EXPECT_EQ(s.numberBase, 10);
+    EXPECT_EQ(s.format, 0);
+    EXPECT_EQ(s.skin, -1);
+    EXPECT_EQ(s.mainLeft, 120);
+    EXPECT_EQ(s.mainTop, -32768);
+    EXPECT_EQ(s.angleUnits, "DEG");
+    EXPECT_EQ(s.memories[0], 0.0L);
+    EXPECT_EQ(s.memories[1], 0.0L);
+    EXPECT_EQ(s.memories[2], -2.5L);
+    EXPECT_EQ(s.textDigits, 255);
+    EXPECT_EQ(s.trailFont.size, 500);
+}
+
+TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
+{
+    TempFile f;
+    f.write("[hints]\nappear_pause=250\n[main_window_shortcuts]\nsin=Ctrl+S\n");
+    ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    s.mainLeft = -20;
+    s.trailActive = false;
+    s.numberBase = 16;
+    s.separator = " ";
+    s.angleUnits = "GRA";
+    s.memories = {3.5L, 0.0L, -1.0L / 3.0L, 1e300L, 0.0L};
+    s.operationPriority = false;
+    s.outputFont.name = "Arial";
+    {
+        platform::IniFile ini(f.path);
+        ASSERT_TRUE(app::writeSettings(ini, s, ','));
+    }
+    const std::string text = f.read();
+    EXPECT_NE(text.find("number_base=16"), std::string::npos);
+    EXPECT_NE(text.find("order_separator=. ."), std::string::npos);
+    EXPECT_NE(text.find("1=3,5"), std::string::npos);
+    EXPECT_NE(text.find("3=-0,333333333333333"), std::string::npos);
+
+    const ui::Settings r = app::readSettings(platform::IniFile(f.path), ',');
+    EXPECT_EQ(r.mainLeft, -20);
+    EXPECT_FALSE(r.trailActive);
+    EXPECT_EQ(r.numberBase, 16);
+    EXPECT_EQ(r.separator, " ");
+    EXPECT_EQ(r.angleUnits, "GRA");
+    EXPECT_EQ(r.memories[0], 3.5L);
+    // Memories come back with 15 significant digits.
+    EXPECT_EQ(r.memories[2], -0.333333333333333L);
+    EXPECT_FALSE(r.operationPriority);
+    EXPECT_EQ(r.outputFont.name, "Arial");
+    // Keys shut-down does not own stay as the user wrote them.
+    EXPECT_EQ(r.hintAppearPause, 250);
+    EXPECT_EQ(r.mainShortcuts[27], "Ctrl+S");
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+// Start-up and shut-down of the program: the data-file check, settings applied to the windows
+// and written back by vypni.
+#include "app/program.h"
+#include "app/startup_check.h"
+#include "keypad/utrail.h"
+#include "platform/headless/headless_services.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> texts(const platform::HeadlessServices& s)
+{
+    std::vector<std::string> out;
+    for (const auto& m : s.messages)
+        out.push_back(m.text);
+    return out;
+}
+
+TEST(Check, WarnsAboutEachMissingDataFile)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> present;
+        std::vector<std::string> messages;
+        bool canRun;
+    } rows[] = {
+        {"AllPresent", {"settings.ini", "langs/", "skins/", "macro_tree.ini", "macro_engine.ini"}, {}, true},
+        {"NoSettings", {"langs/", "skins/", "macro_tree.ini", "macro_engine.ini"},
+         {"File \"settings.ini\" not found !"}, true},
+        {"NoLangs", {"settings.ini", "skins/", "macro_tree.ini", "macro_engine.ini"},
+         {"Directory \"langs\" not found !"}, false},
+        {"NoSkins", {"settings.ini", "langs/", "macro_tree.ini", "macro_engine.ini"},
+         {"Directory \"skins\" not found !"}, false},
+        {"NothingInOrder", {},
+         {"File \"settings.ini\" not found !", "Directory \"langs\" not found !", "Directory \"skins\" not found !",
+          "File \"macro_tree.ini\" not found !", "File \"macro_engine.ini\" not found !"},
+         false},
+    };
+    for (const auto& r : rows) {
+        testsupport::ProgramDir dir;
+        for (const std::string& p : r.present)
+            p.back() == '/' ? dir.makeDir(p) : dir.writeFile(p, "");
+        platform::HeadlessServices services;
+        EXPECT_EQ(app::check(dir.path(), services), r.canRun) << r.name;
+        EXPECT_EQ(texts(services), r.messages) << r.name;
+        for (const auto& m : services.messages)
+            EXPECT_EQ(m.kind, platform::MessageKind::Warning);
+    }
+}
+
+struct Install {
+    testsupport::ProgramDir dir;
+    platform::HeadlessServices services{'.'};
+    Install()
+    {
+        dir.writeSkin("alpha");
+        dir.writeSkin("beta", "[main]\nwidth=300\nheight=260\n");
+        dir.writeBitmaps("beta", 300, 260);
+        dir.makeDir("langs");
+        dir.writeFile("macro_tree.ini", "");
+        dir.writeFile("macro_engine.ini", "");
+    }
+};
+
+TEST(Program, MissingSkinsOrLangsEndsAfterTheWarning)
+{
+    for (const char* missing : {"skins", "langs"}) {
+        Install in;
+        in.dir.writeFile("settings.ini", "");
+        std::filesystem::remove_all(in.dir.path() / missing);
+        app::Program program(in.dir.path(), in.services);
+        EXPECT_FALSE(program.canRun()) << missing;
+        EXPECT_EQ(texts(in.services), std::vector<std::string>{std::string("Directory \"") + missing + "\" not found !"});
+    }
+}
+
+TEST(Program, SkinsFolderWithoutSkinsEnds)
+{
+    Install in;
+    in.dir.writeFile("settings.ini", "");
+    std::filesystem::remove_all(in.dir.path() / "skins");
+    in.dir.makeDir("skins");
+    app::Program program(in.dir.path(), in.services);
+    EXPECT_FALSE(program.canRun());
+    EXPECT_EQ(texts(in.services), std::vector<std::string>{"Directory \"skins\" holds no skin !"});
+}
+
+TEST(Program, NoSettingsFileStartsWithTheDefaults)
+{
+    Install in;
+    app::Program program(in.dir.path(), in.services);
+    EXPECT_TRUE(program.canRun());
+    EXPECT_EQ(texts(in.services), std::vector<std::string>{"File \"settings.ini\" not found !"});
+    keypad::Tmain& m = program.main();
+    EXPECT_EQ(m.pos(), QPoint(120, 50));
+    EXPECT_EQ(m.deg->text().toStdString(), "DEG");
+    EXPECT_EQ(m.display->text().toStdString(), "0");
+    EXPECT_EQ(m.size(), QSize(260, 250)); // the first skin in the list
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(m.MRmenu->actions().at(i - 1)->text().toStdString(), "M" + std::to_string(i));
+    EXPECT_EQ(m.engine().settings().format.digits, 14);
+    EXPECT_EQ(m.engine().settings().format.separator, "");
+}
+
+TEST(Program, SettingsSurviveShutDownAndTheNextStart)
+{
+    Install in;
+    in.dir.writeFile("settings.ini", "[settings_window]\nskin=1\nnumber_base=16\norder_separator=. .\n"
+                                     "[recorder]\nactive=1\n");
+    {
+        app::Program program(in.dir.path(), in.services);
+        keypad::Tmain& m = program.main();
+        EXPECT_EQ(m.size(), QSize(300, 260)); // skin 1: beta
+        m.engine().click(keypad::Control::c3);
+        m.engine().setShift(true);
+        m.engine().click(keypad::Control::mr1); // store 3 in M1
+        m.engine().click(keypad::Control::prepdrg);
+        m.move(200, 210);
+        m.trailWindow()->hide();
+        m.action("AClose")->trigger();
+    }
+    EXPECT_EQ(texts(in.services), std::vector<std::string>{});
+    const std::string ini = in.dir.readFile("settings.ini");
+    EXPECT_NE(ini.find("number_base=16"), std::string::npos);
+
+    platform::HeadlessServices again('.');
+    app::Program program(in.dir.path(), again);
+    keypad::Tmain& m = program.main();
+    EXPECT_EQ(m.pos(), QPoint(200, 210));
+    EXPECT_EQ(m.size(), QSize(300, 260));
+    EXPECT_EQ(m.deg->text().toStdString(), "RAD");
+    EXPECT_EQ(m.MRmenu->actions().at(0)->text().toStdString(), "M1 = 3");
+    EXPECT_EQ(m.indicators[0]->toolTip().toStdString(), "M1 = 3");
+    EXPECT_TRUE(m.indicators[0]->autoFillBackground());
+    EXPECT_EQ(m.engine().settings().format.base, 16);
+    EXPECT_EQ(m.engine().settings().format.separator, " ");
+    program.show();
+    EXPECT_FALSE(m.trailWindow()->isVisible());
+    m.close();
+}
+
+TEST(Program, SettingsFileThatCannotBeWrittenIsReported)
+{
+    Install in;
+    in.dir.writeFile("settings.ini", "");
+    app::Program program(in.dir.path(), in.services);
+    // A folder where the file must go: the rename over it fails.
+    std::filesystem::remove(in.dir.path() / "settings.ini");
+    in.dir.makeDir("settings.ini/blocker");
+    program.vypni();
+    ASSERT_EQ(in.services.messages.size(), 1u);
+    EXPECT_EQ(in.services.messages[0].text,
+              "The settings could not be saved to \"" + (in.dir.path() / "settings.ini").string() + "\".");
+}
+
+} // namespace
