@@ -1,0 +1,118 @@
+// Text files in a temporary program directory: round trips, reports and failures.
+#include "program_table.h"
+
+#include "textcalc/textfile_io.h"
+
+#include <fstream>
+#include <sstream>
+
+using namespace textcalc::library_tests;
+
+namespace {
+
+std::string contents(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(TextFiles, WriteAndReadBack)
+{
+    Session session;
+    EXPECT_EQ(session.run("Assign(m, 'data'); Rewrite(m); WriteLn(m, 1/3); WriteLn(m, 2**10); WriteLn(m, 1.5+i); "
+                          "Close(m)"),
+              Lines{"Statements executed (no output)."});
+    EXPECT_EQ(contents(session.directory / "textfiles" / "data.txt"), "1/3\n1024\n1.5 + i\n");
+    EXPECT_EQ(session.run("Reset(m); readln(m); eof(m); readln(m)*2; readln(m); eof(m); Close(m)"),
+              (Lines{"1/3", "0", "2048", "1.5 + i", "1"}));
+}
+
+TEST(TextFiles, ReportsWithEchoOn)
+{
+    Session session;
+    session.calc.EchoOutputs = true;
+    EXPECT_EQ(session.run("Assign(m, 'data'); Rewrite(m); WriteLn(m, 1/3); Close(m); Append(m); Close(m); "
+                          "Reset(m)"),
+              (Lines{"Text file \" m \" asociated with file \" ...\\textfiles\\data.txt \".",
+                     "Text file \" m \" opened to write.", "1/3 eas written to text file \" m \".",
+                     "Text file \" m \" closed.", "Text file \" m \" opened to append.", "Text file \" m \" closed.",
+                     "Text file \" m \" opened to read."}));
+}
+
+TEST(TextFiles, AppendKeepsTheLinesBefore)
+{
+    Session session;
+    writeFile(session.directory / "textfiles" / "log.txt", "1\n");
+    session.run("Assign(f, 'log'); Append(f); WriteLn(f, 2); Close(f)");
+    EXPECT_EQ(contents(session.directory / "textfiles" / "log.txt"), "1\n2\n");
+}
+
+// A line of a file is read as written: "**" and ".." get their codes, blanks go, nothing else.
+TEST(TextFiles, ReadLinesAsExpressions)
+{
+    Session session;
+    writeFile(session.directory / "textfiles" / "in.txt", "2 ** 3\r\nsum(n, n = 1 .. 4)\n\nPi\n");
+    EXPECT_EQ(session.run("Assign(f, 'in'); Reset(f); readln(f); readln(f); readln(f); readln(f)"),
+              (Lines{"8", "10", "0", "Error. Unexpected character \" P \".",
+                     "Error. Unable to read from text file \" f \"."}));
+}
+
+class FileMessages : public ProgramTable {};
+TEST_P(FileMessages, WriteLines) { check(); }
+
+INSTANTIATE_TEST_SUITE_P(Failures, FileMessages, testing::Values(
+    ProgramCase{"ResetOfMissingFile", "Assign(m, 'nothing'); Reset(m)", {"Error. Unable to open text file \" m \"."}},
+    ProgramCase{"AppendToMissingFile", "Assign(m, 'nothing'); Append(m)", {"Error. Unable to open text file \" m \"."}},
+    ProgramCase{"CloseOfClosedFile", "Assign(m, 'a'); Close(m)", {"Error. Unable to close text file \" m \"."}},
+    ProgramCase{"WriteToClosedFile", "Assign(m, 'a'); WriteLn(m, 1)", {"Error. Unable to write to text file \" m \"."}},
+    ProgramCase{"WriteToFileOpenForReading", "Assign(m, 'a'); Rewrite(m); Close(m); Reset(m); WriteLn(m, 1)",
+                {"Error. Unable to write to text file \" m \"."}},
+    ProgramCase{"ReadFromFileOpenForWriting", "Assign(m, 'a'); Rewrite(m); readln(m)",
+                {"Error. Unable to read from text file \" m \"."}},
+    ProgramCase{"EofOfClosedFile", "Assign(m, 'a'); eof(m)", {"Error. Unable to detect end of text file \" m \"."}},
+    ProgramCase{"WriteOfFailingValue", "Assign(m, 'a'); Rewrite(m); WriteLn(m, y)",
+                {"Error. Unknown variable identifier \" y \".", "Error. Unable to write to text file \" m \"."}},
+    ProgramCase{"UnknownFileInWriteLn", "writeln(q, 1)", {"Error. Unknown text file identifier \" q \"."}},
+    ProgramCase{"UnknownFileInReadln", "readln(q)", {"Error. Unknown text file identifier \" q \"."}},
+    ProgramCase{"PathSeparator", "Assign(m, 'sub/x')", {"Error. Unable to assign text file \" m \"."}},
+    ProgramCase{"BackslashSeparator", "Assign(m, 'sub\\x')", {"Error. Unable to assign text file \" m \"."}},
+    ProgramCase{"ParentFolder", "Assign(m, '..')", {"Error. Unable to assign text file \" m \"."}},
+    ProgramCase{"EmptyName", "Assign(m, '')", {"Error. Unable to assign text file \" m \"."}}), rowName);
+
+// Until Close the new contents are kept aside, so an interrupted run leaves the old file whole.
+TEST(TextFiles, OldContentsStayUntilClose)
+{
+    Session session;
+    const auto file = session.directory / "textfiles" / "keep.txt";
+    writeFile(file, "old\n");
+    session.run("Assign(k, 'keep'); Rewrite(k); WriteLn(k, 1)");
+    EXPECT_EQ(contents(file), "old\n");
+    session.run("WriteLn(k, 2); Close(k)");
+    EXPECT_EQ(contents(file), "1\n2\n");
+    EXPECT_FALSE(std::filesystem::exists(session.directory / "textfiles" / "keep.txt.tmp"));
+}
+
+TEST(TextFiles, SessionEndCompletesOpenFiles)
+{
+    Session session;
+    session.run("Assign(k, 'open'); Rewrite(k); WriteLn(k, 7)");
+    textcalc::textfiles::completeTextFiles(session.calc.TextFiles);
+    EXPECT_EQ(contents(session.directory / "textfiles" / "open.txt"), "7\n");
+}
+
+TEST(TextFiles, SecondAssignBindsANewFile)
+{
+    Session session;
+    session.run("Assign(k, 'one'); Rewrite(k); WriteLn(k, 1); Assign(k, 'two'); Rewrite(k); WriteLn(k, 2); Close(k)");
+    EXPECT_EQ(contents(session.directory / "textfiles" / "one.txt"), "1\n");
+    EXPECT_EQ(contents(session.directory / "textfiles" / "two.txt"), "2\n");
+}
+
+} // namespace
