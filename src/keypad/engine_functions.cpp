@@ -95,7 +95,7 @@ void Engine::funkce(Control key)
     try {
         vstup();
         std::string trailText;
-        const long double result = functionValue(key, shiftOn(), trailText);
+        const long double result = checked(functionValue(key, shiftOn(), trailText));
         showValue(result);
         appendTrail(trailText);
         m_rec.echoPending = false; // the trail already names the function

@@ -63,6 +63,8 @@ std::string formatValue(long double value, const NumberFormat& format, char sep)
 {
     if (value == 0.0L)
         return "0";
+    if (!std::isfinite(value))
+        throw FloatError(FloatError::Kind::InvalidOperation);
     // Out-of-range settings are clamped so that no setting can index past the digit string.
     NumberFormat f = format;
     f.base = std::clamp(f.base, 2, 16);

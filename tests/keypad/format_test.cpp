@@ -3,6 +3,7 @@
 #include "platform/checked.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -101,6 +102,8 @@ const UnshowableCase kUnshowable[] = {
     {"BinaryExponent1000", 0x1p1000L, 2},
     {"LargestExtended", 1.1e4932L, 16},
     {"SmallestNormal", 3.4e-4932L, 2},
+    {"NotANumber", std::numeric_limits<long double>::quiet_NaN(), 10},
+    {"Infinity", -std::numeric_limits<long double>::infinity(), 10},
 };
 
 class Unshowable : public testing::TestWithParam<UnshowableCase> {};
