@@ -153,8 +153,7 @@ void Engine::vstup()
     if (!m_rec.resultShown) {
         const long double base = m_settings.format.base;
         const char sep = decimalSeparator();
-        std::string text = m_labels.display;
-        removeAll(text, m_settings.format.separator);
+        std::string text = withoutGroups(m_labels.display, m_settings.format.separator);
         const bool negative = !text.empty() && text[0] == '-';
         if (negative)
             text.erase(0, 1);

@@ -69,8 +69,7 @@ void Engine::smazpamet()
 void Engine::Kopirovat()
 {
     Batch batch(*this);
-    std::string text = m_labels.display;
-    removeAll(text, m_settings.format.separator);
+    std::string text = withoutGroups(m_labels.display, m_settings.format.separator);
     if (!m_labels.expon.empty()) {
         char* end = nullptr;
         const long exponent = std::strtol(m_labels.expon.c_str(), &end, 10);

@@ -13,6 +13,16 @@ inline void removeAll(std::string& text, const std::string& part)
         text.erase(at, part.size());
 }
 
+// The display text without its digit-group separators. A leading "-" is always the sign (no
+// group starts the text), so it survives even when "-" itself is the separator.
+inline std::string withoutGroups(const std::string& display, const std::string& separator)
+{
+    const size_t signLength = !display.empty() && display[0] == '-' ? 1 : 0;
+    std::string digits = display.substr(signLength);
+    removeAll(digits, separator);
+    return display.substr(0, signLength) + digits;
+}
+
 // Characters as the user sees them.
 inline size_t characterCount(const std::string& text)
 {

@@ -107,6 +107,19 @@ TEST_P(Copy, PutsPlainNumberOnClipboard)
 INSTANTIATE_TEST_SUITE_P(Kopirovat, Copy, testing::ValuesIn(kCopyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Copy, MinusAsGroupSeparatorKeepsTheSign)
+{
+    keypad::NumberFormat f;
+    f.separator = "-";
+    Session s(',', withFormat(f));
+    s.keys("1234567 znamenko =");
+    EXPECT_EQ(s.labels().display, "-1-234-567");
+    s.keys("ACopy");
+    EXPECT_EQ(s.services.clipboard, "-1234567");
+    s.keys("shift )");
+    EXPECT_EQ(s.engine.record().workValue, -1234567.0L);
+}
+
 TEST(Copy, HexDigitInExponentIsAClipboardError)
 {
     Session s;
