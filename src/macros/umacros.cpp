@@ -102,7 +102,9 @@ void Tmacros::Macrize()
 {
     // A cell still being edited holds its text in its editor; moving the current cell away
     // commits it (Enter while editing would otherwise compute with the old value).
+    const QModelIndex current = inpdata->currentIndex();
     inpdata->setCurrentItem(nullptr);
+    inpdata->setCurrentIndex(current);
     std::vector<std::string> texts;
     for (int r = 0; r < inpdata->rowCount(); ++r) {
         const QTableWidgetItem* item = inpdata->item(r, 1);
