@@ -7,6 +7,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -23,6 +26,8 @@ constexpr int64_t maxPixels = int64_t{1} << 26;
 constexpr int coordinateLimit = 1 << 22;
 // Points of the program's font sizes are 1/72 inch on a 96 dots-per-inch surface.
 constexpr double pixelsPerPoint = 96.0 / 72.0;
+// Larger letters would only cost memory: no picture is that high.
+constexpr double maxFontPixels = 20000.0;
 
 QColor toQColor(int32_t colour)
 {
@@ -60,6 +65,16 @@ void ensureFontSupport()
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session's runtime folder Qt warns on stderr, which is the command line's
+    // message channel: give it a private one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const auto runtime = std::filesystem::temp_directory_path() / ("zoltcalc-runtime-" + std::to_string(::getuid()));
+        std::error_code error;
+        std::filesystem::create_directory(runtime, error);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, error);
+        if (!error)
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
+    }
     static int argc = 1;
     static char name[] = "zoltcalc";
     static char* argv[] = {name, nullptr};
@@ -267,7 +282,7 @@ void Picture::textLabel(const std::string& text)
 {
     ensureFontSupport();
     QFont font(m_fontName);
-    font.setPixelSize(std::max(1, int(std::lround(std::abs(m_fontSize) * pixelsPerPoint))));
+    font.setPixelSize(int(std::clamp(std::round(std::abs(double(m_fontSize)) * pixelsPerPoint), 1.0, maxFontPixels)));
     const QString label = QString::fromStdString(text);
     const QFontMetrics metrics(font, &m_image);
     const int width = metrics.horizontalAdvance(label);
