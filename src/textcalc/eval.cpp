@@ -47,7 +47,10 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
 
     auto applyPow = [&] {
         afterOperand = false;
-        factor = pendingPow ? mocn(factor, operand) : operand;
+        if (pendingPow)
+            factor = mocn(factor, operand);
+        else
+            factor = operand;
         if (negateFactor) {
             factor = negated(factor);
             negateFactor = false;
@@ -66,8 +69,10 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
         pendingMul = 0;
         if (pendingAdd == 0)
             total = term;
+        else if (pendingAdd == '-')
+            total = soucetcisel(total, negated(term));
         else
-            total = soucetcisel(total, pendingAdd == '-' ? negated(term) : term);
+            total = soucetcisel(total, term);
     };
     auto implicitMultiplication = [&] {
         if (afterOperand) {
@@ -83,9 +88,13 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             negative ^= text[pos++] == '-';
         return negative;
     };
-    auto setOperand = [&](const Number& v) {
-        operand = negateExponent ? negated(v) : v;
-        negateExponent = false;
+    // An operand just read into `operand` takes a pending exponent sign.
+    auto operandRead = [&] {
+        afterOperand = true;
+        if (negateExponent) {
+            operand = negated(operand);
+            negateExponent = false;
+        }
     };
 
     for (;;) {
@@ -93,8 +102,8 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
         if (c == '(' || c == '[') {
             implicitMultiplication();
             ++pos;
-            setOperand(evalLevel(text, pos));
-            afterOperand = true;
+            operand = evalLevel(text, pos);
+            operandRead();
         } else if (c == ')' || c == ']' || c == ';') {
             break;
         } else if (c == '*' || c == '/') {
@@ -111,8 +120,8 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             ++pos;
         } else if (isDigit(c) || c == '.') {
             implicitMultiplication();
-            setOperand(readNumberLiteral(text, pos));
-            afterOperand = true;
+            operand = readNumberLiteral(text, pos);
+            operandRead();
         } else if (c == '^') {
             afterOperand = false;
             if (pendingPow)
@@ -126,8 +135,8 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             const size_t start = pos;
             while (pos < text.size() && (isLetter(text[pos]) || isDigit(text[pos])))
                 ++pos;
-            setOperand(resolveIdentifier(text.substr(start, pos - start), text, pos));
-            afterOperand = true;
+            resolveIdentifier(text.substr(start, pos - start), text, pos, operand);
+            operandRead();
         } else {
             const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
             chyb(std::string("Unexpected character \" ") + shown + " \".");
@@ -173,20 +182,28 @@ Number Calculator::readNumberLiteral(std::string_view text, size_t& pos)
     return floating(value);
 }
 
+namespace {
+// Names are short: compare length and first letter before the bytes.
+inline bool sameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && a[0] == b[0] && std::char_traits<char>::compare(a.data(), b.data(), a.size()) == 0;
+}
+} // namespace
+
 bool Calculator::lookupVariable(std::string_view name, Number& out)
 {
     for (size_t k = ParamBindings.size(); k-- > 0;)
-        if (ParamBindings[k].Name == name) {
+        if (sameName(ParamBindings[k].Name, name)) {
             out = ParamBindings[k].Value;
             return true;
         }
     for (size_t k = BoundVariables.size(); k-- > 0;)
-        if (BoundVariables[k].Name == name) {
+        if (sameName(BoundVariables[k].Name, name)) {
             out = BoundVariables[k].Value;
             return true;
         }
     for (const Variable& v : Variables)
-        if (v.Name == name) {
+        if (sameName(v.Name, name)) {
             out = v.Value;
             return true;
         }
@@ -195,7 +212,7 @@ bool Calculator::lookupVariable(std::string_view name, Number& out)
 
 // An array element, a call, a variable or a constant, told apart by the character after
 // the name; pos is just after the name.
-Number Calculator::resolveIdentifier(std::string_view name, std::string_view text, size_t& pos)
+void Calculator::resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out)
 {
     const char next = pos < text.size() ? text[pos] : ';';
     if (next == '[') {
@@ -211,19 +228,24 @@ Number Calculator::resolveIdentifier(std::string_view name, std::string_view tex
         const std::vector<Number>& elements = array->Elements;
         if (k < 0 || k > static_cast<int64_t>(elements.size()))
             chyb("Index " + std::to_string(k) + " is out of range of array \" " + std::string(name) + " \".");
-        return k == 0 ? exactInteger(static_cast<int64_t>(elements.size())) : elements[static_cast<size_t>(k - 1)];
+        out = k == 0 ? exactInteger(static_cast<int64_t>(elements.size())) : elements[static_cast<size_t>(k - 1)];
+        return;
     }
     if (next == '(') {
         ++pos;
         const int f = findByName(Functions, name);
-        if (f >= 0)
-            return callUserFunction(Functions[static_cast<size_t>(f)], text, pos);
-        return library::call(*this, name, text, pos);
+        out = f >= 0 ? callUserFunction(Functions[static_cast<size_t>(f)], text, pos)
+                     : library::call(*this, name, text, pos);
+        return;
     }
+    if (lookupVariable(name, out))
+        return;
+    out = constant(name);
+}
 
-    Number value;
-    if (lookupVariable(name, value))
-        return value;
+// The constants, after every kind of variable.
+Number Calculator::constant(std::string_view name)
+{
     if (name == "pi")
         return floating(3.14159265358979323846264338327950288L);
     if (name == "i")

@@ -43,6 +43,11 @@ bool negate(int64_t a, int64_t& out) { return !__builtin_sub_overflow(int64_t{0}
 
 bool addFractions(Fraction p, Fraction q, Fraction& out)
 {
+    // Integers (the common case) need no common denominator and no reduction.
+    if (p.den == 1 && q.den == 1) {
+        out.den = 1;
+        return !__builtin_add_overflow(p.num, q.num, &out.num);
+    }
     int64_t g, bg, common, fb, fd, n1, n2, numer, h;
     if (!gcd(q.den, p.den, g) || !quotient(p.den, g, bg) || __builtin_mul_overflow(bg, q.den, &common))
         return false;
