@@ -40,6 +40,9 @@ Tmacros::Tmacros(macros::MacroHost& host, keypad::Engine& engine, QWidget* paren
     inpdata = makeGrid("inpdata", this);
     results = makeGrid("results", this);
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Hints a language file may replace (keys "input" and "output").
+    inpdata->setToolTip(QStringLiteral("Vstupy"));
+    results->setToolTip(QStringLiteral("Výstupy"));
 
     VypBut = new QPushButton(QStringLiteral("Vypočti"), this);
     VypBut->setObjectName(QStringLiteral("VypBut"));
