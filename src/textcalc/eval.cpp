@@ -183,10 +183,15 @@ Number Calculator::readNumberLiteral(std::string_view text, size_t& pos)
 }
 
 namespace {
-// Names are short: compare length and first letter before the bytes.
+// Names are at most 20 letters: a plain loop beats a call of memcmp.
 inline bool sameName(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && a[0] == b[0] && std::char_traits<char>::compare(a.data(), b.data(), a.size()) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k])
+            return false;
+    return true;
 }
 } // namespace
 
