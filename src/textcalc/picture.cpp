@@ -320,6 +320,16 @@ void Picture::setImage(const QImage& image)
     m_image.setDotsPerMeterY(3780);
 }
 
+bool Picture::load(const std::string& fileName)
+{
+    const bool jpeg = fileName.size() >= 4 && fileName.compare(fileName.size() - 4, 4, ".jpg") == 0;
+    const QImage image = jpeg ? readJpeg(fileName) : QImage(QString::fromStdString(fileName), "BMP");
+    if (image.isNull() || int64_t{image.width()} * image.height() > maxPixels)
+        return false;
+    setImage(image);
+    return true;
+}
+
 bool Picture::save(const std::string& fileName, int jpegQuality) const
 {
     const QString name = QString::fromStdString(fileName);

@@ -41,6 +41,9 @@ public:
     void setFontName(const std::string& name);
     // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay.
     void setImage(const QImage& image);
+    // Reads a picture file: JPEG through libjpeg when the name ends in exactly ".jpg", else
+    // BMP. False, with the picture unchanged, on failure.
+    bool load(const std::string& fileName);
     // BMP and PNG through Qt, JPEG (".jpg", ".jpeg") through libjpeg with the quality 1–100;
     // other names are written as BMP. False when the file cannot be written.
     bool save(const std::string& fileName, int jpegQuality = 100) const;

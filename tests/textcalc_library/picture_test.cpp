@@ -130,4 +130,26 @@ TEST(Picture, SavesBmpPngAndJpeg)
     EXPECT_FALSE(session.picture.save((session.directory / "missing" / "p.png").string(), 100));
 }
 
+// Only a name ending in exactly ".jpg" is read as JPEG; pen, brush and font stay.
+TEST(Picture, LoadsBmpAndJpeg)
+{
+    Session session;
+    session.run("SetSize(40, 30); SetBrush(clBlue); MoveTo(0, 0); RectTo(20, 30); SetPen(clRed)");
+    const std::string jpeg = (session.directory / "p.jpg").string();
+    const std::string bmp = (session.directory / "p.bmp").string();
+    ASSERT_TRUE(session.picture.save(jpeg, 100));
+    ASSERT_TRUE(session.picture.save(bmp, 100));
+    for (const std::string& file : {jpeg, bmp}) {
+        SCOPED_TRACE(file);
+        Session other;
+        ASSERT_TRUE(other.picture.load(file));
+        EXPECT_EQ(other.run("picwidth; picheight; sgn(blue(pixel(10, 15))-240); sgn(red(pixel(30, 15))-240)"),
+                  (Lines{"40", "30", "1", "1"}));
+    }
+    std::filesystem::copy_file(jpeg, session.directory / "upper.JPG");
+    EXPECT_FALSE(session.picture.load((session.directory / "upper.JPG").string())) << "read as BMP";
+    EXPECT_FALSE(session.picture.load((session.directory / "none.bmp").string()));
+    EXPECT_EQ(session.picture.width(), 40);
+}
+
 } // namespace
