@@ -133,6 +133,7 @@ private:
     void nestInto(size_t target, std::vector<std::string>& items, size_t& pos);
     void resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out);
     Number constant(std::string_view name);
+    Number evalOperand(std::string_view text);
     Number callUserFunction(const Function& f, std::string_view text, size_t& pos);
     bool lookupVariable(std::string_view name, Number& out);
     Number readNumberLiteral(std::string_view text, size_t& pos);

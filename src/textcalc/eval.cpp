@@ -28,8 +28,37 @@ constexpr NamedColour colours[] = {
 
 Number Calculator::eval(std::string_view text)
 {
+    // A lone name or integer (loop bounds, condition sides) gives what a level would give for
+    // it, without setting one up.
+    if (!text.empty() && text.size() <= MaxNameLength && (isLetter(text[0]) || isDigit(text[0]))) {
+        size_t k = 1;
+        while (k < text.size() && (isLetter(text[k]) || isDigit(text[k])))
+            ++k;
+        if (k == text.size())
+            return evalOperand(text);
+    }
     size_t pos = 0;
     return evalLevel(text, pos);
+}
+
+// A name, or a digit string that is an integer literal or a malformed one.
+Number Calculator::evalOperand(std::string_view text)
+{
+    if (isLetter(text[0])) {
+        Number value;
+        size_t pos = text.size();
+        resolveIdentifier(text, text, pos, value);
+        return value;
+    }
+    int64_t n = 0;
+    for (size_t k = 0; k < text.size(); ++k) {
+        if (!isDigit(text[k]) || k >= 18) { // "2x" multiplies, 19 digits may overflow
+            size_t pos = 0;
+            return evalLevel(text, pos);
+        }
+        n = n * 10 + (text[k] - '0');
+    }
+    return exactInteger(n);
 }
 
 // One level: operands joined by "^", "*", "/", implicit multiplication, "+" and "-", ended by

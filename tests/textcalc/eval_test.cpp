@@ -48,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Literals, Evaluator, testing::Values(
     ProgramCase{"NameStartingWithE", "2exp(1)", {"Error. \" 2e \" is not a valid real number."}},
     ProgramCase{"TwoPoints", "1.2.3", {"Error. \" 1.2.3 \" is not a valid real number."}},
     ProgramCase{"OutOfExtendedRange", "1e5000", {"Error. \" 1e5000 \" is not a valid real number."}},
+    ProgramCase{"LoneLargestInteger", "9223372036854775807", {"9223372036854775807"}},
+    ProgramCase{"LoneDigitsThenName", "x:=4; 12x", {"48"}},
     ProgramCase{"LiteralIsItsIndex", "'a'; 'b'+10", {"0", "11"}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(Constants, Evaluator, testing::Values(

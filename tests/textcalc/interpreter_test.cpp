@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Conditions, Statements, testing::Values(
     ProgramCase{"LessOrEqual", "if 2 <= 2 then x:=1; x", {"1"}},
     ProgramCase{"GreaterOrEqual", "if 3 >= 2 then x:=1; if 1 >= 2 then x:=5; x", {"1"}},
     ProgramCase{"Greater", "if 3 > 2 then x:=1; if 2 > 2 then x:=5; x", {"1"}},
+    ProgramCase{"UnknownNameInCondition", "while q do x", {"Error. Unknown variable identifier \" q \"."}},
     ProgramCase{"FloatingEqualsExact", "if 0.5 = 1/2 then x:=1; x", {"1"}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(TryAndBreak, Statements, testing::Values(
