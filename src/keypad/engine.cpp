@@ -76,8 +76,7 @@ void Engine::click(Control control)
         break;
     case Control::prepdrg: pdrg(); break;
     case Control::stmivt: DegMinSec(); break;
-    case Control::pmem: MPClick(1); break; // the key itself works on register 1
-    case Control::rmem: MRClick(1); break;
+    case Control::pmem: case Control::rmem: MemClick(control); break;
     case Control::shift: pshift(); break;
     case Control::mp1: case Control::mp2: case Control::mp3: case Control::mp4: case Control::mp5:
         MPClick(static_cast<int>(control) - static_cast<int>(Control::mp1) + 1);
@@ -155,7 +154,7 @@ void Engine::clearTrail()
     ++m_trailVersion;
 }
 
-void Engine::echoDisplay()
+void Engine::VypisToPaper()
 {
     std::string entry = " " + m_labels.display;
     const std::string& expon = m_labels.expon;

@@ -128,6 +128,7 @@ public:
     void Rozlozeni();
 
     // Memories, clipboard, undo.
+    void MemClick(Control key); // the keys `pmem` and `rmem` work on register 1
     void MPClick(int index);
     void MRClick(int index);
     void smazpamet();
@@ -143,7 +144,7 @@ public:
     // callers report through chyba.
     void vstup();                         // commit typed text into workValue, echo to the trail
     void vypis(long double value);        // show a value; sets resultShown and echoPending
-    void showValue(long double value);    // workValue = value, then vypis (labels kept on failure)
+    void showValue(long double value);    // vypis, then workValue = value; on failure neither changes
     void appendTrail(const std::string& text);
     void setEchoPending(bool pending) { m_rec.echoPending = pending; }
 
@@ -160,10 +161,10 @@ private:
 
     // Functions (engine_functions.cpp).
     long double functionValue(Control key, bool shifted, std::string& trailText) const;
-    long double angleToRad(long double v) const;
-    long double radToAngle(long double v) const;
+    long double AngleToRad(long double v) const;
+    long double RadToAngle(long double v) const;
 
-    void echoDisplay(); // VypisToPaper
+    void VypisToPaper(); // echo of the displayed value, from vstup
     void clearTrail();
     char decimalSeparator() const { return m_services.decimalSeparator(); }
 

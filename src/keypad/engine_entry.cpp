@@ -170,7 +170,7 @@ void Engine::vstup()
         m_rec.workValue = negative ? -value : value;
     }
     if (!m_rec.resultShown || m_rec.echoPending)
-        echoDisplay();
+        VypisToPaper();
 }
 
 } // namespace keypad

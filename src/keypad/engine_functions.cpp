@@ -23,7 +23,7 @@ long double arccosine(long double x) { return std::atan2(checked(std::sqrt(check
 
 } // namespace
 
-long double Engine::angleToRad(long double v) const
+long double Engine::AngleToRad(long double v) const
 {
     switch (unitLetter(m_labels.deg)) {
     case 'D': return platform::mul(v, pi() / 180.0L);
@@ -32,7 +32,7 @@ long double Engine::angleToRad(long double v) const
     }
 }
 
-long double Engine::radToAngle(long double v) const
+long double Engine::RadToAngle(long double v) const
 {
     switch (unitLetter(m_labels.deg)) {
     case 'D': return v * (180.0L / pi());
@@ -68,13 +68,13 @@ long double Engine::functionValue(Control key, bool shifted, std::string& trailT
         return shifted ? std::ceil(x) : std::floor(x);
     case Control::sinus:
         trailText = shifted ? " arcsin" : " sin";
-        return shifted ? radToAngle(arcsine(x)) : zi(std::sin(angleToRad(x)));
+        return shifted ? RadToAngle(arcsine(x)) : zi(std::sin(AngleToRad(x)));
     case Control::cosinus:
         trailText = shifted ? " arccos" : " cos";
-        return shifted ? radToAngle(arccosine(x)) : zi(std::cos(angleToRad(x)));
+        return shifted ? RadToAngle(arccosine(x)) : zi(std::cos(AngleToRad(x)));
     case Control::tangens:
         trailText = shifted ? " arctan" : " tan";
-        return shifted ? radToAngle(std::atan2(x, 1.0L)) : zi(checked(std::tan(angleToRad(x))));
+        return shifted ? RadToAngle(std::atan2(x, 1.0L)) : zi(checked(std::tan(AngleToRad(x))));
     case Control::zin:
         trailText = shifted ? " arcsinh" : " sinh";
         return shifted ? hypArcsinh(x) : hypSinh(x);

@@ -22,6 +22,15 @@ void replaceFirst(std::string& text, char from, char to)
 
 } // namespace
 
+void Engine::MemClick(Control key)
+{
+    // The other registers are reached through the keys' pop-up menus.
+    if (key == Control::pmem)
+        MPClick(1);
+    else if (key == Control::rmem)
+        MRClick(1);
+}
+
 void Engine::MPClick(int index)
 {
     if (index < 1 || index > kMemories)
