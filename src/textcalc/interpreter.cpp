@@ -16,9 +16,6 @@ constexpr char Marker = '\xA7';
 bool isMarkerItem(const std::string& item) { return !item.empty() && item[0] == Marker; }
 
 const char* const GeneralError = "Error. General computation error";
-const char* const BreakLine = "Execution terminated by \" Break \" statement.";
-
-bool isErrorLine(const std::string& line) { return line.rfind("Error. ", 0) == 0 || line == BreakLine; }
 
 } // namespace
 
@@ -39,10 +36,12 @@ void Calculator::run(const std::string& text)
         compileblock(0);
         Blocks.clear();
         execute(0);
+    } catch (const RunAbort&) {
+        // chyb() has written the error line.
     } catch (...) {
-        // A chyb() line is already written; any other failure gets the general line.
-        if (Outputs.empty() || !isErrorLine(Outputs.back()))
-            vyp(GeneralError);
+        // Any other failure gets the general line, even when an error line caught by a TRY
+        // happens to stand last: the failure that ended the run must not go unreported.
+        vyp(GeneralError);
     }
     BoundVariables.clear();
     ParamBindings.clear();

@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(TryAndBreak, Statements, testing::Values(
                 {"Execution terminated by \" Break \" statement."}},
     ProgramCase{"TryAroundBlock", "try begin x:=1; y:=1/0; x:=2 end; x", {"Error. General computation error", "1"}},
     ProgramCase{"TryUndoesBindingsOfAbortedCall", "f(x):=1/0; try f(5); x:=2; x", {"Error. General computation error", "2"}},
+    ProgramCase{"FailureAfterCaughtErrorLine", "try y:=q; x:=1/0",
+                {"Error. Unknown variable identifier \" q \".", "Error. General computation error"}},
     ProgramCase{"ErrorAfterOutputs", "1; 2; y", {"1", "2", "Error. Unknown variable identifier \" y \"."}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(ArrayStatements, Statements, testing::Values(
