@@ -129,7 +129,6 @@ public:
 
 private:
     friend class DepthGuard;
-    struct Level;
     void nestInto(size_t target, std::vector<std::string>& items, size_t& pos);
     void resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out);
     Number constant(std::string_view name);

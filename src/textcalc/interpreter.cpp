@@ -311,8 +311,8 @@ void Calculator::executeIncDec(const Instruction& in, int step)
 {
     Variable& v = Variables[static_cast<size_t>(in.Ref1)];
     Number& x = v.Value;
-    int64_t num;
-    if (x.Exact && __builtin_add_overflow(x.ReNum, step * x.ReDen, &num))
+    int64_t delta, num;
+    if (x.Exact && (__builtin_mul_overflow(x.ReDen, step, &delta) || __builtin_add_overflow(x.ReNum, delta, &num)))
         x.Exact = false; // the fraction no longer fits: keep the floating value
     else if (x.Exact)
         x.ReNum = num;

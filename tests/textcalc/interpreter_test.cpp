@@ -82,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Definitions, Statements, testing::Values(
     ProgramCase{"EqualsIsNoDefinition", "x:=1; f(y):=y; f(x)=x", {"Error. Unexpected character \" = \"."}},
     ProgramCase{"DefinedWhenRun", "if 0 then f(x):=x; f(1)", {"Error. Unknown function identifier \" f \"."}},
     ProgramCase{"IncDecKeepFractions", "x:=1/2; inc(x); x; dec(x); dec(x); x", {"3/2", "-1/2"}},
+    ProgramCase{"IncPastInt64IsFloating", "x:=9223372036854775807; inc(x); x", {"9.22337203685477581e18"}},
     ProgramCase{"IncDecSpellings", "Inc (x); INC(x); x", {"2"}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(CompileErrors, Statements, testing::Values(
