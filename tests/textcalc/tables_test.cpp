@@ -1,0 +1,62 @@
+// Tables: bound variables of the numerical operators and the name rule behind them.
+#include "run_helper.h"
+
+using namespace textcalc;
+using namespace textcalc::testing_support;
+
+namespace {
+
+TEST(BoundVariables, StackOfRunningVariables)
+{
+    Sheet sheet;
+    sheet.run("n:=100");
+    EXPECT_EQ(sheet.calc.regvar("n", exactInteger(7)), 0u);
+    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("n*2")), "14"); // hides the program variable
+    EXPECT_EQ(sheet.calc.regvar("n", exactInteger(3)), 1u);
+    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("n")), "3"); // the latest entry wins
+    sheet.calc.BoundVariables.resize(0);
+    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("n")), "100");
+}
+
+TEST(BoundVariables, NameRule)
+{
+    Sheet sheet;
+    EXPECT_THROW(sheet.calc.regvar("x_1", exactInteger(0)), RunAbort);
+    EXPECT_EQ(sheet.calc.Outputs.back(), "Error. \" x_1 \" is not a valid identifier.");
+    EXPECT_TRUE(sheet.calc.BoundVariables.empty());
+}
+
+TEST(BoundVariables, AtMost128)
+{
+    Sheet sheet;
+    for (int k = 0; k < 128; ++k)
+        sheet.calc.regvar("v", exactInteger(k));
+    EXPECT_THROW(sheet.calc.regvar("v", exactInteger(0)), std::exception);
+    EXPECT_EQ(sheet.calc.BoundVariables.size(), 128u);
+}
+
+TEST(BoundVariables, EmptiedAfterEveryRun)
+{
+    Sheet sheet;
+    sheet.calc.regvar("n", exactInteger(1));
+    EXPECT_EQ(sheet.run("n"), Lines{"1"});
+    EXPECT_EQ(sheet.run("n"), Lines{"Error. Unknown variable identifier \" n \"."});
+}
+
+TEST(Names, Rule)
+{
+    struct Row { const char* name; bool valid; };
+    for (const Row& r : {Row{"x", true}, Row{"x1", true}, Row{"abcdefghijklmnopqrst", true}, Row{"", false},
+                         Row{"1x", false}, Row{"abcdefghijklmnopqrstu", false}, Row{"X", false}, Row{"a-b", false}}) {
+        SCOPED_TRACE(r.name);
+        Sheet sheet;
+        if (r.valid) {
+            EXPECT_NO_THROW(sheet.calc.jetonazev(r.name));
+        } else {
+            EXPECT_THROW(sheet.calc.jetonazev(r.name), RunAbort);
+            EXPECT_EQ(sheet.calc.Outputs.back(), "Error. \" " + std::string(r.name) + " \" is not a valid identifier.");
+        }
+    }
+}
+
+} // namespace
