@@ -63,6 +63,10 @@ bool addFractions(Fraction p, Fraction q, Fraction& out)
 
 bool multiplyFractions(Fraction p, Fraction q, Fraction& out)
 {
+    if (p.den == 1 && q.den == 1) { // integers: nothing to cancel
+        out.den = 1;
+        return !__builtin_mul_overflow(p.num, q.num, &out.num);
+    }
     int64_t g1, g2, a, c, b, d;
     if (!gcd(q.den, p.num, g1) || !gcd(p.den, q.num, g2))
         return false;
