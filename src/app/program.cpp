@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "app/startup_check.h"
+#include "app/tool_windows.h"
 #include "app/uabout.h"
 #include "keypad/udmsdeg.h"
 #include "keypad/utrail.h"
@@ -9,11 +10,10 @@
 #include "ui/skin.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <vector>
-
-#include "app/tool_windows.h"
 
 namespace app {
 
@@ -21,12 +21,16 @@ Program::Program(std::filesystem::path programDir, platform::Services& services)
     : m_programDir(std::move(programDir)), m_services(services), m_hints(this)
 {
     QApplication::setApplicationName("ZOLT CALC");
+    // settings.ini is read once; the windows take their values from the record. Reading it
+    // first lets the hint style be in place before any widget is polished.
+    m_settings = readSettings(platform::IniFile(m_programDir / "settings.ini"), m_services.decimalSeparator());
+    m_hints.setEnabled(m_settings.hints);
+    m_hints.setPauses(m_settings.hintAppearPause, m_settings.hintHidePause);
     m_main = std::make_unique<keypad::Tmain>(m_services, m_settings, m_programDir);
     m_main->setHost(this);
     connect(m_main.get(), &keypad::Tmain::closed, this, &Program::finished);
     m_canRun = check(m_programDir, m_services);
-    // settings.ini is read once; the windows take their values from the record.
-    m_settings = readSettings(platform::IniFile(m_programDir / "settings.ini"), m_services.decimalSeparator());
+    m_tools = std::make_unique<ToolWindows>();
     createWindows();
     Start();
 }
@@ -34,19 +38,27 @@ Program::Program(std::filesystem::path programDir, platform::Services& services)
 Program::~Program() = default;
 
 // The other windows, hidden, in their order: about box, base conversion, trail, DMS dialog,
-// text calculator, find, statistics, linear systems, settings dialog, macro window.
+// text calculator, find, statistics, linear systems, settings dialog, macro window. The windows
+// of the other calculators are created by show(), right after the keypad is on screen and
+// before any input is processed, so the calculator appears without waiting for them.
 void Program::createWindows()
 {
     m_about = new Tabout(m_programDir, m_main.get());
-    m_tools = std::make_unique<ToolWindows>();
-    m_tools->createBase(m_services);
     m_trail = new keypad::Ttrail(m_main.get());
     m_dms = new keypad::Tdmsdeg(m_main.get());
     m_main->attach(m_trail, m_dms);
+    selectSkin(); // what creating the settings dialog does
+}
+
+void Program::createToolWindows()
+{
+    m_tools->createBase(m_services);
     m_tools->createTextCalculator(m_services);
     m_tools->createStatisticsAndLinear(m_services);
-    selectSkin(); // what creating the settings dialog does
     m_tools->createMacros(m_services, *m_main);
+    m_tools->applySettings(m_settings);
+    m_tools->buildMacroMenu(*m_main);
+    Vrch();
 }
 
 // The saved skin index selects from the sorted skin list; an index beyond it selects the first.
@@ -64,13 +76,10 @@ void Program::selectSkin()
     m_main->skinuj(m_skinNames[m_settings.skin]);
 }
 
+// The keypad's part of Start; the other calculators' part runs in createToolWindows.
 void Program::Start()
 {
-    m_hints.setEnabled(m_settings.hints);
-    m_hints.setPauses(m_settings.hintAppearPause, m_settings.hintHidePause);
     m_main->applySettings();
-    m_tools->applySettings(m_settings);
-    m_tools->buildMacroMenu(*m_main);
     Vrch();
 }
 
@@ -82,6 +91,8 @@ void Program::show()
         m_trail->show();
         m_trail->raise();
     }
+    QGuiApplication::sync(); // the map requests reach the display now
+    createToolWindows();
 }
 
 // Keeps the windows above others when the switch is on. Changing the flag of a shown window
@@ -91,6 +102,8 @@ void Program::Vrch()
     std::vector<QWidget*> windows{m_main.get(), m_trail};
     m_tools->collect(windows);
     for (QWidget* w : windows) {
+        if (!w)
+            continue; // not created yet
         const bool shown = w->isVisible();
         w->setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.alwaysOnTop);
         if (shown)

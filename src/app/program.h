@@ -30,6 +30,7 @@ public:
     // False when start-up found no way to run (missing langs or skins): the caller ends the
     // program instead of entering the message loop.
     bool canRun() const { return m_canRun; }
+    // Shows the keypad (and the trail), then creates the other calculators' windows.
     void show();
 
     keypad::Tmain& main() { return *m_main; }
@@ -51,6 +52,7 @@ signals:
 
 private:
     void createWindows();
+    void createToolWindows();
     void selectSkin();
     void Start();
 
