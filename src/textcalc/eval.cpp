@@ -266,8 +266,12 @@ void Calculator::resolveIdentifier(std::string_view name, std::string_view text,
         return;
     }
     if (next == '(') {
-        ++pos;
         const int f = findByName(Functions, name);
+        // "x(2)" with x a variable and no function of that name multiplies: the bracket is
+        // left for the caller's implicit multiplication.
+        if (f < 0 && !library::isBuiltin(name) && lookupVariable(name, out))
+            return;
+        ++pos;
         out = f >= 0 ? callUserFunction(Functions[static_cast<size_t>(f)], text, pos)
                      : library::call(*this, name, text, pos);
         return;

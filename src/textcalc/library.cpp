@@ -25,4 +25,10 @@ Number call(Calculator& calc, std::string_view name, std::string_view text, size
     calc.chyb("Unknown function identifier \" " + std::string(name) + " \".");
 }
 
+bool isBuiltin(std::string_view name)
+{
+    return findIntegerRangeOperator(name) || findRealAxisOperator(name) || findInputFunction(name) ||
+           findSeveralArguments(name) || findOneArgument(name);
+}
+
 } // namespace textcalc::library

@@ -29,4 +29,7 @@ namespace textcalc::library {
 
 Number call(Calculator& calc, std::string_view name, std::string_view text, size_t& pos);
 
+// True when `name` is a built-in function or numerical operator.
+bool isBuiltin(std::string_view name);
+
 } // namespace textcalc::library

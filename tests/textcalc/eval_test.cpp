@@ -79,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(UserFunctions, Evaluator, testing::Values(
     ProgramCase{"RedefinitionReplaces", "f(x):=x; f(x,y):=x-y; f(5,2)", {"3"}},
     ProgramCase{"HidesBuiltIn", "sin(x):=2*x; sin(1)", {"2"}},
     ProgramCase{"NestedCalls", "f(x):=x+1; f(f(f(0)))", {"3"}},
+    ProgramCase{"VariableBeforeBracketMultiplies", "x:=3; x(2)", {"6"}},
+    ProgramCase{"FunctionWinsOverVariable", "x:=3; x(y):=y+1; x(2)", {"3"}},
+    ProgramCase{"BuiltInWinsOverVariable", "abs:=3; abs(0-2)", {"2"}},
     ProgramCase{"TooFewArguments", "f(x,y):=x+y; f(1)", {"Error. Function \" f \" requires 2 parameters."}},
     ProgramCase{"TooManyArguments", "f(x):=x; f(1,2)", {"Error. Function \" f \" requires 1 parameters."}},
     ProgramCase{"EndlessRecursion", "f(x):=f(x)+1; f(1)", {"Error. Recursion too deep."}}), rowName);
