@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -307,6 +309,58 @@ TEST(Help, OpensHelpBesideTheProgram)
     f.main.action("AHelp")->trigger();
     ASSERT_EQ(f.services.openedDocuments.size(), 1u);
     EXPECT_EQ(f.services.openedDocuments[0], f.dir.path() / "Help.htm");
+}
+
+} // namespace
+
+namespace {
+
+// The DMS dialog runs modally; the timer answers it as a user would.
+void answerDms(keypad::Tdmsdeg& dms, const char* d, const char* m, const char* s, bool ok)
+{
+    QTimer::singleShot(0, &dms, [&dms, d, m, s, ok] {
+        dms.degr->setText(d);
+        dms.minu->setText(m);
+        dms.seco->setText(s);
+        (ok ? dms.OKBut : dms.StornoBut)->click();
+    });
+}
+
+TEST(DmsDialog, OkEntersTheAngleInDegrees)
+{
+    Face f;
+    answerDms(f.dms, "12", "30", "36", true);
+    play(f, "L:stmivt");
+    EXPECT_EQ(f.display(), "12.51");
+    EXPECT_FALSE(f.dms.isVisible());
+}
+
+TEST(DmsDialog, StornoChangesNothing)
+{
+    Face f;
+    play(f, "T:7");
+    answerDms(f.dms, "12", "30", "36", false);
+    play(f, "L:stmivt");
+    EXPECT_EQ(f.display(), "7");
+}
+
+TEST(DmsDialog, FieldThatIsNotANumberIsReported)
+{
+    Face f;
+    play(f, "T:7+");
+    answerDms(f.dms, "12", "x", "0", true);
+    play(f, "L:stmivt");
+    ASSERT_EQ(f.services.messages.size(), 1u);
+    EXPECT_EQ(f.services.messages[0].text, "'x' is not a valid floating point value.");
+    EXPECT_EQ(f.display(), "7");
+}
+
+TEST(DmsDialog, ShiftShowsTheAngleInsteadOfOpeningTheDialog)
+{
+    Face f;
+    play(f, "T:12.5 L:shift L:stmivt");
+    ASSERT_EQ(f.services.messages.size(), 1u);
+    EXPECT_EQ(f.services.messages[0].text, "12° 30´ 0.000´´ ");
 }
 
 } // namespace
