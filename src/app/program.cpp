@@ -7,9 +7,12 @@
 #include "keypad/udmsdeg.h"
 #include "keypad/utrail.h"
 #include "platform/inifile.h"
+#include "ui/language.h"
 #include "ui/skin.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -43,7 +46,8 @@ Program::~Program() = default;
 // before any input is processed, so the calculator appears without waiting for them.
 void Program::createWindows()
 {
-    m_about = new Tabout(m_programDir, m_main.get());
+    m_about = new Tabout(m_main.get());
+    connect(m_about, &Tabout::helpRequested, m_main->action("AHelp"), &QAction::trigger);
     m_trail = new keypad::Ttrail(m_main.get());
     m_dms = new keypad::Tdmsdeg(m_main.get());
     m_main->attach(m_trail, m_dms);
@@ -57,6 +61,7 @@ void Program::createToolWindows()
     m_tools->createStatisticsAndLinear(m_services);
     m_tools->createMacros(m_services, *m_main);
     m_tools->applySettings(m_settings);
+    m_tools->popis(m_language);
     m_tools->buildMacroMenu(*m_main);
     Vrch();
 }
@@ -80,7 +85,25 @@ void Program::selectSkin()
 void Program::Start()
 {
     m_main->applySettings();
+    popis();
     Vrch();
+}
+
+// The saved language index selects from the sorted list of langs/*.ini; without a file every
+// text stays Czech.
+void Program::popis()
+{
+    const std::vector<std::string> names = ui::listIniNames(m_programDir / "langs");
+    if (m_settings.language < 0 || m_settings.language >= static_cast<int>(names.size()))
+        m_settings.language = 0;
+    m_language = names.empty() ? ui::Language()
+                               : ui::Language(m_programDir / "langs" / (names[m_settings.language] + ".ini"));
+    const ui::Language& lang = m_language;
+    m_main->popis(lang);
+    m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));
+    m_about->NapBut->setText(QString::fromStdString(lang.text("help", "Nápověda")));
+    m_about->ZavBut->setText(QString::fromStdString(lang.text("close", "Zavřít")));
+    m_tools->popis(lang);
 }
 
 void Program::show()

@@ -3,6 +3,7 @@
 // files, applies settings.ini at start-up (Start) and writes it back at shut-down (vypni).
 #include "app/hints.h"
 #include "keypad/umain.h"
+#include "ui/language.h"
 #include "ui/settings.h"
 
 #include <QObject>
@@ -46,6 +47,7 @@ public:
     bool FormCloseQuery() override;
 
     void Vrch();
+    void popis(); // texts of the selected language file into every window
 
 signals:
     void finished(); // the main window has closed: the process ends
@@ -61,6 +63,7 @@ private:
     ui::Settings m_settings;
     bool m_canRun = true;
     std::vector<std::string> m_skinNames;
+    ui::Language m_language;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;

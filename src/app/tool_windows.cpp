@@ -59,6 +59,9 @@ void ToolWindows::createMacros([[maybe_unused]] platform::Services& services, [[
 
 void ToolWindows::applySettings(const ui::Settings&) {}
 
+// The other windows' texts of the language file plug in here as the windows provide them.
+void ToolWindows::popis(const ui::Language&) {}
+
 void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
 {
 #ifdef ZOLT_HAVE_MACROS_WINDOWS

@@ -5,6 +5,7 @@
 // library is not part of the build is simply absent.
 #include "keypad/umain.h"
 #include "platform/services.h"
+#include "ui/language.h"
 #include "ui/settings.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ struct ToolWindows {
     void createMacros(platform::Services& services, keypad::Tmain& main);
 
     void applySettings(const ui::Settings& settings);
+    void popis(const ui::Language& language);
     void buildMacroMenu(keypad::Tmain& main);
     void collectSettings(ui::Settings& settings);
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top

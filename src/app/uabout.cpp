@@ -1,10 +1,8 @@
 #include "app/uabout.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #ifndef ZOLT_VERSION
@@ -13,11 +11,10 @@
 
 namespace app {
 
-Tabout::Tabout(const std::filesystem::path& programDir, QWidget* parent) : QDialog(parent)
+Tabout::Tabout(QWidget* parent) : QDialog(parent)
 {
     setObjectName("about");
     setWindowTitle(" O programu");
-    const QUrl help = QUrl::fromLocalFile(QString::fromStdString((programDir / "Help.htm").string()));
 
     nazev = new QLabel("ZOLT CALC", this);
     nazev->setObjectName("nazev");
@@ -28,17 +25,17 @@ Tabout::Tabout(const std::filesystem::path& programDir, QWidget* parent) : QDial
     verze = new QLabel(QString("Verze %1").arg(ZOLT_VERSION), this);
     verze->setObjectName("verze");
     auto* what = new QLabel("Vědecká kalkulačka s textovou kalkulačkou,\nstatistikou, soustavami rovnic a makry.", this);
-    odkaz = new QLabel(QString("<a href=\"%1\">%2</a>").arg(help.toString(), "Nápověda ke kalkulačce"), this);
+    odkaz = new QLabel("<a href=\"Help.htm\">Nápověda ke kalkulačce</a>", this);
     odkaz->setObjectName("odkaz");
     odkaz->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    odkaz->setOpenExternalLinks(true);
+    connect(odkaz, &QLabel::linkActivated, this, &Tabout::helpRequested);
 
     NapBut = new QPushButton("Nápověda", this);
     NapBut->setObjectName("NapBut");
     ZavBut = new QPushButton("Zavřít", this);
     ZavBut->setObjectName("ZavBut");
     ZavBut->setDefault(true);
-    connect(NapBut, &QPushButton::clicked, this, [help] { QDesktopServices::openUrl(help); });
+    connect(NapBut, &QPushButton::clicked, this, &Tabout::helpRequested);
     connect(ZavBut, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

@@ -2,8 +2,6 @@
 // Tabout: the program's name and version, and a link to its help page.
 #include <QDialog>
 
-#include <filesystem>
-
 class QLabel;
 class QPushButton;
 
@@ -12,13 +10,16 @@ namespace app {
 class Tabout : public QDialog {
     Q_OBJECT
 public:
-    explicit Tabout(const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    explicit Tabout(QWidget* parent = nullptr);
 
     QLabel* nazev;
     QLabel* verze;
     QLabel* odkaz;
     QPushButton* NapBut;
     QPushButton* ZavBut;
+
+signals:
+    void helpRequested(); // the help button or the link: the program opens Help.htm
 };
 
 } // namespace app

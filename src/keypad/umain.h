@@ -7,6 +7,7 @@
 // views), umain_keys.cpp (mouse and keyboard input), umain_actions.cpp (actions, shortcuts,
 // pop-up menus).
 #include "keypad/engine.h"
+#include "ui/language.h"
 #include "ui/settings.h"
 #include "ui/skin.h"
 
@@ -99,6 +100,11 @@ public:
     void AHelpExecute();
     void refreshMemoryCaption(int index);
 
+    // Texts (umain_texts.cpp): captions, hints and titles of the keypad windows from a
+    // language file; the other windows take theirs in the program's popis.
+    void popis(const ui::Language& language);
+    QString shortcutSuffix(const QString& actionName) const; // " (Ctrl+C)" or empty
+
     // Controls, under their design names.
     QLabel* pozadi = nullptr;
     QLabel* display = nullptr;
@@ -157,6 +163,8 @@ private:
     void drawPressed(KeyImage* key);
     void showDmsDialog();
     void placeTitleButtons(bool strip);
+    void updateMenuTexts();
+    void updateTitleButtonHints();
     bool loadPicture(const char* file);
     void showError(const std::string& text);
     void moveTrail(int dx, int dy, bool onlyVisible);

@@ -3,6 +3,7 @@
 #include "keypad/umain.h"
 #include "keypad/utrail.h"
 #include "ui/colors.h"
+#include "ui/language.h"
 #include "ui/shortcuttext.h"
 
 #include <QAction>
@@ -72,7 +73,6 @@ void Tmain::createMenus()
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         a->setProperty("runs", runs->objectName());
-        a->setProperty("caption", text);
         connect(a, &QAction::triggered, runs, &QAction::trigger);
         return a;
     };
@@ -148,18 +148,9 @@ void Tmain::applyShortcuts()
         const auto sc = ui::parseShortcut(text);
         if (sc)
             m_shortcuts[name] = *sc;
-        // Menus show the shortcut; the window dispatches it itself (actionForKey).
-        const QString shown = sc ? QString::fromStdString(ui::shortcutText(*sc)) : QString();
-        action(name)->setProperty("shortcutText", shown);
     }
-    // Menu items show the shortcut of the action they run.
-    for (QMenu* menu : {hlavni, editacni})
-        for (QAction* item : menu->actions())
-            if (QAction* runs = action(item->property("runs").toString())) {
-                const QString sc = runs->property("shortcutText").toString();
-                const QString caption = item->property("caption").toString();
-                item->setText(sc.isEmpty() ? caption : caption + '\t' + sc);
-            }
+    // The window dispatches shortcuts itself (actionForKey); menus only show them.
+    updateMenuTexts();
 }
 
 QAction* Tmain::actionForKey(int key, Qt::KeyboardModifiers modifiers) const

@@ -119,6 +119,7 @@ void Tmain::Refresh()
     urefbut->setProperty("runs", "AUpize");
     uzavbut->setProperty("runs", "AHelp");
     uzavbut->setText({});
+    updateTitleButtonHints();
     pozadi->lower();
 }
 
@@ -136,6 +137,7 @@ void Tmain::AUpizeExecute()
     placeTitleButtons(true);
     urefbut->setProperty("runs", "ARefresh");
     uzavbut->setProperty("runs", "AClose");
+    updateTitleButtonHints();
     // The picture covers the keys and labels; only the three title buttons stay usable.
     pozadi->raise();
     uminbut->raise();

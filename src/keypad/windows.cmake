@@ -7,6 +7,7 @@ if(ZOLT_WITH_GUI)
     ${CMAKE_CURRENT_LIST_DIR}/umain_actions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/umain_keys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/umain_skin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/umain_texts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/udmsdeg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/utrail.cpp)
   target_include_directories(keypad_windows PUBLIC ${CMAKE_SOURCE_DIR}/src)
