@@ -145,6 +145,7 @@ protected:
     void dmsDialogRequested() override { m_dmsPending = true; }
 
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
@@ -184,6 +185,7 @@ private:
     std::map<QString, QAction*> m_actions;
     std::map<QString, QKeyCombination> m_shortcuts;
     QPoint m_dragOrigin;
+    QAction* m_modifierShortcut = nullptr; // a modifier-key shortcut waiting for the key's release
     bool m_dmsPending = false;
     std::set<int> m_reportedPictures; // picture classes whose missing bitmap was reported
 };

@@ -14,6 +14,17 @@ namespace keypad {
 
 namespace {
 
+// The modifier a modifier key holds down: its release reports it no longer held.
+Qt::KeyboardModifiers modifierOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Alt: return Qt::AltModifier;
+    case Qt::Key_Control: return Qt::ControlModifier;
+    case Qt::Key_Shift: return Qt::ShiftModifier;
+    default: return Qt::NoModifier;
+    }
+}
+
 // Keys whose double click counts once: a second AC, sine or DMS dialog would surprise.
 bool countsDoubleClick(const QString& name)
 {
@@ -197,13 +208,28 @@ void Tmain::moveTrail(int dx, int dy, bool onlyVisible)
 
 void Tmain::keyPressEvent(QKeyEvent* e)
 {
-    if (QAction* a = actionForKey(e->key(), e->modifiers())) {
+    const int code = e->key();
+    const bool modifierKey = code == Qt::Key_Alt || code == Qt::Key_Control || code == Qt::Key_Shift;
+    QAction* a = actionForKey(code, e->modifiers());
+    // A shortcut on a modifier key alone ("Alt") fires when the key is released with no other
+    // key in between, so Alt+SPACE does not also switch the angle unit.
+    m_modifierShortcut = modifierKey && !e->isAutoRepeat() ? a : nullptr;
+    if (a && !modifierKey) {
         a->trigger();
         e->accept();
         return;
     }
-    klaves(e->key());
+    klaves(code);
     pismeno(e->text());
+    e->accept();
+}
+
+void Tmain::keyReleaseEvent(QKeyEvent* e)
+{
+    QAction* a = m_modifierShortcut;
+    m_modifierShortcut = nullptr;
+    if (a && !e->isAutoRepeat() && actionForKey(e->key(), e->modifiers() | modifierOf(e->key())) == a)
+        a->trigger();
     e->accept();
 }
 

@@ -87,8 +87,12 @@ void play(Face& f, const std::string& steps)
                 {"AltSpace", {Qt::Key_Space, Qt::AltModifier}}, {"Del", {Qt::Key_Delete, Qt::NoModifier}},
                 {"CtrlC", {Qt::Key_C, Qt::ControlModifier}}};
             const auto [code, mods] = keys.at(arg);
-            QKeyEvent e(QEvent::KeyPress, code, mods, code == Qt::Key_Return ? "\r" : "");
-            QApplication::sendEvent(&f.main, &e);
+            QKeyEvent press(QEvent::KeyPress, code, mods, code == Qt::Key_Return ? "\r" : "");
+            QApplication::sendEvent(&f.main, &press);
+            // A modifier key reports itself held while down, and no longer held on release.
+            const bool modifierKey = code == Qt::Key_Alt || code == Qt::Key_Shift;
+            QKeyEvent release(QEvent::KeyRelease, code, modifierKey ? Qt::NoModifier : mods);
+            QApplication::sendEvent(&f.main, &release);
         } else if (step == "timer") {
             f.main.spoustTimer();
         } else if (step[0] == 'M') {
@@ -254,6 +258,23 @@ TEST(Shortcuts, AltSpaceCollapsesAndRestores)
     play(f, "K:AltSpace");
     EXPECT_FALSE(f.main.titleStrip());
     EXPECT_EQ(f.main.size(), QSize(260, 250));
+}
+
+TEST(Shortcuts, AltAloneFiresOnlyWithoutAnotherKey)
+{
+    Face f;
+    QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QKeyEvent spaceDown(QEvent::KeyPress, Qt::Key_Space, Qt::AltModifier, " ");
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(&f.main, &altDown);
+    EXPECT_EQ(f.main.deg->text().toStdString(), "DEG"); // not yet: Alt may begin Alt+SPACE
+    QApplication::sendEvent(&f.main, &spaceDown);
+    QApplication::sendEvent(&f.main, &altUp);
+    EXPECT_EQ(f.main.deg->text().toStdString(), "DEG");
+    EXPECT_TRUE(f.main.titleStrip());
+    QApplication::sendEvent(&f.main, &altDown);
+    QApplication::sendEvent(&f.main, &altUp);
+    EXPECT_EQ(f.main.deg->text().toStdString(), "RAD");
 }
 
 TEST(Shortcuts, CopyPutsTheDisplayOnTheClipboard)
