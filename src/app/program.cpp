@@ -4,6 +4,7 @@
 #include "app/startup_check.h"
 #include "app/tool_windows.h"
 #include "app/uabout.h"
+#include "app/usettings.h"
 #include "keypad/udmsdeg.h"
 #include "keypad/utrail.h"
 #include "platform/inifile.h"
@@ -12,6 +13,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QWidget>
@@ -51,7 +57,7 @@ void Program::createWindows()
     m_trail = new keypad::Ttrail(m_main.get());
     m_dms = new keypad::Tdmsdeg(m_main.get());
     m_main->attach(m_trail, m_dms);
-    selectSkin(); // what creating the settings dialog does
+    createSettingsDialog();
 }
 
 void Program::createToolWindows()
@@ -66,19 +72,28 @@ void Program::createToolWindows()
     Vrch();
 }
 
-// The saved skin index selects from the sorted skin list; an index beyond it selects the first.
-void Program::selectSkin()
+// Creating the settings dialog lists the skins and languages and applies the saved skin.
+void Program::createSettingsDialog()
 {
-    m_skinNames = ui::listIniNames(m_programDir / "skins");
-    if (m_skinNames.empty()) {
+    m_settingsDialog = new Tsettings(m_settings, m_programDir, m_main.get());
+    connect(m_settingsDialog, &Tsettings::numberFormatChanged, this, [this] { m_main->applyEngineSettings(); });
+    connect(m_settingsDialog, &Tsettings::skinChanged, this, [this] { m_main->skinuj(m_settingsDialog->skinName()); });
+    connect(m_settingsDialog, &Tsettings::languageChanged, this, &Program::popis);
+    connect(m_settingsDialog, &Tsettings::closedWithOk, this, [this] {
+        m_hints.setEnabled(m_settings.hints);
+        Vrch();
+        m_main->applyEngineSettings();
+    });
+    connect(m_settingsDialog, &Tsettings::helpRequested, m_main->action("AHelp"), &QAction::trigger);
+    connect(m_settingsDialog, &Tsettings::settingsFileRequested, this,
+            [this] { m_services.openDocument(m_programDir / "settings.ini"); });
+    if (m_settingsDialog->skinName().empty()) {
         if (m_canRun)
             m_services.message(platform::MessageKind::Warning, "Directory \"skins\" holds no skin !");
         m_canRun = false;
         return;
     }
-    if (m_settings.skin < 0 || m_settings.skin >= static_cast<int>(m_skinNames.size()))
-        m_settings.skin = 0;
-    m_main->skinuj(m_skinNames[m_settings.skin]);
+    m_main->skinuj(m_settingsDialog->skinName());
 }
 
 // The keypad's part of Start; the other calculators' part runs in createToolWindows.
@@ -93,17 +108,38 @@ void Program::Start()
 // text stays Czech.
 void Program::popis()
 {
-    const std::vector<std::string> names = ui::listIniNames(m_programDir / "langs");
-    if (m_settings.language < 0 || m_settings.language >= static_cast<int>(names.size()))
-        m_settings.language = 0;
-    m_language = names.empty() ? ui::Language()
-                               : ui::Language(m_programDir / "langs" / (names[m_settings.language] + ".ini"));
+    const std::string name = m_settingsDialog->languageFile();
+    m_language = name.empty() ? ui::Language() : ui::Language(m_programDir / "langs" / (name + ".ini"));
     const ui::Language& lang = m_language;
     m_main->popis(lang);
     m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));
     m_about->NapBut->setText(QString::fromStdString(lang.text("help", "Nápověda")));
     m_about->ZavBut->setText(QString::fromStdString(lang.text("close", "Zavřít")));
+    applySettingsTexts(lang);
     m_tools->popis(lang);
+}
+
+void Program::applySettingsTexts(const ui::Language& lang)
+{
+    Tsettings* d = m_settingsDialog;
+    auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.text(key, czech)); };
+    d->setWindowTitle(" " + t("settings", "Nastavení"));
+    d->format->setTitle(t("format", " Formát výstupu "));
+    d->formatGroup->button(0)->setText(t("normal", "Normální"));
+    d->formatGroup->button(1)->setText(t("scient", "Vědecký"));
+    d->poccisLabel->setText(t("digits", "počet číslic"));
+    d->desmistaLabel->setText(t("decimals", "desetinných míst"));
+    d->zaokrouhl->setText(t("rndcipher", "Zaokrouhlovat poslední číslici"));
+    d->leadzerosLabel->setText(t("leadzeros", "max. počet úvodních nul"));
+    d->BaseLabel->setText(t("numbase", "číselná soustava"));
+    d->SkinLabel->setText(t("skin", "vzhled"));
+    d->LangLabel->setText(t("lang", "jazyk"));
+    d->hints->setText(t("hints", "Zobrazovat krátkou vystupující nápovědu"));
+    d->prior->setText(t("priority", "Uplatňovat prioritu operací"));
+    d->aot->setText(t("ontop", "Vždy navrchu"));
+    d->separLabel->setText(t("ordsep", "oddělovač řádů"));
+    d->ZavBut->setText(t("close", "Zavřít"));
+    d->NapBut->setText(t("help", "Nápověda"));
 }
 
 void Program::show()
@@ -153,7 +189,7 @@ void Program::openWindow(const std::string& action)
 
 void Program::NastavOpen()
 {
-    m_tools->openSettings(*m_main);
+    m_settingsDialog->exec();
 }
 
 void Program::showAbout()

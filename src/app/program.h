@@ -19,6 +19,7 @@ class Tdmsdeg;
 namespace app {
 
 class Tabout;
+class Tsettings;
 struct ToolWindows;
 
 class Program : public QObject, public keypad::TmainHost {
@@ -37,7 +38,7 @@ public:
     keypad::Tmain& main() { return *m_main; }
     ui::Settings& settings() { return m_settings; }
     Tabout* about() { return m_about; }
-    const std::vector<std::string>& skinNames() const { return m_skinNames; }
+    Tsettings* settingsDialog() { return m_settingsDialog; }
 
     // TmainHost
     void vypni() override;
@@ -55,20 +56,21 @@ signals:
 private:
     void createWindows();
     void createToolWindows();
-    void selectSkin();
+    void createSettingsDialog();
+    void applySettingsTexts(const ui::Language& language);
     void Start();
 
     std::filesystem::path m_programDir;
     platform::Services& m_services;
     ui::Settings m_settings;
     bool m_canRun = true;
-    std::vector<std::string> m_skinNames;
     ui::Language m_language;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;
     keypad::Ttrail* m_trail = nullptr;
     keypad::Tdmsdeg* m_dms = nullptr;
+    Tsettings* m_settingsDialog = nullptr;
     std::unique_ptr<ToolWindows> m_tools;
 };
 

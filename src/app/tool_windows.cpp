@@ -99,9 +99,6 @@ void ToolWindows::open([[maybe_unused]] const std::string& action)
     w->activateWindow();
 }
 
-// The settings dialog plugs in here.
-void ToolWindows::openSettings(keypad::Tmain&) {}
-
 // The text calculator's close query (offer to save the sheet) plugs in here.
 bool ToolWindows::mayClose()
 {

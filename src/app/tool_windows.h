@@ -33,7 +33,6 @@ struct ToolWindows {
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
 
     void open(const std::string& action); // AText, AStat, ALinear, ABase
-    void openSettings(keypad::Tmain& main);
     bool mayClose();
 
     struct Impl;

@@ -1,0 +1,84 @@
+#pragma once
+// Tsettings: the keypad's number format, the switches, and the choice of skin and language.
+// It edits the settings record; number format, base and priority take effect as they change,
+// hints, always-on-top and the digit-group separator when the dialog is closed with "Zavřít".
+#include "ui/settings.h"
+
+#include <QDialog>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace app {
+
+class Tsettings : public QDialog {
+    Q_OBJECT
+public:
+    // FormCreate: lists skins/*.ini and langs/*.ini of the program directory and selects the
+    // saved ones (an index beyond a list selects its first item).
+    Tsettings(ui::Settings& settings, const std::filesystem::path& programDir, QWidget* parent = nullptr);
+
+    std::string skinName() const;     // the selected skin, empty when there is none
+    std::string languageFile() const; // the selected language file's name, empty when none
+
+    QGroupBox* format;
+    QButtonGroup* formatGroup;
+    QSpinBox* poccis;
+    QSpinBox* desmista;
+    QSpinBox* leadzeros;
+    QLabel* poccisLabel;
+    QLabel* desmistaLabel;
+    QLabel* leadzerosLabel;
+    QLabel* BaseLabel;
+    QLabel* separLabel;
+    QLabel* SkinLabel;
+    QLabel* LangLabel;
+    QCheckBox* zaokrouhl;
+    QComboBox* BaseCombo;
+    QLineEdit* separ;
+    QCheckBox* prior;
+    QCheckBox* hints;
+    QCheckBox* aot;
+    QComboBox* SkinCombo;
+    QComboBox* LangCombo;
+    QPushButton* ZavBut;
+    QPushButton* NapBut;
+    QPushButton* SetBut;
+
+    void formatClick();
+    void poccisChange();
+    void okej();
+
+signals:
+    void numberFormatChanged(); // format, digits, decimals, zeros, rounding, base or priority
+    void skinChanged();         // a different skin was selected: apply it (skinuj)
+    void languageChanged();     // a different language was selected: apply it (popis)
+    void closedWithOk();        // okej: apply hints, always-on-top and the separator
+    void helpRequested();
+    void settingsFileRequested(); // inisoubor
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void loadControls();
+    void storeNumberFormat();
+
+    ui::Settings& m_settings;
+    std::filesystem::path m_programDir;
+    int m_skinTag = -1; // index last applied, so re-selecting the same skin does nothing
+    int m_langTag = -1;
+    bool m_loading = false;
+};
+
+} // namespace app

@@ -1,0 +1,148 @@
+// The settings dialog: keeping digits, decimals and leading zeros consistent, the lists of
+// skins and languages, and what takes effect when.
+#include "app/program.h"
+#include "app/usettings.h"
+#include "keypad/keyimage.h"
+#include "platform/headless/headless_services.h"
+#include "test_support.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Dialog {
+    testsupport::ProgramDir dir;
+    ui::Settings settings;
+    std::unique_ptr<app::Tsettings> d;
+    explicit Dialog(int skin = 0)
+    {
+        for (const char* name : {"zeta", "alpha", "Beta"})
+            dir.writeFile(std::string("skins/") + name + ".ini", "");
+        dir.writeFile("langs/english.ini", "");
+        settings.skin = skin;
+        d = std::make_unique<app::Tsettings>(settings, dir.path());
+    }
+};
+
+TEST(SettingsDialog, DigitsKeepDecimalsAndLeadingZerosBelowThem)
+{
+    const struct {
+        int digits;
+        int decimals; // after the change
+        int zeros;
+    } steps[] = {{5, 4, 4}, {3, 2, 2}, {18, 2, 2}};
+    Dialog t;
+    t.d->show();
+    t.d->desmista->setValue(12);
+    t.d->leadzeros->setValue(4);
+    for (const auto& s : steps) {
+        t.d->poccis->setValue(s.digits);
+        EXPECT_EQ(t.d->desmista->value(), s.decimals) << s.digits;
+        EXPECT_EQ(t.d->leadzeros->value(), s.zeros) << s.digits;
+        EXPECT_EQ(t.settings.decimals, s.decimals) << s.digits;
+    }
+    t.d->leadzeros->setValue(10);
+    EXPECT_EQ(t.d->leadzeros->value(), 2);
+    t.d->hide();
+}
+
+TEST(SettingsDialog, ScientificFormatGreysOutDecimalsAndZeros)
+{
+    Dialog t;
+    t.d->show();
+    t.d->formatGroup->button(1)->click();
+    EXPECT_FALSE(t.d->desmista->isEnabled());
+    EXPECT_FALSE(t.d->leadzerosLabel->isEnabled());
+    EXPECT_EQ(t.settings.format, 1);
+    t.d->formatGroup->button(0)->click();
+    EXPECT_TRUE(t.d->desmista->isEnabled());
+    t.d->hide();
+}
+
+TEST(SettingsDialog, ListsSortedSkinsAndSelectsTheSavedOne)
+{
+    const struct {
+        int saved;
+        const char* selected;
+    } rows[] = {{0, "alpha"}, {2, "zeta"}, {3, "alpha"}, {-1, "alpha"}};
+    for (const auto& r : rows) {
+        Dialog t(r.saved);
+        EXPECT_EQ(t.d->SkinCombo->count(), 3);
+        EXPECT_EQ(t.d->skinName(), r.selected) << r.saved;
+        EXPECT_EQ(t.d->languageFile(), "english");
+    }
+}
+
+TEST(SettingsDialog, ReselectingTheSkinInUseDoesNotApplyItAgain)
+{
+    Dialog t(1);
+    QSignalSpy applied(t.d.get(), &app::Tsettings::skinChanged);
+    t.d->SkinCombo->setCurrentIndex(1);
+    EXPECT_EQ(applied.count(), 0);
+    t.d->SkinCombo->setCurrentIndex(2);
+    t.d->SkinCombo->setCurrentIndex(2);
+    EXPECT_EQ(applied.count(), 1);
+    EXPECT_EQ(t.settings.skin, 2);
+}
+
+TEST(SettingsDialog, NumberFormatActsAtOnceSwitchesOnClose)
+{
+    Dialog t;
+    QSignalSpy format(t.d.get(), &app::Tsettings::numberFormatChanged);
+    t.d->show();
+    t.d->BaseCombo->setCurrentIndex(14);
+    EXPECT_EQ(t.settings.numberBase, 16);
+    EXPECT_GE(format.count(), 1);
+    t.d->aot->setChecked(false);
+    t.d->separ->setText("-x");
+    EXPECT_TRUE(t.settings.alwaysOnTop);
+    EXPECT_EQ(t.settings.separator, "");
+    t.d->ZavBut->click();
+    EXPECT_FALSE(t.settings.alwaysOnTop);
+    EXPECT_EQ(t.settings.separator, "-"); // refused only when settings.ini is read again
+    EXPECT_FALSE(t.d->isVisible());
+}
+
+TEST(SettingsDialog, InProgramTheChangesReachTheKeypad)
+{
+    testsupport::ProgramDir dir;
+    dir.writeSkin("one");
+    dir.writeSkin("two", "[main]\nwidth=222\nheight=250\n");
+    dir.writeBitmaps("two", 222, 250);
+    dir.makeDir("langs");
+    dir.writeFile("langs/english.ini", "[lang]\nsettings=Settings\nsin=Sine\n");
+    dir.writeFile("settings.ini", "");
+    platform::HeadlessServices services('.');
+    app::Program program(dir.path(), services);
+    app::Tsettings* d = program.settingsDialog();
+    keypad::Tmain& m = program.main();
+
+    m.engine().click(keypad::Control::c1);
+    m.engine().click(keypad::Control::c2);
+    m.engine().click(keypad::Control::c3);
+    m.engine().click(keypad::Control::c4);
+    m.engine().click(keypad::Control::rovnase);
+    d->separ->setText(" ");
+    d->okej();
+    EXPECT_EQ(m.display->text().toStdString(), "1 234");
+
+    d->SkinCombo->setCurrentIndex(1);
+    EXPECT_EQ(m.width(), 222);
+    d->LangCombo->setCurrentIndex(0);
+    EXPECT_EQ(d->windowTitle().toStdString(), " Settings");
+    EXPECT_EQ(m.key("sinus")->toolTip().toStdString(), "Sine (S)");
+    d->SetBut->click();
+    ASSERT_EQ(services.openedDocuments.size(), 1u);
+    EXPECT_EQ(services.openedDocuments[0], dir.path() / "settings.ini");
+}
+
+} // namespace
