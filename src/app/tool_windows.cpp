@@ -25,7 +25,19 @@ struct ToolWindows::Impl {
     std::unique_ptr<macros::MacroHost> macroHost;
     Tmacros* macroWindow = nullptr;
 #endif
-    QWidget* parent = nullptr;
+
+    // The windows have no parent (each is a top-level window of its own), so they go here.
+    ~Impl()
+    {
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+        delete macroWindow;
+#endif
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+        delete base;
+        delete stat;
+        delete linear;
+#endif
+    }
 };
 
 ToolWindows::ToolWindows() : d(std::make_unique<Impl>()) {}
