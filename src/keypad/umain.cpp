@@ -6,6 +6,7 @@
 #include "platform/floattext.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -122,6 +123,7 @@ void Tmain::labelsChanged()
 {
     const Labels& l = m_engine.labels();
     display->setText(QString::fromStdString(l.display));
+    fitDisplayFont();
     const std::pair<QLabel*, const std::string*> sized[] = {
         {zavorky, &l.zavorky}, {sif, &l.sif}, {expon, &l.expon}, {deg, &l.deg}};
     for (auto [label, text] : sized) {
@@ -129,6 +131,22 @@ void Tmain::labelsChanged()
         if (label != expon)
             label->adjustSize();
     }
+}
+
+// A long number with group separators may not fit the skin's display: the font then shrinks
+// (down to two thirds of the skin's size) rather than cutting off the leading digits.
+void Tmain::fitDisplayFont()
+{
+    const ui::LabelPlace& place = m_skin.label(ui::LabelId::display);
+    QFont font = display->font();
+    const int smallest = std::max(1, place.size * 2 / 3);
+    for (int size = place.size; size >= smallest; --size) {
+        font.setPointSize(size);
+        if (size == smallest || QFontMetrics(font).horizontalAdvance(display->text()) <= display->width())
+            break;
+    }
+    if (font != display->font())
+        display->setFont(font);
 }
 
 void Tmain::trailChanged()

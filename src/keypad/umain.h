@@ -163,6 +163,7 @@ private:
     void releaseKey(KeyImage* key);      // idle picture; shift off unless the key is `shift`
     void drawPressed(KeyImage* key);
     void showDmsDialog();
+    void fitDisplayFont();
     void placeTitleButtons(bool strip);
     void updateMenuTexts();
     void updateTitleButtonHints();

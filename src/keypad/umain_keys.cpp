@@ -32,6 +32,15 @@ bool countsDoubleClick(const QString& name)
     return !once.contains(name);
 }
 
+// Keys whose right button opens a pop-up menu; the window's own keys carry the main menu.
+bool hasMenu(const QString& name)
+{
+    if (name == "mode" || name == "offitko")
+        return true;
+    const auto c = controlFromName(name.toStdString());
+    return c && hasPopupMenu(*c);
+}
+
 } // namespace
 
 void Tmain::keyMenu(KeyImage* k, const QPoint& globalPos)
@@ -54,14 +63,6 @@ void Tmain::keyMenu(KeyImage* k, const QPoint& globalPos)
         menu = MRmenu;
     if (menu)
         menu->popup(globalPos);
-}
-
-static bool hasMenu(const QString& name)
-{
-    if (name == "mode" || name == "offitko")
-        return true;
-    const auto c = controlFromName(name.toStdString());
-    return c && hasPopupMenu(*c);
 }
 
 void Tmain::drawPressed(KeyImage* k)

@@ -54,6 +54,7 @@ void Tmain::skinuj(const std::string& name)
     QLabel* const labels[] = {display, zavorky, sif, expon, deg};
     for (size_t i = 0; i < ui::labelNames.size(); ++i)
         applyLabelLook(labels[i], m_skin.labels[i], labels[i] == display || labels[i] == expon);
+    fitDisplayFont();
 
     for (int i = 0; i < 5; ++i)
         indicators[i]->setGeometry(m_skin.pamLeft + i * m_skin.pamInter, m_skin.pamTop, m_skin.pamSize,

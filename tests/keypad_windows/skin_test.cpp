@@ -170,3 +170,28 @@ TEST(Views, TitleStripPictureCoversTheKeys)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Display, LongNumberShrinksTheFontInsteadOfLosingDigits)
+{
+    Window w;
+    w.dir.writeSkin("s", "[display]\nwidth=120\nsize=15\nname=DejaVu Sans Mono\n");
+    w.main.skinuj("s");
+    for (keypad::Control c : {keypad::Control::c1, keypad::Control::c2})
+        w.main.engine().click(c);
+    EXPECT_EQ(w.main.display->font().pointSize(), 15);
+    ui::Settings& s = w.settings;
+    s.separator = " ";
+    w.main.applyEngineSettings();
+    for (int i = 0; i < 12; ++i)
+        w.main.engine().click(keypad::Control::c9);
+    w.main.engine().click(keypad::Control::rovnase);
+    EXPECT_LT(w.main.display->font().pointSize(), 15);
+    EXPECT_GE(w.main.display->font().pointSize(), 10);
+    EXPECT_EQ(w.main.display->text().toStdString(), "12 999 999 999 999");
+    w.main.engine().click(keypad::Control::resetitko);
+    EXPECT_EQ(w.main.display->font().pointSize(), 15);
+}
+
+} // namespace
