@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/usettings.h"
 #include "keypad/keyimage.h"
+#include "keypad/utrail.h"
 #include "platform/headless/headless_services.h"
 #include "test_support.h"
 
@@ -143,6 +144,29 @@ TEST(SettingsDialog, InProgramTheChangesReachTheKeypad)
     d->SetBut->click();
     ASSERT_EQ(services.openedDocuments.size(), 1u);
     EXPECT_EQ(services.openedDocuments[0], dir.path() / "settings.ini");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SettingsDialog, AlwaysOnTopFollowsTheSwitchWhenClosed)
+{
+    testsupport::ProgramDir dir;
+    dir.writeSkin("one");
+    dir.makeDir("langs");
+    dir.writeFile("settings.ini", "[settings_window]\nalways_on_top=1\n");
+    platform::HeadlessServices services('.');
+    app::Program program(dir.path(), services);
+    keypad::Tmain& m = program.main();
+    EXPECT_TRUE(m.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(m.trailWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    program.settingsDialog()->aot->setChecked(false);
+    EXPECT_TRUE(m.windowFlags() & Qt::WindowStaysOnTopHint); // not before the dialog closes
+    program.settingsDialog()->okej();
+    EXPECT_FALSE(m.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(m.trailWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(m.windowFlags() & Qt::FramelessWindowHint);
 }
 
 } // namespace
