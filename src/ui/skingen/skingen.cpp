@@ -212,8 +212,8 @@ void drawKey(QPainter& p, const KeyDesc& key, const ClassDesc& cls, const IniFil
     }
 }
 
-// A held key: a ring in the accent colour and the face darkened by a fine dither, so the legend
-// stays readable through the transparent pixels.
+// A held key: a ring in the accent colour and the face darkened by a sparse dither (one pixel
+// in four), so the legend stays readable through the transparent pixels.
 QImage pressedPicture(const ClassDesc& cls, const IniFile& theme)
 {
     QImage img(cls.width, cls.height, QImage::Format_RGB32);
@@ -222,7 +222,7 @@ QImage pressedPicture(const ClassDesc& cls, const IniFile& theme)
     const QPainterPath shape = keyShape(QRectF(0.5, 0.5, cls.width - 1, cls.height - 1), cls.radius);
     for (int y = 1; y < cls.height - 1; ++y)
         for (int x = 1; x < cls.width - 1; ++x)
-            if ((x + y) % 2 == 0 && shape.contains(QPointF(x + 0.5, y + 0.5)))
+            if (x % 2 == 0 && y % 2 == 0 && shape.contains(QPointF(x + 0.5, y + 0.5)))
                 img.setPixelColor(x, y, dark);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
