@@ -7,6 +7,8 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QLabel>
 #include <QRegion>
 #include <QToolButton>
@@ -192,6 +194,28 @@ TEST(Display, LongNumberShrinksTheFontInsteadOfLosingDigits)
     EXPECT_EQ(w.main.display->text().toStdString(), "12 999 999 999 999");
     w.main.engine().click(keypad::Control::resetitko);
     EXPECT_EQ(w.main.display->font().pointSize(), 15);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TrailWindow, TakesFontAndColoursFromTheSettings)
+{
+    keypad::Ttrail trail;
+    trail.applyLook(ui::FontSetting{255, 20, "DejaVu Serif", true, true}, 0xFF0000);
+    const QFont f = trail.paper->font();
+    EXPECT_EQ(f.pointSize(), 20);
+    EXPECT_TRUE(f.bold());
+    EXPECT_TRUE(f.italic());
+    EXPECT_EQ(trail.paper->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(trail.paper->palette().color(QPalette::Base), QColor(0, 0, 255));
+    EXPECT_TRUE(trail.paper->isReadOnly());
+    // The height is fixed to one line of the font; the width stays free.
+    EXPECT_EQ(trail.minimumHeight(), trail.maximumHeight());
+    EXPECT_GE(trail.height(), QFontMetrics(f).height());
+    trail.setWidth(321);
+    EXPECT_EQ(trail.width(), 321);
 }
 
 } // namespace
