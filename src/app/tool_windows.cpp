@@ -1,5 +1,12 @@
 #include "app/tool_windows.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QWidget>
 
 #ifdef ZOLT_HAVE_TOOLS_WINDOWS
@@ -71,8 +78,57 @@ void ToolWindows::createMacros([[maybe_unused]] platform::Services& services, [[
 
 void ToolWindows::applySettings(const ui::Settings&) {}
 
-// The other windows' texts of the language file plug in here as the windows provide them.
-void ToolWindows::popis(const ui::Language&) {}
+// The other calculators' texts of the language file; the defaults are their Czech texts.
+void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
+{
+    [[maybe_unused]] auto t = [&](const char* key, const char* czech) {
+        return QString::fromStdString(lang.text(key, czech));
+    };
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    if (tools::Tbase* w = d->base) {
+        w->setWindowTitle(" " + t("base", "Převody mezi soustavami"));
+        w->vstupLabel->setText(t("oldnum", "Číslo v původní soustavě :"));
+        w->vystupLabel->setText(t("newnum", "Číslo v nové soustavě :"));
+        w->puvodLabel->setText(t("oldbase", "Původní soustava :"));
+        w->novaLabel->setText(t("newbase", "Nová soustava :"));
+        w->PrevBut->setText(t("convert", "Převést"));
+        w->mistaLabel->setText(t("basedec", "Počet desetinných míst :"));
+        w->ZamnBut->setText(t("change", "Zaměnit"));
+        w->ZavBut->setText(t("close", "Zavřít"));
+    }
+    if (tools::Tlinsys* w = d->linear) {
+        w->setWindowTitle(" " + t("linea", "Soustava lineárních rovnic"));
+        w->aaa->setToolTip(t("matrix", "matice soustavy"));
+        w->bbb->setToolTip(t("right", "pravá strana"));
+        w->xxx->setToolTip(t("solution", "řešení"));
+        w->pocet->setToolTip(t("count", "počet rovnic"));
+        w->determLabel->setText(t("determ", "Determinant matice :"));
+        w->hodnostLabel->setText(t("rank", "Hodnost matice :"));
+        w->VyrBut->setText(t("solve", "Vyřeš"));
+        w->ZavBut->setText(t("close", "Zavřít"));
+    }
+    if (tools::Tstatm* w = d->stat) {
+        w->setWindowTitle(" " + t("stat", "Statistika"));
+        w->VypBut->setToolTip(t("analyzex", "vypočti X"));
+        w->VztahBut->setToolTip(t("analyzexy", "vypočti X ~ Y"));
+        w->PridBut->setToolTip(t("addrow", "přidat řádek"));
+        w->UberBut->setToolTip(t("delrow", "ubrat řádek"));
+        w->VymBut->setToolTip(t("delall", "vymazat vše"));
+        w->ImpxBut->setToolTip(t("import", "Importovat") + " X");
+        w->ImpyBut->setToolTip(t("import", "Importovat") + " Y");
+        w->datar->setToolTip(t("data", "data"));
+        w->vystup->setToolTip(t("results", "výsledky"));
+    }
+#endif
+#ifdef ZOLT_HAVE_MACROS_WINDOWS
+    if (Tmacros* w = d->macroWindow) {
+        w->VypBut->setText(t("compute", "Vypočti"));
+        w->inpdata->setToolTip(t("input", "Vstupy"));
+        w->results->setToolTip(t("output", "Výstupy"));
+        w->ZavBut->setText(t("close", "Zavřít"));
+    }
+#endif
+}
 
 void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
 {

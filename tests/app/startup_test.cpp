@@ -7,6 +7,9 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include "app/uabout.h"
 #include <QLabel>
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -156,6 +159,28 @@ TEST(Program, SettingsFileThatCannotBeWrittenIsReported)
     ASSERT_EQ(in.services.messages.size(), 1u);
     EXPECT_EQ(in.services.messages[0].text,
               "The settings could not be saved to \"" + (in.dir.path() / "settings.ini").string() + "\".");
+}
+
+} // namespace
+
+namespace {
+
+TEST(Program, LanguageFileReachesTheOtherCalculatorsWindows)
+{
+    Install in;
+    in.dir.writeFile("settings.ini", "[settings_window]\nlanguage=0\n");
+    in.dir.writeFile("langs/english.ini", "[lang]\nstat=Statistics\nlinea=Linear systems\nclose=Close\n");
+    app::Program program(in.dir.path(), in.services);
+    program.show();
+    std::map<std::string, std::string> titles;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        titles[w->objectName().toStdString()] = w->windowTitle().toStdString();
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+    EXPECT_EQ(titles["statm"], " Statistics");
+#endif
+    EXPECT_EQ(program.main().action("ALinear")->text().toStdString(), "Linear systems...");
+    EXPECT_EQ(program.about()->ZavBut->text().toStdString(), "Close");
+    program.main().close();
 }
 
 } // namespace
