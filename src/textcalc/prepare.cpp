@@ -51,8 +51,13 @@ void appendUtf8(std::string& out, char32_t cp)
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -73,7 +78,7 @@ char32_t decodeUtf8(const std::string& s, size_t& i)
             return 0xFFFD;
         cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
-    return cp;
+    return cp > 0x10FFFF ? 0xFFFD : cp;
 }
 
 // Lower case of the capitals of the Central European code page (Latin-1 and Latin

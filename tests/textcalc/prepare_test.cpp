@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Prepare, PreparationErrors, testing::Values(
     ProgramCase{"NumberSign", "x:=#1", {"Error. Invalid character \" # \"."}},
     ProgramCase{"LeftOverBrace", "x:=1 }", {"Error. Invalid character \" } \"."}},
     ProgramCase{"UnfoldedAccent", "\xC5\xA5:=1", {"Error. Invalid character \" \xC5\xA5 \"."}},
+    ProgramCase{"CharacterBeyondSixteenBits", "x:=\xF0\x9F\x98\x80", {"Error. Invalid character \" \xF0\x9F\x98\x80 \"."}},
     ProgramCase{"UnfoldedCapitalShownLowered", "\xC5\xA4:=1", {"Error. Invalid character \" \xC5\xA5 \"."}},
     ProgramCase{"StringCheckedFirst", "# 'x", {"Error. Unterminated string."}},
     ProgramCase{"EndClosesRepeat", "begin repeat x end until y", {"Error. UNTIL expected but END found."}},
