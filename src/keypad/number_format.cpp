@@ -80,6 +80,10 @@ std::string formatValue(long double value, const NumberFormat& format, char sep)
     // the digit loop would leave the extended range.
     if (e > kMaxExponent || e < -kMaxExponent - 1)
         throw FloatError(FloatError::Kind::InvalidOperation);
+    // The text step also lifts values a few units of 1e-15 below a power of the base to that
+    // power (999.99999999999 to e = 3); their first digit would be 0 and the last one lost.
+    if (a < power(base, e))
+        --e;
 
     std::array<int, kDigitCount> digits{};
     for (int k = 0; k < kDigitCount; ++k) {
