@@ -69,12 +69,9 @@ long double KombVar(bool variations, long double k, long double n)
 
 long double floorMod(long double p, long double x)
 {
-    if (x == 0.0L)
-        throw FloatError(FloatError::Kind::DivisionByZero);
-    long double r = std::fmod(p, x);
-    if (r != 0.0L && (r < 0.0L) != (x < 0.0L))
-        r += x;
-    return r;
+    // Through the rounded quotient, not the exact remainder: 1 MOD 0.1 is 0 here, while the
+    // exact remainder of the binary 0.1 would show as 0.1.
+    return sub(p, mul(floorDiv(p, x), x));
 }
 
 long double floorDiv(long double p, long double x) { return std::floor(divide(p, x)); }
