@@ -80,7 +80,10 @@ std::string convertBase(const std::string& number, const std::string& from, cons
     if (comma != std::string::npos) {
         std::int64_t divisor = b;
         for (size_t i = comma + 1; i < number.size(); ++i) {
-            fraction += hodnota(number[i], b) / static_cast<double>(divisor);
+            // The divisor grows to 63 bits, more than a double holds: the digit's share is
+            // taken in extended and the sum rounded to a double once.
+            fraction = static_cast<double>(fraction + static_cast<long double>(hodnota(number[i], b))
+                                                          / static_cast<long double>(divisor));
             if (__builtin_mul_overflow(divisor, b, &divisor))
                 fail();
         }

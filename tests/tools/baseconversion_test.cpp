@@ -57,6 +57,7 @@ TEST(ConvertBase, FractionalDigitsAreCutNotRounded)
         {"fifteen places", "0,5", "10", "16", 15, "0,800000000000000"},
         {"zero fraction writes no separator", "7,000", "10", "2", 5, "111"},
         {"eleven base 36 digits fit", "0,ZZZZZZZZZZZ", "36", "10", 15, "0,999999999999999"},
+        {"ternary fraction to base 27 keeps its third digit", "0,20010101", "3", "27", 3, "0,IA3"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(convertBase(r.number, r.from, r.to, r.places), r.expected) << r.name;
