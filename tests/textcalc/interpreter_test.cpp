@@ -23,6 +23,7 @@ INSTANTIATE_TEST_SUITE_P(ControlFlow, Statements, testing::Values(
     ProgramCase{"ElseToOuter", "if 0 then if 1 then x:=1 else x:=2 else x:=3; x", {"3"}},
     ProgramCase{"SemicolonBeforeElse", "if 0 then x:=1; else x:=2; x", {"2"}},
     ProgramCase{"IfGovernsOneStatement", "if 0 then x:=1; y:=2; y", {"2"}},
+    ProgramCase{"ElseAfterUntil", "if 0 then repeat inc(k) until 1 else k:=5; k", {"5"}},
     ProgramCase{"ElseOfIfInsideWhile", "while k<3 do if k<1 then k:=k+1 else k:=k+2; k", {"3"}},
     ProgramCase{"WhileCounts", "while i<5 do inc(i); i", {"5"}},
     ProgramCase{"RepeatRunsOnce", "repeat x:=x+1 until 1; x", {"1"}},
@@ -66,6 +67,9 @@ INSTANTIATE_TEST_SUITE_P(ArrayStatements, Statements, testing::Values(
     ProgramCase{"IndexTooLarge", "a[5001]:=1", {"Error. Index 5001 not accepted."}},
     ProgramCase{"IndexNegative", "a[-1]:=1", {"Error. Index -1 not accepted."}},
     ProgramCase{"IndexRoundedDown", "a[2.4]:=1; a[0]", {"2"}},
+    ProgramCase{"IndexHalvesToEven", "a[2.5]:=1; a[0]; a[3.5]:=1; a[0]", {"2", "4"}},
+    ProgramCase{"IndexMinusHalfRejected", "a[-0.5]:=1", {"Error. Index 0 not accepted."}},
+    ProgramCase{"LengthMinusHalfRejected", "a[0]:=-0.5", {"Error. Number 0 is not accepted as an array length."}},
     ProgramCase{"SmallIndexSetsLength", "a[0.4]:=9; a[0]", {"9"}},
     ProgramCase{"LengthTooLarge", "a[0]:=5001", {"Error. Number 5001 is not accepted as an array length."}},
     ProgramCase{"HugeIndexWrittenInGeneralForm", "a[1e20]:=1", {"Error. Index 1E20 not accepted."}},
@@ -136,6 +140,21 @@ TEST(Run, TablesSurviveRuns)
     EXPECT_EQ(sheet.run("f(x)*a[2]"), Lines{"18"});
     sheet.calc.clearTables();
     EXPECT_EQ(sheet.run("x"), Lines{"Error. Unknown variable identifier \" x \"."});
+}
+
+// A failed definition has already replaced the body; the parameters taken before the
+// failure replace the old list, and with none taken the old list stays.
+TEST(Run, FailedDefinitionsKeepWhatWasTaken)
+{
+    struct Row { const char* name; const char* definitions; const char* call; Lines expected; };
+    for (const Row& r : {Row{"NoParameterKeepsOldList", "f(x):=x*2; f():=5", "f(3)", {"5"}},
+                         Row{"InvalidSecondParameter", "f(x,y):=x+y; f(a,1b):=a", "f(3)", {"3"}},
+                         Row{"RedefinitionReplacesBoth", "f(x):=x^2; f(x,y):=x-y", "f(5,2)", {"3"}}}) {
+        SCOPED_TRACE(r.name);
+        Sheet sheet;
+        sheet.run(r.definitions);
+        EXPECT_EQ(sheet.run(r.call), r.expected);
+    }
 }
 
 TEST(Run, EmptyTextDoesNothing)
