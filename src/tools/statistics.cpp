@@ -139,7 +139,7 @@ void relate(const std::vector<double>& x, const std::vector<double>& y, char sep
     out.push_back(line("variance of Y = ", sub(divide(Syy, n), mul(my, my)), sep));
     out.push_back("");
     out.push_back("Relation between X and Y:");
-    out.push_back(line("covariance = ", sub(divide(Sxy, n), mul(mx, divide(Sy, n))), sep));
+    out.push_back(line("covariance = ", sub(divide(Sxy, n), divide(mul(mx, Sy), n)), sep));
     const long double spreadX = sub(Sxx, divide(mul(Sx, Sx), n));
     const long double spreadY = sub(Syy, divide(mul(Sy, Sy), n));
     const long double r = divide(divide(sub(Sxy, divide(mul(Sx, Sy), n)), checked(std::sqrt(spreadX))),
@@ -147,7 +147,7 @@ void relate(const std::vector<double>& x, const std::vector<double>& y, char sep
     out.push_back(line("correlation = ", r, sep));
 
     const long double b1raw = divide(sub(mul(n, Sxy), mul(Sx, Sy)), sub(mul(n, Sxx), mul(Sx, Sx)));
-    const long double b0raw = sub(my, mul(b1raw, mx));
+    const long double b0raw = sub(my, divide(mul(b1raw, Sx), n));
     const long double b0 = flushed(b0raw), b1 = flushed(b1raw);
     out.push_back("");
     out.push_back("Regression Y ~ b0 + b1*X :");

@@ -141,14 +141,26 @@ TEST(RelationOfXAndY, RegressionAndDetermination)
 
 TEST(RelationOfXAndY, ZeroSpreadStopsAfterTheLinesAlreadyWritten)
 {
-    platform::HeadlessServices services('.');
-    Statistics stat(services);
-    fill(stat, {"2", "2", "2"}, {"1", "2", "3"});
-    EXPECT_FALSE(stat.VztahButClick());
-    EXPECT_EQ(stat.vystup, (Lines{"mean of X = 2", "variance of X = 0", "mean of Y = 2", "variance of Y = 0.66666667",
-                                  "", "Relation between X and Y:", "covariance = 0"}));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Invalid data.");
+    const RelationCase rows[] = {
+        {"X constant", {"2", "2", "2"}, {"1", "2", "3"},
+         {"mean of X = 2", "variance of X = 0", "mean of Y = 2", "variance of Y = 0.66666667", "",
+          "Relation between X and Y:", "covariance = 0"}},
+        // The covariance takes (Sx / n)·Sy before the last division by n; the product of
+        // the two means would leave a residue of -1.0842022E-19 here.
+        {"covariance of a constant X cancels exactly", {"0.84", "0.84", "0.84", "0.84", "0.84", "0.84"},
+         {"0.03", "-0.66", "1.59", "7.37", "1.85", "-0.03"},
+         {"mean of X = 0.84", "variance of X = 0", "mean of Y = 1.6916667", "variance of Y = 7.2557472", "",
+          "Relation between X and Y:", "covariance = 0"}},
+    };
+    for (const auto& r : rows) {
+        platform::HeadlessServices services('.');
+        Statistics stat(services);
+        fill(stat, r.x, r.y);
+        EXPECT_FALSE(stat.VztahButClick()) << r.name;
+        EXPECT_EQ(stat.vystup, r.expected) << r.name;
+        ASSERT_EQ(services.messages.size(), 1u) << r.name;
+        EXPECT_EQ(services.messages[0].text, "Invalid data.") << r.name;
+    }
 }
 
 TEST(RelationOfXAndY, BadYCellKeepsThePreviousOutput)
