@@ -204,7 +204,9 @@ std::string dmsText(long double degrees, char decimalSeparator)
     if (seconds < 0.0L && thousandths != 0)
         secondsText = "-" + secondsText;
 
-    return integerText(whole) + "° " + integerText(std::floor(minutes)) + "´ " + secondsText + "´´ ";
+    // Minutes are cut toward zero like the degrees: flooring a negative value's minutes would
+    // show -12.51 as -12° -31´ -36´´, which is -12.527.
+    return integerText(whole) + "° " + integerText(std::trunc(minutes)) + "´ " + secondsText + "´´ ";
 }
 
 } // namespace keypad

@@ -38,7 +38,8 @@ long double hypArctanh(long double x);
 // The prime factors of n (2 <= n < 10^14) as "2^3 * 3^2 * 5", or "prvočíslo" for a prime.
 std::string factorText(std::int64_t n);
 
-// Decimal degrees as "12° 30´ 0,000´´ " (degrees, minutes, seconds with three decimals).
+// Decimal degrees as "12° 30´ 0,000´´ " (degrees, minutes, seconds with three decimals); every
+// part of a negative value is negative or zero.
 std::string dmsText(long double degrees, char decimalSeparator);
 
 } // namespace keypad

@@ -207,6 +207,9 @@ const DmsCase kDmsCases[] = {
     {"Seconds", "10,51", "10° 30´ 36,000´´ "},
     {"RoundedSeconds", "1,0001", "1° 0´ 0,360´´ "},
     {"IgnoresAngleUnit", "90 prepdrg", "90° 0´ 0,000´´ "},
+    // Minutes and seconds carry the sign of the value, so the three parts add up to it again.
+    {"Negative", "12,51 znamenko", "-12° -30´ -36,000´´ "},
+    {"NegativeBelowOneDegree", "0,5 znamenko", "0° -30´ 0,000´´ "},
 };
 
 class DegreesMinutesSeconds : public testing::TestWithParam<DmsCase> {};
