@@ -2,6 +2,7 @@
 #include "cli/command.h"
 #include "cli/run_picture.h"
 
+#include "platform/utf8.h"
 #include "textcalc/calculator.h"
 #include "textcalc/textfile_io.h"
 
@@ -91,14 +92,15 @@ int runProgram(cli::Args& args)
     } else if (positionals.size() == 1 && positionals[0] == "-") {
         std::ostringstream all;
         all << std::cin.rdbuf();
-        source = all.str();
+        source = platform::toUtf8FromLegacy(all.str());
     } else if (positionals.size() == 1 && positionals[0] != "-e") {
         std::ifstream file(positionals[0], std::ios::binary);
         if (!file)
             throw cli::UsageError("cannot read " + positionals[0]);
         std::ostringstream all;
         all << file.rdbuf();
-        source = all.str();
+        // Sheets and programs saved on older systems are Windows-1250.
+        source = platform::toUtf8FromLegacy(all.str());
     } else {
         throw cli::UsageError("give one of FILE, - or -e TEXT");
     }

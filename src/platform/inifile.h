@@ -67,7 +67,4 @@ private:
     int m_batch = 0;
 };
 
-// Converts text that is not valid UTF-8 from Windows-1250 to UTF-8; valid UTF-8 is returned as is.
-std::string toUtf8FromLegacy(const std::string& bytes);
-
 } // namespace platform

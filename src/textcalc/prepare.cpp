@@ -7,11 +7,16 @@
 //   number of their body's block ("\xA7" "b3").
 #include "textcalc/calculator.h"
 
+#include "platform/utf8.h"
+
 #include <utility>
 
 namespace textcalc {
 
 namespace {
+
+using platform::appendUtf8;
+using platform::decodeUtf8;
 
 constexpr char Marker = '\xA7';
 
@@ -42,43 +47,6 @@ std::string removeComments(const std::string& text)
             out += c;
     }
     return out;
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at `i` (advancing it); malformed bytes give U+FFFD.
-char32_t decodeUtf8(const std::string& s, size_t& i)
-{
-    const unsigned char c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80)
-        return c;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0)
-        return 0xFFFD;
-    char32_t cp = c & (0x3F >> extra);
-    for (; extra > 0; --extra) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    return cp > 0x10FFFF ? 0xFFFD : cp;
 }
 
 // Lower case of the capitals of the Central European code page (Latin-1 and Latin
