@@ -69,6 +69,9 @@ void walkGrid(const Interval& interval, Point point)
             point(interval.b, interval.h - (next - interval.b));
             return;
         }
+        // A step lost in the rounding of x would never reach b.
+        if (next == x)
+            throw platform::FloatError(platform::FloatError::Kind::InvalidOperation);
         point(next, interval.h);
         x = next;
     }

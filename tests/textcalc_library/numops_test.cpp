@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(RealAxis, Operators, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Messages, Operators, testing::Values(
     ProgramCase{"ZeroStep", "int(x, x=0..1, 0)", {"Error. Step mustn´t be zero."}},
     ProgramCase{"ZeroStepOfCurveIntegral", "cint(z, z=t, t=0..1, 1-1)", {"Error. Step mustn´t be zero."}},
+    ProgramCase{"StepLostInRounding", "int(1, x=1e20..1e20+1000)", {"Error. General computation error"}},
     ProgramCase{"SameSign", "solve(x^2+1, x=0-1..1)", {"Error. The function has the same sign at the interval border points."}},
     ProgramCase{"NoZeroPoint", "solve(floor(3x)-0.5, x=0..1)", {"Error. The zero point of the function wasn´t found."}},
     ProgramCase{"EmptyIndexSet", "argmax(n, n=3..1)", {"Error. Empty index set."}},
