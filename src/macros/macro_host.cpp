@@ -118,16 +118,16 @@ bool MacroHost::Macrize(const std::vector<std::string>& inputTexts, keypad::Engi
     for (size_t i = 0; i < std::min(inputTexts.size(), m_window.inputs.size()); ++i)
         m_window.inputs[i].value = inputTexts[i];
 
-    // All inputs are checked before any register or result changes.
-    Registers x = m_registers;
-    bool inputsOk = m_window.inputs.size() <= registerCount;
-    for (size_t i = 0; inputsOk && i < m_window.inputs.size(); ++i)
-        inputsOk = platform::parseFloat(m_window.inputs[i].value, sep, x[i]);
-    if (!inputsOk) {
-        keypad.chyba('m');
-        return false;
+    // Inputs go to x1, x2, … in turn; the first that is not a number, or a seventh input with
+    // no register for it, stops before any result (the registers filled so far keep their values).
+    for (size_t i = 0; i < m_window.inputs.size(); ++i) {
+        long double value = 0.0L;
+        if (i >= registerCount || !platform::parseFloat(m_window.inputs[i].value, sep, value)) {
+            keypad.chyba('m');
+            return false;
+        }
+        m_registers[i] = value;
     }
-    m_registers = x;
 
     for (size_t j = 0; j < m_window.results.size(); ++j) {
         const std::string key = "expresion" + std::to_string(j + 1);

@@ -59,7 +59,8 @@ public:
 
     // The window's `VypBut`: stores the input texts in x1 … x`numin` and computes every result.
     // More than six inputs or one that is not a number is "Macro error." before any result is
-    // computed (returns false); a result whose formula fails reads " -".
+    // computed (returns false; the inputs before it are already stored); a result whose formula
+    // fails reads " -".
     bool Macrize(const std::vector<std::string>& inputTexts, keypad::Engine& keypad);
 
 private:

@@ -256,19 +256,26 @@ TEST(Macrize, ComputesEveryResult)
 
 TEST(Macrize, BadInputsStopBeforeAnyResult)
 {
-    const MacrizeRow rows[] = {
-        {"not a number", '.', {"3", "x"}, ""},
-        {"empty cell", '.', {"", "1"}, ""},
-        {"point in a comma locale", ',', {"1.5", "1"}, ""},
+    struct Row {
+        const char* name;
+        char sep;
+        std::vector<std::string> inputs;
+        long double x1; // inputs before the bad one are already in their registers
+    } rows[] = {
+        {"not a number", '.', {"3", "x"}, 3.0L},
+        {"empty cell", '.', {"", "1"}, 42.0L},
+        {"point in a comma locale", ',', {"1.5", "1"}, 42.0L},
     };
-    for (const MacrizeRow& r : rows) {
+    for (const Row& r : rows) {
         MacroFixture f(r.sep);
         ASSERT_TRUE(f.host.macroclick("win", f.engine));
         f.host.registers()[0] = 42.0L;
+        f.host.registers()[1] = 43.0L;
         EXPECT_FALSE(f.host.Macrize(r.inputs, f.engine)) << r.name;
         EXPECT_EQ(f.messages(), "Macro error.") << r.name;
         EXPECT_EQ(f.host.window().results[0].value, "") << r.name;
-        EXPECT_EQ(f.host.registers()[0], 42.0L) << r.name << ": registers unchanged";
+        EXPECT_EQ(f.host.registers()[0], r.x1) << r.name;
+        EXPECT_EQ(f.host.registers()[1], 43.0L) << r.name;
     }
 }
 
@@ -279,6 +286,7 @@ TEST(Macrize, SevenInputsAlwaysFail)
     EXPECT_FALSE(f.host.Macrize({"1", "2", "3", "4", "5", "6", "7"}, f.engine));
     EXPECT_EQ(f.messages(), "Macro error.");
     EXPECT_EQ(f.host.window().results[0].value, "");
+    EXPECT_EQ(f.host.registers(), (macros::Registers{1, 2, 3, 4, 5, 6}));
 }
 
 TEST(Macrize, InputsBecomeRegistersAndStay)
