@@ -82,8 +82,11 @@ void Engine::Kopirovat()
     if (!m_labels.expon.empty()) {
         char* end = nullptr;
         const long exponent = std::strtol(m_labels.expon.c_str(), &end, 10);
-        if (*end != '\0') { // a hexadecimal digit typed into the exponent
-            chyba('c');
+        if (*end != '\0') {
+            // A hexadecimal digit typed into the exponent: the conversion's own message, as for
+            // any failure outside the keypad's handlers.
+            m_services.message(platform::MessageKind::Error,
+                               "'" + m_labels.expon + "' is not a valid integer value.");
             return;
         }
         if (exponent != 0)
@@ -135,7 +138,7 @@ EditMenuState Engine::editacniPopup()
 }
 
 // The keypad's error messages, by the first letter of each:
-//   c "Clipboard error."  paste of a text that is no number
+//   c "Clipboard error."  paste of a text that is no number or cannot be shown
 //   f "Function error."   function keys, angle conversion, DMS, factorisation, memories
 //   m "Macro error."      macro buttons
 //   o "Operation error."  operator and bracket keys; followed by a full reset (AC)

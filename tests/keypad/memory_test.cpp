@@ -120,12 +120,16 @@ TEST(Copy, MinusAsGroupSeparatorKeepsTheSign)
     EXPECT_EQ(s.engine.record().workValue, -1234567.0L);
 }
 
-TEST(Copy, HexDigitInExponentIsAClipboardError)
+TEST(Copy, HexDigitInExponentIsAConversionError)
 {
+    // Not one of the keypad's own errors: no beep, the conversion's message, nothing copied.
     Session s;
     s.keys("1 exponent shift 9 ACopy");
-    EXPECT_EQ(s.messages(), std::vector<std::string>{"Clipboard error."});
+    EXPECT_EQ(s.messages(), std::vector<std::string>{"'00F' is not a valid integer value."});
+    EXPECT_EQ(s.services.messages.at(0).kind, platform::MessageKind::Error);
+    EXPECT_EQ(s.services.beeps, 0);
     EXPECT_FALSE(s.services.clipboardWritten);
+    EXPECT_EQ(s.labels().expon, "00F");
 }
 
 struct PasteCase {
