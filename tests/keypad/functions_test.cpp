@@ -196,6 +196,17 @@ TEST(AngleUnit, WithoutShiftOnlyTheUnitChanges)
     EXPECT_FALSE(s.engine.record().resultShown); // still typing
 }
 
+TEST(AngleUnit, UnknownUnitTextCountsAsGradsAndTheKeyLeavesIt)
+{
+    // A hand-edited settings file may hold any text; the key must still reach the three units.
+    Session s(',', {}, "grad");
+    s.keys("100 sinus");
+    EXPECT_EQ(s.labels().display, "1");
+    s.keys("200 shift prepdrg");
+    EXPECT_EQ(s.labels().deg, "DEG");
+    EXPECT_EQ(s.labels().display, "180");
+}
+
 struct DmsCase {
     const char* name;
     const char* keys;
