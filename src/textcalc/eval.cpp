@@ -62,8 +62,9 @@ Number Calculator::evalOperand(std::string_view text)
 }
 
 // One level: operands joined by "^", "*", "/", implicit multiplication, "+" and "-", ended by
-// ")", "]", ";" or the end of the text. A sign directly after "*", "/" or "^" belongs to the
-// next factor or exponent (2*-3 is -6, 2^-1 is 1/2); powers chain from the left (2^3^2 is 64).
+// ")", "]", ";" or the end of the text. A sign directly after an operator belongs to the next
+// term, factor or exponent (2--3 is 5, 2*-3 is -6, 2^-1 is 1/2); powers chain from the left
+// (2^3^2 is 64).
 Number Calculator::evalLevel(std::string_view text, size_t& pos)
 {
     DepthGuard guard(*this);
@@ -110,7 +111,7 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             pendingMul = '*';
         }
     };
-    // Signs directly after "*", "/" or "^"; returns whether they negate.
+    // Signs directly after an operator; returns whether they negate.
     auto readSigns = [&] {
         bool negative = false;
         while (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
@@ -145,8 +146,9 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             applyPow();
             applyMul();
             applyAdd();
-            pendingAdd = c;
             ++pos;
+            // Signs that follow belong to the next term: 2--3 is 2-(-3).
+            pendingAdd = (c == '-') != readSigns() ? '-' : '+';
         } else if (isDigit(c) || c == '.') {
             implicitMultiplication();
             operand = readNumberLiteral(text, pos);

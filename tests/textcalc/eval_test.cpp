@@ -26,7 +26,12 @@ INSTANTIATE_TEST_SUITE_P(Signs, Evaluator, testing::Values(
     ProgramCase{"SignedFactorTakesItsPower", "2*-3^2", {"-18"}},
     ProgramCase{"TwoSignsCancel", "2*--3", {"6"}},
     ProgramCase{"SignInBracket", "2^(-2)", {"1/4"}},
-    ProgramCase{"PlusAtStart", "+5", {"5"}}), rowName);
+    ProgramCase{"PlusAtStart", "+5", {"5"}},
+    ProgramCase{"SignOfAddend", "2+-3", {"-1"}},
+    ProgramCase{"SignOfSubtrahend", "2--3", {"5"}},
+    ProgramCase{"PlusSignOfSubtrahend", "2-+3", {"-1"}},
+    ProgramCase{"TwoSignsAtStart", "--2", {"2"}},
+    ProgramCase{"SignsAfterVariable", "x:=4; x-(-1)--1", {"6"}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(ImplicitMultiplication, Evaluator, testing::Values(
     ProgramCase{"NumberBracket", "2(3+1)", {"8"}},
