@@ -41,6 +41,14 @@ void BM_LongSum(benchmark::State& state)
 }
 BENCHMARK(BM_LongSum);
 
+// An integral exponent costs one multiplication per unit: the time grows with the exponent
+// (the largest, 2147483647, takes seconds for a base just above 1).
+void BM_IntegralPower(benchmark::State& state)
+{
+    evalFormula(state, "1.0000001^" + std::to_string(state.range(0)));
+}
+BENCHMARK(BM_IntegralPower)->RangeMultiplier(100)->Range(100, 1000000)->Unit(benchmark::kMicrosecond);
+
 void BM_ShippedMenu(benchmark::State& state)
 {
     const std::filesystem::path data = ZOLT_DATA_DIR;

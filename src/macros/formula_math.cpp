@@ -20,18 +20,18 @@ long double raise(long double base, long double exponent)
     if (base == 0.0L && exponent > 0.0L)
         return 0.0L;
     if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L) {
-        // Square-and-multiply gives the product of repeated multiplication in log2(n) steps;
-        // the base is squared only while higher bits remain, so no needless overflow.
-        auto n = static_cast<std::uint32_t>(std::fabs(exponent));
+        const auto n = static_cast<std::uint32_t>(std::fabs(exponent));
         long double result = 1.0L;
-        long double square = base;
-        for (;;) {
-            if (n & 1u)
-                result = mul(result, square);
-            n >>= 1;
-            if (n == 0)
-                break;
-            square = mul(square, square);
+        if (std::fabs(base) == 1.0L) {
+            result = base < 0.0L && n % 2 == 1 ? -1.0L : 1.0L;
+        } else {
+            // One factor at a time, each product rounded, as the result is defined. Zero and
+            // infinity absorb every further factor, so the loop stops there; a product that
+            // passes through the subnormal range ends as 0 and an overflow as infinity, which
+            // the check below turns into 0 or a failure as a check after each step would.
+            for (std::uint32_t i = 0; i < n && result != 0.0L && !std::isinf(result); ++i)
+                result *= base;
+            result = checked(result);
         }
         return exponent < 0.0L ? platform::divide(1.0L, result) : result;
     }

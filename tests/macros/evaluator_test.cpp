@@ -159,6 +159,11 @@ TEST(MacroEval, Powers)
         {"large integral exponent", "1^2147483647", "1"},
         {"exponent beyond int range", "1^3000000000", "1"},
         {"underflow gives zero", "0.5^100000", "0"},
+        // The product of 100000 single multiplications, each rounded; squaring would round
+        // differently and end in ...524.
+        {"integral exponent multiplies one factor at a time", "1.0001^100000", "22015.4560485523"},
+        {"minus one to an odd power", "(-1)^2147483647", "-1"},
+        {"minus one to an even power", "(-1)^(-2147483646)", "1"},
     });
 }
 
