@@ -127,6 +127,11 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
         }
     };
 
+    auto unexpected = [&](char c) {
+        const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
+        chyb(std::string("Unexpected character \" ") + shown + " \".");
+    };
+
     for (;;) {
         const char c = pos < text.size() ? text[pos] : ';';
         if (c == '(' || c == '[') {
@@ -135,8 +140,13 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             operand = evalLevel(text, pos);
             operandRead();
         } else if (c == ')' || c == ']' || c == ';') {
+            // An operator without its right side; an empty level is the start value 0.
+            if (!afterOperand && (pendingAdd || pendingMul || pendingPow))
+                unexpected(c);
             break;
         } else if (c == '*' || c == '/') {
+            if (!afterOperand)
+                unexpected(c);
             applyPow();
             applyMul();
             pendingMul = c;
@@ -154,6 +164,8 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             operand = readNumberLiteral(text, pos);
             operandRead();
         } else if (c == '^') {
+            if (!afterOperand)
+                unexpected(c);
             afterOperand = false;
             if (pendingPow)
                 operand = mocn(factor, operand);
@@ -169,8 +181,7 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             resolveIdentifier(text.substr(start, pos - start), text, pos, operand);
             operandRead();
         } else {
-            const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
-            chyb(std::string("Unexpected character \" ") + shown + " \".");
+            unexpected(c);
         }
     }
     applyPow();
