@@ -49,21 +49,41 @@ std::vector<std::string> readShortcuts(const IniFile& f, const char* section,
     return texts;
 }
 
+// Length in bytes of the UTF-8 character that starts `text` at `at`, or 0 when the bytes there
+// are not one whole character. A separator is one character, whatever its width in bytes.
+size_t characterLength(const std::string& text, size_t at)
+{
+    if (at >= text.size())
+        return 0;
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    for (size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
 } // namespace
 
 std::string decodeSeparator(const std::string& stored, char decimalSeparator)
 {
-    if (stored.size() != 3)
+    // Exactly three characters, the separator in the middle.
+    const size_t first = characterLength(stored, 0);
+    const size_t middle = first ? characterLength(stored, first) : 0;
+    const size_t last = middle ? characterLength(stored, first + middle) : 0;
+    if (last == 0 || first + middle + last != stored.size())
         return {};
-    const char c = stored[1];
+    const char c = stored[first];
     if (c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == decimalSeparator)
         return {};
-    return std::string(1, c);
+    return stored.substr(first, middle);
 }
 
 std::string encodeSeparator(const std::string& separator)
 {
-    return "." + separator.substr(0, 1) + ".";
+    return "." + separator.substr(0, characterLength(separator, 0)) + ".";
 }
 
 ui::Settings readSettings(const IniFile& f, char decimalSeparator)

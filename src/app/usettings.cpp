@@ -216,7 +216,9 @@ void Tsettings::okej()
     m_settings.hints = hints->isChecked();
     m_settings.alwaysOnTop = aot->isChecked();
     const QString text = separ->text();
-    m_settings.separator = text.isEmpty() ? std::string() : QString(text.at(0)).toStdString();
+    // The first character, which may take two UTF-16 units.
+    const qsizetype first = !text.isEmpty() && text.at(0).isHighSurrogate() ? 2 : 1;
+    m_settings.separator = text.left(first).toStdString();
     storeNumberFormat();
     emit closedWithOk();
     accept();

@@ -43,6 +43,10 @@ TEST(Separator, DecodingOfTheStoredText)
         {"Minus", ".-.", '.', ""},
         {"Digit", ".7.", '.', ""},
         {"ApostropheAccepted", ".'.", '.', "'"},
+        {"NonAsciiCharacterIsOneCharacter", ".\u2019.", '.', "\u2019"},
+        {"NoBreakSpace", ".\u00a0.", ',', "\u00a0"},
+        {"TwoNonAsciiCharacters", ".\u00e9\u00e9.", '.', ""},
+        {"BrokenUtf8Sequence", ".\xe2\x80.", '.', ""},
         {"SingleSpaceDefault", " ", '.', ""},
         {"EmptyEncoded", "..", '.', ""},
         {"TooLong", ".  .", '.', ""},
@@ -55,7 +59,7 @@ TEST(Separator, DecodingOfTheStoredText)
 TEST(Separator, EncodingSurvivesTheTrimmingOfValues)
 {
     TempFile f;
-    for (const std::string sep : {" ", "", "'", "_"}) {
+    for (const std::string sep : {" ", "", "'", "_", "\u2019", "\u00a0"}) {
         {
             platform::IniFile ini(f.path);
             ini.writeString("settings_window", "order_separator", app::encodeSeparator(sep));
@@ -63,6 +67,22 @@ TEST(Separator, EncodingSurvivesTheTrimmingOfValues)
         const ui::Settings s = app::readSettings(platform::IniFile(f.path), '.');
         EXPECT_EQ(s.separator, sep) << "[" << sep << "]";
     }
+}
+
+TEST(Separator, EncodingKeepsOnlyTheFirstWholeCharacter)
+{
+    const struct {
+        const char* name;
+        std::string separator;
+        std::string stored;
+    } rows[] = {
+        {"Empty", "", ".."},
+        {"Ascii", "'x", ".'."},
+        {"NonAscii", "\u2019\u2019", ".\u2019."},
+        {"FourByteCharacter", "\U0001F600a", ".\U0001F600."},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(app::encodeSeparator(r.separator), r.stored) << r.name;
 }
 
 TEST(ReadSettings, MissingFileGivesTheDefaults)

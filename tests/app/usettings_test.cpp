@@ -113,6 +113,28 @@ TEST(SettingsDialog, NumberFormatActsAtOnceSwitchesOnClose)
     EXPECT_FALSE(t.d->isVisible());
 }
 
+TEST(SettingsDialog, SeparatorIsTheFirstCharacterOfTheEdit)
+{
+    const struct {
+        const char* name;
+        const char* typed;
+        std::string separator;
+    } rows[] = {
+        {"Empty", "", ""},
+        {"Space", " ", " "},
+        {"FirstOfTwo", "-x", "-"},
+        {"NonAscii", "\u2019x", "\u2019"},
+        {"OutsideTheBasicPlane", "\U0001F600x", "\U0001F600"},
+    };
+    for (const auto& r : rows) {
+        Dialog t;
+        t.d->show();
+        t.d->separ->setText(QString::fromUtf8(r.typed));
+        t.d->okej();
+        EXPECT_EQ(t.settings.separator, r.separator) << r.name;
+    }
+}
+
 TEST(SettingsDialog, InProgramTheChangesReachTheKeypad)
 {
     testsupport::ProgramDir dir;
