@@ -166,6 +166,25 @@ std::string integerText(long double v)
     return std::to_string(static_cast<long long>(v));
 }
 
+// |seconds| in thousandths as the message writes it: first rounded to ten significant digits,
+// then to three decimals, halves away from zero.
+long long secondsThousandths(long double seconds)
+{
+    const long double a = std::fabs(seconds);
+    if (a == 0.0L)
+        return 0;
+    const int decimals = 9 - static_cast<int>(std::floor(std::log10(a))); // ten digits; a < 60
+    if (decimals <= 3)
+        return std::llround(a * 1000.0L);
+    if (decimals >= 14)
+        return 0; // all ten digits lie below half a thousandth
+    long long unit = 1; // one thousandth in units of the last significant digit
+    for (int i = 3; i < decimals; ++i)
+        unit *= 10;
+    const long long digits = std::llround(a * static_cast<long double>(unit) * 1000.0L);
+    return (digits + unit / 2) / unit;
+}
+
 } // namespace
 
 std::string factorText(std::int64_t n)
@@ -197,7 +216,7 @@ std::string dmsText(long double degrees, char decimalSeparator)
     const long double minutes = fraction * 60.0L;
     const long double seconds = (minutes - std::trunc(minutes)) * 60.0L;
 
-    const long long thousandths = std::llround(std::fabs(seconds) * 1000.0L);
+    const long long thousandths = secondsThousandths(seconds);
     std::string secondsText = std::to_string(thousandths / 1000) + decimalSeparator;
     const std::string decimals = std::to_string(thousandths % 1000);
     secondsText += std::string(3 - decimals.size(), '0') + decimals;

@@ -217,6 +217,9 @@ const DmsCase kDmsCases[] = {
     {"HalfDegree", "12,5", "12° 30´ 0,000´´ "},
     {"Seconds", "10,51", "10° 30´ 36,000´´ "},
     {"RoundedSeconds", "1,0001", "1° 0´ 0,360´´ "},
+    // 1.0004999999996 seconds: ten significant digits give 1.000500000, which rounds up.
+    {"SecondsRoundedToTenDigitsFirst", "1,0004999999996 / 3600 =", "0° 0´ 1,001´´ "},
+    {"SecondsJustBelowTheHalf", "1,0004999994 / 3600 =", "0° 0´ 1,000´´ "},
     {"IgnoresAngleUnit", "90 prepdrg", "90° 0´ 0,000´´ "},
     // Minutes and seconds carry the sign of the value, so the three parts add up to it again.
     {"Negative", "12,51 znamenko", "-12° -30´ -36,000´´ "},
