@@ -9,42 +9,40 @@ using State = TextFile::State;
 
 namespace {
 
-fs::path pendingPath(const TextFile& file)
-{
-    fs::path pending = file.Path;
-    pending += ".tmp";
-    return pending;
-}
-
-// Closes the stream; what was written replaces the file. False when that failed.
+// Closes the stream. False when the entry was never assigned or a write could not be
+// completed.
 bool finish(TextFile& file)
 {
     if (file.state == State::NotAssigned)
         return false;
-    const State was = file.state;
+    const bool writing = file.state == State::Writing;
     file.state = State::Assigned;
-    if (was == State::Reading) {
+    if (!file.stream.is_open())
+        return true;
+    if (!writing) {
         file.stream.close();
         return true;
     }
-    if (was != State::Writing)
-        return true;
     file.stream.flush();
     const bool written = file.stream.good();
     file.stream.close();
-    std::error_code error;
-    if (!written || file.stream.fail()) {
-        fs::remove(pendingPath(file), error);
-        return false;
-    }
-    fs::rename(pendingPath(file), file.Path, error);
-    return !error;
+    return written && !file.stream.fail();
 }
 
-bool openPending(TextFile& file, std::ios::openmode mode)
+// An assigned entry is closed before it is opened again, whatever the close gives: the new
+// open starts afresh. False for an entry never assigned.
+bool closeForOpening(TextFile& file)
+{
+    if (file.state == State::NotAssigned)
+        return false;
+    finish(file);
+    return true;
+}
+
+bool openForWriting(TextFile& file, std::ios::openmode mode)
 {
     file.stream.clear();
-    file.stream.open(pendingPath(file), std::ios::out | std::ios::binary | mode);
+    file.stream.open(file.Path, std::ios::out | std::ios::binary | mode);
     if (!file.stream.is_open())
         return false;
     file.state = State::Writing;
@@ -67,7 +65,7 @@ bool assign(TextFile& file, const fs::path& textfilesDir, const std::string& nam
 
 bool reset(TextFile& file)
 {
-    if (!finish(file))
+    if (!closeForOpening(file))
         return false;
     file.stream.clear();
     file.stream.open(file.Path, std::ios::in | std::ios::binary);
@@ -79,18 +77,15 @@ bool reset(TextFile& file)
 
 bool rewrite(TextFile& file)
 {
-    return finish(file) && openPending(file, std::ios::trunc);
+    return closeForOpening(file) && openForWriting(file, std::ios::trunc);
 }
 
 bool append(TextFile& file)
 {
-    if (!finish(file))
+    if (!closeForOpening(file))
         return false;
     std::error_code error;
-    if (!fs::is_regular_file(file.Path, error))
-        return false;
-    fs::copy_file(file.Path, pendingPath(file), fs::copy_options::overwrite_existing, error);
-    return !error && openPending(file, std::ios::app);
+    return fs::is_regular_file(file.Path, error) && openForWriting(file, std::ios::app);
 }
 
 bool close(TextFile& file)

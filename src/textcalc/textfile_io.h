@@ -3,10 +3,8 @@
 // Every action reports success as a bool; the statements and functions turn a failure into
 // their own message, whatever the reason was.
 //
-// Writing goes to <name>.txt.tmp beside the file, and Close renames it over the file: a run
-// interrupted while writing (Ctrl+C in the command line) leaves the previous complete
-// contents, and a finished file appears whole. completeTextFiles() does the same for files
-// still open for writing when the session ends.
+// Every line written is flushed at once, so what a program has written is in the file even
+// when the entry is discarded or the program ends without Close.
 #include "textcalc/tables.h"
 
 #include <filesystem>
@@ -15,7 +13,7 @@
 
 namespace textcalc::textfiles {
 
-// Binds the entry to textfilesDir/<name>.txt, completing a file it still had open for writing.
+// Binds the entry to textfilesDir/<name>.txt, closing a file it still had open.
 // A name that is empty, holds a path separator or ".." is refused: it could reach outside the
 // folder.
 bool assign(TextFile& file, const std::filesystem::path& textfilesDir, const std::string& name);
@@ -28,7 +26,7 @@ bool writeLine(TextFile& file, const std::string& text);
 bool readLine(TextFile& file, std::string& line);
 bool atEnd(TextFile& file, bool& end);
 
-// Closes every entry, completing files open for writing: for the end of a session.
+// Closes every open entry: for the end of a session.
 void completeTextFiles(std::vector<TextFile>& files);
 
 } // namespace textcalc::textfiles

@@ -86,17 +86,28 @@ INSTANTIATE_TEST_SUITE_P(Failures, FileMessages, testing::Values(
     ProgramCase{"ParentFolder", "Assign(m, '..')", {"Error. Unable to assign text file \" m \"."}},
     ProgramCase{"EmptyName", "Assign(m, '')", {"Error. Unable to assign text file \" m \"."}}), rowName);
 
-// Until Close the new contents are kept aside, so an interrupted run leaves the old file whole.
-TEST(TextFiles, OldContentsStayUntilClose)
+// Rewrite empties the file at once and every line is in it as soon as it is written.
+TEST(TextFiles, RewriteEmptiesAndWritesThrough)
 {
     Session session;
     const auto file = session.directory / "textfiles" / "keep.txt";
     writeFile(file, "old\n");
-    session.run("Assign(k, 'keep'); Rewrite(k); WriteLn(k, 1)");
-    EXPECT_EQ(contents(file), "old\n");
+    session.run("Assign(k, 'keep'); Rewrite(k)");
+    EXPECT_EQ(contents(file), "");
+    session.run("WriteLn(k, 1)");
+    EXPECT_EQ(contents(file), "1\n");
     session.run("WriteLn(k, 2); Close(k)");
     EXPECT_EQ(contents(file), "1\n2\n");
-    EXPECT_FALSE(std::filesystem::exists(session.directory / "textfiles" / "keep.txt.tmp"));
+}
+
+// Clearing the tables discards the entries, never what was written through them.
+TEST(TextFiles, ClearingTheTablesKeepsWrittenLines)
+{
+    Session session;
+    session.run("Assign(k, 'open'); Rewrite(k); WriteLn(k, 7); Assign(a, 'more'); Rewrite(a); Close(a); Append(a); WriteLn(a, 8)");
+    session.calc.clearTables();
+    EXPECT_EQ(contents(session.directory / "textfiles" / "open.txt"), "7\n");
+    EXPECT_EQ(contents(session.directory / "textfiles" / "more.txt"), "8\n");
 }
 
 TEST(TextFiles, SessionEndCompletesOpenFiles)
