@@ -27,6 +27,8 @@ QSpinBox* spin(QWidget* parent, const char* name, int lo, int hi, int value)
     s->setObjectName(name);
     s->setRange(lo, hi);
     s->setValue(value);
+    // Arrows only: the number is stepped, never typed.
+    s->findChild<QLineEdit*>()->setReadOnly(true);
     return s;
 }
 

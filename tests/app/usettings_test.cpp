@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,6 +54,22 @@ TEST(SettingsDialog, DigitsKeepDecimalsAndLeadingZerosBelowThem)
     }
     t.d->leadzeros->setValue(10);
     EXPECT_EQ(t.d->leadzeros->value(), 2);
+    t.d->hide();
+}
+
+TEST(SettingsDialog, SpinEditsChangeByTheirArrowsOnly)
+{
+    Dialog t;
+    t.d->show();
+    for (QSpinBox* s : {t.d->poccis, t.d->desmista, t.d->leadzeros}) {
+        const int before = s->value();
+        s->setFocus();
+        QTest::keyClick(s, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(s, "3");
+        EXPECT_EQ(s->value(), before) << s->objectName().toStdString();
+        QTest::keyClick(s, Qt::Key_Down);
+        EXPECT_EQ(s->value(), before - 1) << s->objectName().toStdString();
+    }
     t.d->hide();
 }
 
