@@ -31,9 +31,12 @@ void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries, MacroHost& h
     for (const MenuEntry& entry : entries) {
         const QString caption = QString::fromStdString(entry.caption);
         const QString name = QString::fromStdString(entry.name);
-        if (entry.runsMacro) {
+        if (entry.runsMacro || entry.children.empty()) {
+            // An entry that has no children is a plain item; only a leaf runs a macro.
             QAction* action = menu->addAction(pictureOf(entry), caption);
             action->setObjectName(name);
+            if (!entry.runsMacro)
+                continue;
             const std::string macro = entry.name;
             QObject::connect(action, &QAction::triggered, menu, [&host, &engine, &window, macro] {
                 if (host.macroclick(macro, engine))

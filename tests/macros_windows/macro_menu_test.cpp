@@ -108,3 +108,41 @@ TEST(MacroMenuBuilder, LeavesRunTheirMacros)
     EXPECT_TRUE(f.window.isVisible());
     EXPECT_EQ(f.window.windowTitle(), " Window");
 }
+
+TEST(MacroMenuBuilder, EntriesWithoutChildrenArePlainItemsThatDoNothing)
+{
+    const char* const deepTree = R"([main]
+num=2
+[main.1]
+num=1
+name=deep
+caption=Deep
+[main.1.1]
+num=1
+name=mid
+caption=Mid
+[main.1.1.1]
+num=3
+name=bottom
+caption=Bottom
+[main.2]
+num=1
+name=orphan
+caption=Orphan
+[main.2.1]
+name=1bad
+)";
+    WindowFixture f(deepTree, engineIni);
+    QMenu hlavni;
+    macros::addMacroMenu(&hlavni, f.host, f.engine, f.window, nullptr);
+    EXPECT_EQ(describe(&hlavni).join(' '), "deep:Deep[mid:Mid[bottom:Bottom]] orphan:Orphan");
+
+    f.engine.press(keypad::Control::c9);
+    for (const char* name : {"bottom", "orphan"}) {
+        QAction* item = findAction(&hlavni, name);
+        ASSERT_NE(item, nullptr) << name;
+        item->trigger();
+        EXPECT_EQ(f.engine.labels().display, "9") << name;
+        EXPECT_TRUE(f.services.messages.empty()) << name;
+    }
+}
