@@ -175,6 +175,7 @@ void Program::vypni()
 {
     m_main->collectSettings();
     m_tools->collectSettings(m_settings);
+    m_settings.separator = m_settingsDialog->separatorText();
     platform::IniFile file(m_programDir / "settings.ini");
     if (!writeSettings(file, m_settings, m_services.decimalSeparator()))
         m_services.message(platform::MessageKind::Error,

@@ -125,6 +125,8 @@ Tsettings::Tsettings(ui::Settings& settings, const std::filesystem::path& progra
     m_skinTag = fillList(SkinCombo, m_programDir / "skins", m_settings.skin);
     m_langTag = fillList(LangCombo, m_programDir / "langs", m_settings.language);
     loadControls();
+    // The edit holds what was typed; only its first character is the separator.
+    separ->setText(QString::fromStdString(m_settings.separator));
 
     connect(formatGroup, &QButtonGroup::idClicked, this, [this] { formatClick(); storeNumberFormat(); });
     for (QSpinBox* s : {poccis, desmista, leadzeros})
@@ -168,7 +170,6 @@ void Tsettings::loadControls()
     leadzeros->setValue(m_settings.leadingZeros);
     zaokrouhl->setChecked(m_settings.rounding);
     BaseCombo->setCurrentIndex(m_settings.numberBase - 2);
-    separ->setText(QString::fromStdString(m_settings.separator));
     prior->setChecked(m_settings.operationPriority);
     hints->setChecked(m_settings.hints);
     aot->setChecked(m_settings.alwaysOnTop);
@@ -217,13 +218,25 @@ void Tsettings::okej()
 {
     m_settings.hints = hints->isChecked();
     m_settings.alwaysOnTop = aot->isChecked();
-    const QString text = separ->text();
-    // The first character, which may take two UTF-16 units.
-    const qsizetype first = !text.isEmpty() && text.at(0).isHighSurrogate() ? 2 : 1;
-    m_settings.separator = text.left(first).toStdString();
+    m_settings.separator = separatorText();
     storeNumberFormat();
     emit closedWithOk();
     accept();
+}
+
+void Tsettings::reject()
+{
+    m_settings.hints = hints->isChecked();
+    m_settings.alwaysOnTop = aot->isChecked();
+    QDialog::reject();
+}
+
+std::string Tsettings::separatorText() const
+{
+    // The first character, which may take two UTF-16 units.
+    const QString text = separ->text();
+    const qsizetype first = !text.isEmpty() && text.at(0).isHighSurrogate() ? 2 : 1;
+    return text.left(first).toStdString();
 }
 
 } // namespace app

@@ -30,6 +30,8 @@ public:
 
     std::string skinName() const;     // the selected skin, empty when there is none
     std::string languageFile() const; // the selected language file's name, empty when none
+    // The first character of `separ`: the separator okej applies and shut-down writes.
+    std::string separatorText() const;
 
     QGroupBox* format;
     QButtonGroup* formatGroup;
@@ -58,6 +60,9 @@ public:
     void formatClick();
     void poccisChange();
     void okej();
+    // Closed without "Zavřít" (Esc, the close box): the switches keep their new state, which
+    // takes effect at the next okej or start and is written at shut-down.
+    void reject() override;
 
 signals:
     void numberFormatChanged(); // format, digits, decimals, zeros, rounding, base or priority

@@ -189,6 +189,34 @@ TEST(SettingsDialog, InProgramTheChangesReachTheKeypad)
 
 namespace {
 
+TEST(SettingsDialog, ClosedWithoutItsButtonTheSwitchesWaitButAreSaved)
+{
+    testsupport::ProgramDir dir;
+    dir.writeSkin("one");
+    dir.makeDir("langs");
+    dir.writeFile("settings.ini", "[settings_window]\nalways_on_top=1\nhints=1\n");
+    platform::HeadlessServices services('.');
+    app::Program program(dir.path(), services);
+    keypad::Tmain& m = program.main();
+    app::Tsettings* d = program.settingsDialog();
+    d->show();
+    d->hints->setChecked(false);
+    d->aot->setChecked(false);
+    d->separ->setText("x-");
+    d->reject(); // Esc or the window's close box
+    EXPECT_TRUE(m.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(m.engine().settings().format.separator, "");
+    d->show();
+    EXPECT_FALSE(d->hints->isChecked());
+    EXPECT_FALSE(d->aot->isChecked());
+    EXPECT_EQ(d->separ->text().toStdString(), "x-");
+    d->hide();
+    program.vypni();
+    const std::string ini = dir.readFile("settings.ini");
+    for (const char* line : {"hints=0", "always_on_top=0", "order_separator=.x."})
+        EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
 TEST(SettingsDialog, AlwaysOnTopFollowsTheSwitchWhenClosed)
 {
     testsupport::ProgramDir dir;
