@@ -258,8 +258,12 @@ Number mocn(const Number& x, const Number& y)
 {
     if (y.Re == 0.0L && y.Im == 0.0L)
         return exactInteger(1);
-    if (x.Re == 0.0L && x.Im == 0.0L)
+    if (x.Re == 0.0L && x.Im == 0.0L) {
+        // 0^y is 0 only for Re y > 0: a negative power divides by zero, Re y = 0 has no value.
+        if (y.Re <= 0.0L)
+            throw FloatError(y.Re < 0.0L ? FloatError::Kind::DivisionByZero : FloatError::Kind::InvalidOperation);
         return exactInteger(0);
+    }
     if (x.Exact && y.Exact && y.ImNum == 0 && y.ReDen == 1 && y.ReNum >= -30 && y.ReNum <= 30) {
         const int64_t n = y.ReNum;
         Number r = x;

@@ -55,6 +55,7 @@ Number soucetcisel(const Number& x, const Number& y);
 Number soucincisel(const Number& x, const Number& y);
 Number podilcisel(const Number& x, const Number& y);
 // x^y: exact repeated multiplication for exact integer exponents |n| <= 30, else polar form.
+// x^0 is 1 for every x; 0^y with Re y <= 0 (y != 0) is a floating failure.
 Number mocn(const Number& x, const Number& y);
 // x^r for a real exponent, in polar form (always floating).
 Number pow(const Number& x, long double r);

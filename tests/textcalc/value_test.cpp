@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Value, ExactResults, testing::Values(
     ExactCase{"NegativePower", [] { return mocn(ex(2, 1), ex(-2, 1)); }, 1, 4, 0, 1},
     ExactCase{"ZeroToZero", [] { return mocn(ex(0, 1), ex(0, 1)); }, 1, 1, 0, 1},
     ExactCase{"ZeroToFive", [] { return mocn(ex(0, 1), ex(5, 1)); }, 0, 1, 0, 1},
+    ExactCase{"ZeroToComplexPower", [] { return mocn(ex(0, 1), ex(1, 2, -1, 1)); }, 0, 1, 0, 1},
     ExactCase{"ISquaredByPower", [] { return mocn(imaginaryUnit(), ex(2, 1)); }, -1, 1, 0, 1},
     ExactCase{"PowerThirty", [] { return mocn(ex(2, 1), ex(30, 1)); }, 1073741824, 1, 0, 1},
     ExactCase{"LargeButFitting", [] { return soucincisel(ex(big, 1), ex(big, 1)); }, big * big, 1, 0, 1},
@@ -120,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(Value, FloatingFailures, testing::Values(
     FailureCase{"ExactDivisionByZero", [] { return podilcisel(ex(1, 1), ex(0, 1)); }, platform::FloatError::Kind::InvalidOperation},
     FailureCase{"ZeroOverZero", [] { return podilcisel(ex(0, 1), ex(0, 1)); }, platform::FloatError::Kind::InvalidOperation},
     FailureCase{"ArgumentOfZero", [] { return floating(argum(ex(0, 1))); }, platform::FloatError::Kind::InvalidOperation},
+    FailureCase{"ZeroToNegativePower", [] { return mocn(ex(0, 1), ex(-1, 1)); }, platform::FloatError::Kind::DivisionByZero},
+    FailureCase{"ZeroToNegativeRealPower", [] { return mocn(floating(0.0L), floating(-0.5L)); }, platform::FloatError::Kind::DivisionByZero},
+    FailureCase{"ZeroToImaginaryPower", [] { return mocn(ex(0, 1), imaginaryUnit()); }, platform::FloatError::Kind::InvalidOperation},
     FailureCase{"ExtendedOverflow", [] { return mocn(floating(1e4000L), ex(2, 1)); }, platform::FloatError::Kind::Overflow}), rowName);
 
 TEST(Value, GreatestCommonDivisor)
