@@ -91,26 +91,42 @@ std::string Calculator::cistostr(const Number& x)
     return s;
 }
 
-// The sheet's convert-to-decimal step on one result line: "i" stands for sqrt(-1).
+// The sheet's convert-to-decimal step on one result line. The line is read as a number alone:
+// "i" is the exact imaginary unit even where the program has a variable i (a loop counter,
+// say), so the variables are set aside meanwhile. Taking i as sqrt(-1) instead would carry the
+// rounding of the polar root into the digits (3-2 * i would become 2.99999999999999988-2 * i).
 bool Calculator::convertToDecimal(std::string& line)
 {
     std::string text;
-    for (char c : line) {
-        if (c == 'i')
-            text += "sqrt(-1)";
-        else if (c != ' ')
+    for (char c : line)
+        if (c != ' ')
             text += c;
-    }
-    const size_t outputs = Outputs.size();
+    struct SetAside {
+        Calculator& c;
+        std::vector<Variable> variables;
+        std::vector<BoundVariable> bound;
+        std::vector<ParamBinding> bindings;
+        size_t outputs;
+        explicit SetAside(Calculator& calc) : c(calc), outputs(calc.Outputs.size())
+        {
+            variables.swap(c.Variables);
+            bound.swap(c.BoundVariables);
+            bindings.swap(c.ParamBindings);
+        }
+        ~SetAside()
+        {
+            variables.swap(c.Variables);
+            bound.swap(c.BoundVariables);
+            bindings.swap(c.ParamBindings);
+            c.Outputs.resize(outputs);
+        }
+    } aside(*this);
     try {
         Number value = eval(text);
         value.Exact = false;
         line = cistostr(value);
         return true;
     } catch (...) {
-        Outputs.resize(outputs);
-        BoundVariables.clear();
-        ParamBindings.clear();
         services.beep();
         return false;
     }

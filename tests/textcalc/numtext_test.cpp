@@ -70,7 +70,10 @@ TEST(NumberText, ConvertToDecimal)
     struct Row { const char* name; const char* line; const char* converted; };
     for (char separator : {'.', ','}) {
         for (const Row& r : {Row{"Fraction", "1/3", "0.333333333333333333"}, Row{"NegativeFraction", "-1/2", "-0.5"},
-                             Row{"Integer", "5", "5"}, Row{"ExponentForm", "1.5e20", "1.5e20"}}) {
+                             Row{"Integer", "5", "5"}, Row{"ExponentForm", "1.5e20", "1.5e20"},
+                             Row{"ImaginaryUnit", "i", "i"}, Row{"MinusImaginaryUnit", " - i", " - i"},
+                             Row{"RealPartKeepsItsDigits", "3-2 * i", "3-2 * i"},
+                             Row{"ComplexFractions", "1/3 + 2/3 * i", "0.333333333333333333 + 0.666666666666666667 * i"}}) {
             SCOPED_TRACE(std::string(r.name) + " " + separator);
             Sheet sheet(separator);
             std::string line = r.line;
@@ -78,6 +81,16 @@ TEST(NumberText, ConvertToDecimal)
             EXPECT_EQ(line, r.converted);
         }
     }
+}
+
+TEST(NumberText, ConvertToDecimalReadsIAsTheUnitWhateverTheProgramDefined)
+{
+    Sheet sheet;
+    sheet.run("for i:=1 to 3 do x:=i; k(t):=t; i");
+    std::string line = "3 + 2 * i";
+    EXPECT_TRUE(sheet.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "3 + 2 * i");
+    EXPECT_EQ(sheet.run("i*10"), Lines{"30"});
 }
 
 TEST(NumberText, ConvertToDecimalBeepsAndKeepsAnUnreadableLine)
