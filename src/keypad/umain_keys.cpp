@@ -221,7 +221,11 @@ void Tmain::keyPressEvent(QKeyEvent* e)
         return;
     }
     klaves(code);
-    pismeno(e->text());
+    // Characters come from plain typing: Ctrl or Alt with a key types nothing (Ctrl and Alt
+    // together are AltGr, which does).
+    const Qt::KeyboardModifiers held = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (held != Qt::ControlModifier && held != Qt::AltModifier)
+        pismeno(e->text());
     e->accept();
 }
 

@@ -85,9 +85,11 @@ void play(Face& f, const std::string& steps)
                 {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}}, {"Enter", {Qt::Key_Return, Qt::NoModifier}},
                 {"BkSp", {Qt::Key_Backspace, Qt::NoModifier}}, {"Alt", {Qt::Key_Alt, Qt::AltModifier}},
                 {"AltSpace", {Qt::Key_Space, Qt::AltModifier}}, {"Del", {Qt::Key_Delete, Qt::NoModifier}},
-                {"CtrlC", {Qt::Key_C, Qt::ControlModifier}}};
+                {"CtrlC", {Qt::Key_C, Qt::ControlModifier}}, {"Alt5", {Qt::Key_5, Qt::AltModifier}},
+                {"AltPoint", {Qt::Key_Period, Qt::AltModifier}}};
             const auto [code, mods] = keys.at(arg);
-            QKeyEvent press(QEvent::KeyPress, code, mods, code == Qt::Key_Return ? "\r" : "");
+            const QString text = code == Qt::Key_Return ? "\r" : code < 128 && code != Qt::Key_C ? QString(QChar(code)) : "";
+            QKeyEvent press(QEvent::KeyPress, code, mods, text);
             QApplication::sendEvent(&f.main, &press);
             // A modifier key reports itself held while down, and no longer held on release.
             const bool modifierKey = code == Qt::Key_Alt || code == Qt::Key_Shift;
@@ -155,6 +157,7 @@ const Case keyboardCases[] = {
     {"ShiftRightAfterADigitIsCancelled", "T:0 K:Shift T:s", "0", " 0 sin"},
     {"LetterShortcutSquares", "T:9q", "81", " 9 sqr"},
     {"AltAlonePressesTheAngleKey", "K:Alt T:1s", "0.841470984808", " 1 sin"},
+    {"CharactersTypedWithAltAreNotKeys", "T:1 K:Alt5 K:AltPoint T:2", "12", nullptr},
 };
 INSTANTIATE_TEST_SUITE_P(Keyboard, Input, ::testing::ValuesIn(keyboardCases),
                          [](const auto& info) { return std::string(info.param.name); });
