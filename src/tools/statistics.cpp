@@ -229,7 +229,11 @@ std::vector<double> Statistics::readColumn(Column column) const
         long double v;
         if (!platform::parseFloat(datar[r][static_cast<size_t>(column)], sep, v))
             throw platform::UserError(kInvalidData);
-        values.push_back(static_cast<double>(v));
+        // Observations are kept as doubles: a number beyond their range is a bad cell.
+        const double d = static_cast<double>(v);
+        if (std::isinf(d))
+            throw platform::UserError(kInvalidData);
+        values.push_back(d);
     }
     return values;
 }

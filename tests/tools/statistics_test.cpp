@@ -82,7 +82,7 @@ TEST(StatisticsOfX, InvalidDataKeepsOrEmptiesTheOutput)
         {"letters", {"1", "abc", "3"}, true},
         {"empty cell", {"1", "", "3"}, true},
         {"wrong separator", {"1,5", "2"}, true},
-        {"beyond double", {"1e400", "1"}, false},
+        {"beyond double", {"1e400", "1"}, true},
     };
     for (const auto& r : rows) {
         platform::HeadlessServices services('.');
