@@ -320,10 +320,15 @@ void Picture::setImage(const QImage& image)
     m_image.setDotsPerMeterY(3780);
 }
 
+// Only this exact ending means JPEG, when reading and when writing: "a.JPG" is a BMP file.
+static bool isJpegName(const std::string& fileName)
+{
+    return fileName.size() >= 4 && fileName.compare(fileName.size() - 4, 4, ".jpg") == 0;
+}
+
 bool Picture::load(const std::string& fileName)
 {
-    const bool jpeg = fileName.size() >= 4 && fileName.compare(fileName.size() - 4, 4, ".jpg") == 0;
-    const QImage image = jpeg ? readJpeg(fileName) : QImage(QString::fromStdString(fileName), "BMP");
+    const QImage image = isJpegName(fileName) ? readJpeg(fileName) : QImage(QString::fromStdString(fileName), "BMP");
     if (image.isNull() || int64_t{image.width()} * image.height() > maxPixels)
         return false;
     setImage(image);
@@ -332,11 +337,10 @@ bool Picture::load(const std::string& fileName)
 
 bool Picture::save(const std::string& fileName, int jpegQuality) const
 {
-    const QString name = QString::fromStdString(fileName);
-    const QString lower = name.toLower();
-    if (lower.endsWith(".jpg") || lower.endsWith(".jpeg"))
+    if (isJpegName(fileName))
         return writeJpeg(m_image, fileName, jpegQuality);
-    return m_image.save(name, lower.endsWith(".png") ? "PNG" : "BMP");
+    const QString name = QString::fromStdString(fileName);
+    return m_image.save(name, name.toLower().endsWith(".png") ? "PNG" : "BMP");
 }
 
 } // namespace textcalc

@@ -44,8 +44,9 @@ public:
     // Reads a picture file: JPEG through libjpeg when the name ends in exactly ".jpg", else
     // BMP. False, with the picture unchanged, on failure.
     bool load(const std::string& fileName);
-    // BMP and PNG through Qt, JPEG (".jpg", ".jpeg") through libjpeg with the quality 1–100;
-    // other names are written as BMP. False when the file cannot be written.
+    // JPEG through libjpeg with the quality 1–100 when the name ends in exactly ".jpg", PNG
+    // for ".png" (the command line's pictures), else BMP. False when the file cannot be
+    // written.
     bool save(const std::string& fileName, int jpegQuality = 100) const;
     const QImage& image() const { return m_image; }
 

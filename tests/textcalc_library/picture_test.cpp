@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include <fstream>
+
 using namespace textcalc::library_tests;
 
 namespace {
@@ -128,6 +130,31 @@ TEST(Picture, SavesBmpPngAndJpeg)
         EXPECT_EQ(right, QColor(Qt::white)) << "right half";
     }
     EXPECT_FALSE(session.picture.save((session.directory / "missing" / "p.png").string(), 100));
+}
+
+// Only a name ending in exactly ".jpg" is written as JPEG, so that the picture reads back what
+// it wrote; other names but ".png" are written as BMP.
+TEST(Picture, FileKindFollowsTheExactExtension)
+{
+    struct Row {
+        const char* name;
+        std::string magic;
+    };
+    const Row rows[] = {
+        {"a.jpg", "\xFF\xD8"}, {"a.JPG", "BM"}, {"a.jpeg", "BM"}, {"a.bmp", "BM"}, {"a", "BM"}, {"a.png", "\x89P"},
+    };
+    Session session;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto file = session.directory / row.name;
+        ASSERT_TRUE(session.picture.save(file.string(), 90));
+        std::ifstream in(file, std::ios::binary);
+        std::string start(2, '\0');
+        in.read(start.data(), 2);
+        EXPECT_EQ(start, row.magic);
+        Session other;
+        EXPECT_TRUE(other.picture.load(file.string()) || row.magic == "\x89P") << "reads back what it wrote";
+    }
 }
 
 // Only a name ending in exactly ".jpg" is read as JPEG; pen, brush and font stay.
