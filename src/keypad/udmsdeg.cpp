@@ -39,8 +39,14 @@ Tdmsdeg::Tdmsdeg(QWidget* parent) : QDialog(parent)
     grid->addLayout(buttons, 3, 0, 1, 2);
     connect(OKBut, &QPushButton::clicked, this, &QDialog::accept);
     connect(StornoBut, &QPushButton::clicked, this, &QDialog::reject);
-    // Each opening starts in the degrees field with its text selected.
-    connect(this, &QDialog::finished, this, [this] { degr->setFocus(); degr->selectAll(); });
+}
+
+// Each opening starts in the degrees field with its text selected, so typing replaces it.
+void Tdmsdeg::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    degr->setFocus();
+    degr->selectAll();
 }
 
 std::string Tdmsdeg::degrees() const { return degr->text().toStdString(); }

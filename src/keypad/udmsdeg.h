@@ -28,6 +28,9 @@ public:
     std::string degrees() const;
     std::string minutes() const;
     std::string seconds() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
 };
 
 } // namespace keypad

@@ -359,6 +359,21 @@ TEST(DmsDialog, OkEntersTheAngleInDegrees)
     EXPECT_FALSE(f.dms.isVisible());
 }
 
+TEST(DmsDialog, TypingReplacesTheDegreesFieldAtEachOpening)
+{
+    Face f;
+    for (const char* degrees : {"45", "7"}) {
+        QString typed;
+        QTimer::singleShot(0, &f.dms, [&f, &typed, degrees] {
+            QTest::keyClicks(f.dms.degr, degrees);
+            typed = f.dms.degr->text();
+            f.dms.OKBut->click();
+        });
+        play(f, "L:stmivt");
+        EXPECT_EQ(typed.toStdString(), degrees);
+    }
+}
+
 TEST(DmsDialog, StornoChangesNothing)
 {
     Face f;
