@@ -113,7 +113,10 @@ bool clipSegment(double& x0, double& y0, double& x1, double& y1, double lo, doub
 
 } // namespace
 
-Picture::Picture(int width, int height) : m_image(blankImage(width, height)) {}
+Picture::Picture(int width, int height)
+    : m_image(blankImage(width, height)), m_width(std::max(width, 0)), m_height(std::max(height, 0))
+{
+}
 
 int64_t Picture::pixel(int64_t x, int64_t y) const
 {
@@ -306,11 +309,13 @@ void Picture::setSize(int32_t width, int32_t height)
         painter.drawImage(0, 0, m_image);
     }
     m_image = resized;
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
 }
 
 void Picture::clear()
 {
-    m_image = blankImage(m_image.width(), m_image.height());
+    m_image = blankImage(m_width, m_height);
 }
 
 void Picture::setImage(const QImage& image)
@@ -318,6 +323,8 @@ void Picture::setImage(const QImage& image)
     m_image = image.convertToFormat(QImage::Format_RGB32);
     m_image.setDotsPerMeterX(3780);
     m_image.setDotsPerMeterY(3780);
+    m_width = m_image.width();
+    m_height = m_image.height();
 }
 
 // Only this exact ending means JPEG, when reading and when writing: "a.JPG" is a BMP file.

@@ -19,8 +19,8 @@ public:
 
     int64_t penPosX() const override { return m_penX; }
     int64_t penPosY() const override { return m_penY; }
-    int64_t width() const override { return m_image.width(); }
-    int64_t height() const override { return m_image.height(); }
+    int64_t width() const override { return m_width; }
+    int64_t height() const override { return m_height; }
     int64_t pixel(int64_t x, int64_t y) const override;
 
     void setPixel(int32_t x, int32_t y, int32_t colour) override;
@@ -55,6 +55,9 @@ private:
                  int32_t brushColour);
 
     QImage m_image;
+    // The size asked for: a bitmap with one side 0 holds no pixels and forgets the other side.
+    int m_width = 0;
+    int m_height = 0;
     int32_t m_penX = 0;
     int32_t m_penY = 0;
     int32_t m_penColour = 0;

@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Reading, PictureValues, testing::Values(
     ProgramCase{"PixelInLanguageColours", "SetColor(3, 4, rgbtocolor(1, 2, 3)); pixel(3, 4); pixel(0, 0)", {"66051", "16777215"}},
     ProgramCase{"PixelOutside", "pixel(0-1, 0); pixel(200, 0)", {"-1", "-1"}},
     ProgramCase{"SizeConstants", "picwidth; picheight; SetSize(30, 40); picwidth; picheight", {"200", "200", "30", "40"}},
+    ProgramCase{"EmptySideKeepsTheOther", "SetSize(100, 0); picwidth; picheight; SetSize(0-5, 30); picwidth; picheight; Clear; picheight",
+                {"100", "0", "0", "30", "30"}},
     ProgramCase{"PenPosition", "MoveTo(7, 8); penposx; penposy; LineTo(20, 30); penposx; RectTo(1, 1); penposy", {"7", "8", "20", "30"}},
     ProgramCase{"TextMovesThePen", "MoveTo(10, 10); TextLabel('Wide text'); sgn(penposx-40); NumLabel(1/3); sgn(penposx-60)", {"1", "1"}},
     ProgramCase{"CoordinateBeyond32Bit", "SetColor(3000000000, 0, 0)", {"Error. General computation error"}},
