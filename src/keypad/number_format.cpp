@@ -28,6 +28,33 @@ int exponentOf(long double a, int base)
     return static_cast<int>(std::floor(rounded));
 }
 
+using Digits = std::array<int, kDigitCount>;
+
+// The digits of a from the weight B^e down. Whole weights are exact, so the digits down to the
+// units come by division; below them the rest is multiplied by B instead of divided by the
+// rounded weights, which would turn 0.875 into 0.87499... for a cut display.
+Digits digitsOf(long double a, int base, int e)
+{
+    Digits digits{};
+    size_t k = 0;
+    for (; k < digits.size() && e - static_cast<int>(k) >= 0; ++k) {
+        const long double weight = power(base, e - static_cast<int>(k));
+        const int d = std::clamp(static_cast<int>(std::floor(a / weight)), 0, base - 1);
+        digits[k] = d;
+        a -= d * weight;
+    }
+    if (e < -1)
+        a = platform::mul(a, power(base, -e - 1)); // the first digit's weight becomes 1/B
+    for (; k < digits.size(); ++k) {
+        a *= base;
+        // A rest rounded up to a whole B must not make a digit out of range.
+        const int d = std::clamp(static_cast<int>(std::floor(a)), 0, base - 1);
+        digits[k] = d;
+        a -= d;
+    }
+    return digits;
+}
+
 char digitChar(int d) { return static_cast<char>(d < 10 ? '0' + d : 'A' + d - 10); }
 
 // Drops a trailing separator, then trailing fraction zeros and a separator left last.
@@ -82,16 +109,10 @@ std::string formatValue(long double value, const NumberFormat& format, char sep)
         throw FloatError(FloatError::Kind::InvalidOperation);
     // The text step also lifts values a few units of 1e-15 below a power of the base to that
     // power (999.99999999999 to e = 3); their first digit would be 0 and the last one lost.
-    if (a < power(base, e))
+    Digits digits = digitsOf(a, base, e);
+    if (digits[0] == 0) {
         --e;
-
-    std::array<int, kDigitCount> digits{};
-    for (int k = 0; k < kDigitCount; ++k) {
-        const long double weight = power(base, e - k);
-        int d = static_cast<int>(std::floor(a / weight));
-        d = std::clamp(d, 0, base - 1); // a logarithm one off leaves a digit out of range
-        digits[static_cast<size_t>(k)] = d;
-        a -= d * weight;
+        digits = digitsOf(a, base, e);
     }
 
     if (f.rounding) {
