@@ -85,6 +85,10 @@ INSTANTIATE_TEST_SUITE_P(Value, FloatingResults, testing::Values(
     FloatingCase{"SquareRootByPower", [] { return mocn(ex(4, 1), floating(0.5L)); }, 2.0L, 0.0L},
     FloatingCase{"ProductOverflowsInt64", [] { return soucincisel(ex(big * big, 1), ex(big, 1)); },
                  static_cast<long double>(big) * big * big, 0.0L},
+    // x times the conjugate overflows (2·9e18) although the quotient itself would fit.
+    FloatingCase{"ComplexQuotientWithOverflowingProduct",
+                 [] { return podilcisel(ex(big * big, 1, big * big, 1), ex(1, 1, 1, 1)); },
+                 static_cast<long double>(big) * big, 0.0L},
     FloatingCase{"SumOverflowsInt64", [] { return soucetcisel(ex(std::numeric_limits<int64_t>::max(), 1), ex(1, 1)); },
                  9223372036854775808.0L, 0.0L},
     FloatingCase{"MostNegativeNumeratorNegated", [] { return negated(ex(std::numeric_limits<int64_t>::min(), 1)); },
