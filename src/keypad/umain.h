@@ -170,6 +170,7 @@ private:
     bool loadPicture(const char* file);
     void showError(const std::string& text);
     void moveTrail(int dx, int dy, bool onlyVisible);
+    void activateOnClick();
 
     platform::Services& m_services;
     ui::Settings& m_settings;

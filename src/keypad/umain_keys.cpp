@@ -110,6 +110,7 @@ void Tmain::pressKeyHandler(KeyImage* k)
 
 void Tmain::Stlac(KeyImage* k, Qt::MouseButton button)
 {
+    activateOnClick();
     if (button != Qt::LeftButton && hasMenu(k->objectName()))
         return; // the pop-up menu opens instead
     drawPressed(k);
@@ -194,6 +195,14 @@ void Tmain::klaves(int keyCode)
     }
 }
 
+// A click on the keypad makes it the active window, with its shortcuts, even where no window
+// manager hands activation back after a dialog closes.
+void Tmain::activateOnClick()
+{
+    if (!isActiveWindow())
+        activateWindow();
+}
+
 // The arrow keys move the trail window along whether it is shown or not.
 void Tmain::nudge(int dx, int dy)
 {
@@ -241,6 +250,7 @@ void Tmain::keyReleaseEvent(QKeyEvent* e)
 // Klik: a left press on the window, the picture, a label or an indicator starts a drag.
 void Tmain::mousePressEvent(QMouseEvent* e)
 {
+    activateOnClick();
     if (e->button() == Qt::LeftButton)
         m_dragOrigin = e->globalPosition().toPoint() - pos();
 }

@@ -242,6 +242,23 @@ TEST(Shortcuts, DisabledWhileAnotherWindowIsActive)
     EXPECT_EQ(f.display(), "81");
 }
 
+TEST(Shortcuts, ClickOnTheKeypadMakesItActiveAgain)
+{
+    Face f;
+    f.main.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    play(f, "T:9q");
+    EXPECT_EQ(f.display(), "9"); // the letter shortcut is off while another window is active
+    play(f, "L:c3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.main));
+    play(f, "T:q");
+    EXPECT_EQ(f.display(), "8649");
+    f.main.hide();
+}
+
 TEST(Shortcuts, EmptiedShortcutDoesNothing)
 {
     Face f;
