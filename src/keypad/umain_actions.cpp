@@ -57,6 +57,9 @@ void Tmain::createActions()
     on("ATrail", [this] { trailitemClick(); });
     on("AHelp", [this] { AHelpExecute(); });
 
+    // The buttons take the press themselves, so they make the keypad active as a click on it does.
+    for (QToolButton* b : {uminbut, urefbut, uzavbut, uabobut})
+        connect(b, &QToolButton::pressed, this, &Tmain::activateOnClick);
     connect(uminbut, &QToolButton::clicked, action("AMinimize"), &QAction::trigger);
     connect(uabobut, &QToolButton::clicked, action("AAbout"), &QAction::trigger);
     // Which action the two view-dependent buttons run is set by Refresh and AUpizeExecute.

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -256,6 +257,21 @@ TEST(Shortcuts, ClickOnTheKeypadMakesItActiveAgain)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.main));
     play(f, "T:q");
     EXPECT_EQ(f.display(), "8649");
+    f.main.hide();
+}
+
+TEST(Shortcuts, TitleButtonOfAnInactiveKeypadRunsItsAction)
+{
+    Face f;
+    f.main.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::mousePress(f.main.urefbut, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.main));
+    QTest::mouseRelease(f.main.urefbut, Qt::LeftButton);
+    EXPECT_TRUE(f.main.titleStrip());
     f.main.hide();
 }
 
