@@ -117,6 +117,23 @@ bool divideExact(const Number& x, const Number& y, Fraction& re, Fraction& im)
     return multiplyFractions(pr, inverse, re) && multiplyFractions(pi, inverse, im);
 }
 
+long double fractionValue(int64_t num, int64_t den)
+{
+    if (den == 1 || num == 0)
+        return static_cast<long double>(num);
+    return static_cast<long double>(num) / static_cast<long double>(den);
+}
+
+// An exact result's floating parts are its fractions' values. Computed alongside, they would
+// drift by rounding (1/3-1/7-4/21 would be 1.4e-20, not 0) and conditions and later floating
+// steps would see the drift. Exact results need no floating formula at all: exact operands are
+// below 2^63, so nothing can fail except a division by zero, which still goes through it.
+void settle(Number& r)
+{
+    r.Re = fractionValue(r.ReNum, r.ReDen);
+    r.Im = fractionValue(r.ImNum, r.ImDen);
+}
+
 } // namespace
 
 Number initcislo(bool exact, long double re, long double im, int64_t reNum, int64_t reDen, int64_t imNum,
@@ -207,6 +224,8 @@ Number soucetcisel(const Number& x, const Number& y)
             r.ImNum = im.num;
             r.ImDen = im.den;
             r.Exact = true;
+            settle(r);
+            return r;
         }
     }
     r.Re = platform::add(x.Re, y.Re);
@@ -226,6 +245,8 @@ Number soucincisel(const Number& x, const Number& y)
             r.ImNum = im.num;
             r.ImDen = im.den;
             r.Exact = true;
+            settle(r);
+            return r;
         }
     }
     r.Re = platform::sub(platform::mul(x.Re, y.Re), platform::mul(x.Im, y.Im));
@@ -245,6 +266,11 @@ Number podilcisel(const Number& x, const Number& y)
             r.ImNum = im.num;
             r.ImDen = im.den;
             r.Exact = true;
+            // A zero divisor must still fail in the floating formula below.
+            if ((y.Re != 0.0L || y.Im != 0.0L) && re.den != 0 && im.den != 0) {
+                settle(r);
+                return r;
+            }
         }
     }
     using namespace platform;

@@ -15,7 +15,8 @@ struct Number {
     int64_t ImDen = 1;
     long double Re = 0.0L;
     long double Im = 0.0L;
-    // True: the four integer fields hold the value exactly. False: they are meaningless.
+    // True: the four integer fields hold the value exactly and Re, Im are their values.
+    // False: the integer fields are meaningless.
     bool Exact = true;
 };
 

@@ -109,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, Evaluator, testing::Values(
     ProgramCase{"EmptyBracketIsZero", "2+()", {"2"}},
     ProgramCase{"DivisionByZero", "1/0", {"Error. General computation error"}},
     ProgramCase{"ZeroToNegativePower", "0^(0-2)", {"Error. General computation error"}},
+    ProgramCase{"DivisionByCancelledFractions", "x:=1/3-1/7-4/21; 1/x", {"Error. General computation error"}},
     ProgramCase{"ExtendedOverflow", "1e4000*1e4000", {"Error. General computation error"}},
     ProgramCase{"DeepBrackets", "((((((((((((((((((((1))))))))))))))))))))", {"1"}}), rowName);
 

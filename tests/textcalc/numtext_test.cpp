@@ -24,7 +24,10 @@ INSTANTIATE_TEST_SUITE_P(Exact, NumberText, testing::Values(
     ProgramCase{"BothFractions", "1/2-3/4*i", {"1/2-3/4 * i"}},
     ProgramCase{"ImaginaryNegativeDenominatorFromProduct", "2/(0-3)*i", {"2/-3 * i"}},
     ProgramCase{"ComplexDivisionMovesSign", "2i/(0-3)", {"-2/3 * i"}},
-    ProgramCase{"CancelledImaginaryPart", "(1+i)*(1-i)", {"2"}}), rowName);
+    ProgramCase{"CancelledImaginaryPart", "(1+i)*(1-i)", {"2"}},
+    ProgramCase{"FractionsCancelToZero", "1/3-1/7-4/21", {"0"}},
+    ProgramCase{"FractionsCancelImaginaryPart", "(1/3-1/7*i)*(1+3/7*i)", {"58/147"}},
+    ProgramCase{"SumOfSeriesMinusItsValue", "s:=0; for k:=1 to 20 do s:=s+1/(k*(k+1)); s-20/21", {"0"}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(Floating, NumberText, testing::Values(
     ProgramCase{"FloatingZero", "0.0", {"0"}},

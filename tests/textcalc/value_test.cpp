@@ -62,6 +62,25 @@ INSTANTIATE_TEST_SUITE_P(Value, ExactResults, testing::Values(
     ExactCase{"LargeButFitting", [] { return soucincisel(ex(big, 1), ex(big, 1)); }, big * big, 1, 0, 1},
     ExactCase{"NegationOfFraction", [] { return negated(ex(1, -3)); }, -1, -3, 0, 1}), rowName);
 
+// Exact results carry their fractions' values as floating parts, so that conditions and later
+// floating steps see no rounding drift (1/3-1/7-4/21 is 0, not 1.4e-20).
+TEST(Value, FloatingPartsOfExactResultsAreTheFractionValues)
+{
+    struct Row { const char* name; std::function<Number()> compute; };
+    const Row rows[] = {
+        {"SumCancelsToZero", [] { return soucetcisel(soucetcisel(ex(1, 3), ex(-1, 7)), ex(-4, 21)); }},
+        {"ProductCancelsImaginaryPart", [] { return soucincisel(ex(1, 3, -1, 7), ex(1, 1, 3, 7)); }},
+        {"QuotientOfFractions", [] { return podilcisel(ex(1, 10, 2, 10), ex(3, 10, -7, 10)); }},
+        {"PowerOfFraction", [] { return mocn(ex(1, 3), ex(-7, 1)); }}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const Number n = r.compute();
+        ASSERT_TRUE(n.Exact);
+        EXPECT_EQ(n.Re, static_cast<long double>(n.ReNum) / static_cast<long double>(n.ReDen));
+        EXPECT_EQ(n.Im, static_cast<long double>(n.ImNum) / static_cast<long double>(n.ImDen));
+    }
+}
+
 struct FloatingCase {
     const char* name;
     std::function<Number()> compute;
