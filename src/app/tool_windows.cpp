@@ -57,8 +57,13 @@ void ToolWindows::createBase([[maybe_unused]] platform::Services& services)
 #endif
 }
 
-// The text calculator and its find window plug in here when they exist.
-void ToolWindows::createTextCalculator(platform::Services&) {}
+// The text calculator and its find window plug in here. Until this build has them, their
+// action is hidden, so neither the menu item nor Ctrl+T offers a window that isn't there.
+void ToolWindows::createTextCalculator(platform::Services&, keypad::Tmain& main)
+{
+    if (QAction* text = main.action("AText"))
+        text->setVisible(false);
+}
 
 void ToolWindows::createStatisticsAndLinear([[maybe_unused]] platform::Services& services)
 {
