@@ -63,6 +63,8 @@ void ToolWindows::createTextCalculator(platform::Services&, keypad::Tmain& main)
 {
     if (QAction* text = main.action("AText"))
         text->setVisible(false);
+    if (QAction* item = main.findChild<QAction*>("textitem"))
+        item->setVisible(false);
 }
 
 void ToolWindows::createStatisticsAndLinear([[maybe_unused]] platform::Services& services)

@@ -184,3 +184,23 @@ TEST(Program, LanguageFileReachesTheOtherCalculatorsWindows)
 }
 
 } // namespace
+
+namespace {
+
+// The main menu offers only windows this build has: the text calculator's item and its
+// shortcut stay hidden until that window exists, the tool windows' items are there.
+TEST(Program, MainMenuOffersOnlyWindowsThatExist)
+{
+    Install in;
+    app::Program program(in.dir.path(), in.services);
+    program.show();
+    keypad::Tmain& m = program.main();
+    ASSERT_NE(m.findChild<QAction*>("textitem"), nullptr);
+    EXPECT_FALSE(m.findChild<QAction*>("textitem")->isVisible());
+    EXPECT_FALSE(m.action("AText")->isVisible());
+    EXPECT_TRUE(m.findChild<QAction*>("statitem")->isVisible());
+    EXPECT_TRUE(m.action("AStat")->isVisible());
+    m.close();
+}
+
+} // namespace
