@@ -134,6 +134,19 @@ void settle(Number& r)
     r.Im = fractionValue(r.ImNum, r.ImDen);
 }
 
+// An exact result from its two fractions, with its floating parts taken from them.
+Number exactResult(const Fraction& re, const Fraction& im)
+{
+    Number r;
+    r.ReNum = re.num;
+    r.ReDen = re.den;
+    r.ImNum = im.num;
+    r.ImDen = im.den;
+    r.Exact = true;
+    settle(r);
+    return r;
+}
+
 } // namespace
 
 Number initcislo(bool exact, long double re, long double im, int64_t reNum, int64_t reDen, int64_t imNum,
@@ -219,13 +232,7 @@ Number soucetcisel(const Number& x, const Number& y)
         Fraction re, im;
         if (addFractions({x.ReNum, x.ReDen}, {y.ReNum, y.ReDen}, re)
             && addFractions({x.ImNum, x.ImDen}, {y.ImNum, y.ImDen}, im)) {
-            r.ReNum = re.num;
-            r.ReDen = re.den;
-            r.ImNum = im.num;
-            r.ImDen = im.den;
-            r.Exact = true;
-            settle(r);
-            return r;
+            return exactResult(re, im);
         }
     }
     r.Re = platform::add(x.Re, y.Re);
@@ -240,13 +247,7 @@ Number soucincisel(const Number& x, const Number& y)
     if (x.Exact && y.Exact) {
         Fraction re, im;
         if (multiplyExact(x, y, re, im)) {
-            r.ReNum = re.num;
-            r.ReDen = re.den;
-            r.ImNum = im.num;
-            r.ImDen = im.den;
-            r.Exact = true;
-            settle(r);
-            return r;
+            return exactResult(re, im);
         }
     }
     r.Re = platform::sub(platform::mul(x.Re, y.Re), platform::mul(x.Im, y.Im));
@@ -260,18 +261,9 @@ Number podilcisel(const Number& x, const Number& y)
     r.Exact = false;
     if (x.Exact && y.Exact) {
         Fraction re, im;
-        if (divideExact(x, y, re, im)) {
-            r.ReNum = re.num;
-            r.ReDen = re.den;
-            r.ImNum = im.num;
-            r.ImDen = im.den;
-            r.Exact = true;
-            // A zero divisor must still fail in the floating formula below.
-            if ((y.Re != 0.0L || y.Im != 0.0L) && re.den != 0 && im.den != 0) {
-                settle(r);
-                return r;
-            }
-        }
+        // A zero divisor must still fail in the floating formula below.
+        if (divideExact(x, y, re, im) && (y.Re != 0.0L || y.Im != 0.0L) && re.den != 0 && im.den != 0)
+            return exactResult(re, im);
     }
     using namespace platform;
     const long double d = add(mul(y.Re, y.Re), mul(y.Im, y.Im));

@@ -5,18 +5,9 @@ using namespace textcalc::library_tests;
 
 namespace {
 
-// Floating results are printed with 12 significant digits to stay clear of the last bits.
-class Functions : public ::testing::TestWithParam<ProgramCase> {
+class Functions : public ProgramTable {
 protected:
-    void check()
-    {
-        for (char separator : {'.', ','}) {
-            SCOPED_TRACE(std::string("decimal separator ") + separator);
-            Session session(separator);
-            session.calc.Precision = 12;
-            EXPECT_EQ(session.run(GetParam().program), GetParam().expected);
-        }
-    }
+    Functions() : ProgramTable(12) {}
 };
 TEST_P(Functions, WriteValues) { check(); }
 

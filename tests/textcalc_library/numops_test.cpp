@@ -5,17 +5,9 @@ using namespace textcalc::library_tests;
 
 namespace {
 
-class Operators : public ::testing::TestWithParam<ProgramCase> {
+class Operators : public ProgramTable {
 protected:
-    void check()
-    {
-        for (char separator : {'.', ','}) {
-            SCOPED_TRACE(std::string("decimal separator ") + separator);
-            Session session(separator);
-            session.calc.Precision = 12;
-            EXPECT_EQ(session.run(GetParam().program), GetParam().expected);
-        }
-    }
+    Operators() : ProgramTable(12) {}
 };
 TEST_P(Operators, WriteValues) { check(); }
 
