@@ -1,32 +1,16 @@
 // zoltcalc-cli keys, run as a user runs it: the output lines and the exit status.
+#include "run_cli.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Result {
-    std::string out;
-    int status = -1;
-};
-
-Result runCli(const std::string& arguments)
+// Both output streams: messages go to stderr, the labels to stdout.
+test_support::CliResult runCli(const std::string& arguments)
 {
-    Result r;
-    const std::string command = std::string("'") + ZOLT_CLI + "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return r;
-    std::array<char, 4096> buffer{};
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        r.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return test_support::runCli(arguments, "2>&1");
 }
 
 struct CliCase {
@@ -62,7 +46,7 @@ class Cli : public testing::TestWithParam<CliCase> {};
 
 TEST_P(Cli, PrintsLabels)
 {
-    const Result r = runCli(GetParam().arguments);
+    const test_support::CliResult r = runCli(GetParam().arguments);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, GetParam().output);
 }
@@ -92,7 +76,7 @@ class CliUsage : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(CliUsage, ExitsTwoWithUsageLine)
 {
-    const Result r = runCli(GetParam().arguments);
+    const test_support::CliResult r = runCli(GetParam().arguments);
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find(std::string("zoltcalc-cli keys: ") + GetParam().complaint + "\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("usage: zoltcalc-cli keys [--base B]"), std::string::npos) << r.out;

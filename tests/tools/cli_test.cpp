@@ -1,35 +1,17 @@
 // zoltcalc-cli stat, linsys, base and macro, run as a user runs them: the printed lines and the
 // exit status (0 done, 1 the window's error message, 2 a usage error).
+#include "run_cli.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Result {
-    std::string out;
-    int status = -1;
-};
-
 // Runs `zoltcalc-cli arguments` with `input` on its standard input; stdout only.
-Result runCli(const std::string& input, const std::string& arguments)
+test_support::CliResult runCli(const std::string& input, const std::string& arguments)
 {
-    Result r;
-    const std::string command =
-        "printf '%s' '" + input + "' | '" + std::string(ZOLT_CLI) + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return r;
-    std::array<char, 4096> buffer{};
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        r.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return test_support::runCli(arguments, "2>/dev/null", &input);
 }
 
 struct CliCase {
@@ -43,7 +25,7 @@ struct CliCase {
 void expectRows(std::initializer_list<CliCase> rows)
 {
     for (const CliCase& r : rows) {
-        const Result got = runCli(r.input, r.arguments);
+        const test_support::CliResult got = runCli(r.input, r.arguments);
         EXPECT_EQ(got.out, r.output) << r.name;
         EXPECT_EQ(got.status, r.status) << r.name;
     }
