@@ -44,8 +44,9 @@ TEST(ShippedMacros, EveryLeafRunsWithoutMacroError)
             engine.resetuj();
             engine.press(keypad::Control::c2);
             engine.setShift(shift);
-            if (host.macroclick(leaf->name, engine))
+            if (host.macroclick(leaf->name, engine)) {
                 EXPECT_TRUE(host.Macrize(std::vector<std::string>(host.window().inputs.size(), "2"), engine));
+            }
         }
     }
     for (const auto& m : services.messages)
