@@ -1,19 +1,84 @@
 // The drawing module of zoltcalc-cli: the only part of the command line that links Qt. The CLI
 // loads it with dlopen when a program first touches the picture, so runs that draw nothing
 // (and every other subcommand) start without loading Qt at all.
+#include "cli/picture_module.h"
+
 #include "textcalc/picture.h"
 
-extern "C" {
+namespace {
 
-__attribute__((visibility("default"))) textcalc::PictureAccess* zoltcalc_picture_create()
+using namespace cli::picture_ops;
+
+textcalc::Picture& picture(void* p) { return *static_cast<textcalc::Picture*>(p); }
+
+template <class F>
+bool guarded(F f)
 {
-    return new textcalc::Picture();
+    try {
+        f();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void* create()
+{
+    try {
+        return new textcalc::Picture();
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+bool query(void* p, int what, int64_t x, int64_t y, int64_t* result)
+{
+    return guarded([&] {
+        textcalc::Picture& pic = picture(p);
+        switch (what) {
+        case PenPosX: *result = pic.penPosX(); break;
+        case PenPosY: *result = pic.penPosY(); break;
+        case Width: *result = pic.width(); break;
+        case Height: *result = pic.height(); break;
+        default: *result = pic.pixel(x, y); break;
+        }
+    });
+}
+
+bool call(void* p, int op, int32_t a, int32_t b, int32_t c, const char* text)
+{
+    return guarded([&] {
+        textcalc::Picture& pic = picture(p);
+        switch (op) {
+        case SetPixel: pic.setPixel(a, b, c); break;
+        case SetPen: pic.setPen(a, b); break;
+        case SetBrush: pic.setBrush(a, b); break;
+        case SetFont: pic.setFont(a, b); break;
+        case MoveTo: pic.moveTo(a, b); break;
+        case LineTo: pic.lineTo(a, b); break;
+        case RectTo: pic.rectTo(a, b); break;
+        case EllipTo: pic.ellipTo(a, b); break;
+        case Spot: pic.spot(a); break;
+        case FloodFill: pic.floodFill(a, b); break;
+        case TextLabel: pic.textLabel(text); break;
+        case SetSize: pic.setSize(a, b); break;
+        default: pic.clear(); break;
+        }
+    });
 }
 
 // Saves as BMP, PNG or JPEG by the file's extension (JPEG at quality 100).
-__attribute__((visibility("default"))) bool zoltcalc_picture_save(textcalc::PictureAccess* picture, const char* file)
+bool save(void* p, const char* file)
 {
-    return static_cast<textcalc::Picture*>(picture)->save(file, 100);
+    bool saved = false;
+    return guarded([&] { saved = picture(p).save(file, 100); }) && saved;
 }
 
+const ZoltPictureApi api{create, query, call, save};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) const ZoltPictureApi* zoltcalc_picture_api()
+{
+    return &api;
 }

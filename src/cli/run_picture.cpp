@@ -1,18 +1,18 @@
-// The picture of `zoltcalc-cli run`: a stand-in that loads the drawing module on first use.
+// The picture of `zoltcalc-cli run`: a stand-in that loads the drawing module on first use and
+// turns a failed call into an exception on this side of the boundary.
 #include "cli/run_picture.h"
 
 #include "cli/command.h"
+#include "cli/picture_module.h"
 
 #include <dlfcn.h>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace cli {
 
 namespace {
 
-using CreateFn = textcalc::PictureAccess* (*)();
-using SaveFn = bool (*)(textcalc::PictureAccess*, const char*);
+using namespace picture_ops;
 
 std::filesystem::path programDirectory()
 {
@@ -23,52 +23,67 @@ std::filesystem::path programDirectory()
 
 class LazyPicture : public textcalc::PictureAccess {
 public:
-    int64_t penPosX() const override { return real().penPosX(); }
-    int64_t penPosY() const override { return real().penPosY(); }
-    int64_t width() const override { return real().width(); }
-    int64_t height() const override { return real().height(); }
-    int64_t pixel(int64_t x, int64_t y) const override { return real().pixel(x, y); }
-    void setPixel(int32_t x, int32_t y, int32_t colour) override { real().setPixel(x, y, colour); }
-    void setPen(int32_t colour, int32_t width) override { real().setPen(colour, width); }
-    void setBrush(int32_t colour, int32_t style) override { real().setBrush(colour, style); }
-    void setFont(int32_t colour, int32_t size) override { real().setFont(colour, size); }
-    void moveTo(int32_t x, int32_t y) override { real().moveTo(x, y); }
-    void lineTo(int32_t x, int32_t y) override { real().lineTo(x, y); }
-    void rectTo(int32_t x, int32_t y) override { real().rectTo(x, y); }
-    void ellipTo(int32_t x, int32_t y) override { real().ellipTo(x, y); }
-    void spot(int32_t radius) override { real().spot(radius); }
-    void floodFill(int32_t x, int32_t y) override { real().floodFill(x, y); }
-    void textLabel(const std::string& text) override { real().textLabel(text); }
-    void setSize(int32_t width, int32_t height) override { real().setSize(width, height); }
-    void clear() override { real().clear(); }
+    int64_t penPosX() const override { return query(PenPosX); }
+    int64_t penPosY() const override { return query(PenPosY); }
+    int64_t width() const override { return query(Width); }
+    int64_t height() const override { return query(Height); }
+    int64_t pixel(int64_t x, int64_t y) const override { return query(Pixel, x, y); }
+    void setPixel(int32_t x, int32_t y, int32_t colour) override { call(SetPixel, x, y, colour); }
+    void setPen(int32_t colour, int32_t width) override { call(SetPen, colour, width); }
+    void setBrush(int32_t colour, int32_t style) override { call(SetBrush, colour, style); }
+    void setFont(int32_t colour, int32_t size) override { call(SetFont, colour, size); }
+    void moveTo(int32_t x, int32_t y) override { call(MoveTo, x, y); }
+    void lineTo(int32_t x, int32_t y) override { call(LineTo, x, y); }
+    void rectTo(int32_t x, int32_t y) override { call(RectTo, x, y); }
+    void ellipTo(int32_t x, int32_t y) override { call(EllipTo, x, y); }
+    void spot(int32_t radius) override { call(Spot, radius); }
+    void floodFill(int32_t x, int32_t y) override { call(FloodFill, x, y); }
+    void textLabel(const std::string& text) override { call(TextLabel, 0, 0, 0, text.c_str()); }
+    void setSize(int32_t width, int32_t height) override { call(SetSize, width, height); }
+    void clear() override { call(Clear); }
 
     void save(const std::filesystem::path& file)
     {
-        real();
-        if (!m_save(m_real.get(), file.c_str()))
+        if (!module().save(m_picture, file.c_str()))
             throw UsageError("--picture: cannot write " + file.string());
     }
 
 private:
-    textcalc::PictureAccess& real() const
+    // Loaded once; the module stays for the life of the process (Qt cannot be unloaded).
+    const ZoltPictureApi& module() const
     {
-        if (!m_real) {
-            const std::filesystem::path module = programDirectory() / "libzoltcalc-picture.so";
-            void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!m_api) {
+            const std::filesystem::path path = programDirectory() / "libzoltcalc-picture.so";
+            void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (!handle)
                 throw std::runtime_error(std::string("cannot load the drawing module: ") + dlerror());
-            auto create = reinterpret_cast<CreateFn>(dlsym(handle, "zoltcalc_picture_create"));
-            m_save = reinterpret_cast<SaveFn>(dlsym(handle, "zoltcalc_picture_save"));
-            if (!create || !m_save)
-                throw std::runtime_error("the drawing module is incomplete");
-            // The module stays loaded for the life of the process (Qt cannot be unloaded).
-            m_real.reset(create());
+            auto entry = reinterpret_cast<const ZoltPictureApi* (*)()>(dlsym(handle, "zoltcalc_picture_api"));
+            const ZoltPictureApi* api = entry ? entry() : nullptr;
+            void* picture = api ? api->create() : nullptr;
+            if (!picture)
+                throw std::runtime_error("the drawing module could not make a picture");
+            m_api = api;
+            m_picture = picture;
         }
-        return *m_real;
+        return *m_api;
     }
 
-    mutable std::unique_ptr<textcalc::PictureAccess> m_real;
-    mutable SaveFn m_save = nullptr;
+    int64_t query(int what, int64_t x = 0, int64_t y = 0) const
+    {
+        int64_t result = 0;
+        if (!module().query(m_picture, what, x, y, &result))
+            throw std::runtime_error("picture failure");
+        return result;
+    }
+
+    void call(int op, int32_t a = 0, int32_t b = 0, int32_t c = 0, const char* text = "")
+    {
+        if (!module().call(m_picture, op, a, b, c, text))
+            throw std::runtime_error("picture failure");
+    }
+
+    mutable const ZoltPictureApi* m_api = nullptr;
+    mutable void* m_picture = nullptr;
 };
 
 } // namespace

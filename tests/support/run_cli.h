@@ -14,14 +14,15 @@ struct CliResult {
 };
 
 // `arguments` and `redirections` are shell text: "keys c1 plus c2", "2>&1" or "2>/dev/null";
-// `input`, when given, is piped to standard input.
-inline CliResult runCli(const std::string& arguments, const std::string& redirections, const std::string* input = nullptr)
+// `input`, when given, is piped to standard input; `environment` ("NAME=value") is set for it.
+inline CliResult runCli(const std::string& arguments, const std::string& redirections,
+                        const std::string* input = nullptr, const std::string& environment = {})
 {
     CliResult r;
     std::string command;
     if (input)
         command = "printf '%s' '" + *input + "' | ";
-    command += std::string("'") + ZOLT_CLI + "' " + arguments + " " + redirections;
+    command += environment + (environment.empty() ? "" : " ") + "'" + ZOLT_CLI + "' " + arguments + " " + redirections;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return r;
