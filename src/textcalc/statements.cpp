@@ -25,8 +25,9 @@ void showMessage(Calculator& calc, const std::string& text)
 void pause(long double seconds)
 {
     using Clock = std::chrono::steady_clock;
-    // About 300 years: beyond that the deadline would overflow the clock.
-    const long double capped = std::min(seconds, 1e10L);
+    // About 30 years: the clock counts nanoseconds in 64 bits, so a deadline much beyond that
+    // (1e10 s already) would wrap around into the past and end the wait at once.
+    const long double capped = std::min(seconds, 1e9L);
     const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                              std::chrono::duration<long double>(capped));
     for (auto now = Clock::now(); now < deadline; now = Clock::now())
