@@ -26,13 +26,13 @@ using keypad::Tmain;
 
 struct Face {
     testsupport::ProgramDir dir;
-    platform::HeadlessServices services{'.'};
+    platform::HeadlessServices services;
     ui::Settings settings;
     Tmain main{services, settings, dir.path()};
     keypad::Ttrail trail;
     keypad::Tdmsdeg dms;
 
-    explicit Face(const std::string& extraSkin = {})
+    explicit Face(const std::string& extraSkin = {}, char decimalSeparator = '.') : services(decimalSeparator)
     {
         dir.writeSkin("grid", extraSkin);
         main.attach(&trail, &dms);
@@ -117,13 +117,14 @@ struct Case {
     const char* steps;
     const char* display;
     const char* trail; // nullptr: not checked
+    char decimalSeparator = '.';
 };
 
 class Input : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Input, ReachesTheEngine)
 {
-    Face f;
+    Face f({}, GetParam().decimalSeparator);
     play(f, GetParam().steps);
     EXPECT_EQ(f.display(), GetParam().display);
     if (GetParam().trail) {
@@ -149,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Mouse, Input, ::testing::ValuesIn(mouseCases),
 const Case keyboardCases[] = {
     {"TypedExpression", "T:3.5*2=", "7", " 3.5 * 2 ="},
     {"CommaIsTheDecimalPointToo", "T:1,25+1=", "2.25", nullptr},
+    {"PointIsTheDecimalPointInACommaLocale", "T:3.5*2=", "7", " 3,5 * 2 =", ','},
     {"IgnoredCharacters", "T:1x#y2", "12", nullptr},
     {"EnterEvaluates", "T:6/4 K:Enter", "1.5", nullptr},
     {"BackspaceClears", "T:12+7 K:BkSp", "0", " 12 +"},
