@@ -25,11 +25,7 @@ void showMessage(Calculator& calc, const std::string& text)
 void pause(long double seconds)
 {
     using Clock = std::chrono::steady_clock;
-    // About 30 years: the clock counts nanoseconds in 64 bits, so a deadline much beyond that
-    // (1e10 s already) would wrap around into the past and end the wait at once.
-    const long double capped = std::min(seconds, 1e9L);
-    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                             std::chrono::duration<long double>(capped));
+    const auto deadline = pauseDeadline(Clock::now(), seconds);
     for (auto now = Clock::now(); now < deadline; now = Clock::now())
         std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(10)));
 }
@@ -46,6 +42,16 @@ std::string elapsedText(Calculator& calc)
 }
 
 } // namespace
+
+std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::time_point start,
+                                                    long double seconds)
+{
+    using Clock = std::chrono::steady_clock;
+    // About 30 years: the clock counts nanoseconds in 64 bits, so a deadline much beyond that
+    // (1e10 s already) would wrap around into the past and end the wait at once.
+    const long double capped = std::clamp(seconds, 0.0L, 1e9L);
+    return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<long double>(capped));
+}
 
 void executeStatement(Calculator& calc, const Instruction& in)
 {

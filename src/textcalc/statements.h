@@ -3,6 +3,8 @@
 // statement kinds 13–17, 19–23 and 25–42 of program.h, compiled by Calculator::classify()
 // with the fields listed there, executed here. executeStatement() is called by the
 // interpreter's execute() for every one of those kinds; errors go through calc.chyb().
+#include <chrono>
+
 namespace textcalc {
 class Calculator;
 struct Instruction;
@@ -11,5 +13,9 @@ struct Instruction;
 namespace textcalc::statements {
 
 void executeStatement(Calculator& calc, const Instruction& instruction);
+
+// When a Pause of the given seconds, begun at start, ends; never before start.
+std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::time_point start,
+                                                    long double seconds);
 
 } // namespace textcalc::statements

@@ -2,6 +2,8 @@
 // statements evaluate their arguments.
 #include "program_table.h"
 
+#include "textcalc/statements.h"
+
 #include <chrono>
 
 using namespace textcalc::library_tests;
@@ -60,6 +62,25 @@ TEST(Statements, PauseWaitsTheAbsoluteValue)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(session.run("Pause(0-0.05); 1"), Lines{"1"});
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+}
+
+// A pause ends within [least, most] after its start; a huge one must not wrap the clock into
+// the past and end at once.
+TEST(Statements, PauseDeadline)
+{
+    using namespace std::chrono;
+    struct Row { const char* name; long double wait; steady_clock::duration least; steady_clock::duration most; };
+    const auto start = steady_clock::now();
+    for (const auto& [name, secs, least, most] : {
+             Row{"Nothing", 0.0L, steady_clock::duration(0), steady_clock::duration(0)},
+             Row{"Fraction", 1.5L, milliseconds(1500), milliseconds(1500)},
+             Row{"TenBillionSeconds", 1e10L, hours(24 * 365 * 20), hours(24 * 365 * 40)},
+             Row{"BeyondAnyClock", 1e36L, hours(24 * 365 * 20), hours(24 * 365 * 40)}}) {
+        SCOPED_TRACE(name);
+        const auto waited = textcalc::statements::pauseDeadline(start, secs) - start;
+        EXPECT_GE(waited, least);
+        EXPECT_LE(waited, most);
+    }
 }
 
 // The first failing argument names the one evaluated first.
