@@ -102,6 +102,15 @@ std::string formatValue(long double value, const NumberFormat& format, char sep)
     const int n = f.digits;
     const bool negative = value < 0;
     long double a = std::fabs(value);
+    // A cut display must not show the representation error of the stored value: typed 0,03 is
+    // held a fraction of a unit in the last place below 0,03 and would be cut to 0,029999…
+    // Lifting the value by a few units in the last place lets such values reach the decimal
+    // they stand for; anything further below a boundary is cut as before (2/3 stays 0,666).
+    if (!f.rounding) {
+        const long double lifted = a * (1.0L + 0x1p-61L);
+        if (std::isfinite(lifted))
+            a = lifted;
+    }
     int e = exponentOf(a, base);
     // Rounding raises e by at most one; beyond these bounds the value can never be shown, and
     // the digit loop would leave the extended range.
