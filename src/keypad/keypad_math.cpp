@@ -211,21 +211,31 @@ std::string factorText(std::int64_t n)
 
 std::string dmsText(long double degrees, char decimalSeparator)
 {
-    const long double whole = std::trunc(degrees);
-    const long double fraction = degrees - whole;
-    const long double minutes = fraction * 60.0L;
-    const long double seconds = (minutes - std::trunc(minutes)) * 60.0L;
-
-    const long long thousandths = secondsThousandths(seconds);
-    std::string secondsText = std::to_string(thousandths / 1000) + decimalSeparator;
+    // The parts are taken from the magnitude and all carry the value's sign, so they add up to
+    // it again (-12.51 is -12° -30´ -36´´; flooring its minutes would give -12.527).
+    const bool negative = degrees < 0.0L;
+    const long double a = std::fabs(degrees);
+    long double whole = std::trunc(a);
+    const long double minutes = (a - whole) * 60.0L;
+    long double wholeMinutes = std::trunc(minutes);
+    long long thousandths = secondsThousandths((minutes - wholeMinutes) * 60.0L);
+    // Seconds rounded up to a whole minute carry (0.9999999 is 1° 0´ 0,000´´, not 0° 59´ 60´´).
+    if (thousandths >= 60000) {
+        thousandths -= 60000;
+        if (++wholeMinutes >= 60.0L) {
+            wholeMinutes -= 60.0L;
+            ++whole;
+        }
+    }
+    const auto signedPart = [negative](const std::string& text, bool zero) {
+        return negative && !zero ? "-" + text : text;
+    };
     const std::string decimals = std::to_string(thousandths % 1000);
-    secondsText += std::string(3 - decimals.size(), '0') + decimals;
-    if (seconds < 0.0L && thousandths != 0)
-        secondsText = "-" + secondsText;
-
-    // Minutes are cut toward zero like the degrees: flooring a negative value's minutes would
-    // show -12.51 as -12° -31´ -36´´, which is -12.527.
-    return integerText(whole) + "° " + integerText(std::trunc(minutes)) + "´ " + secondsText + "´´ ";
+    const std::string secondsText = std::to_string(thousandths / 1000) + decimalSeparator +
+                                    std::string(3 - decimals.size(), '0') + decimals;
+    return signedPart(integerText(whole), whole == 0.0L) + "° " +
+           signedPart(integerText(wholeMinutes), wholeMinutes == 0.0L) + "´ " +
+           signedPart(secondsText, thousandths == 0) + "´´ ";
 }
 
 } // namespace keypad

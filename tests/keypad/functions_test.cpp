@@ -224,6 +224,10 @@ const DmsCase kDmsCases[] = {
     // Minutes and seconds carry the sign of the value, so the three parts add up to it again.
     {"Negative", "12,51 znamenko", "-12° -30´ -36,000´´ "},
     {"NegativeBelowOneDegree", "0,5 znamenko", "0° -30´ 0,000´´ "},
+    {"SecondsRoundedUpCarryIntoMinutes", "10,9999999", "11° 0´ 0,000´´ "},
+    {"SecondsCarryThroughMinutesIntoDegrees", "0,9999999", "1° 0´ 0,000´´ "},
+    {"NegativeCarry", "0,9999999 znamenko", "-1° 0´ 0,000´´ "},
+    {"SecondsJustBelowAMinuteStay", "0,99999", "0° 59´ 59,964´´ "},
 };
 
 class DegreesMinutesSeconds : public testing::TestWithParam<DmsCase> {};
