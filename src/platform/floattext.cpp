@@ -23,9 +23,10 @@ std::string formatGeneral(long double value, int digits, char decimalSeparator)
     if (digits > 18)
         digits = 18;
 
-    // "%.*Le" rounds correctly to `digits` significant digits: "d.ddddde±XX".
+    // The value's 18 significant digits ("d.ddd…e±XX"), then rounded to `digits` with halves
+    // away from zero, as the platform's conversion does (2.5 to one digit is 3, not 2).
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, value);
+    std::snprintf(buf, sizeof buf, "%.17Le", value);
     const char* p = buf;
     bool negative = *p == '-';
     if (negative)
@@ -35,6 +36,22 @@ std::string formatGeneral(long double value, int digits, char decimalSeparator)
         if (*p >= '0' && *p <= '9') // skips the point, whatever the C locale makes it
             mant.push_back(*p);
     int exp10 = std::atoi(p + 1);
+    if (static_cast<size_t>(digits) < mant.size()) {
+        const bool up = mant[static_cast<size_t>(digits)] >= '5';
+        mant.resize(static_cast<size_t>(digits));
+        for (size_t i = mant.size(); up && i-- > 0;) {
+            if (mant[i] < '9') {
+                ++mant[i];
+                break;
+            }
+            mant[i] = '0';
+            if (i == 0) { // 9.99… became 10.0…
+                mant.insert(mant.begin(), '1');
+                mant.pop_back();
+                ++exp10;
+            }
+        }
+    }
     while (mant.size() > 1 && mant.back() == '0')
         mant.pop_back();
 

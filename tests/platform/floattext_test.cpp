@@ -31,6 +31,12 @@ TEST(FormatGeneral, Table)
         {"negative exponent", -1.5e-7L, 15, ',', "-1,5E-7"},
         {"rounding carries", 9.999999999999999L, 15, '.', "10"},
         {"huge", 1e4000L, 15, '.', "1E4000"},
+        {"half rounds away from zero", 2.5L, 1, '.', "3"},
+        {"negative half rounds away from zero", -2.5L, 1, '.', "-3"},
+        {"half of the last kept digit", 0.125L, 2, ',', "0,13"},
+        {"half at eight digits", 12345678.5L, 8, '.', "12345679"},
+        {"below half stays", 0.1249L, 2, '.', "0.12"},
+        {"carry through nines into exponent", 9.5L, 1, '.', "1E1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatGeneral(c.value, c.digits, c.sep), c.expected) << c.name;
