@@ -70,8 +70,7 @@ bool call(void* p, int op, int32_t a, int32_t b, int32_t c, const char* text)
 // Saves as BMP, PNG or JPEG by the file's extension (JPEG at quality 100).
 bool save(void* p, const char* file)
 {
-    bool saved = false;
-    return guarded([&] { saved = picture(p).save(file, 100); }) && saved;
+    return guarded([&] { picture(p).save(file, 100); });
 }
 
 const ZoltPictureApi api{create, query, call, save};

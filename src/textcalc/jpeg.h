@@ -1,13 +1,17 @@
 #pragma once
 // JPEG files of the picture through libjpeg, with the quality (1–100) the user chooses.
+// Failures throw platform::UserError with the message for the user (picture_file.h).
 #include <QImage>
 
+#include <cstdint>
 #include <string>
 
 namespace textcalc {
 
-bool writeJpeg(const QImage& image, const std::string& fileName, int quality);
-// A null image when the file cannot be read as a JPEG.
-QImage readJpeg(const std::string& fileName);
+// Writes the image as JPEG; quality 1–100.
+void writeJpeg(const QImage& image, const std::string& fileName, int quality);
+// Reads a JPEG file into an RGB32 image. A picture of more than `maxPixels` pixels is refused
+// from its header, before any pixel memory is taken; so is a file whose data ends early.
+QImage readJpeg(const std::string& fileName, int64_t maxPixels);
 
 } // namespace textcalc

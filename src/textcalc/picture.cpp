@@ -1,6 +1,6 @@
 #include "textcalc/picture.h"
 
-#include "textcalc/jpeg.h"
+#include "textcalc/picture_file.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -18,9 +18,6 @@ namespace textcalc {
 
 namespace {
 
-// A bitmap of this many pixels needs 256 MB; larger sizes fail like any out-of-range number
-// instead of exhausting memory.
-constexpr int64_t maxPixels = int64_t{1} << 26;
 // Shapes are drawn with coordinates clamped to this range: the rasteriser works in fixed
 // point and would wrap around far outside the bitmap.
 constexpr int coordinateLimit = 1 << 22;
@@ -38,7 +35,7 @@ QImage blankImage(int width, int height)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (int64_t{width} * height > maxPixels)
+    if (int64_t{width} * height > Picture::maxPixels)
         throw std::length_error("picture too large");
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -320,6 +317,8 @@ void Picture::clear()
 
 void Picture::setImage(const QImage& image)
 {
+    if (int64_t{image.width()} * image.height() > maxPixels)
+        throw std::length_error("picture too large");
     m_image = image.convertToFormat(QImage::Format_RGB32);
     m_image.setDotsPerMeterX(3780);
     m_image.setDotsPerMeterY(3780);
@@ -327,27 +326,14 @@ void Picture::setImage(const QImage& image)
     m_height = m_image.height();
 }
 
-// Only this exact ending means JPEG, when reading and when writing: "a.JPG" is a BMP file.
-static bool isJpegName(const std::string& fileName)
+void Picture::load(const std::string& fileName)
 {
-    return fileName.size() >= 4 && fileName.compare(fileName.size() - 4, 4, ".jpg") == 0;
+    setImage(readPictureFile(fileName, maxPixels));
 }
 
-bool Picture::load(const std::string& fileName)
+void Picture::save(const std::string& fileName, int jpegQuality) const
 {
-    const QImage image = isJpegName(fileName) ? readJpeg(fileName) : QImage(QString::fromStdString(fileName), "BMP");
-    if (image.isNull() || int64_t{image.width()} * image.height() > maxPixels)
-        return false;
-    setImage(image);
-    return true;
-}
-
-bool Picture::save(const std::string& fileName, int jpegQuality) const
-{
-    if (isJpegName(fileName))
-        return writeJpeg(m_image, fileName, jpegQuality);
-    const QString name = QString::fromStdString(fileName);
-    return m_image.save(name, name.toLower().endsWith(".png") ? "PNG" : "BMP");
+    writePictureFile(m_image, fileName, jpegQuality);
 }
 
 } // namespace textcalc

@@ -14,6 +14,10 @@ namespace textcalc {
 
 class Picture : public PictureAccess {
 public:
+    // A bitmap of this many pixels needs 256 MB; larger sizes fail like any out-of-range
+    // number instead of exhausting memory, and larger files are refused.
+    static constexpr int64_t maxPixels = int64_t{1} << 26;
+
     // A white bitmap of the settings' default size.
     explicit Picture(int width = 200, int height = 200);
 
@@ -39,15 +43,15 @@ public:
 
     // The font name of labels (the setting "label_font").
     void setFontName(const std::string& name);
-    // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay.
+    // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay. An image of
+    // more than maxPixels pixels throws std::length_error, like setSize.
     void setImage(const QImage& image);
-    // Reads a picture file: JPEG through libjpeg when the name ends in exactly ".jpg", else
-    // BMP. False, with the picture unchanged, on failure.
-    bool load(const std::string& fileName);
-    // JPEG through libjpeg with the quality 1–100 when the name ends in exactly ".jpg", PNG
-    // for ".png" (the command line's pictures), else BMP. False when the file cannot be
-    // written.
-    bool save(const std::string& fileName, int jpegQuality = 100) const;
+    // Reads a picture file (picture_file.h); on failure throws platform::UserError and the
+    // picture stays as it was.
+    void load(const std::string& fileName);
+    // Writes a picture file (picture_file.h), JPEG with the quality 1–100; throws
+    // platform::UserError when the file cannot be written.
+    void save(const std::string& fileName, int jpegQuality = 100) const;
     const QImage& image() const { return m_image; }
 
 private:

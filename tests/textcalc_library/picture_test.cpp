@@ -1,6 +1,8 @@
 // Drawing statements checked by reading the picture's pixels back.
 #include "program_table.h"
 
+#include "platform/errors.h"
+
 #include <QImage>
 
 #include <fstream>
@@ -123,7 +125,7 @@ TEST(Picture, SavesBmpPngAndJpeg)
     for (const char* name : {"p.bmp", "p.png", "p.jpg"}) {
         SCOPED_TRACE(name);
         const std::string file = (session.directory / name).string();
-        ASSERT_TRUE(session.picture.save(file, 100));
+        ASSERT_NO_THROW(session.picture.save(file, 100));
         const QImage back(QString::fromStdString(file));
         ASSERT_EQ(back.size(), QSize(200, 200));
         const QColor left = back.pixelColor(50, 100), right = back.pixelColor(150, 100);
@@ -131,7 +133,7 @@ TEST(Picture, SavesBmpPngAndJpeg)
         EXPECT_LT(left.green(), 15);
         EXPECT_EQ(right, QColor(Qt::white)) << "right half";
     }
-    EXPECT_FALSE(session.picture.save((session.directory / "missing" / "p.png").string(), 100));
+    EXPECT_THROW(session.picture.save((session.directory / "missing" / "p.png").string(), 100), platform::UserError);
 }
 
 // Only a name ending in exactly ".jpg" is written as JPEG, so that the picture reads back what
@@ -149,13 +151,15 @@ TEST(Picture, FileKindFollowsTheExactExtension)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto file = session.directory / row.name;
-        ASSERT_TRUE(session.picture.save(file.string(), 90));
+        ASSERT_NO_THROW(session.picture.save(file.string(), 90));
         std::ifstream in(file, std::ios::binary);
         std::string start(2, '\0');
         in.read(start.data(), 2);
         EXPECT_EQ(start, row.magic);
         Session other;
-        EXPECT_TRUE(other.picture.load(file.string()) || row.magic == "\x89P") << "reads back what it wrote";
+        if (row.magic != "\x89P") {
+            EXPECT_NO_THROW(other.picture.load(file.string())) << "reads back what it wrote";
+        }
     }
 }
 
@@ -166,18 +170,18 @@ TEST(Picture, LoadsBmpAndJpeg)
     session.run("SetSize(40, 30); SetBrush(clBlue); MoveTo(0, 0); RectTo(20, 30); SetPen(clRed)");
     const std::string jpeg = (session.directory / "p.jpg").string();
     const std::string bmp = (session.directory / "p.bmp").string();
-    ASSERT_TRUE(session.picture.save(jpeg, 100));
-    ASSERT_TRUE(session.picture.save(bmp, 100));
+    ASSERT_NO_THROW(session.picture.save(jpeg, 100));
+    ASSERT_NO_THROW(session.picture.save(bmp, 100));
     for (const std::string& file : {jpeg, bmp}) {
         SCOPED_TRACE(file);
         Session other;
-        ASSERT_TRUE(other.picture.load(file));
+        ASSERT_NO_THROW(other.picture.load(file));
         EXPECT_EQ(other.run("picwidth; picheight; sgn(blue(pixel(10, 15))-240); sgn(red(pixel(30, 15))-240)"),
                   (Lines{"40", "30", "1", "1"}));
     }
     std::filesystem::copy_file(jpeg, session.directory / "upper.JPG");
-    EXPECT_FALSE(session.picture.load((session.directory / "upper.JPG").string())) << "read as BMP";
-    EXPECT_FALSE(session.picture.load((session.directory / "none.bmp").string()));
+    EXPECT_THROW(session.picture.load((session.directory / "upper.JPG").string()), platform::UserError) << "read as BMP";
+    EXPECT_THROW(session.picture.load((session.directory / "none.bmp").string()), platform::UserError);
     EXPECT_EQ(session.picture.width(), 40);
 }
 
