@@ -18,12 +18,19 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace textcalc {
+
+namespace code {
+struct Argument;
+class CodeCache;
+class Runner;
+} // namespace code
 
 // Thrown by chyb() once the error line is in Outputs; TRY and run() catch it.
 struct RunAbort {};
@@ -36,6 +43,7 @@ constexpr int MaxDepth = 10000;
 class Calculator {
 public:
     explicit Calculator(platform::Services& services);
+    ~Calculator();
 
     // ---- Settings the window (or the command line) sets -------------------------------
     platform::Services& services;
@@ -104,6 +112,10 @@ public:
     // ---- Evaluator (prepared text, see the character codes in prepare.cpp) ------------------
     // Evaluates a whole expression; the text ends it as ";" would.
     Number eval(std::string_view text);
+    // Whether eval() runs each text's compiled form (read once, see eval_code.h) rather than
+    // reading the text every time. Both give the same results, errors and effects; the
+    // differential test compares them.
+    bool compiledEvaluation = true;
     // Evaluates one nested level starting at `pos` (just after an opening bracket) up to and
     // including its closing ")" or "]" (or the end of the text); pos ends after it.
     Number evalLevel(std::string_view text, size_t& pos);
@@ -129,13 +141,14 @@ public:
 
 private:
     friend class DepthGuard;
+    friend class code::Runner;
+    Number evalText(std::string_view text);
     void nestInto(size_t target, std::vector<std::string>& items, size_t& pos);
     void resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out);
-    Number constant(std::string_view name);
     Number evalOperand(std::string_view text);
-    Number callUserFunction(const Function& f, std::string_view text, size_t& pos);
+    // f(a1, …, aP) with the argument list as scanned (code::scanArguments).
+    Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments);
     bool lookupVariable(std::string_view name, Number& out);
-    Number readNumberLiteral(std::string_view text, size_t& pos);
     void executeOne(const Instruction& in);
     void executeArrayStatement(const Instruction& in);
     void executeIncDec(const Instruction& in, int step);
@@ -147,6 +160,10 @@ private:
     const char* m_stackBase = nullptr; // frame address where the outermost guarded call began
     size_t m_stackBudget;              // bytes of stack a run may use
     std::vector<Number> m_arguments; // staging area of user-function arguments
+    std::unique_ptr<code::CodeCache> m_codes;
+    // Changes whenever a function is defined or the tables are emptied: a call site's
+    // resolution of its name holds while it stays.
+    uint64_t m_functionGeneration = 1;
 };
 
 // Counts nesting (brackets, calls, blocks) and ends the run when it is too deep.

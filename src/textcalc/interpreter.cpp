@@ -1,5 +1,6 @@
 // The run: preparation, compilation of the blocks into linked instructions, execution.
 #include "textcalc/calculator.h"
+#include "textcalc/eval_code.h"
 #include "textcalc/statements.h"
 
 #include "platform/checked.h"
@@ -30,6 +31,7 @@ void Calculator::run(const std::string& text)
     OutputsAccepted = true;
     StartTime = services.now();
     m_depth = 0;
+    m_codes->clear(); // texts of earlier runs are not needed again
 
     try {
         prepare(text);

@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace textcalc::library {
 
@@ -191,7 +190,7 @@ Number round(Calculator& calc, std::string_view text, size_t& pos)
     return floating(part(x.Re), part(x.Im));
 }
 
-const std::pair<std::string_view, ScannedFunction> functions[] = {
+const ScannedEntry functions[] = {
     {"max", extreme<true>},
     {"min", extreme<false>},
     {"gcd", gcd},
@@ -212,12 +211,9 @@ const std::pair<std::string_view, ScannedFunction> functions[] = {
 
 } // namespace
 
-ScannedFunction findSeveralArguments(std::string_view name)
+std::span<const ScannedEntry> severalArgumentFunctions()
 {
-    for (const auto& [n, f] : functions)
-        if (n == name)
-            return f;
-    return nullptr;
+    return functions;
 }
 
 } // namespace textcalc::library

@@ -5,6 +5,7 @@
 #include "textcalc/value.h"
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace textcalc {
@@ -15,14 +16,19 @@ namespace textcalc::library {
 
 using ScannedFunction = Number (*)(Calculator& calc, std::string_view text, size_t& pos);
 
-// Functions of several arguments: max … round. nullptr for other names.
-ScannedFunction findSeveralArguments(std::string_view name);
+struct ScannedEntry {
+    std::string_view name;
+    ScannedFunction function;
+};
+
+// Functions of several arguments: max … round.
+std::span<const ScannedEntry> severalArgumentFunctions();
 // Text files and dialogs: readln, eof, getnum, question.
-ScannedFunction findInputFunction(std::string_view name);
+std::span<const ScannedEntry> inputFunctions();
 // Numerical operators over an integer range: sum, product, argmax, argmin, imax, imin, iter.
-ScannedFunction findIntegerRangeOperator(std::string_view name);
+std::span<const ScannedEntry> integerRangeOperators();
 // Numerical operators along the real axis or a curve: cint, int, length, surface, volume,
 // solve, dif, dif2.
-ScannedFunction findRealAxisOperator(std::string_view name);
+std::span<const ScannedEntry> realAxisOperators();
 
 } // namespace textcalc::library

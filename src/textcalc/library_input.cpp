@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <string>
-#include <utility>
 
 namespace textcalc::library {
 
@@ -95,7 +94,7 @@ Number question(Calculator& calc, std::string_view text, size_t& pos)
     return exactInteger(answer == platform::Answer::Yes ? 1 : 0);
 }
 
-const std::pair<std::string_view, ScannedFunction> functions[] = {
+const ScannedEntry functions[] = {
     {"readln", readln},
     {"eof", eof},
     {"getnum", getnum},
@@ -104,12 +103,9 @@ const std::pair<std::string_view, ScannedFunction> functions[] = {
 
 } // namespace
 
-ScannedFunction findInputFunction(std::string_view name)
+std::span<const ScannedEntry> inputFunctions()
 {
-    for (const auto& [n, f] : functions)
-        if (n == name)
-            return f;
-    return nullptr;
+    return functions;
 }
 
 } // namespace textcalc::library

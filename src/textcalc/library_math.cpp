@@ -8,7 +8,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <utility>
 
 namespace textcalc::library {
 
@@ -276,7 +275,7 @@ Number blue(const Number& x, RandomSource&)
 }
 
 // In the dispatch order of the library; the names are distinct, so the order only documents.
-const std::pair<std::string_view, OneArgumentFunction> functions[] = {
+const OneArgumentEntry functions[] = {
     {"conj", conj},
     {"re", re},
     {"im", im},
@@ -323,12 +322,9 @@ const std::pair<std::string_view, OneArgumentFunction> functions[] = {
 
 } // namespace
 
-OneArgumentFunction findOneArgument(std::string_view name)
+std::span<const OneArgumentEntry> oneArgumentFunctions()
 {
-    for (const auto& [n, f] : functions)
-        if (n == name)
-            return f;
-    return nullptr;
+    return functions;
 }
 
 } // namespace textcalc::library

@@ -5,13 +5,18 @@
 #include "textcalc/random.h"
 #include "textcalc/value.h"
 
+#include <span>
 #include <string_view>
 
 namespace textcalc::library {
 
 using OneArgumentFunction = Number (*)(const Number& x, RandomSource& random);
 
-// The function of that lower-case name, or nullptr when the name is not one of them.
-OneArgumentFunction findOneArgument(std::string_view name);
+struct OneArgumentEntry {
+    std::string_view name;
+    OneArgumentFunction function;
+};
+
+std::span<const OneArgumentEntry> oneArgumentFunctions();
 
 } // namespace textcalc::library

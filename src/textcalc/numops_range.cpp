@@ -4,7 +4,6 @@
 #include "textcalc/library_support.h"
 #include "textcalc/numops_support.h"
 
-#include <utility>
 
 namespace textcalc::library {
 
@@ -121,9 +120,9 @@ Number valueExtreme(Calculator& calc, std::string_view text, size_t& pos)
 
 } // namespace
 
-ScannedFunction findIntegerRangeOperator(std::string_view name)
+std::span<const ScannedEntry> integerRangeOperators()
 {
-    static const std::pair<std::string_view, ScannedFunction> operators[] = {
+    static const ScannedEntry operators[] = {
         {"sum", accumulate<false>},
         {"product", accumulate<true>},
         {"argmax", argExtreme<true>},
@@ -132,10 +131,7 @@ ScannedFunction findIntegerRangeOperator(std::string_view name)
         {"imin", valueExtreme<false>},
         {"iter", iter},
     };
-    for (const auto& [n, f] : operators)
-        if (n == name)
-            return f;
-    return nullptr;
+    return operators;
 }
 
 } // namespace textcalc::library

@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 namespace textcalc::library {
 
@@ -218,9 +217,9 @@ Number difference(Calculator& calc, std::string_view text, size_t& pos)
 
 } // namespace
 
-ScannedFunction findRealAxisOperator(std::string_view name)
+std::span<const ScannedEntry> realAxisOperators()
 {
-    static const std::pair<std::string_view, ScannedFunction> operators[] = {
+    static const ScannedEntry operators[] = {
         {"cint", curveIntegral},
         {"int", integral},
         {"length", ofGraph<Measure::Length>},
@@ -230,10 +229,7 @@ ScannedFunction findRealAxisOperator(std::string_view name)
         {"dif", difference<false>},
         {"dif2", difference<true>},
     };
-    for (const auto& [n, f] : operators)
-        if (n == name)
-            return f;
-    return nullptr;
+    return operators;
 }
 
 } // namespace textcalc::library

@@ -1,13 +1,15 @@
 // The services every part of a run uses: the output list with its limits, the error report
 // that ends the run, the expected-character check and the shared random generator.
 #include "textcalc/calculator.h"
+#include "textcalc/eval_code.h"
 
 #include <sys/resource.h>
 
 namespace textcalc {
 
 Calculator::Calculator(platform::Services& s)
-    : services(s), randomGenerator(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()))
+    : services(s), randomGenerator(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())),
+      m_codes(std::make_unique<code::CodeCache>())
 {
     m_arguments.reserve(64);
     // Half the stack limit, at most 4 MiB; 4 MiB when the limit is unknown or unlimited.
@@ -18,8 +20,13 @@ Calculator::Calculator(platform::Services& s)
         : cap;
 }
 
+Calculator::~Calculator() = default;
+
+// The compiled forms go with the tables: the entries their names were found at are gone.
 void Calculator::clearTables()
 {
+    m_codes->clear();
+    ++m_functionGeneration;
     Variables.clear();
     Arrays.clear();
     Functions.clear();

@@ -26,6 +26,7 @@ size_t Calculator::regvar(std::string_view name, const Number& value)
 // "f(x,y)#x+y": name before the first "(", body after the first ")#", parameters between.
 void Calculator::funcdef(const std::string& statement)
 {
+    ++m_functionGeneration; // call sites look their names up again
     const size_t open = statement.find('(');
     const size_t close = statement.find(")#");
     const std::string name = statement.substr(0, open);
