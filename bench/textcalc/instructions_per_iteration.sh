@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Instructions per loop iteration of `zoltcalc-cli run`, counted by callgrind: the program is
-# run with N and 2N iterations and the difference is divided by N, so start-up, preparation
-# and printing cancel out.
+# Instructions per loop iteration (or per step or term of a numerical operator) of
+# `zoltcalc-cli run`, counted by callgrind: the program is run with N and 2N iterations and the
+# difference is divided by N, so start-up, preparation and printing cancel out. Each row shows
+# the goal beside the figure.
 # Usage: bench/textcalc/instructions_per_iteration.sh [path/to/zoltcalc-cli] [N]
 set -euo pipefail
 cli=${1:-build/bin/zoltcalc-cli}
@@ -16,12 +17,22 @@ count() {
     rm -f "$out"
 }
 
-for program in \
-    "s:=0; for i:=1 to N do s:=s+i; s" \
-    "s:=0; for i:=1 to N do s:=s+1/i; s" \
-    "i:=0; while i<N do i:=i+1; i" \
-    "f(x):=x*x+1; s:=0; for i:=1 to N do s:=s+f(i); s"; do
+# goal|program, with N standing for the number of iterations
+rows=(
+    "200|s:=0; for i:=1 to N do s:=s+i; s"
+    "300|int(x^2, x=0..1, 1/N)"
+    "350|sum(1/n^2, n=1..N)"
+    "500|a[5000]:=1; s:=0; for k:=1 to N do s:=s+a[mod(k,5000)+1]; s"
+    "1200|s:=0; for k:=1 to N do s:=s+sin(k); s"
+    "600|f(x):=x*x+1; s:=0; for k:=1 to N do s:=s+f(k); s"
+    "-|s:=0; for i:=1 to N do s:=s+1/i; s"
+    "-|i:=0; while i<N do i:=i+1; i"
+)
+printf '%12s %6s  %s\n' "per step" "goal" "program"
+for row in "${rows[@]}"; do
+    goal=${row%%|*}
+    program=${row#*|}
     small=$(count "${program//N/$n}")
     large=$(count "${program//N/$((2 * n))}")
-    echo "$(( (large - small) / n )) instructions/iteration: $program"
+    printf '%12d %6s  %s\n' "$(( (large - small) / n ))" "$goal" "$program"
 done

@@ -11,6 +11,7 @@
 #include "textcalc/library.h"
 #include "textcalc/value.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -110,11 +111,29 @@ class CodeCache {
 public:
     // The compiled form of `text`, compiled on first use; null when the text is to be read
     // as text. Forms stay in place until clear().
-    Code* find(Calculator& calc, std::string_view text);
-    void clear() { m_codes.clear(); }
-    size_t size() const { return m_codes.size(); }
+    Code* find(Calculator& calc, std::string_view text)
+    {
+        // Loops evaluate the same text from the same place again and again: a form found
+        // for that place is checked against the text itself, which is cheaper than hashing it.
+        const Recent& recent = m_recent[(reinterpret_cast<uintptr_t>(text.data()) >> 4) % m_recent.size()];
+        if (recent.data == text.data() && recent.code && recent.code->text == text)
+            return recent.code->fallback ? nullptr : recent.code;
+        return lookUp(calc, text);
+    }
+    void clear()
+    {
+        m_recent = {};
+        m_codes.clear();
+    }
 
 private:
+    struct Recent {
+        const char* data = nullptr;
+        Code* code = nullptr;
+    };
+    Code* lookUp(Calculator& calc, std::string_view text);
+
+    std::array<Recent, 64> m_recent{};
     // Texts made during a run (lines read from files, typed answers) could be many; beyond
     // this many forms new texts are read as text.
     static constexpr size_t capacity = 4096;

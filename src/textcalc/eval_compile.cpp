@@ -200,18 +200,20 @@ std::unique_ptr<Code> compile(Calculator& calc, std::string_view text, char sepa
     return code;
 }
 
-Code* CodeCache::find(Calculator& calc, std::string_view text)
+Code* CodeCache::lookUp(Calculator& calc, std::string_view text)
 {
-    const auto at = m_codes.find(text);
-    if (at != m_codes.end())
-        return at->second->fallback ? nullptr : at->second.get();
-    if (m_codes.size() >= capacity)
-        return nullptr;
-    std::unique_ptr<Code> code = compile(calc, text, calc.services.decimalSeparator());
-    Code* compiled = code->fallback ? nullptr : code.get();
-    const std::string_view key = code->text;
-    m_codes.emplace(key, std::move(code));
-    return compiled;
+    Code* code;
+    if (const auto at = m_codes.find(text); at != m_codes.end()) {
+        code = at->second.get();
+    } else {
+        if (m_codes.size() >= capacity)
+            return nullptr;
+        std::unique_ptr<Code> compiled = compile(calc, text, calc.services.decimalSeparator());
+        code = compiled.get();
+        m_codes.emplace(std::string_view(code->text), std::move(compiled));
+    }
+    m_recent[(reinterpret_cast<uintptr_t>(text.data()) >> 4) % m_recent.size()] = {text.data(), code};
+    return code->fallback ? nullptr : code;
 }
 
 } // namespace textcalc::code

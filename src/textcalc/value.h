@@ -58,7 +58,7 @@ Number podilcisel(const Number& x, const Number& y);
 // x^y: exact repeated multiplication for exact integer exponents |n| <= 30, else polar form.
 // x^0 is 1 for every x; 0^y with Re y <= 0 (y != 0) is a floating failure.
 Number mocn(const Number& x, const Number& y);
-// x^r for a real exponent, in polar form (always floating).
+// x^r for a real exponent: |x|^r·(cos r·arg x + i sin r·arg x) (always floating).
 Number pow(const Number& x, long double r);
 // r·(cos phi + i sin phi), with phi reduced by whole turns and snapped to 0 below 1e-15.
 Number gontoalg(long double r, long double phi);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 
 using namespace textcalc;
 
@@ -119,6 +120,33 @@ INSTANTIATE_TEST_SUITE_P(Value, FloatingResults, testing::Values(
 TEST(Value, PowerSnapLeavesImaginaryPartExactlyZero)
 {
     EXPECT_EQ(mocn(ex(-1, 1), floating(2.0L)).Im, 0.0L);
+}
+
+// A positive real base may skip the polar form, but only where that changes no bit: the
+// result must equal |x|^r·(cos φ + i sin φ) with φ = r·arg x, taken the long way.
+TEST(Value, RealPowerOfPositiveBaseMatchesThePolarForm)
+{
+    auto polar = [](const Number& x, long double r) {
+        return gontoalg(platform::checked(std::pow(absval(x), r)), platform::mul(r, argum(x)));
+    };
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<long double> exponentOfBase(-4000.0L, 4000.0L), exponent(-8.0L, 8.0L);
+    for (int k = 0; k < 20000; ++k) {
+        const Number x = floating(std::pow(2.0L, exponentOfBase(random)) * (1.0L + exponent(random) / 16));
+        const long double r = k % 4 == 0 ? std::nearbyint(exponent(random)) : exponent(random);
+        SCOPED_TRACE(testing::Message() << static_cast<double>(x.Re) << " ^ " << static_cast<double>(r));
+        Number direct, viaPolar;
+        bool directFailed = false, polarFailed = false;
+        try { direct = pow(x, r); } catch (const platform::FloatError&) { directFailed = true; }
+        try { viaPolar = polar(x, r); } catch (const platform::FloatError&) { polarFailed = true; }
+        ASSERT_EQ(directFailed, polarFailed);
+        if (directFailed)
+            continue;
+        ASSERT_EQ(direct.Re, viaPolar.Re);
+        ASSERT_EQ(direct.Im, viaPolar.Im);
+        ASSERT_EQ(std::signbit(direct.Im), std::signbit(viaPolar.Im));
+        ASSERT_FALSE(direct.Exact);
+    }
 }
 
 struct FailureCase {
