@@ -26,19 +26,19 @@
 
 namespace app {
 
-Program::Program(std::filesystem::path programDir, platform::Services& services)
-    : m_programDir(std::move(programDir)), m_services(services), m_hints(this)
+Program::Program(platform::DataFolders folders, platform::Services& services)
+    : m_folders(std::move(folders)), m_services(services), m_hints(this)
 {
     QApplication::setApplicationName("ZOLT CALC");
     // settings.ini is read once; the windows take their values from the record. Reading it
     // first lets the hint style be in place before any widget is polished.
-    m_settings = readSettings(platform::IniFile(m_programDir / "settings.ini"), m_services.decimalSeparator());
+    m_settings = readSettings(platform::IniFile(m_folders.settingsFile), m_services.decimalSeparator());
     m_hints.setEnabled(m_settings.hints);
     m_hints.setPauses(m_settings.hintAppearPause, m_settings.hintHidePause);
-    m_main = std::make_unique<keypad::Tmain>(m_services, m_settings, m_programDir);
+    m_main = std::make_unique<keypad::Tmain>(m_services, m_settings, m_folders.program);
     m_main->setHost(this);
     connect(m_main.get(), &keypad::Tmain::closed, this, &Program::finished);
-    m_canRun = check(m_programDir, m_services);
+    m_canRun = check(m_folders, m_services);
     m_tools = std::make_unique<ToolWindows>();
     createWindows();
     Start();
@@ -75,7 +75,7 @@ void Program::createToolWindows()
 // Creating the settings dialog lists the skins and languages and applies the saved skin.
 void Program::createSettingsDialog()
 {
-    m_settingsDialog = new Tsettings(m_settings, m_programDir, m_main.get());
+    m_settingsDialog = new Tsettings(m_settings, m_folders.program, m_main.get());
     connect(m_settingsDialog, &Tsettings::numberFormatChanged, this, [this] { m_main->applyEngineSettings(); });
     connect(m_settingsDialog, &Tsettings::skinChanged, this, [this] { m_main->skinuj(m_settingsDialog->skinName()); });
     connect(m_settingsDialog, &Tsettings::languageChanged, this, &Program::popis);
@@ -86,7 +86,7 @@ void Program::createSettingsDialog()
     });
     connect(m_settingsDialog, &Tsettings::helpRequested, m_main->action("AHelp"), &QAction::trigger);
     connect(m_settingsDialog, &Tsettings::settingsFileRequested, this,
-            [this] { m_services.openDocument(m_programDir / "settings.ini"); });
+            [this] { m_services.openDocument(m_folders.settingsFile); });
     if (m_settingsDialog->skinName().empty()) {
         if (m_canRun)
             m_services.message(platform::MessageKind::Warning, "Directory \"skins\" holds no skin !");
@@ -109,7 +109,7 @@ void Program::Start()
 void Program::popis()
 {
     const std::string name = m_settingsDialog->languageFile();
-    m_language = name.empty() ? ui::Language() : ui::Language(m_programDir / "langs" / (name + ".ini"));
+    m_language = name.empty() ? ui::Language() : ui::Language(m_folders.program / "langs" / (name + ".ini"));
     const ui::Language& lang = m_language;
     m_main->popis(lang);
     m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));
@@ -176,7 +176,7 @@ void Program::vypni()
     m_main->collectSettings();
     m_tools->collectSettings(m_settings);
     m_settings.separator = m_settingsDialog->separatorText();
-    platform::IniFile file(m_programDir / "settings.ini");
+    platform::IniFile file(m_folders.settingsFile);
     if (!writeSettings(file, m_settings, m_services.decimalSeparator()))
         m_services.message(platform::MessageKind::Error,
                            "The settings could not be saved to \"" + file.path().string() + "\".");

@@ -3,6 +3,7 @@
 // files, applies settings.ini at start-up (Start) and writes it back at shut-down (vypni).
 #include "app/hints.h"
 #include "keypad/umain.h"
+#include "platform/data_folders.h"
 #include "ui/language.h"
 #include "ui/settings.h"
 
@@ -26,7 +27,12 @@ class Program : public QObject, public keypad::TmainHost {
     Q_OBJECT
 public:
     // Runs the start-up sequence up to the message loop. `services` must outlive the program.
-    Program(std::filesystem::path programDir, platform::Services& services);
+    Program(platform::DataFolders folders, platform::Services& services);
+    // A portable program: settings.ini and the folders beside everything else.
+    Program(const std::filesystem::path& programDir, platform::Services& services)
+        : Program(platform::DataFolders::portable(programDir), services)
+    {
+    }
     ~Program() override;
 
     // False when start-up found no way to run (missing langs or skins): the caller ends the
@@ -36,6 +42,7 @@ public:
     void show();
 
     keypad::Tmain& main() { return *m_main; }
+    const platform::DataFolders& folders() const { return m_folders; }
     ui::Settings& settings() { return m_settings; }
     Tabout* about() { return m_about; }
     Tsettings* settingsDialog() { return m_settingsDialog; }
@@ -60,7 +67,7 @@ private:
     void applySettingsTexts(const ui::Language& language);
     void Start();
 
-    std::filesystem::path m_programDir;
+    platform::DataFolders m_folders;
     platform::Services& m_services;
     ui::Settings m_settings;
     bool m_canRun = true;

@@ -4,12 +4,13 @@
 
 namespace app {
 
-bool check(const std::filesystem::path& programDir, platform::Services& services)
+bool check(const platform::DataFolders& folders, platform::Services& services)
 {
+    const std::filesystem::path& programDir = folders.program;
     std::error_code ec;
     auto warn = [&](const std::string& text) { services.message(platform::MessageKind::Warning, text); };
     bool canRun = true;
-    if (!std::filesystem::is_regular_file(programDir / "settings.ini", ec))
+    if (!std::filesystem::is_regular_file(folders.settingsFile, ec))
         warn("File \"settings.ini\" not found !");
     if (!std::filesystem::is_directory(programDir / "langs", ec)) {
         warn("Directory \"langs\" not found !");

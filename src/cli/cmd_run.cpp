@@ -2,6 +2,7 @@
 #include "cli/command.h"
 #include "cli/run_picture.h"
 
+#include "platform/data_folders.h"
 #include "platform/utf8.h"
 #include "textcalc/calculator.h"
 #include "textcalc/textfile_io.h"
@@ -114,7 +115,12 @@ int runProgram(cli::Args& args)
             throw cli::UsageError("--digits takes a number from 1 to 18");
         calc.Precision = static_cast<int>(n);
     }
-    calc.programDirectory = hasDirectory ? std::filesystem::path(directory) : executableDirectory();
+    // Without --dir, text files are where the program's are: beside the executable, or in the
+    // user's data folder when an installed program directory cannot be written.
+    calc.programDirectory = hasDirectory ? std::filesystem::path(directory)
+                                         : platform::locateDataFolders(executableDirectory(),
+                                                                       platform::UserFolders::fromEnvironment())
+                                               .data;
     calc.EchoOutputs = echo;
     std::unique_ptr<textcalc::PictureAccess> picture = cli::openRunPicture();
     if (hasPicture && !picture)

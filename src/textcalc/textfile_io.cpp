@@ -39,6 +39,15 @@ bool closeForOpening(TextFile& file)
     return true;
 }
 
+// Writing creates a missing textfiles folder: a program pointed at a new folder (zoltcalc-cli
+// run --dir) starts its files there. A folder that cannot be made shows as the file failing
+// to open.
+void createFolder(const TextFile& file)
+{
+    std::error_code error;
+    fs::create_directories(file.Path.parent_path(), error);
+}
+
 bool openForWriting(TextFile& file, std::ios::openmode mode)
 {
     file.stream.clear();
@@ -77,13 +86,17 @@ bool reset(TextFile& file)
 
 bool rewrite(TextFile& file)
 {
-    return closeForOpening(file) && openForWriting(file, std::ios::trunc);
+    if (!closeForOpening(file))
+        return false;
+    createFolder(file);
+    return openForWriting(file, std::ios::trunc);
 }
 
 bool append(TextFile& file)
 {
     if (!closeForOpening(file))
         return false;
+    createFolder(file);
     std::error_code error;
     return fs::is_regular_file(file.Path, error) && openForWriting(file, std::ios::app);
 }

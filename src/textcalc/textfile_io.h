@@ -18,6 +18,7 @@ namespace textcalc::textfiles {
 // folder.
 bool assign(TextFile& file, const std::filesystem::path& textfilesDir, const std::string& name);
 bool reset(TextFile& file);   // open for reading from the start; the file must exist
+// Rewrite and Append create a missing textfiles folder; Append still needs the file itself.
 bool rewrite(TextFile& file); // start the file empty, open for writing
 bool append(TextFile& file);  // open the existing file for writing at its end
 bool close(TextFile& file);   // the file must be open

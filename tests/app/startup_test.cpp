@@ -49,7 +49,7 @@ TEST(Check, WarnsAboutEachMissingDataFile)
         for (const std::string& p : r.present)
             p.back() == '/' ? dir.makeDir(p) : dir.writeFile(p, "");
         platform::HeadlessServices services;
-        EXPECT_EQ(app::check(dir.path(), services), r.canRun) << r.name;
+        EXPECT_EQ(app::check(platform::DataFolders::portable(dir.path()), services), r.canRun) << r.name;
         EXPECT_EQ(texts(services), r.messages) << r.name;
         for (const auto& m : services.messages)
             EXPECT_EQ(m.kind, platform::MessageKind::Warning);
@@ -108,6 +108,30 @@ TEST(Program, NoSettingsFileStartsWithTheDefaults)
         EXPECT_EQ(m.MRmenu->actions().at(i - 1)->text().toStdString(), "M" + std::to_string(i));
     EXPECT_EQ(m.engine().settings().format.digits, 14);
     EXPECT_EQ(m.engine().settings().format.separator, "");
+}
+
+// An installed program directory that the user cannot write: the user's copy of settings.ini
+// is read at start-up and written at shut-down; the program directory's copy is left alone.
+TEST(Program, PerUserSettingsAreReadAndWritten)
+{
+    Install in;
+    in.dir.writeFile("settings.ini", "[settings_window]\nnumber_base=16\n");
+    const std::filesystem::path home = in.dir.path() / "home";
+    const platform::UserFolders user{home / "config", home / "data"};
+    {
+        app::Program program(platform::userDataFolders(in.dir.path(), user), in.services);
+        EXPECT_EQ(program.main().engine().settings().format.base, 16); // seeded from the program's copy
+        program.main().move(210, 220);
+        program.main().action("AClose")->trigger();
+    }
+    EXPECT_EQ(texts(in.services), std::vector<std::string>{});
+    EXPECT_EQ(in.dir.readFile("settings.ini"), "[settings_window]\nnumber_base=16\n");
+    EXPECT_NE(in.dir.readFile("home/config/settings.ini").find("left=210"), std::string::npos);
+
+    platform::HeadlessServices again('.');
+    app::Program program(platform::userDataFolders(in.dir.path(), user), again);
+    EXPECT_EQ(program.main().pos(), QPoint(210, 220));
+    EXPECT_EQ(program.main().engine().settings().format.base, 16);
 }
 
 TEST(Program, SettingsSurviveShutDownAndTheNextStart)

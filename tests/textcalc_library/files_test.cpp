@@ -126,4 +126,49 @@ TEST(TextFiles, SecondAssignBindsANewFile)
     EXPECT_EQ(contents(session.directory / "textfiles" / "two.txt"), "2\n");
 }
 
+// A program directory without a textfiles folder (a new `zoltcalc-cli run --dir`): writing
+// creates the folder, reading and appending still need the file.
+struct MissingFolderCase {
+    const char* name;
+    const char* program;
+    Lines expected;
+    const char* written; // the file's contents afterwards; nullptr when it must not exist
+};
+
+const MissingFolderCase kMissingFolderCases[] = {
+    {"RewriteCreatesTheFolder", "Assign(m, 'new'); Rewrite(m); WriteLn(m, 6*7); Close(m)",
+     {"Statements executed (no output)."}, "42\n"},
+    {"AppendCreatesTheFolderButNeedsTheFile", "Assign(m, 'new'); Append(m)",
+     {"Error. Unable to open text file \" m \"."}, nullptr},
+    {"AppendAfterRewriteInTheNewFolder", "Assign(m, 'new'); Rewrite(m); WriteLn(m, 1); Close(m); Append(m); WriteLn(m, 2); Close(m)",
+     {"Statements executed (no output)."}, "1\n2\n"},
+    {"ResetOfMissingFileStillFails", "Assign(m, 'new'); Reset(m)", {"Error. Unable to open text file \" m \"."}, nullptr},
+};
+
+TEST(TextFiles, MissingFolder)
+{
+    for (const MissingFolderCase& c : kMissingFolderCases) {
+        SCOPED_TRACE(c.name);
+        Session session;
+        const std::filesystem::path folder = session.directory / "fresh" / "textfiles";
+        session.calc.programDirectory = session.directory / "fresh";
+        EXPECT_EQ(session.run(c.program), c.expected);
+        if (c.written) {
+            EXPECT_EQ(contents(folder / "new.txt"), c.written);
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(folder / "new.txt"));
+        }
+    }
+}
+
+// Writing never creates anything when the folder's place holds a file.
+TEST(TextFiles, FolderBlockedByAFile)
+{
+    Session session;
+    std::filesystem::remove_all(session.directory / "textfiles");
+    writeFile(session.directory / "textfiles", "not a folder");
+    EXPECT_EQ(session.run("Assign(m, 'x'); Rewrite(m)"), Lines{"Error. Unable to open text file \" m \"."});
+    EXPECT_EQ(contents(session.directory / "textfiles"), "not a folder");
+}
+
 } // namespace

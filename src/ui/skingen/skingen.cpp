@@ -1,7 +1,9 @@
 // skingen LAYOUT THEME OUTDIR NAME: draws a skin from a layout and a theme and writes
 // OUTDIR/NAME.ini with the bitmaps OUTDIR/NAME/{backg,title,but<P>}.bmp.
+// skingen --icon THEME OUTDIR: draws the program's icon in the theme's colours (icon.h).
 #include "platform/inifile.h"
 #include "ui/skin.h"
+#include "ui/skingen/icon.h"
 
 #include <QColor>
 #include <QFont>
@@ -361,12 +363,17 @@ int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& o
 
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: skingen LAYOUT THEME OUTDIR NAME\n");
+    const bool icon = argc == 4 && std::string(argv[1]) == "--icon";
+    if (argc != 5 && !icon) {
+        std::fprintf(stderr, "usage: skingen LAYOUT THEME OUTDIR NAME\n       skingen --icon THEME OUTDIR\n");
         return 2;
     }
     // Drawing text needs a GUI application, never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (icon) {
+        const IniFile theme(argv[2]);
+        return skingen::writeIcons([&](const std::string& key) { return color(theme, key); }, argv[3]) ? 0 : 1;
+    }
     return run(argv[1], argv[2], argv[3], argv[4]);
 }
