@@ -14,7 +14,7 @@ _zoltcalc_cli()
     prev="${COMP_WORDS[COMP_CWORD-1]}"
 
     local subcommands
-    subcommands=$(_zoltcalc_cli_section "$("$cli" --help 2>/dev/null)" "Subcommands:" | awk '{ print $1 }')
+    subcommands=$(_zoltcalc_cli_section "$("$cli" --help 2>/dev/null)" "Subcommands:" | awk '{ printf "%s ", $1 }')
 
     if [[ $COMP_CWORD -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$subcommands help --help --version" -- "$cur"))

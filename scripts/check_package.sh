@@ -13,12 +13,13 @@ for p in xvfb xauth xdotool; do
 done
 
 home=$(mktemp -d)
-chown nobody "$home"
+mkdir -m 700 "$home/run"
+chown -R nobody "$home"
 trap 'rm -rf "$home"' EXIT
 # A user of the package: a home of its own, nothing from the build's environment.
 as_user() {
   setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
-    env HOME="$home" LANG=C.UTF-8 "$@"
+    env HOME="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 "$@"
 }
 fail() { echo "check_package: $*" >&2; exit 1; }
 

@@ -36,6 +36,13 @@ int runBase(cli::Args& args)
     return 0;
 }
 
-cli::Registrar reg{{"base", "base NUMBER FROM TO [PLACES]", &runBase}};
+cli::Registrar reg{{"base", "base NUMBER FROM TO [PLACES]", &runBase,
+                    {"convert a number between bases",
+                     "Converts NUMBER from base FROM to base TO (2 to 16) with PLACES digits after the point\n"
+                     "(0 to 15, default 5), as the base conversion window does. Prints the result, or\n"
+                     "\"Invalid combination of number and base.\" and exits 1.",
+                     {},
+                     "zoltcalc-cli base ff 16 2\n"
+                     "zoltcalc-cli base 255 10 16"}}};
 
 } // namespace

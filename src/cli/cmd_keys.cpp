@@ -1,6 +1,7 @@
 // zoltcalc-cli keys: presses keypad controls by name and prints the messages and labels.
 #include "command.h"
 
+#include "keypad/controls.h"
 #include "keypad/engine.h"
 #include "keypad/engine_text.h"
 #include "platform/floattext.h"
@@ -90,8 +91,7 @@ int runKeys(cli::Args& args)
     args.takeOption("clipboard", services.clipboard);
 
     keypad::Engine engine(services);
-    std::string memory;
-    while (args.takeOption("memory", memory)) {
+    for (const std::string& memory : args.takeOptions("memory")) {
         const size_t eq = memory.find('=');
         if (eq != 1 || memory[0] < '1' || memory[0] > '5')
             throw cli::UsageError("--memory takes I=VALUE with I from 1 to 5");
@@ -138,10 +138,39 @@ int runKeys(cli::Args& args)
     return 0;
 }
 
+// The key names, eight a line, from the keypad's own table.
+std::string keyNames()
+{
+    std::string text = "Keys:\n";
+    for (int i = 0; i <= static_cast<int>(keypad::Control::AUndo); ++i)
+        text += std::string(i % 8 ? " " : (i ? "\n  " : "  ")) + std::string(keypad::controlName(keypad::Control(i)));
+    return text + "\n";
+}
+
 cli::Registrar reg{{"keys",
                     "keys [--base B] [--digits N] [--decimals D] [--leading-zeros L] [--scientific] "
                     "[--no-rounding] [--separator C] [--no-priority] [--angle DEG|RAD|GRA] "
                     "[--clipboard TEXT] [--memory I=VALUE]... [--dms D,M,S] [--decimal-separator C] KEY...",
-                    &runKeys}};
+                    &runKeys,
+                    {"press keys of the keypad and print its display",
+                     "Presses keys of the keypad by their control names, each as a left click does, starting\n"
+                     "from a cleared keypad. Prints each message box as \"message: TEXT\", then the labels\n"
+                     "(display, expon, zavorky, deg), the trail, the five memory captions and the clipboard\n"
+                     "when a key wrote it.",
+                     {{"--base B", "number base, 2 to 16 (default 10)"},
+                      {"--digits N", "digits shown, 3 to 18"},
+                      {"--decimals D", "decimal places, 0 to 18"},
+                      {"--leading-zeros L", "most leading zeros before the scientific form, 0 to 17"},
+                      {"--scientific", "show numbers in the scientific format"},
+                      {"--no-rounding", "cut the last digit instead of rounding it"},
+                      {"--separator C", "digit group separator (empty for none)"},
+                      {"--no-priority", "work the operators from left to right"},
+                      {"--angle DEG|RAD|GRA", "angle unit of the functions (default DEG)"},
+                      {"--clipboard TEXT", "clipboard text for APaste"},
+                      {"--memory I=VALUE", "store VALUE in memory I (1 to 5); may be repeated"},
+                      {"--dms D,M,S", "degrees, minutes and seconds typed into the stmivt dialog"}},
+                     "zoltcalc-cli keys c1 plus c2 krat c3 rovnase\n"
+                     "zoltcalc-cli keys --base 16 c1 c5 krat c2 rovnase",
+                     &keyNames}}};
 
 } // namespace

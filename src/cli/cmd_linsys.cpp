@@ -60,6 +60,13 @@ int runLinsys(cli::Args& args)
     return 0;
 }
 
-cli::Registrar reg{{"linsys", "linsys (FILE | -)", &runLinsys}};
+cli::Registrar reg{{"linsys", "linsys (FILE | -)", &runLinsys,
+                    {"solve a system of linear equations",
+                     "Reads n lines of n + 1 numbers (2 to 8 equations), each a row of the matrix followed\n"
+                     "by its right-hand side, from FILE or standard input (-). Prints the determinant, the\n"
+                     "rank and the solution (empty when there is none), or the window's error message and\n"
+                     "exits 1.",
+                     {},
+                     "printf '2 1 5\\n1 -1 1\\n' | zoltcalc-cli linsys -"}}};
 
 } // namespace

@@ -31,6 +31,11 @@ int runMacro(cli::Args& args)
     }
 }
 
-cli::Registrar reg{{"macro", "macro [--decimal-separator C] FORMULA [X1 ... X6]", &runMacro}};
+cli::Registrar reg{{"macro", "macro [--decimal-separator C] FORMULA [X1 ... X6]", &runMacro,
+                    {"evaluate a macro formula",
+                     "Evaluates a macro formula with the input registers x1 ... x6 set to X1 ... X6 and\n"
+                     "prints the value with 15 significant digits, or \"Macro error.\" and exits 1.",
+                     {},
+                     "zoltcalc-cli macro \"4/3*pi*x^3\" 2"}}};
 
 } // namespace

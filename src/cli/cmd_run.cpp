@@ -158,6 +158,19 @@ int runProgram(cli::Args& args)
 }
 
 cli::Registrar reg{{"run", "run [--echo] [--digits N] [--dir DIR] [--picture FILE] [--lines] (FILE | - | -e TEXT)",
-                    &runProgram}};
+                    &runProgram,
+                    {"run a text calculator program",
+                     "Runs a program of the text calculator from FILE, standard input (-) or TEXT and prints\n"
+                     "its output lines as the sheet gets them. The lines are one run, joined with blanks,\n"
+                     "unless --lines runs each on its own. Message boxes go to standard error; GetNum and\n"
+                     "questions read standard input. Exits 1 when the last line is an error line.",
+                     {{"-e TEXT", "run TEXT instead of a file"},
+                      {"--echo", "start with report lines on"},
+                      {"--digits N", "output precision, 1 to 18 (default 18)"},
+                      {"--dir DIR", "folder whose textfiles folder holds the program's text files"},
+                      {"--picture FILE", "save the picture afterwards (BMP, PNG or JPEG by extension)"},
+                      {"--lines", "run every line on its own, keeping the variables"}},
+                     "zoltcalc-cli run -e \"x:=1/3; x+1\"\n"
+                     "printf 'r:=2\\npi*r^2\\n' | zoltcalc-cli run --lines --digits 6 -"}}};
 
 } // namespace

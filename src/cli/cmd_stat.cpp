@@ -53,6 +53,13 @@ int runStat(cli::Args& args)
     return 0;
 }
 
-cli::Registrar reg{{"stat", "stat [--relation] (FILE | -)", &runStat}};
+cli::Registrar reg{{"stat", "stat [--relation] (FILE | -)", &runStat,
+                    {"statistics of a list of observations",
+                     "Reads one observation a line, X or X and Y separated by blanks or a tab, from FILE\n"
+                     "or standard input (-) and prints the lines of the statistics window's output box,\n"
+                     "or \"Invalid data.\" and exits 1.",
+                     {{"--relation", "describe the relation of Y to X instead of X alone"}},
+                     "printf '1\\n2\\n4\\n' | zoltcalc-cli stat -\n"
+                     "printf '1 2\\n2 4.1\\n3 5.9\\n' | zoltcalc-cli stat --relation -"}}};
 
 } // namespace

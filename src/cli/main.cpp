@@ -1,8 +1,8 @@
 #include "command.h"
+#include "help.h"
 
 #include "platform/services.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace cli {
@@ -29,53 +29,87 @@ Args::Args(std::vector<std::string> args) : m_args(std::move(args)), m_decimalSe
     }
 }
 
-bool Args::takeOption(const std::string& name, std::string& value)
+// The index of the first "--name" or "--name=VALUE" before "--", else the size.
+size_t Args::find(const std::string& flag) const
 {
-    const std::string flag = "--" + name;
     for (size_t i = 0; i < m_args.size(); ++i) {
         if (m_args[i] == "--")
             break;
-        if (m_args[i] == flag) {
-            if (i + 1 >= m_args.size())
-                throw UsageError(flag + " needs a value");
-            value = m_args[i + 1];
-            m_args.erase(m_args.begin() + static_cast<long>(i), m_args.begin() + static_cast<long>(i) + 2);
-            return true;
-        }
-        if (m_args[i].rfind(flag + "=", 0) == 0) {
-            value = m_args[i].substr(flag.size() + 1);
-            m_args.erase(m_args.begin() + static_cast<long>(i));
-            return true;
-        }
+        if (m_args[i] == flag || m_args[i].rfind(flag + "=", 0) == 0)
+            return i;
     }
-    return false;
+    return m_args.size();
+}
+
+// Removes the option at i and returns its value.
+std::string Args::takeAt(size_t i, const std::string& flag, bool withValue)
+{
+    const auto at = m_args.begin() + static_cast<long>(i);
+    if (m_args[i] != flag) {
+        if (!withValue)
+            throw UsageError(flag + " takes no value");
+        std::string value = m_args[i].substr(flag.size() + 1);
+        m_args.erase(at);
+        return value;
+    }
+    if (!withValue) {
+        m_args.erase(at);
+        return {};
+    }
+    if (i + 1 >= m_args.size())
+        throw UsageError(flag + " needs a value");
+    std::string value = m_args[i + 1];
+    m_args.erase(at, at + 2);
+    return value;
+}
+
+bool Args::takeOption(const std::string& name, std::string& value)
+{
+    const std::string flag = "--" + name;
+    const size_t i = find(flag);
+    if (i == m_args.size())
+        return false;
+    value = takeAt(i, flag, true);
+    if (find(flag) != m_args.size())
+        throw UsageError(flag + " given twice");
+    return true;
+}
+
+std::vector<std::string> Args::takeOptions(const std::string& name)
+{
+    const std::string flag = "--" + name;
+    std::vector<std::string> values;
+    for (size_t i = find(flag); i != m_args.size(); i = find(flag))
+        values.push_back(takeAt(i, flag, true));
+    return values;
 }
 
 bool Args::takeFlag(const std::string& name)
 {
     const std::string flag = "--" + name;
-    for (size_t i = 0; i < m_args.size(); ++i) {
-        if (m_args[i] == "--")
-            break;
-        if (m_args[i] == flag) {
-            m_args.erase(m_args.begin() + static_cast<long>(i));
-            return true;
-        }
-    }
-    return false;
+    const size_t i = find(flag);
+    if (i == m_args.size())
+        return false;
+    takeAt(i, flag, false);
+    if (find(flag) != m_args.size())
+        throw UsageError(flag + " given twice");
+    return true;
 }
 
 std::vector<std::string> Args::positionals() const
 {
     std::vector<std::string> out;
     bool afterDashes = false;
-    for (const std::string& a : m_args) {
+    for (size_t i = 0; i < m_args.size(); ++i) {
+        const std::string& a = m_args[i];
         if (!afterDashes && a == "--") {
             afterDashes = true;
             continue;
         }
-        // "-" (standard input) and negative numbers are positionals; "--x" is an unknown option.
-        if (!afterDashes && a.size() > 2 && a[0] == '-' && a[1] == '-')
+        // "-" (standard input) and negative numbers are positionals; "--x" is an unknown option,
+        // except as the TEXT of "-e" (a program may start with "--").
+        const bool text = i > 0 && m_args[i - 1] == "-e";
+        if (!afterDashes && !text && a.size() > 2 && a[0] == '-' && a[1] == '-')
             throw UsageError("unknown option " + a);
         out.push_back(a);
     }
@@ -84,36 +118,48 @@ std::vector<std::string> Args::positionals() const
 
 } // namespace cli
 
-static void printUsage(std::ostream& out)
-{
-    std::vector<cli::Command> list = cli::commands();
-    std::sort(list.begin(), list.end(), [](const cli::Command& a, const cli::Command& b) {
-        return std::string(a.name) < b.name;
-    });
-    for (const cli::Command& c : list)
-        out << "usage: zoltcalc-cli " << c.usage << "\n";
-}
-
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        printUsage(std::cerr);
+        cli::printUsages(std::cerr);
         return 2;
     }
     const std::string name = argv[1];
-    for (const cli::Command& c : cli::commands()) {
-        if (name != c.name)
-            continue;
-        try {
-            cli::Args args(std::vector<std::string>(argv + 2, argv + argc));
-            return c.run(args);
-        } catch (const cli::UsageError& e) {
-            std::cerr << "zoltcalc-cli " << c.name << ": " << e.what() << "\n";
-            std::cerr << "usage: zoltcalc-cli " << c.usage << "\n";
+    const std::vector<std::string> rest(argv + 2, argv + argc);
+    if (name == "--help" || (name == "help" && rest.empty())) {
+        cli::printOverview(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "zoltcalc-cli " << ZOLT_VERSION << "\n";
+        return 0;
+    }
+    if (name == "help") {
+        const cli::Command* c = cli::findCommand(rest[0]);
+        if (c == nullptr || rest.size() > 1) {
+            std::cerr << "zoltcalc-cli help: " << (c ? "one subcommand at a time" : "unknown subcommand " + rest[0])
+                      << "\nusage: zoltcalc-cli help SUBCOMMAND\n";
             return 2;
         }
+        cli::printHelp(std::cout, *c);
+        return 0;
     }
-    std::cerr << "zoltcalc-cli: unknown command " << name << "\n";
-    printUsage(std::cerr);
-    return 2;
+    const cli::Command* c = cli::findCommand(name);
+    if (c == nullptr) {
+        std::cerr << "zoltcalc-cli: unknown subcommand " << name << "\n";
+        cli::printUsages(std::cerr);
+        return 2;
+    }
+    if (cli::asksForHelp(rest)) {
+        cli::printHelp(std::cout, *c);
+        return 0;
+    }
+    try {
+        cli::Args args(rest);
+        return c->run(args);
+    } catch (const cli::UsageError& e) {
+        std::cerr << "zoltcalc-cli " << c->name << ": " << e.what() << "\n";
+        cli::printUsage(std::cerr, *c);
+        return 2;
+    }
 }
