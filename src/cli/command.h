@@ -47,10 +47,10 @@ struct Option {
 
 // What `zoltcalc-cli help NAME` and `NAME --help` print besides the usage line.
 struct Help {
-    const char* summary;     // one line in the list of subcommands
-    const char* description; // what the subcommand does and prints, lines of at most 80 columns
+    const char* summary = "";     // one line in the list of subcommands
+    const char* description = ""; // what it does and prints, lines of at most 80 columns
     std::vector<Option> options;
-    const char* example;     // command lines a user can paste, one a line
+    const char* example = "";     // command lines a user can paste, one a line
     std::string (*more)() = nullptr; // further sections (the key names of `keys`)
 };
 
