@@ -30,7 +30,8 @@ void pause(long double seconds)
         std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(10)));
 }
 
-// " 1.25 s": the seconds since the run started, fixed with two decimals.
+} // namespace
+
 std::string elapsedText(Calculator& calc)
 {
     const std::chrono::duration<double> elapsed = calc.services.now() - calc.StartTime;
@@ -40,8 +41,6 @@ std::string elapsedText(Calculator& calc)
     std::replace(text.begin(), text.end(), '.', calc.services.decimalSeparator());
     return " " + text + " s";
 }
-
-} // namespace
 
 std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::time_point start,
                                                     long double seconds)

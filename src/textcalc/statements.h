@@ -4,6 +4,7 @@
 // with the fields listed there, executed here. executeStatement() is called by the
 // interpreter's execute() for every one of those kinds; errors go through calc.chyb().
 #include <chrono>
+#include <string>
 
 namespace textcalc {
 class Calculator;
@@ -17,5 +18,9 @@ void executeStatement(Calculator& calc, const Instruction& instruction);
 // When a Pause of the given seconds, begun at start, ends; never before start.
 std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::time_point start,
                                                     long double seconds);
+
+// " 1.25 s": the seconds since the run started, fixed with two decimals (ShowTime's text and
+// the window's elapsed-time panel).
+std::string elapsedText(Calculator& calc);
 
 } // namespace textcalc::statements
