@@ -41,15 +41,12 @@ struct Level {
             term = factor;
     }
 
+    // power(), product() and the pending sum.
     void sum()
     {
-        pendingMul = 0;
-        if (pendingAdd == 0)
-            total = term;
-        else if (pendingAdd == '-')
-            total = soucetcisel(total, negated(term));
-        else
-            total = soucetcisel(total, term);
+        power();
+        product();
+        sumWith(term);
     }
 
     // Before a bracket, number or name: an operand just read multiplies (2x, (1+2)(3+4)).
@@ -77,8 +74,13 @@ struct Level {
     {
         if (!afterOperand)
             return false;
-        power();
-        product();
+        if (nothingPending()) {
+            afterOperand = false;
+            term = operand;
+        } else {
+            power();
+            product();
+        }
         pendingMul = op;
         negateFactor = negate;
         return true;
@@ -87,9 +89,10 @@ struct Level {
     // "+" or "-" and the signs after it, which belong to the next term: 2--3 is 2-(-3).
     void additive(char op, bool negate)
     {
-        power();
-        product();
-        sum();
+        if (nothingPending())
+            sumWith(operand);
+        else
+            sum();
         pendingAdd = (op == '-') != negate ? '-' : '+';
     }
 
@@ -114,10 +117,37 @@ struct Level {
 
     const Number& result()
     {
-        power();
-        product();
-        sum();
+        if (nothingPending()) {
+            if (pendingAdd == 0)
+                return operand;
+            sumWith(operand);
+        } else {
+            sum();
+        }
         return total;
+    }
+
+private:
+    // No power, product or sign waits for the operand: power() and product() would only copy
+    // it into factor and term, which nothing reads before writing them again.
+    bool nothingPending()
+    {
+        if (pendingPow || negateFactor || pendingMul)
+            return false;
+        afterOperand = false;
+        return true;
+    }
+
+    // sum() with the term given.
+    void sumWith(const Number& t)
+    {
+        pendingMul = 0;
+        if (pendingAdd == 0)
+            total = t;
+        else if (pendingAdd == '-')
+            total = soucetcisel(total, negated(t));
+        else
+            total = soucetcisel(total, t);
     }
 };
 

@@ -102,14 +102,14 @@ Number Runner::level(Code& code, uint32_t k)
 // variables (both few, and searched from the last), then the program's variables.
 bool Runner::variable(NameRef& ref, Number& out)
 {
-    for (size_t k = m_calc.ParamBindings.size(); k-- > 0;)
-        if (sameName(m_calc.ParamBindings[k].Name, ref.name)) {
-            out = m_calc.ParamBindings[k].Value;
+    for (auto k = m_calc.ParamBindings.end(); k != m_calc.ParamBindings.begin();)
+        if (--k; sameName(k->Name, ref.name)) {
+            out = k->Value;
             return true;
         }
-    for (size_t k = m_calc.BoundVariables.size(); k-- > 0;)
-        if (sameName(m_calc.BoundVariables[k].Name, ref.name)) {
-            out = m_calc.BoundVariables[k].Value;
+    for (auto k = m_calc.BoundVariables.end(); k != m_calc.BoundVariables.begin();)
+        if (--k; sameName(k->Name, ref.name)) {
+            out = k->Value;
             return true;
         }
     const std::vector<Variable>& variables = m_calc.Variables;

@@ -229,6 +229,12 @@ Number soucetcisel(const Number& x, const Number& y)
     Number r;
     r.Exact = false;
     if (x.Exact && y.Exact) {
+        // Two exact real integers (loop counters, sums of them): what the fraction sums
+        // below give for n/1 + m/1 and 0/1 + 0/1, without their steps.
+        int64_t sum;
+        if (x.ReDen == 1 && y.ReDen == 1 && x.ImNum == 0 && y.ImNum == 0 && x.ImDen == 1 && y.ImDen == 1
+            && !__builtin_add_overflow(x.ReNum, y.ReNum, &sum))
+            return exactInteger(sum);
         Fraction re, im;
         if (addFractions({x.ReNum, x.ReDen}, {y.ReNum, y.ReDen}, re)
             && addFractions({x.ImNum, x.ImDen}, {y.ImNum, y.ImDen}, im)) {
