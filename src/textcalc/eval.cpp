@@ -105,19 +105,6 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
     return result;
 }
 
-namespace {
-// Names are at most 20 letters: a plain loop beats a call of memcmp.
-inline bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t k = 0; k < a.size(); ++k)
-        if (a[k] != b[k])
-            return false;
-    return true;
-}
-} // namespace
-
 bool Calculator::lookupVariable(std::string_view name, Number& out)
 {
     for (size_t k = ParamBindings.size(); k-- > 0;)

@@ -10,18 +10,6 @@ namespace textcalc::code {
 
 using namespace evaluation;
 
-namespace {
-inline bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t k = 0; k < a.size(); ++k)
-        if (a[k] != b[k])
-            return false;
-    return true;
-}
-} // namespace
-
 Number Runner::run(Code& code)
 {
     if (!code.plain)

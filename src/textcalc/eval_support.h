@@ -18,6 +18,17 @@ namespace textcalc::evaluation {
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
 
+// Names are at most 20 letters: a plain loop beats a call of memcmp.
+inline bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k])
+            return false;
+    return true;
+}
+
 // The end of the number literal starting at `pos`: ".", digits and "e", with a "-" right
 // after an "e" (a "+" is not taken: 1e+5 is no literal).
 size_t literalEnd(std::string_view text, size_t pos);
