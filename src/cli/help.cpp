@@ -22,7 +22,7 @@ std::vector<const Command*> sortedCommands()
     return list;
 }
 
-// "  " + lines, each line of `text` indented.
+// Each line of `text`, indented by two blanks.
 void printIndented(std::ostream& out, const std::string& text)
 {
     size_t start = 0;
