@@ -1,8 +1,8 @@
 // zoltcalc-cli run: runs a text calculator program and prints its output lines.
 #include "cli/command.h"
 #include "cli/run_picture.h"
+#include "cli/run_services.h"
 
-#include "platform/data_folders.h"
 #include "platform/utf8.h"
 #include "textcalc/calculator.h"
 #include "textcalc/textfile_io.h"
@@ -13,50 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-const char* const OutputsQuestion = "The number of outputs reached 100. Add further outputs?";
-
-// Message boxes go to stderr; input boxes and questions read standard input.
-class RunServices : public platform::Services {
-public:
-    explicit RunServices(char separator) : m_separator(separator) {}
-
-    void beep() override {}
-    platform::Answer message(platform::MessageKind, const std::string& text, platform::Buttons buttons,
-                             const std::string&) override
-    {
-        std::cout.flush();
-        std::cerr << "message: " << text << std::endl;
-        if (buttons == platform::Buttons::Ok || buttons == platform::Buttons::OkCancel)
-            return platform::Answer::Ok;
-        if (text == OutputsQuestion)
-            return platform::Answer::Yes;
-        std::string line;
-        if (!std::getline(std::cin, line))
-            return platform::Answer::No;
-        const size_t first = line.find_first_not_of(" \t");
-        return first != std::string::npos && (line[first] == 'y' || line[first] == 'Y') ? platform::Answer::Yes
-                                                                                         : platform::Answer::No;
-    }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override
-    {
-        std::string line;
-        if (!std::getline(std::cin, line))
-            return std::string("0");
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        return line;
-    }
-    std::string clipboardText() override { return m_clipboard; }
-    void setClipboardText(const std::string& text) override { m_clipboard = text; }
-    bool openDocument(const std::filesystem::path&) override { return false; }
-    std::chrono::system_clock::time_point now() override { return std::chrono::system_clock::now(); }
-    char decimalSeparator() const override { return m_separator; }
-
-private:
-    char m_separator;
-    std::string m_clipboard;
-};
 
 std::vector<std::string> splitLines(const std::string& text)
 {
@@ -70,20 +26,14 @@ std::vector<std::string> splitLines(const std::string& text)
     return lines;
 }
 
-std::filesystem::path executableDirectory()
-{
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : exe.parent_path();
-}
-
 int runProgram(cli::Args& args)
 {
     const bool echo = args.takeFlag("echo");
     const bool byLines = args.takeFlag("lines");
-    std::string digits, directory, picturePath;
-    const bool hasDigits = args.takeOption("digits", digits);
-    const bool hasDirectory = args.takeOption("dir", directory);
+    cli::RunServices services(args.decimalSeparator());
+    textcalc::Calculator calc(services);
+    cli::takeRunOptions(args, calc);
+    std::string picturePath;
     const bool hasPicture = args.takeOption("picture", picturePath);
     const std::vector<std::string> positionals = args.positionals();
 
@@ -106,21 +56,6 @@ int runProgram(cli::Args& args)
         throw cli::UsageError("give one of FILE, - or -e TEXT");
     }
 
-    RunServices services(args.decimalSeparator());
-    textcalc::Calculator calc(services);
-    if (hasDigits) {
-        char* end = nullptr;
-        const long n = std::strtol(digits.c_str(), &end, 10);
-        if (digits.empty() || *end != '\0' || n < 1 || n > 18)
-            throw cli::UsageError("--digits takes a number from 1 to 18");
-        calc.Precision = static_cast<int>(n);
-    }
-    // Without --dir, text files are where the program's are: beside the executable, or in the
-    // user's data folder when an installed program directory cannot be written.
-    calc.programDirectory = hasDirectory ? std::filesystem::path(directory)
-                                         : platform::locateDataFolders(executableDirectory(),
-                                                                       platform::UserFolders::fromEnvironment())
-                                               .data;
     calc.EchoOutputs = echo;
     std::unique_ptr<textcalc::PictureAccess> picture = cli::openRunPicture();
     if (hasPicture && !picture)

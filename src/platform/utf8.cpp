@@ -77,9 +77,33 @@ std::string toUtf8FromLegacy(const std::string& bytes)
         if (c < 0x80)
             out += ch;
         else
-            appendUtf8(out, cp1250[c - 0x80] ? cp1250[c - 0x80] : 0xFFFD);
+            appendUtf8(out, fromWindowsCodePage(1250, c));
     }
     return out;
+}
+
+// Windows-1252 bytes 0x80-0x9F (0xA0-0xFF are Latin-1).
+constexpr unsigned short cp1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+char32_t fromWindowsCodePage(int codePage, unsigned char byte)
+{
+    if (byte < 0x80)
+        return byte;
+    const unsigned short cp = codePage == 1250 ? cp1250[byte - 0x80] : byte < 0xA0 ? cp1252[byte - 0x80] : byte;
+    return cp ? cp : 0xFFFD;
+}
+
+int toWindows1250(char32_t cp)
+{
+    if (cp < 0x80)
+        return static_cast<int>(cp);
+    for (int k = 0; k < 128; ++k)
+        if (cp1250[k] == cp)
+            return 0x80 + k;
+    return -1;
 }
 
 } // namespace platform

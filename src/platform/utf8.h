@@ -10,5 +10,10 @@ char32_t decodeUtf8(const std::string& s, size_t& i);
 bool isValidUtf8(const std::string& s);
 // Converts text that is not valid UTF-8 from Windows-1250 to UTF-8; valid UTF-8 is returned as is.
 std::string toUtf8FromLegacy(const std::string& bytes);
+// One byte of Windows-1250, or of Windows-1252 for any other code page; U+FFFD where the code
+// page has no character.
+char32_t fromWindowsCodePage(int codePage, unsigned char byte);
+// The Windows-1250 byte of a character, or -1 when the code page has none.
+int toWindows1250(char32_t cp);
 
 } // namespace platform

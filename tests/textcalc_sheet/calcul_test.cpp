@@ -1,13 +1,6 @@
 // Calcul on the in-memory sheet: which lines run, where their outputs go, what they replace,
 // and where the caret ends.
-#include "sheet_lines.h"
-
-#include "textcalc/calculator.h"
-#include "textcalc/sheet/calcul.h"
-
-#include "platform/headless/headless_services.h"
-
-#include <gtest/gtest.h>
+#include "document_cases.h"
 
 namespace textcalc::sheet {
 namespace {
@@ -16,100 +9,19 @@ using testing_support::contentOf;
 using testing_support::Lines;
 using testing_support::linesOf;
 
-const CharFormat Input{"Courier New", 10, 0, false, false, false};
-const CharFormat OutputFont{"Arial", 12, 255, true, false, false};
+using testing_support::Input;
+using testing_support::OutputFont;
 
-struct CalculCase {
-    const char* name;
-    Lines before;
-    Position caret;
-    RunMode mode;
-    bool nextline;
-    Lines after;
-    Position caretAfter;
-};
+std::unique_ptr<Document> makePlain(const SheetContent& content) { return std::make_unique<PlainDocument>(content); }
 
-const CalculCase kCalculCases[] = {
-    // Where the outputs go and what they replace.
-    {"LineBelowItsLine", {"1/3+1", "2+2"}, {0, 2}, RunMode::Line, false, {"1/3+1", "> 4/3", "2+2"}, {0, 2}},
-    {"NoOutputLine", {"x:=2", ""}, {0, 0}, RunMode::Line, false, {"x:=2", "> Statements executed (no output).", ""}, {0, 0}},
-    {"LastLineGetsAnEmptyLineAfter", {"1+1"}, {0, 3}, RunMode::Line, true, {"1+1", "> 2", ""}, {2, 0}},
-    {"ReplacesOldOutput", {"1+1", "> 5", "2+2"}, {0, 0}, RunMode::Line, false, {"1+1", "> 2", "2+2"}, {0, 0}},
-    {"FewerLinesDeleteTheSurplus", {"1+1", "> a", "> b", "> c", "2+2"}, {0, 0}, RunMode::Line, true,
-     {"1+1", "> 2", "2+2"}, {2, 3}},
-    {"MoreLinesInsertBeforeTheNextProgramLine", {"for i:=1 to 3 do i", "> old", "2+2"}, {0, 0}, RunMode::Line, true,
-     {"for i:=1 to 3 do i", "> 1", "> 2", "> 3", "2+2"}, {4, 3}},
-    {"ErrorIsAnOutputLine", {"y+1"}, {0, 0}, RunMode::Line, false,
-     {"y+1", "> Error. Unknown variable identifier \" y \".", ""}, {0, 0}},
-    {"DeletedOutputsEndedTheSheet", {"1+1", "> a", "> b"}, {0, 0}, RunMode::Line, true, {"1+1", "> 2"}, {1, 1}},
-    {"CaretBackWithoutNextline", {"1+1", "", "> a", "3"}, {0, 1}, RunMode::Line, false,
-     {"1+1", "> 2", "", "> a", "3"}, {0, 1}},
-    {"LeftOutputTextIsAProgramLine", {"1+1", "old output saved as text"}, {0, 0}, RunMode::Line, false,
-     {"1+1", "> 2", "old output saved as text"}, {0, 0}},
-    // Groups: every program line between the nearest output lines, joined by blanks.
-    {"GroupFromTheMiddleLine", {"x:=2;", "y:=x*3;", "y+1"}, {1, 0}, RunMode::Group, true,
-     {"x:=2;", "y:=x*3;", "y+1", "> 7", ""}, {4, 0}},
-    {"GroupStopsAtOutputLines", {"1+1", "> 2", "a:=5;", "a*2", "> old", "9"}, {2, 1}, RunMode::Group, false,
-     {"1+1", "> 2", "a:=5;", "a*2", "> 10", "9"}, {2, 1}},
-    {"GroupRunsOnToTheSheetsEnd", {"> 0", "a:=5;", "a*3"}, {1, 0}, RunMode::Group, false,
-     {"> 0", "a:=5;", "a*3", "> 15", ""}, {1, 0}},
-    {"LineModeRunsOneLineOfAGroup", {"a:=5;", "a*3"}, {0, 0}, RunMode::Line, false,
-     {"a:=5;", "> Statements executed (no output).", "a*3"}, {0, 0}},
-    {"GroupIncludingAnEmptyLine", {"a:=5;", "", "a*3"}, {2, 0}, RunMode::Group, false,
-     {"a:=5;", "", "a*3", "> 15", ""}, {2, 0}},
-};
+TEST(Calcul, Table) { testing_support::checkCalculTable(makePlain); }
+TEST(Calcul, NothingToRun) { testing_support::checkNothingToRun(makePlain); }
 
 class CalculRun : public ::testing::Test {
 protected:
     platform::HeadlessServices services;
     Calculator calc{services};
 };
-
-TEST_F(CalculRun, Table)
-{
-    for (const CalculCase& c : kCalculCases) {
-        SCOPED_TRACE(c.name);
-        calc.clearTables();
-        PlainDocument doc(contentOf(c.before, Input));
-        doc.setCaret(c.caret);
-        const CalculResult result = Calcul(doc, calc, c.mode, OutputFont, c.nextline);
-        EXPECT_TRUE(result.ran);
-        EXPECT_EQ(linesOf(doc), c.after);
-        EXPECT_EQ(doc.caret(), c.caretAfter);
-        EXPECT_EQ(doc.selectionStart(), doc.selectionEnd());
-    }
-}
-
-struct NothingCase {
-    const char* name;
-    Lines before;
-    Position caret;
-    RunMode mode;
-    Lines after;
-};
-
-// Empty or one-blank program texts and output lines run nothing.
-const NothingCase kNothingCases[] = {
-    {"EmptyLine", {"1+1", "", "2"}, {1, 0}, RunMode::Line, {"1+1", "", "2"}},
-    {"OneBlank", {" "}, {0, 1}, RunMode::Line, {" "}},
-    {"EmptyFinalLineGetsABlank", {"1+1", ""}, {1, 0}, RunMode::Line, {"1+1", " "}},
-    {"EmptyGroupBetweenOutputs", {"> 1", "", "> 2"}, {1, 0}, RunMode::Group, {"> 1", "", "> 2"}},
-    {"OutputLine", {"1+1", "> 2"}, {1, 0}, RunMode::Line, {"1+1", "> 2"}},
-    {"OutputLineInGroupMode", {"1+1", "> 2"}, {1, 1}, RunMode::Group, {"1+1", "> 2"}},
-};
-
-TEST_F(CalculRun, NothingToRun)
-{
-    for (const NothingCase& c : kNothingCases) {
-        SCOPED_TRACE(c.name);
-        PlainDocument doc(contentOf(c.before, Input));
-        doc.setCaret(c.caret);
-        const CalculResult result = Calcul(doc, calc, c.mode, OutputFont, true);
-        EXPECT_FALSE(result.ran);
-        EXPECT_EQ(linesOf(doc), c.after);
-        EXPECT_EQ(doc.caret(), c.caret);
-    }
-}
 
 TEST_F(CalculRun, EmptyFinalLineInAGroupRunsTheGroup)
 {

@@ -74,12 +74,15 @@ void PlainDocument::deleteLine(int line)
         replaceLineText(0, "");
         return;
     }
+    const bool last = line == lineCount() - 1;
     m_content.paragraphs.erase(m_content.paragraphs.begin() + line);
+    // A caret in the deleted line goes where the deleted text began: the start of the next
+    // line, or the end of the one before when the last line goes with the break before it.
     for (Position* q : {&m_anchor, &m_caret}) {
         if (q->line > line)
             --q->line;
         else if (q->line == line)
-            q->column = 0;
+            *q = last ? Position{line - 1, columnCount(paragraph(line - 1))} : Position{line, 0};
         *q = clamp(*q);
     }
 }

@@ -1,0 +1,23 @@
+#pragma once
+// Opening and saving sheet files. A file opens as RTF when its content is RTF and as plain
+// text otherwise; it is saved as RTF exactly when its name ends in ".rtf" (".RTF" is plain
+// text). Failures are platform::UserError with the message the window shows.
+#include "textcalc/sheet/document.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace textcalc::sheet {
+
+// Larger files are refused: a sheet is text a person writes, and a file this big is not one.
+constexpr std::uintmax_t MaxSheetFileBytes = 32u << 20;
+
+// RTF or plain text by content; plain-text lines get `plainFormat`.
+SheetContent readSheet(std::string_view bytes, const CharFormat& plainFormat);
+SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plainFormat);
+
+bool savesAsRtf(const std::filesystem::path& file);
+void saveSheet(const std::filesystem::path& file, const SheetContent& content);
+
+} // namespace textcalc::sheet
