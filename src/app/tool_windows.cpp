@@ -14,6 +14,9 @@
 #include "tools/ulinsys.h"
 #include "tools/ustatm.h"
 #endif
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+#include "textcalc/utextm.h"
+#endif
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
 #include "macros/macro_host.h"
 #include "macros/macro_menu.h"
@@ -28,6 +31,9 @@ struct ToolWindows::Impl {
     tools::Tstatm* stat = nullptr;
     tools::Tlinsys* linear = nullptr;
 #endif
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    textcalc::TTextm* text = nullptr;
+#endif
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
     std::unique_ptr<macros::MacroHost> macroHost;
     Tmacros* macroWindow = nullptr;
@@ -38,6 +44,9 @@ struct ToolWindows::Impl {
     {
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
         delete macroWindow;
+#endif
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+        delete text;
 #endif
 #ifdef ZOLT_HAVE_TOOLS_WINDOWS
         delete base;
@@ -57,14 +66,21 @@ void ToolWindows::createBase([[maybe_unused]] platform::Services& services)
 #endif
 }
 
-// The text calculator and its find window plug in here. Until this build has them, their
-// action is hidden, so neither the menu item nor Ctrl+T offers a window that isn't there.
-void ToolWindows::createTextCalculator(platform::Services&, keypad::Tmain& main)
+// The text calculator and its find window. A build without them hides their action, so
+// neither the menu item nor Ctrl+T offers a window that isn't there.
+void ToolWindows::createTextCalculator([[maybe_unused]] platform::Services& services, keypad::Tmain& main,
+                                       [[maybe_unused]] ui::Settings& settings)
 {
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    d->text = new textcalc::TTextm(services, settings, main.programDir());
+    // A quit postponed by a run is asked again once the run has ended.
+    QObject::connect(d->text, &textcalc::TTextm::quitAfterRun, main.action("AClose"), &QAction::trigger);
+#else
     if (QAction* text = main.action("AText"))
         text->setVisible(false);
     if (QAction* item = main.findChild<QAction*>("textitem"))
         item->setVisible(false);
+#endif
 }
 
 void ToolWindows::createStatisticsAndLinear([[maybe_unused]] platform::Services& services)
@@ -83,7 +99,12 @@ void ToolWindows::createMacros([[maybe_unused]] platform::Services& services, [[
 #endif
 }
 
-void ToolWindows::applySettings(const ui::Settings&) {}
+void ToolWindows::applySettings(const ui::Settings&)
+{
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    d->text->applySettings();
+#endif
+}
 
 // The other calculators' texts of the language file; the defaults are their Czech texts.
 void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
@@ -127,6 +148,10 @@ void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
         w->vystup->setToolTip(t("results", "výsledky"));
     }
 #endif
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    if (d->text)
+        d->text->popis(lang);
+#endif
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
     if (Tmacros* w = d->macroWindow) {
         w->VypBut->setText(t("compute", "Vypočti"));
@@ -144,12 +169,20 @@ void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
 #endif
 }
 
-void ToolWindows::collectSettings(ui::Settings&) {}
+void ToolWindows::collectSettings(ui::Settings&)
+{
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    d->text->collectSettings();
+#endif
+}
 
 void ToolWindows::collect([[maybe_unused]] std::vector<QWidget*>& windows) const
 {
 #ifdef ZOLT_HAVE_TOOLS_WINDOWS
     windows.insert(windows.end(), {d->base, d->stat, d->linear});
+#endif
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    windows.push_back(d->text);
 #endif
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
     windows.push_back(d->macroWindow);
@@ -167,6 +200,10 @@ void ToolWindows::open([[maybe_unused]] const std::string& action)
     else if (action == "ALinear")
         w = d->linear;
 #endif
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    if (action == "AText")
+        w = d->text;
+#endif
     if (!w)
         return;
     w->show();
@@ -174,9 +211,14 @@ void ToolWindows::open([[maybe_unused]] const std::string& action)
     w->activateWindow();
 }
 
-// The text calculator's close query (offer to save the sheet) plugs in here.
+// The text calculator's sheet is never dropped at shut-down: a modified one, shown or not,
+// raises the save question, and a run is stopped first.
 bool ToolWindows::mayClose()
 {
+#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
+    if (d->text && !d->text->mayQuit())
+        return false;
+#endif
     return true;
 }
 

@@ -22,7 +22,7 @@ struct ToolWindows {
 
     // Creation, in the start-up order.
     void createBase(platform::Services& services);
-    void createTextCalculator(platform::Services& services, keypad::Tmain& main);
+    void createTextCalculator(platform::Services& services, keypad::Tmain& main, ui::Settings& settings);
     void createStatisticsAndLinear(platform::Services& services);
     void createMacros(platform::Services& services, keypad::Tmain& main);
 

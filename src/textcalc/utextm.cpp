@@ -1,0 +1,123 @@
+#include "textcalc/utextm.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextCharFormat>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace textcalc {
+
+TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesystem::path programDir,
+               QWidget* parent)
+    : QMainWindow(parent),
+      m_services(services),
+      m_settings(settings),
+      m_programDir(std::move(programDir)),
+      m_engine(services),
+      m_picture(settings.pictureWidth, settings.pictureHeight)
+{
+    setObjectName("Textm");
+    UntitledName = QString::fromUtf8("Nový soubor");
+    TitleText = QString::fromUtf8("Textová kalkulačka");
+    FileName = UntitledName;
+    m_fontBuffer = new QTextCharFormat;
+    m_engine.programDirectory = m_programDir;
+    m_engine.picture = &m_picture;
+
+    kalkul = new QTextEdit;
+    kalkul->setObjectName("kalkul");
+    kalkul->setAcceptRichText(true);
+    kalkul->setLineWrapMode(QTextEdit::WidgetWidth);
+    kalkul->installEventFilter(this);
+    kalkul->viewport()->installEventFilter(this);
+
+    List = new QWidget;
+    List->setObjectName("List");
+    auto* listLayout = new QVBoxLayout(List);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(kalkul);
+    Obrazek = new QWidget;
+    Obrazek->setObjectName("Obrazek");
+
+    pages = new QTabWidget;
+    pages->setObjectName("pages");
+    pages->setTabPosition(QTabWidget::West);
+    pages->addTab(List, QString::fromUtf8("List"));
+    pages->addTab(Obrazek, QString::fromUtf8("Obrázek"));
+    setCentralWidget(pages);
+
+    installDialogs();
+    createActions();
+    createMenus();
+    createToolBars();
+    createFormatBar();
+    createLanguageMenus();
+    createStatusBar();
+
+    connect(kalkul->document(), &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
+    connect(kalkul->document(), &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
+    connect(kalkul, &QTextEdit::cursorPositionChanged, this, &TTextm::selectionMoved);
+    connect(kalkul, &QTextEdit::selectionChanged, this, &TTextm::selectionMoved);
+    connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (pages->widget(index) == List) {
+            panels[0]->setFixedWidth(100);
+            panels[1]->setFixedWidth(50);
+            posun();
+        } else {
+            emit picturePageShown();
+        }
+    });
+
+    resize(m_settings.textWidth, m_settings.textHeight);
+    anewExecute();
+}
+
+TTextm::~TTextm()
+{
+    delete m_fontBuffer;
+}
+
+// The page control fills what the bars leave; its two tabs on the left share its height.
+void TTextm::vypln()
+{
+    const int tabLength = std::max(20, (pages->height() - 5) / 2);
+    pages->tabBar()->setStyleSheet(QString("QTabBar::tab { height: %1px; }").arg(tabLength - 4));
+}
+
+void TTextm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    vypln();
+}
+
+void TTextm::sheetChanged()
+{
+    posun();
+}
+
+// In copy-font mode every new selection takes the buffered format.
+void TTextm::selectionMoved()
+{
+    if (CopFontBut->isChecked() && kalkul->textCursor().hasSelection() && !m_applyingFormat)
+        setSelectionFormat(*m_fontBuffer);
+    posun();
+}
+
+bool TTextm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Key presses and clicks move the caret; the status bar follows at once.
+    if ((watched == kalkul || watched == kalkul->viewport())
+        && (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease))
+        posun();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace textcalc

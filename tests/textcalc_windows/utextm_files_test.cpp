@@ -1,0 +1,228 @@
+// Sheet files, the save question and its paths, the caption, printing and the shut-down
+// question, with scripted boxes and file dialogs.
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::Answer;
+
+QString path(const std::filesystem::path& p)
+{
+    return QString::fromStdString(p.string());
+}
+
+std::string contents(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST_F(TextWindow, StartsWithAnEmptyUntitledSheet)
+{
+    EXPECT_EQ(window->windowTitle(), "Nový soubor - Textová kalkulačka");
+    EXPECT_EQ(window->FileName, window->UntitledName);
+    EXPECT_FALSE(window->modified());
+    EXPECT_FALSE(window->ASave->isEnabled());
+    type("x");
+    EXPECT_TRUE(window->modified());
+    EXPECT_TRUE(window->ASave->isEnabled());
+}
+
+TEST_F(TextWindow, SaveQuestionBeforeNewFollowsTheAnswer)
+{
+    struct Row {
+        const char* name;
+        std::deque<Answer> answers;
+        std::optional<QString> file;
+        QString sheetAfter;
+        bool saved;
+    };
+    const auto target = dir.path() / "sheets" / "a.txt";
+    const Row rows[] = {
+        {"cancel keeps the sheet", {Answer::Cancel}, std::nullopt, "x:=1", false},
+        {"no drops it", {Answer::No}, std::nullopt, "", false},
+        {"yes saves it first", {Answer::Yes}, path(target), "", true},
+        {"yes, then cancelling the dialog keeps it", {Answer::Yes}, std::nullopt, "x:=1", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::filesystem::remove(target);
+        window->anewExecute();
+        type("x:=1");
+        services.messages.clear();
+        services.answers = r.answers;
+        files = {r.file};
+        window->ANew->trigger();
+        ASSERT_FALSE(services.messages.empty());
+        EXPECT_EQ(services.messages[0].text, "Save changes in file \" Nový soubor \" ?");
+        EXPECT_EQ(services.messages[0].buttons, platform::Buttons::YesNoCancel);
+        EXPECT_EQ(window->kalkul->toPlainText(), r.sheetAfter);
+        EXPECT_EQ(std::filesystem::exists(target), r.saved);
+        if (r.saved) {
+            EXPECT_EQ(contents(target), "x:=1");
+        }
+    }
+}
+
+TEST_F(TextWindow, UnmodifiedSheetIsNotAskedAbout)
+{
+    type("x");
+    window->kalkul->document()->setModified(false);
+    window->ANew->trigger();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(window->kalkul->toPlainText(), "");
+}
+
+TEST_F(TextWindow, SavingAsAnExistingFileAsksUntilANameIsTaken)
+{
+    const auto first = dir.write("sheets/first.txt", "old");
+    const auto second = dir.write("sheets/second.txt", "old");
+    type("new text");
+    services.answers = {Answer::No, Answer::Yes};
+    files = {path(first), path(second)};
+    EXPECT_TRUE(window->Ulozjako());
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Replace an existing file \" first.txt \" ?",
+                                                        "Replace an existing file \" second.txt \" ?"}));
+    EXPECT_EQ(contents(first), "old");
+    EXPECT_EQ(contents(second), "new text");
+    EXPECT_EQ(window->FileName, path(second));
+    EXPECT_EQ(window->windowTitle(), "second - Textová kalkulačka");
+    EXPECT_FALSE(window->modified());
+
+    services.messages.clear();
+    services.answers = {Answer::Cancel};
+    files = {path(first)};
+    EXPECT_FALSE(window->Ulozjako());
+    EXPECT_EQ(contents(first), "old");
+    EXPECT_EQ(window->FileName, path(second));
+}
+
+TEST_F(TextWindow, ReadOnlyFileIsSavedElsewhere)
+{
+    const auto locked = dir.write("sheets/locked.txt", "old");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    files = {path(locked)};
+    window->AOpen->trigger();
+    EXPECT_EQ(window->windowTitle(), "locked - Textová kalkulačka (ReadOnly)");
+    type("changed");
+    const auto other = dir.path() / "sheets" / "other.txt";
+    files = {path(other)};
+    window->ASave->trigger();
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"File \" locked.txt \" is ReadOnly. Save to another file."}));
+    EXPECT_EQ(contents(other), "changed");
+    EXPECT_EQ(contents(locked), "old");
+}
+
+TEST_F(TextWindow, OpeningAMissingFileLeavesTheSheet)
+{
+    type("keep me");
+    services.answers = {Answer::No};
+    files = {path(dir.path() / "sheets" / "nothere.rtf")};
+    window->AOpen->trigger();
+    EXPECT_EQ(messageTexts().back(), "Error. File \" nothere.rtf \" does not exist.");
+    EXPECT_EQ(window->kalkul->toPlainText(), "keep me");
+}
+
+TEST_F(TextWindow, OpenedFileBecomesTheSheetWithTheCaretAtTheStart)
+{
+    const auto file = dir.write("sheets/notes.txt", "x:=2\nx+1");
+    files = {path(file)};
+    window->AOpen->trigger();
+    EXPECT_EQ(window->kalkul->toPlainText(), "x:=2\nx+1");
+    EXPECT_EQ(window->kalkul->textCursor().position(), 0);
+    EXPECT_EQ(window->windowTitle(), "notes - Textová kalkulačka");
+    EXPECT_FALSE(window->modified());
+    EXPECT_EQ(window->panels[0]->text(), " row 1 / 2");
+}
+
+TEST_F(TextWindow, PrintingWritesTheSheetWithTheFileNameAsTitle)
+{
+    type("x:=1/3");
+    window->FileName = "/tmp/sheet-title.rtf";
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = dir.path() / "out.pdf";
+    printer.setOutputFileName(path(pdf));
+    bool asked = false;
+    window->printDialog = [&](QPrinter& p) {
+        asked = true;
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(path(pdf));
+        return true;
+    };
+    window->APrint->trigger();
+    EXPECT_TRUE(asked);
+    const std::string bytes = contents(pdf);
+    ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
+    // The title is written as UTF-16 in the document information.
+    QByteArray title;
+    for (QChar c : QString("/tmp/sheet-title.rtf"))
+        title.append('\0').append(char(c.unicode()));
+    EXPECT_NE(QByteArray::fromStdString(bytes).toHex().indexOf(title.toHex()), -1);
+}
+
+TEST_F(TextWindow, CancelledPrintDialogPrintsNothing)
+{
+    const auto pdf = dir.path() / "none.pdf";
+    window->printDialog = [&](QPrinter&) { return false; };
+    window->APrint->trigger();
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+// At shut-down a modified sheet is never dropped, shown or hidden, titled or untitled.
+TEST_F(TextWindow, ShutDownAsksAboutEveryModifiedSheet)
+{
+    struct Row {
+        const char* name;
+        bool modify;
+        std::deque<Answer> answers;
+        bool mayQuit;
+        size_t questions;
+    };
+    const Row rows[] = {
+        {"unmodified quits silently", false, {}, true, 0},
+        {"cancel keeps the program", true, {Answer::Cancel}, false, 1},
+        {"no quits", true, {Answer::No}, true, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        window->hide();
+        window->kalkul->document()->setModified(false);
+        if (r.modify)
+            type("x:=1");
+        services.messages.clear();
+        services.answers = r.answers;
+        EXPECT_EQ(window->mayQuit(), r.mayQuit);
+        EXPECT_EQ(services.messages.size(), r.questions);
+    }
+}
+
+// Closing the window only hides it: an untitled sheet stays, a titled one is asked about.
+TEST_F(TextWindow, ClosingTheWindowAsksOnlyAboutATitledSheet)
+{
+    window->show();
+    type("untitled work");
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(window->kalkul->toPlainText(), "untitled work");
+
+    window->show();
+    window->FileName = path(dir.path() / "sheets" / "named.txt");
+    services.answers = {Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Save changes in file \" named.txt \" ?"}));
+}
+
+} // namespace
