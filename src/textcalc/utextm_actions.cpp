@@ -17,19 +17,68 @@ namespace textcalc {
 namespace {
 
 // A tool-bar picture drawn from a few characters, so the bars need no image files.
-QIcon glyphIcon(const QString& glyph, QColor colour = QColor(40, 40, 40), bool bold = false)
+enum GlyphStyle { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
+
+QIcon glyphIcon(const QString& glyph, QColor colour = QColor(40, 40, 40), int style = Plain)
 {
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont font("DejaVu Sans");
-    font.setPixelSize(glyph.size() > 2 ? 10 : 16);
-    font.setBold(bold);
+    font.setPixelSize(glyph.size() > 1 ? 11 : 16);
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    font.setUnderline(style & Underline);
     p.setFont(font);
     p.setPen(colour);
     p.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
     return QIcon(pixmap);
+}
+
+// Small line drawings for the commands no font has a sign for.
+QIcon drawnIcon(void (*draw)(QPainter&))
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.setBrush(Qt::white);
+    draw(p);
+    return QIcon(pixmap);
+}
+
+void drawPrinter(QPainter& p)
+{
+    p.drawRect(QRectF(7, 3, 10, 7));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRoundedRect(QRectF(3, 9, 18, 8), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7, 14, 10, 7));
+}
+
+void drawCopy(QPainter& p)
+{
+    p.drawRect(QRectF(4, 3, 10, 13));
+    p.drawRect(QRectF(10, 8, 10, 13));
+}
+
+void drawPaste(QPainter& p)
+{
+    p.setBrush(QColor(205, 170, 110));
+    p.drawRoundedRect(QRectF(4, 4, 14, 17), 2, 2);
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(QRectF(8, 2, 6, 4));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(10, 10, 10, 12));
+}
+
+void drawLens(QPainter& p)
+{
+    p.drawEllipse(QRectF(3, 3, 12, 12));
+    p.setPen(QPen(QColor(40, 40, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 14), QPointF(20, 20));
 }
 
 } // namespace
@@ -47,37 +96,29 @@ void TTextm::createActions()
     make(AOpen, "AOpen", "Otevřít...", s->standardIcon(QStyle::SP_DialogOpenButton));
     make(ASave, "ASave", "Uložit", s->standardIcon(QStyle::SP_DialogSaveButton));
     make(saveas, "saveas", "Uložit jako...");
-    make(APrint, "APrint", "Tisknout...", glyphIcon(QString::fromUtf8("⎙")));
+    make(APrint, "APrint", "Tisknout...", drawnIcon(drawPrinter));
     make(AClose, "AClose", "Zavřít");
     make(AUndo, "AUndo", "Zpět", glyphIcon(QString::fromUtf8("↶")));
     make(ACut, "ACut", "Vyjmout", glyphIcon(QString::fromUtf8("✂")));
-    make(ACopy, "ACopy", "Kopírovat", glyphIcon(QString::fromUtf8("⧉")));
-    make(APaste, "APaste", "Vložit", glyphIcon(QString::fromUtf8("📋")));
+    make(ACopy, "ACopy", "Kopírovat", drawnIcon(drawCopy));
+    make(APaste, "APaste", "Vložit", drawnIcon(drawPaste));
     make(ASelall, "ASelall", "Vybrat vše");
-    make(AFind, "AFind", "Najít, nahradit...", glyphIcon(QString::fromUtf8("🔍")));
+    make(AFind, "AFind", "Najít, nahradit...", drawnIcon(drawLens));
     make(AInscol, "AInscol", "Vložit barvu...");
     make(AExecl, "AExecl", "Provést řádek", glyphIcon(QString::fromUtf8("▶"), QColor(0, 120, 0)));
-    make(AExecg, "AExecg", "Provést skupinu", glyphIcon(QString::fromUtf8("⏩"), QColor(0, 120, 0)));
+    make(AExecg, "AExecg", "Provést skupinu", glyphIcon(QString::fromUtf8("▶▶"), QColor(0, 120, 0)));
     make(AStop, "AStop", "Zastavit", glyphIcon(QString::fromUtf8("■"), QColor(200, 0, 0)));
     make(AClear, "AClear", "Smazat všechny objekty");
     make(ADecim, "ADecim", "Převést na desetinné číslo");
-    make(ABold, "ABold", "Tučně", glyphIcon("B", Qt::black, true));
-    make(AItalic, "AItalic", "Kurzíva", glyphIcon("I", Qt::black));
-    make(AUnder, "AUnder", "Podtrženo", glyphIcon("U", Qt::black));
+    make(ABold, "ABold", "Tučně", glyphIcon("B", Qt::black, Bold));
+    make(AItalic, "AItalic", "Kurzíva", glyphIcon("I", Qt::black, Bold | Italic));
+    make(AUnder, "AUnder", "Podtrženo", glyphIcon("U", Qt::black, Underline));
     make(output, "output", "Provádět všechny výpisy", glyphIcon(QString::fromUtf8("≡")));
     make(nextline, "nextline", "Přesouvat na další řádek", glyphIcon(QString::fromUtf8("↵")));
-    make(FontBut, "FontBut", "Font výstupů", glyphIcon("F", QColor(0, 0, 200), true));
+    make(FontBut, "FontBut", "Font výstupů", glyphIcon("F", QColor(0, 0, 200), Bold));
     make(hlavtul, "hlavtul", "Hlavní panel nástrojů");
     make(formtul, "formtul", "Panel formátu");
     make(infoshow, "infoshow", "Stavový řádek");
-    {
-        QFont italic;
-        italic.setItalic(true);
-        AItalic->setFont(italic);
-        QFont under;
-        under.setUnderline(true);
-        AUnder->setFont(under);
-    }
     for (QAction* a : {ABold, AItalic, AUnder, output, nextline, hlavtul, formtul, infoshow})
         a->setCheckable(true);
     AStop->setShortcut(Qt::Key_Escape);
