@@ -102,7 +102,8 @@ void ToolWindows::createMacros([[maybe_unused]] platform::Services& services, [[
 void ToolWindows::applySettings(const ui::Settings&)
 {
 #ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    d->text->applySettings();
+    if (d->text)
+        d->text->applySettings();
 #endif
 }
 
@@ -172,7 +173,8 @@ void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
 void ToolWindows::collectSettings(ui::Settings&)
 {
 #ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    d->text->collectSettings();
+    if (d->text)
+        d->text->collectSettings();
 #endif
 }
 

@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 
 namespace textcalc {
 
@@ -126,13 +127,23 @@ void TTextm::createFormatBar()
 
     colourMenu = new QMenu(this);
     colourMenu->setObjectName("colourMenu");
+    // Menu icons are square; a swatch 45 x 14 pixels needs a button of its own.
     for (int k = 0; k < 8; ++k) {
         const QColor colour = desktopColour(swatchColours[k]);
-        QAction* item = colourMenu->addAction(QIcon(swatch(colour, 45, 14)), QString());
+        auto* button = new QToolButton;
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(45, 14));
+        button->setIcon(QIcon(swatch(colour, 45, 14)));
+        auto* item = new QWidgetAction(colourMenu);
         item->setObjectName(QString("cl%1").arg(k));
+        item->setDefaultWidget(button);
+        colourMenu->addAction(item);
+        connect(button, &QToolButton::clicked, item, [this, item] {
+            colourMenu->close();
+            item->trigger();
+        });
         connect(item, &QAction::triggered, this, [this, colour] { applyColour(colour); });
     }
-    colourMenu->setStyleSheet("QMenu { icon-size: 45px; }");
     colourMenu->addSeparator();
     othercolor = colourMenu->addAction(QString::fromUtf8("Jiná..."));
     othercolor->setObjectName("othercolor");

@@ -12,6 +12,7 @@
 #include "app/uabout.h"
 #include <QLabel>
 #include <QMenu>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -220,11 +221,41 @@ TEST(Program, MainMenuOffersOnlyWindowsThatExist)
     program.show();
     keypad::Tmain& m = program.main();
     ASSERT_NE(m.findChild<QAction*>("textitem"), nullptr);
-    EXPECT_FALSE(m.findChild<QAction*>("textitem")->isVisible());
-    EXPECT_FALSE(m.action("AText")->isVisible());
+    EXPECT_TRUE(m.findChild<QAction*>("textitem")->isVisible());
+    EXPECT_TRUE(m.action("AText")->isVisible());
     EXPECT_TRUE(m.findChild<QAction*>("statitem")->isVisible());
     EXPECT_TRUE(m.action("AStat")->isVisible());
     m.close();
+}
+
+// The keypad's AText shows the text calculator; a modified sheet, even hidden and untitled, is asked about
+// at shut-down, and Cancel keeps the program running.
+TEST(Program, TextCalculatorSheetIsNotLostAtShutDown)
+{
+    Install in;
+    app::Program program(in.dir.path(), in.services);
+    program.show();
+    keypad::Tmain& m = program.main();
+    program.openWindow("AText");
+    QWidget* text = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Textm")
+            text = w;
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->isVisible());
+    text->findChild<QTextEdit*>("kalkul")->insertPlainText("x:=1");
+    text->close();
+    EXPECT_FALSE(text->isVisible());
+
+    in.services.messages.clear();
+    in.services.answers = {platform::Answer::Cancel};
+    program.vypni();
+    EXPECT_EQ(texts(in.services), std::vector<std::string>{"Save changes in file \" Nový soubor \" ?"});
+    EXPECT_TRUE(m.isVisible());
+
+    in.services.answers = {platform::Answer::No};
+    program.vypni();
+    EXPECT_FALSE(m.isVisible());
 }
 
 } // namespace

@@ -1,0 +1,119 @@
+// Runs from the window: outputs in the sheet, enabled states during a run, and stopping a run
+// with the Stop action, by closing the window or by quitting the program.
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList lines(textcalc::TTextm& w)
+{
+    return w.kalkul->toPlainText().split(QChar::ParagraphSeparator).join("\n").split("\n");
+}
+
+bool centred(textcalc::TTextm& w, int line)
+{
+    return w.kalkul->document()->findBlockByNumber(line).blockFormat().alignment() & Qt::AlignHCenter;
+}
+
+TEST_F(TextWindow, RunsWriteCentredOutputsBelowTheLines)
+{
+    type("x:=1/3\nx+1");
+    caretTo(0);
+    window->AExecl->trigger();
+    EXPECT_EQ(lines(*window), (QStringList{"x:=1/3", "x = 1/3", "x+1"}));
+    EXPECT_TRUE(centred(*window, 1));
+    EXPECT_FALSE(centred(*window, 2));
+    // nextline is down: the caret moved to the next program line.
+    EXPECT_EQ(window->kalkul->textCursor().blockNumber(), 2);
+    window->AExecl->trigger();
+    EXPECT_EQ(lines(*window), (QStringList{"x:=1/3", "x = 1/3", "x+1", "4/3", ""}));
+    EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
+    EXPECT_FALSE(window->kalkul->document()->isUndoAvailable());
+}
+
+TEST_F(TextWindow, GroupRunJoinsTheLinesUpToTheOutputs)
+{
+    type("s:=0\nfor k:=1 to 4 do\ns:=s+k\ns");
+    window->output->setChecked(false);
+    caretTo(1);
+    window->AExecg->trigger();
+    EXPECT_EQ(lines(*window), (QStringList{"s:=0", "for k:=1 to 4 do", "s:=s+k", "s", "10", ""}));
+}
+
+TEST_F(TextWindow, EchoButtonFollowsTheRunsOutputSwitch)
+{
+    type("Output-; x:=2");
+    window->output->setChecked(true);
+    caretTo(0);
+    window->AExecl->trigger();
+    EXPECT_FALSE(window->output->isChecked());
+}
+
+// The endless loop is stopped by the Stop action while the window keeps working: the sheet is
+// read-only, nothing can start another run, and the status bar says a run is going on.
+TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
+{
+    type("x:=0\nwhile 1 do x:=x+1\nafter");
+    window->popis(ui::Language());
+    caretTo(0);
+    window->AExecl->trigger();
+    caretTo(2);
+    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true;
+    QString status;
+    QTimer::singleShot(150, window.get(), [&] {
+        readOnly = window->kalkul->isReadOnly();
+        execEnabled = window->AExecl->isEnabled() || window->AExecg->isEnabled();
+        newEnabled = window->ANew->isEnabled() || window->APaste->isEnabled();
+        stopEnabled = window->AStop->isEnabled();
+        status = window->panels[3]->text();
+        window->Calcul(false); // a second run does not start
+        window->AStop->trigger();
+    });
+    window->AExecl->trigger();
+    EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(execEnabled);
+    EXPECT_FALSE(newEnabled);
+    EXPECT_TRUE(stopEnabled);
+    EXPECT_EQ(status, QString::fromUtf8(" Probíhá výpočet... (Esc zastaví)"));
+    EXPECT_EQ(lines(*window), (QStringList{"x:=0", "x = 0", "while 1 do x:=x+1",
+                                           "Error. Program stopped by the user.", "after"}));
+    EXPECT_FALSE(window->kalkul->isReadOnly());
+    EXPECT_FALSE(window->AStop->isEnabled());
+    EXPECT_TRUE(window->AExecl->isEnabled());
+    EXPECT_TRUE(window->ANew->isEnabled());
+    EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
+}
+
+TEST_F(TextWindow, ClosingDuringARunStopsItThenCloses)
+{
+    window->show();
+    type("while 1 do Pause(1)");
+    caretTo(0);
+    QTimer::singleShot(100, window.get(), [&] { window->close(); });
+    window->AExecl->trigger();
+    EXPECT_EQ(lines(*window).value(1), "Error. Program stopped by the user.");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TextWindow, QuittingDuringARunStopsItAndAsksAgainAfterwards)
+{
+    type("repeat until 0");
+    caretTo(0);
+    int again = 0;
+    QObject::connect(window.get(), &textcalc::TTextm::quitAfterRun, [&] { ++again; });
+    bool mayQuit = true;
+    QTimer::singleShot(100, window.get(), [&] { mayQuit = window->mayQuit(); });
+    window->AExecl->trigger();
+    EXPECT_FALSE(mayQuit);
+    EXPECT_EQ(lines(*window).value(1), "Error. Program stopped by the user.");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(again, 1);
+}
+
+} // namespace
