@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -46,6 +47,13 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesy
     listLayout->addWidget(kalkul);
     Obrazek = new QWidget;
     Obrazek->setObjectName("Obrazek");
+    picturePage = new PicturePage(m_picture, services, m_programDir / "pictures");
+    auto* pictureLayout = new QVBoxLayout(Obrazek);
+    pictureLayout->setContentsMargins(0, 0, 0, 0);
+    pictureLayout->addWidget(picturePage);
+    pictureTimer = new QTimer(this);
+    pictureTimer->setInterval(100);
+    connect(pictureTimer, &QTimer::timeout, picturePage, &PicturePage::pictureChanged);
 
     pages = new QTabWidget;
     pages->setObjectName("pages");
@@ -61,6 +69,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesy
     createFormatBar();
     createLanguageMenus();
     createStatusBar();
+    picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 
     connect(kalkul->document(), &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
     connect(kalkul->document(), &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
@@ -72,7 +81,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesy
             panels[1]->setFixedWidth(50);
             posun();
         } else {
-            emit picturePageShown();
+            picturePage->obrinfo();
         }
     });
 

@@ -5,6 +5,7 @@
 // window stays live but read-only, and Stop or Esc end the run.
 #include "textcalc/calculator.h"
 #include "textcalc/picture.h"
+#include "textcalc/utextm_picture.h"
 #include "ui/language.h"
 #include "ui/settings.h"
 
@@ -29,6 +30,7 @@ class QStatusBar;
 class QTabWidget;
 class QTextCharFormat;
 class QTextEdit;
+class QTimer;
 class QToolBar;
 class QToolButton;
 
@@ -54,7 +56,8 @@ public:
     // ---- Controls under their design names -----------------------------------------------
     QTabWidget* pages;
     QWidget* List;      // the sheet page
-    QWidget* Obrazek;   // the picture page: an empty widget the picture code fills
+    QWidget* Obrazek;   // the picture page
+    PicturePage* picturePage;
     QTextEdit* kalkul;
     QToolBar* hlavniBar;
     QToolBar* formatBar;
@@ -71,6 +74,7 @@ public:
     QComboBox* velikost;
     QToolButton *IncButton, *DecButton, *ColButton;
     QMenu *misheet, *miedit, *miaction, *miview, *mifunc, *mistate, *colourMenu;
+    QTimer* pictureTimer; // shows the drawing while a run goes on
     QAction* othercolor;
 
     // ---- Sheet files ---------------------------------------------------------------------------
@@ -128,8 +132,6 @@ signals:
     void runFinished();
     // A quit asked for during a run was postponed until the run ended: ask again now.
     void quitAfterRun();
-    // The picture page was shown or the run drew: the picture code refreshes its panels.
-    void picturePageShown();
     // The window is closing (hidden): the find/replace window closes with it.
     void closing();
 

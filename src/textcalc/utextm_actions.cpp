@@ -168,6 +168,8 @@ void TTextm::createMenus()
     miaction->addSeparator();
     miaction->addActions({ADecim, AClear});
 
+    menuBar()->addMenu(picturePage->obrazekMenu);
+
     miview = menuBar()->addMenu(QString::fromUtf8("Zobrazit"));
     miview->setObjectName("miview");
     miview->addActions({hlavtul, formtul, infoshow});

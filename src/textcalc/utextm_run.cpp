@@ -51,6 +51,11 @@ void TTextm::setRunning(bool on)
     for (QWidget* w : std::initializer_list<QWidget*>{FontName, velikost, IncButton, DecButton, ColButton})
         w->setEnabled(!on);
     kalkul->setReadOnly(on);
+    picturePage->setRunning(on);
+    if (on)
+        pictureTimer->start();
+    else
+        pictureTimer->stop();
     if (on) {
         panels[3]->setText(" " + m_runningText);
         QApplication::setOverrideCursor(Qt::BusyCursor);
@@ -83,8 +88,9 @@ void TTextm::Calcul(bool group)
         std::chrono::duration<double>(m_services.now() - m_engine.StartTime).count();
     panels[3]->setText(" " + QString::number(seconds, 'f', 2) + " s");
     posun();
+    picturePage->pictureChanged();
     if (pages->currentWidget() == Obrazek)
-        emit picturePageShown();
+        picturePage->obrinfo();
     emit runFinished();
     if (m_closeAfterRun) {
         m_closeAfterRun = false;

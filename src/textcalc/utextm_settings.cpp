@@ -53,13 +53,14 @@ void TTextm::applySettings()
     nextline->setChecked(s.nextline);
     m_engine.Precision = s.textDigits;
     m_picture.setFontName(s.labelFont);
-    m_picture.setSize(s.pictureWidth, s.pictureHeight);
+    picturePage->SetSize(s.pictureWidth, s.pictureHeight);
 
     m_outputFont = fontOf(s.outputFont);
     m_outputColour = desktopColour(s.outputFont.color);
     QPalette palette = kalkul->palette();
     palette.setColor(QPalette::Base, desktopColour(s.textBackground));
     kalkul->setPalette(palette);
+    picturePage->setBackgroundColour(desktopColour(s.textBackground));
     m_dialogFolder = QString::fromStdString((m_programDir / "sheets").string());
     applyShortcuts();
     ASave->setEnabled(false);

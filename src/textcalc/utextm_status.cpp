@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -44,9 +45,12 @@ void TTextm::posun()
     // Offsets count a line break as two characters.
     const int offset = c.position() + line;
     const int length = doc->characterCount() - 1 + (lines - 1);
-    panels[0]->setText(QString(" row %1 / %2").arg(line + 1).arg(lines));
-    panels[1]->setText(QString(" col %1").arg(c.positionInBlock() + 1));
-    panels[2]->setText(QString(" char %1 / %2").arg(offset).arg(length));
+    // On the picture page the first three panels are the picture's.
+    if (pages->currentWidget() == List) {
+        panels[0]->setText(QString(" row %1 / %2").arg(line + 1).arg(lines));
+        panels[1]->setText(QString(" col %1").arg(c.positionInBlock() + 1));
+        panels[2]->setText(QString(" char %1 / %2").arg(offset).arg(length));
+    }
 
     // A run cannot start from an output line; only an output line converts to decimal.
     const bool centred = (c.blockFormat().alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignHCenter;
