@@ -63,7 +63,7 @@ void Program::createWindows()
 void Program::createToolWindows()
 {
     m_tools->createBase(m_services);
-    m_tools->createTextCalculator(m_services, *m_main, m_settings);
+    m_tools->createTextCalculator(m_services, *m_main, m_settings, m_folders);
     m_tools->createStatisticsAndLinear(m_services);
     m_tools->createMacros(m_services, *m_main);
     m_tools->applySettings(m_settings);

@@ -69,10 +69,11 @@ void ToolWindows::createBase([[maybe_unused]] platform::Services& services)
 // The text calculator and its find window. A build without them hides their action, so
 // neither the menu item nor Ctrl+T offers a window that isn't there.
 void ToolWindows::createTextCalculator([[maybe_unused]] platform::Services& services, keypad::Tmain& main,
-                                       [[maybe_unused]] ui::Settings& settings)
+                                       [[maybe_unused]] ui::Settings& settings,
+                                       [[maybe_unused]] const platform::DataFolders& folders)
 {
 #ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    d->text = new textcalc::TTextm(services, settings, main.programDir());
+    d->text = new textcalc::TTextm(services, settings, folders);
     // A quit postponed by a run is asked again once the run has ended.
     QObject::connect(d->text, &textcalc::TTextm::quitAfterRun, main.action("AClose"), &QAction::trigger);
 #else

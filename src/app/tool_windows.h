@@ -4,6 +4,7 @@
 // plug into start-up, the keypad's menu and actions, always-on-top and shut-down. A window whose
 // library is not part of the build is simply absent.
 #include "keypad/umain.h"
+#include "platform/data_folders.h"
 #include "platform/services.h"
 #include "ui/language.h"
 #include "ui/settings.h"
@@ -22,7 +23,8 @@ struct ToolWindows {
 
     // Creation, in the start-up order.
     void createBase(platform::Services& services);
-    void createTextCalculator(platform::Services& services, keypad::Tmain& main, ui::Settings& settings);
+    void createTextCalculator(platform::Services& services, keypad::Tmain& main, ui::Settings& settings,
+                              const platform::DataFolders& folders);
     void createStatisticsAndLinear(platform::Services& services);
     void createMacros(platform::Services& services, keypad::Tmain& main);
 

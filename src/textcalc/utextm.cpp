@@ -16,12 +16,12 @@
 
 namespace textcalc {
 
-TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesystem::path programDir,
+TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::DataFolders folders,
                QWidget* parent)
     : QMainWindow(parent),
       m_services(services),
       m_settings(settings),
-      m_programDir(std::move(programDir)),
+      m_folders(std::move(folders)),
       m_engine(services),
       m_picture(settings.pictureWidth, settings.pictureHeight)
 {
@@ -30,7 +30,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesy
     TitleText = QString::fromUtf8("Textová kalkulačka");
     FileName = UntitledName;
     m_fontBuffer = new QTextCharFormat;
-    m_engine.programDirectory = m_programDir;
+    m_engine.programDirectory = m_folders.data;
     m_engine.picture = &m_picture;
 
     kalkul = new QTextEdit;
@@ -47,7 +47,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, std::filesy
     listLayout->addWidget(kalkul);
     Obrazek = new QWidget;
     Obrazek->setObjectName("Obrazek");
-    picturePage = new PicturePage(m_picture, services, m_programDir / "pictures");
+    picturePage = new PicturePage(m_picture, services, m_folders.data / "pictures");
     auto* pictureLayout = new QVBoxLayout(Obrazek);
     pictureLayout->setContentsMargins(0, 0, 0, 0);
     pictureLayout->addWidget(picturePage);

@@ -6,6 +6,7 @@
 #include "textcalc/calculator.h"
 #include "textcalc/picture.h"
 #include "textcalc/utextm_picture.h"
+#include "platform/data_folders.h"
 #include "ui/language.h"
 #include "ui/settings.h"
 
@@ -40,7 +41,8 @@ class TTextm : public QMainWindow {
     Q_OBJECT
 public:
     // `settings` is the program's record: read by applySettings, written by collectSettings.
-    TTextm(platform::Services& services, ui::Settings& settings, std::filesystem::path programDir,
+    // Sheets, pictures and text files live in folders.data.
+    TTextm(platform::Services& services, ui::Settings& settings, platform::DataFolders folders,
            QWidget* parent = nullptr);
     ~TTextm() override;
 
@@ -160,7 +162,7 @@ private:
 
     platform::Services& m_services;
     ui::Settings& m_settings;
-    std::filesystem::path m_programDir;
+    platform::DataFolders m_folders;
     Calculator m_engine;
     Picture m_picture;
 

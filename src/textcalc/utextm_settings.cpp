@@ -61,7 +61,7 @@ void TTextm::applySettings()
     palette.setColor(QPalette::Base, desktopColour(s.textBackground));
     kalkul->setPalette(palette);
     picturePage->setBackgroundColour(desktopColour(s.textBackground));
-    m_dialogFolder = QString::fromStdString((m_programDir / "sheets").string());
+    m_dialogFolder = QString::fromStdString((m_folders.data / "sheets").string());
     applyShortcuts();
     ASave->setEnabled(false);
     anewExecute();
@@ -112,7 +112,7 @@ bool TTextm::writeTextCalculatorKeys()
     m_settings.mainToolbar = hlavtul->isChecked();
     m_settings.formatToolbar = formtul->isChecked();
     m_settings.statusBar = infoshow->isChecked();
-    platform::IniFile file(m_programDir / "settings.ini");
+    platform::IniFile file(m_folders.settingsFile);
     file.beginBatch();
     file.writeBool("text_calculator", "maximized", m_settings.textMaximized);
     file.writeBool("text_calculator", "main_toolbar", m_settings.mainToolbar);

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         dir.write("sheets/.keep", "");
-        window = std::make_unique<textcalc::TTextm>(services, settings, dir.path());
+        window = std::make_unique<textcalc::TTextm>(services, settings, platform::DataFolders::portable(dir.path()));
         window->fileDialog = [this](bool save) -> std::optional<QString> {
             dialogs.push_back(save);
             if (files.empty())
