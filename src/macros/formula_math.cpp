@@ -25,12 +25,21 @@ long double raise(long double base, long double exponent)
         if (std::fabs(base) == 1.0L) {
             result = base < 0.0L && n % 2 == 1 ? -1.0L : 1.0L;
         } else {
-            // One factor at a time, each product rounded, as the result is defined. Zero and
-            // infinity absorb every further factor, so the loop stops there; a product that
-            // passes through the subnormal range ends as 0 and an overflow as infinity, which
-            // the check below turns into 0 or a failure as a check after each step would.
-            for (std::uint32_t i = 0; i < n && result != 0.0L && !std::isinf(result); ++i)
-                result *= base;
+            // One factor at a time, each product rounded, as the result is defined. A product
+            // whose size no longer changes (0, infinity, or the smallest subnormal times a base
+            // between 0.5 and 1) stays fixed but for the sign of a negative base, so the loop
+            // ends there. A product that passes through the subnormal range ends as 0 and an
+            // overflow as infinity, which the check below turns into 0 or a failure as a check
+            // after each step would.
+            for (std::uint32_t i = 0; i < n; ++i) {
+                const long double next = result * base;
+                if (std::fabs(next) == std::fabs(result)) {
+                    if (base < 0.0L && (n - i) % 2 == 1)
+                        result = -result;
+                    break;
+                }
+                result = next;
+            }
             result = checked(result);
         }
         return exponent < 0.0L ? platform::divide(1.0L, result) : result;
