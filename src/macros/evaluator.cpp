@@ -3,6 +3,7 @@
 #include "formula_math.h"
 #include "platform/checked.h"
 #include "platform/floattext.h"
+#include "platform/stack_budget.h"
 
 #include <numbers>
 
@@ -10,8 +11,8 @@ namespace macros {
 
 namespace {
 
-// Each bracket is one recursion of parseLevel; deeper nesting than this fails instead of
-// exhausting the stack.
+// Each bracket is one recursion of parseLevel; deeper nesting than this, or than the stack
+// allows, fails instead of exhausting the stack.
 constexpr int maxDepth = 256;
 
 // Lower case, no blanks or ";", "e-" marked as "f" so that the exponent's minus is not read as
@@ -39,12 +40,22 @@ std::string prepare(const std::string& text)
     return out;
 }
 
+// Read once: macro windows evaluate formulas by the hundred.
+size_t stackBudget()
+{
+    static const size_t budget = platform::stackBudget();
+    return budget;
+}
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isNameChar(char c) { return (c >= 'a' && c <= 'z') || isDigit(c); }
 
 class Parser {
 public:
-    Parser(std::string text, const Registers& x) : m_text(std::move(text)), m_x(x) {}
+    Parser(std::string text, const Registers& x)
+        : m_text(std::move(text)), m_x(x), m_stackBase(__builtin_frame_address(0)), m_stackBudget(stackBudget())
+    {
+    }
 
     // One nesting level, up to and including its ")" or the end mark.
     long double parseLevel(int depth);
@@ -86,11 +97,13 @@ private:
     std::string m_text;
     size_t m_pos = 0;
     const Registers& m_x;
+    const void* m_stackBase;
+    size_t m_stackBudget;
 };
 
 long double Parser::parseLevel(int depth)
 {
-    if (depth > maxDepth)
+    if (depth > maxDepth || platform::stackUsed(m_stackBase) > m_stackBudget)
         throw EvalError();
     Level level;
     for (;;) {

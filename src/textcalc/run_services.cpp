@@ -3,7 +3,7 @@
 #include "textcalc/calculator.h"
 #include "textcalc/eval_code.h"
 
-#include <sys/resource.h>
+#include "platform/stack_budget.h"
 
 namespace textcalc {
 
@@ -12,12 +12,7 @@ Calculator::Calculator(platform::Services& s)
       m_codes(std::make_unique<code::CodeCache>())
 {
     m_arguments.reserve(64);
-    // Half the stack limit, at most 4 MiB; 4 MiB when the limit is unknown or unlimited.
-    constexpr size_t cap = size_t{4} << 20;
-    rlimit limit{};
-    m_stackBudget = getrlimit(RLIMIT_STACK, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
-        ? std::min<size_t>(limit.rlim_cur / 2, cap)
-        : cap;
+    m_stackBudget = platform::stackBudget();
 }
 
 Calculator::~Calculator() = default;
