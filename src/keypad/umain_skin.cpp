@@ -39,6 +39,9 @@ void Tmain::skinuj(const std::string& name)
     const platform::IniFile file(m_programDir / "skins" / (name + ".ini"));
     m_skin = ui::loadSkin(file);
     m_reportedPictures.clear();
+    // A view of size 0 would leave the program running with no window to reach.
+    if (const std::string error = ui::refuseHiddenViews(m_skin); !error.empty())
+        showError(error);
 
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -87,6 +87,31 @@ Skin loadSkin(const platform::IniFile& f)
     return s;
 }
 
+std::string refuseHiddenViews(Skin& skin)
+{
+    constexpr int smallest = 16;
+    const Skin defaults;
+    const struct {
+        const char* key;
+        int& value;
+        int fallback;
+    } sizes[] = {
+        {"width", skin.width, defaults.width},
+        {"height", skin.height, defaults.height},
+        {"upwidth", skin.upwidth, defaults.upwidth},
+        {"upheight", skin.upheight, defaults.upheight},
+    };
+    std::string message;
+    for (const auto& s : sizes)
+        if (s.value < smallest || s.value > coordLimit) {
+            if (message.empty())
+                message = "Invalid skin value [main] " + std::string(s.key) + " = " + std::to_string(s.value) +
+                          " (allowed " + std::to_string(smallest) + "-" + std::to_string(coordLimit) + ").";
+            s.value = s.fallback;
+        }
+    return message;
+}
+
 std::string titleButtonsError(const Skin& skin, bool titleStrip)
 {
     const struct {

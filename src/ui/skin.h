@@ -80,6 +80,11 @@ struct Skin {
 // default, and numbers are clamped to what a window can hold (see skin.cpp).
 Skin loadSkin(const platform::IniFile& file);
 
+// The sizes of the two views must leave a window the user can see and reach: a size outside
+// 16-8192 is put back to its default, and the message for the first one is returned (empty
+// when all are valid).
+std::string refuseHiddenViews(Skin& skin);
+
 // The title-button coordinates of one view must each lie in 0-255; returns the message for
 // the first one that does not, or an empty text.
 std::string titleButtonsError(const Skin& skin, bool titleStrip);

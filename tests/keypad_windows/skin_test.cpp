@@ -117,6 +117,31 @@ TEST(Skin, TitleButtonOutsideByteRangeIsAnError)
     }
 }
 
+// A skin whose view would have no size is refused with a message, and the window keeps a
+// size the user can reach.
+TEST(Skin, ViewWithoutSizeTakesTheDefaultSize)
+{
+    const struct {
+        const char* ini;
+        bool titleStrip;
+        const char* message;
+        QSize size;
+    } rows[] = {
+        {"[main]\nheight=0\n", false, "Invalid skin value [main] height = 0 (allowed 16-8192).", QSize(250, 350)},
+        {"[main]\nwidth=-100\n", false, "Invalid skin value [main] width = 0 (allowed 16-8192).", QSize(250, 350)},
+        {"[main]\nupheight=0\n", true, "Invalid skin value [main] upheight = 0 (allowed 16-8192).", QSize(200, 35)},
+    };
+    for (const auto& row : rows) {
+        Window w;
+        w.dir.writeSkin("s", row.ini);
+        w.main.skinuj("s");
+        if (row.titleStrip)
+            w.main.AUpizeExecute();
+        EXPECT_EQ(w.messages(), std::vector<std::string>{row.message}) << row.ini;
+        EXPECT_EQ(w.main.size(), row.size) << row.ini;
+    }
+}
+
 TEST(Views, CollapsingAndRestoringTwiceLeavesTheFirstRestore)
 {
     Window w;

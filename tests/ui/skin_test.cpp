@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <random>
 
@@ -72,6 +73,31 @@ TEST(LoadSkin, GarbageTakesDefaultsOrIsClamped)
     EXPECT_EQ(s.butLeft, 1000000);
     EXPECT_FALSE(ui::titleButtonsError(s, false).empty());
     EXPECT_TRUE(ui::titleButtonsError(s, true).empty());
+}
+
+// A view that could not be seen or reached is put back to its default size, with a message.
+TEST(RefuseHiddenViews, SizesOutsideTheRangeTakeTheirDefaults)
+{
+    const struct {
+        const char* ini;
+        const char* message; // empty: the skin is valid
+        int width, height, upwidth, upheight;
+    } rows[] = {
+        {"[main]\nwidth=320\nheight=500\nupwidth=320\nupheight=34\n", "", 320, 500, 320, 34},
+        {"[main]\nheight=0\n", "Invalid skin value [main] height = 0 (allowed 16-8192).", 250, 350, 200, 35},
+        {"[main]\nwidth=-5\nupheight=0\n", "Invalid skin value [main] width = 0 (allowed 16-8192).", 250, 350,
+         200, 35},
+        {"[main]\nupwidth=15\n", "Invalid skin value [main] upwidth = 15 (allowed 16-8192).", 250, 350, 200, 35},
+        {"[main]\nwidth=16\nheight=8192\n", "", 16, 8192, 200, 35},
+    };
+    for (const auto& row : rows) {
+        TempDir d;
+        ui::Skin s = ui::loadSkin(d.ini(row.ini));
+        EXPECT_EQ(ui::refuseHiddenViews(s), row.message) << row.ini;
+        EXPECT_EQ((std::array{s.width, s.height, s.upwidth, s.upheight}),
+                  (std::array{row.width, row.height, row.upwidth, row.upheight}))
+            << row.ini;
+    }
 }
 
 TEST(ListIniNames, SortedNamesOfIniFilesOnly)
