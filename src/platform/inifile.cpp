@@ -1,14 +1,13 @@
 #include "inifile.h"
 
+#include "file_replace.h"
 #include "floattext.h"
 #include "utf8.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
+#include <iterator>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace platform {
 
@@ -58,12 +57,13 @@ void IniFile::parse(const std::string& text)
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        std::string t = trim(line);
-        if (t.empty() || t[0] == ';')
-            continue;
-        if (t[0] == '[') {
-            size_t close = t.find(']');
-            std::string name = trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string t = trim(line);
+        if (!t.empty() && t[0] == '[') {
+            const size_t close = t.find(']');
+            const std::string name = trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            // A repeated section continues the first one.
             current = findSection(name);
             if (!current) {
                 m_sections.push_back({name, {}});
@@ -71,18 +71,17 @@ void IniFile::parse(const std::string& text)
             }
             continue;
         }
-        size_t eq = t.find('=');
-        if (!current || eq == std::string::npos)
-            continue;
-        std::string key = trim(t.substr(0, eq));
-        if (key.empty())
-            continue;
-        std::string value = trim(t.substr(eq + 1));
-        bool known = false;
-        for (const Entry& e : current->entries)
-            known = known || equalsNoCase(e.key, key);
-        if (!known) // the first of duplicated keys wins, as with the profile functions
-            current->entries.push_back({key, value});
+        const size_t eq = t.find('=');
+        std::string key = eq == std::string::npos || t[0] == ';' ? std::string() : trim(t.substr(0, eq));
+        // The first of repeated keys wins, as with the profile functions; the others are kept.
+        if (current && !key.empty() && findEntry(current->name, key))
+            key.clear();
+        if (!current)
+            m_preamble.push_back(line);
+        else if (key.empty())
+            current->entries.push_back({{}, {}, line});
+        else
+            current->entries.push_back({key, trim(t.substr(eq + 1)), line});
     }
 }
 
@@ -105,7 +104,7 @@ const IniFile::Entry* IniFile::findEntry(const std::string& section, const std::
     if (!s)
         return nullptr;
     for (const Entry& e : s->entries)
-        if (equalsNoCase(e.key, key))
+        if (!e.key.empty() && equalsNoCase(e.key, key))
             return &e;
     return nullptr;
 }
@@ -130,7 +129,8 @@ std::vector<std::string> IniFile::keys(const std::string& section) const
     std::vector<std::string> out;
     if (const Section* s = findSection(section))
         for (const Entry& e : s->entries)
-            out.push_back(e.key);
+            if (!e.key.empty())
+                out.push_back(e.key);
     return out;
 }
 
@@ -202,15 +202,24 @@ bool IniFile::writeString(const std::string& section, const std::string& key, co
         m_sections.push_back({section, {}});
         s = &m_sections.back();
     }
-    Entry* found = nullptr;
+    const std::string v = trim(value);
     for (Entry& e : s->entries)
-        if (equalsNoCase(e.key, key))
-            found = &e;
-    std::string v = trim(value);
-    if (found)
-        found->value = v;
-    else
-        s->entries.push_back({key, v});
+        if (!e.key.empty() && equalsNoCase(e.key, key)) {
+            if (e.value != v) {
+                e.value = v;
+                e.text.clear();
+            }
+            return flush();
+        }
+    // A new key goes after the section's last key, before the comments and blank lines that
+    // lead to the next section; in a section without keys, after its last non-blank line.
+    auto at = s->entries.end();
+    while (at != s->entries.begin() && std::prev(at)->key.empty())
+        --at;
+    if (at == s->entries.begin())
+        while (at != s->entries.end() && !trim(at->text).empty())
+            ++at;
+    s->entries.insert(at, {key, v, {}});
     return flush();
 }
 
@@ -238,7 +247,7 @@ bool IniFile::deleteKey(const std::string& section, const std::string& key)
 {
     if (Section* s = findSection(section))
         for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
-            if (equalsNoCase(it->key, key)) {
+            if (!it->key.empty() && equalsNoCase(it->key, key)) {
                 s->entries.erase(it);
                 return flush();
             }
@@ -252,40 +261,33 @@ bool IniFile::endBatch()
     return flush();
 }
 
+std::string IniFile::text() const
+{
+    std::string out;
+    bool blankBefore = true; // nothing written yet needs no blank line either
+    auto add = [&](const std::string& line) {
+        out += line + '\n';
+        blankBefore = trim(line).empty();
+    };
+    for (const std::string& line : m_preamble)
+        add(line);
+    for (const Section& section : m_sections) {
+        // Sections are set apart by a blank line, unless the file already has one there.
+        if (!blankBefore)
+            add({});
+        add('[' + section.name + ']');
+        for (const Entry& e : section.entries)
+            add(e.text.empty() && !e.key.empty() ? e.key + '=' + e.value : e.text);
+    }
+    return out;
+}
+
 bool IniFile::flush()
 {
     if (m_batch > 0)
         return true;
-    std::string text;
-    for (size_t i = 0; i < m_sections.size(); ++i) {
-        if (i)
-            text += '\n';
-        text += '[' + m_sections[i].name + "]\n";
-        for (const Entry& e : m_sections[i].entries)
-            text += e.key + '=' + e.value + '\n';
-    }
-    std::filesystem::path tmp = m_path;
-    tmp += ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << text;
-        out.flush();
-        if (!out)
-            return false;
-    }
-    // Make the data durable before the rename replaces the old file.
-    if (FILE* f = std::fopen(tmp.c_str(), "rb")) {
-        ::fsync(fileno(f));
-        std::fclose(f);
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, m_path, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
+    if (!replaceFile(m_path, text()))
         return false;
-    }
     m_existed = true;
     return true;
 }

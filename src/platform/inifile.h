@@ -1,8 +1,8 @@
 #pragma once
 // INI files as the desktop's profile functions treat them: sections and keys match without
 // regard to case, values are trimmed, integers are decimal or "0x" hex, and every write goes
-// through to the file at once (written to a temporary file and renamed, so a crash never
-// leaves a truncated file). Files are UTF-8; a file that is not valid UTF-8 is read as
+// through to the file at once (see file_replace.h; comments and keys nobody reads stay in
+// the file). Files are UTF-8; a file that is not valid UTF-8 is read as
 // Windows-1250. Unconvertible values yield the caller's default.
 #include <filesystem>
 #include <string>
@@ -46,9 +46,12 @@ public:
     static bool parseInteger(const std::string& text, long long& value);
 
 private:
+    // One line of a section: a key and its value, or any other line (a comment, a blank line,
+    // a repeated key) kept as read so that writing the file leaves it where it was.
     struct Entry {
-        std::string key;
+        std::string key; // empty for a kept line
         std::string value;
+        std::string text; // the line as read; written as is while the value is unchanged
     };
     struct Section {
         std::string name;
@@ -59,9 +62,11 @@ private:
     Section* findSection(const std::string& name);
     const Entry* findEntry(const std::string& section, const std::string& key) const;
     void parse(const std::string& text);
+    std::string text() const;
     bool flush();
 
     std::filesystem::path m_path;
+    std::vector<std::string> m_preamble; // lines before the first section
     std::vector<Section> m_sections;
     bool m_existed = false;
     int m_batch = 0;

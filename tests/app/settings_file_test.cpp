@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -165,6 +166,31 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     // Keys shut-down does not own stay as the user wrote them.
     EXPECT_EQ(r.hintAppearPause, 250);
     EXPECT_EQ(r.mainShortcuts[27], "Ctrl+S");
+}
+
+// Shut-down rewrites only its own keys: the shipped file's comments, and keys the user added,
+// stay as they were.
+TEST(WriteSettings, CommentsAndUnknownKeysSurvive)
+{
+    TempFile f;
+    std::ifstream shipped(ZOLT_DEFAULT_SETTINGS, std::ios::binary);
+    std::string original(std::istreambuf_iterator<char>(shipped), {});
+    ASSERT_FALSE(original.empty());
+    original += "\n[my_section]\n; my own note\nmy_key=42\n";
+    f.write(original);
+    ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    s.numberBase = 8;
+    {
+        platform::IniFile ini(f.path);
+        ASSERT_TRUE(app::writeSettings(ini, s, ','));
+    }
+    const std::string text = f.read();
+    std::istringstream lines(original);
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty() && line[0] == ';')
+            EXPECT_NE(text.find(line + "\n"), std::string::npos) << line;
+    EXPECT_NE(text.find("[my_section]\n; my own note\nmy_key=42\n"), std::string::npos);
+    EXPECT_NE(text.find("number_base=8"), std::string::npos);
 }
 
 } // namespace
