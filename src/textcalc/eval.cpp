@@ -96,7 +96,7 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
             resolveIdentifier(text.substr(start, pos - start), text, pos, level.operand);
             level.operandRead();
         } else {
-            unexpected(*this, c);
+            unexpectedAt(*this, text, pos);
         }
     }
     const Number& result = level.result();

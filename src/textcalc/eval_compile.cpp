@@ -125,7 +125,7 @@ uint32_t Compiler::level(size_t& pos, int nesting, bool& reached)
                 add(k, {StepKind::Name, c, false, ref});
             }
         } else {
-            add(k, {StepKind::Unexpected, c});
+            add(k, {StepKind::Unexpected, c, false, static_cast<uint32_t>(pos)});
             reached = false;
             return k;
         }

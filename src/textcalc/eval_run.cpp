@@ -80,7 +80,7 @@ Number Runner::level(Code& code, uint32_t k)
                 unexpected(m_calc, step.c);
             return level.result();
         case StepKind::Unexpected:
-            unexpected(m_calc, step.c);
+            unexpectedAt(m_calc, code.text, step.index);
         }
     }
     return level.result(); // not reached: every level that is run ends with Close or a failure

@@ -3,6 +3,7 @@
 #include "textcalc/calculator.h"
 
 #include "platform/floattext.h"
+#include "platform/utf8.h"
 
 #include <chrono>
 #include <cmath>
@@ -67,6 +68,17 @@ void unexpected(Calculator& calc, char c)
 {
     const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
     calc.chyb(std::string("Unexpected character \" ") + shown + " \".");
+}
+
+void unexpectedAt(Calculator& calc, std::string_view text, size_t pos)
+{
+    const char c = pos < text.size() ? text[pos] : ';';
+    if (static_cast<unsigned char>(c) < 0x80)
+        unexpected(calc, c);
+    size_t at = 0;
+    std::string shown;
+    platform::appendUtf8(shown, platform::decodeUtf8(std::string(text.substr(pos, 4)), at));
+    calc.chyb("Unexpected character \" " + shown + " \".");
 }
 
 namespace {

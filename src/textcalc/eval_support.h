@@ -45,6 +45,9 @@ bool readSigns(std::string_view text, size_t& pos);
 
 // "Unexpected character \" {c} \"." with the prepared codes shown as typed.
 [[noreturn]] void unexpected(Calculator& calc, char c);
+// The same for the character at `pos`, any character: one beyond ASCII (typed into GetNum,
+// read by ReadLn) is shown whole, so that the error line stays valid UTF-8.
+[[noreturn]] void unexpectedAt(Calculator& calc, std::string_view text, size_t pos);
 
 // A constant, found by name once; Unknown stands for a name that is none.
 struct Constant {

@@ -1,6 +1,7 @@
 // Reading from text files and asking the user: readln, eof, getnum, question.
 #include "textcalc/library_functions.h"
 
+#include "platform/utf8.h"
 #include "textcalc/calculator.h"
 #include "textcalc/library_support.h"
 #include "textcalc/textfile_io.h"
@@ -51,7 +52,7 @@ Number readln(Calculator& calc, std::string_view text, size_t& pos)
     if (!textfiles::readLine(file, line))
         calc.chyb(failure);
     try {
-        return calc.eval(lineAsExpression(line));
+        return calc.eval(lineAsExpression(platform::toUtf8FromLegacy(line)));
     } catch (...) {
         calc.chyb(failure);
     }
@@ -79,11 +80,13 @@ const std::string& literal(Calculator& calc, std::string_view text, size_t& pos,
 }
 
 // The answer is evaluated as typed (not prepared); a cancelled dialog gives the default "0".
+// Read bytes (a file, or standard input in the command line) are text as program text is:
+// UTF-8, else Windows-1250, so that an error line quoting them is valid text.
 Number getnum(Calculator& calc, std::string_view text, size_t& pos)
 {
     const std::string prompt = literal(calc, text, pos, "GetNum");
     const std::string answer = calc.services.inputBox("getnumber", prompt, "0").value_or("0");
-    return calc.eval(answer);
+    return calc.eval(platform::toUtf8FromLegacy(answer));
 }
 
 Number question(Calculator& calc, std::string_view text, size_t& pos)

@@ -106,6 +106,9 @@ TEST(Dialogs, GetNumEvaluatesTheAnswer)
         {"Fraction", std::string("1/3+1"), "4/3"},
         {"Cancelled", std::nullopt, "0"},
         {"NotPrepared", std::string("Pi"), "Error. Unexpected character \" P \"."},
+        // Bytes that are not UTF-8 are Windows-1250; a character beyond ASCII is shown whole.
+        {"Windows1250Byte", std::string("1\xE9"), "Error. Unexpected character \" \xC3\xA9 \"."},
+        {"Utf8Character", std::string("\xCF\x80"), "Error. Unexpected character \" \xCF\x80 \"."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
