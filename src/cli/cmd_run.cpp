@@ -1,5 +1,6 @@
 // zoltcalc-cli run: runs a text calculator program and prints its output lines.
 #include "cli/command.h"
+#include "cli/lines.h"
 #include "cli/run_picture.h"
 #include "cli/run_services.h"
 
@@ -7,24 +8,10 @@
 #include "textcalc/calculator.h"
 #include "textcalc/textfile_io.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
-
-std::vector<std::string> splitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 int runProgram(cli::Args& args)
 {
@@ -38,23 +25,13 @@ int runProgram(cli::Args& args)
     const std::vector<std::string> positionals = args.positionals();
 
     std::string source;
-    if (positionals.size() == 2 && positionals[0] == "-e") {
+    if (positionals.size() == 2 && positionals[0] == "-e")
         source = positionals[1];
-    } else if (positionals.size() == 1 && positionals[0] == "-") {
-        std::ostringstream all;
-        all << std::cin.rdbuf();
-        source = platform::toUtf8FromLegacy(all.str());
-    } else if (positionals.size() == 1 && positionals[0] != "-e") {
-        std::ifstream file(positionals[0], std::ios::binary);
-        if (!file)
-            throw cli::UsageError("cannot read " + positionals[0]);
-        std::ostringstream all;
-        all << file.rdbuf();
+    else if (positionals.size() == 1 && positionals[0] != "-e")
         // Sheets and programs saved on older systems are Windows-1250.
-        source = platform::toUtf8FromLegacy(all.str());
-    } else {
+        source = platform::toUtf8FromLegacy(cli::readInput(positionals[0]));
+    else
         throw cli::UsageError("give one of FILE, - or -e TEXT");
-    }
 
     calc.EchoOutputs = echo;
     std::unique_ptr<textcalc::PictureAccess> picture = cli::openRunPicture();
@@ -64,7 +41,7 @@ int runProgram(cli::Args& args)
     calc.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
 
     std::vector<std::string> programs;
-    const std::vector<std::string> lines = splitLines(source);
+    const std::vector<std::string> lines = cli::splitLines(source);
     if (byLines) {
         programs = lines;
     } else {

@@ -1,31 +1,21 @@
 #pragma once
-// Reads the lines of a file argument, "-" being standard input; a final line break adds no
-// empty line and a CR before LF is dropped.
-#include "command.h"
-
-#include <fstream>
-#include <iostream>
+// Reads file arguments, "-" being standard input. Input is limited in size so that an endless
+// or huge file (/dev/zero) is a clear usage error rather than exhausted memory.
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace cli {
 
-inline std::vector<std::string> readLines(const std::string& path)
-{
-    std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file)
-            throw UsageError("cannot read " + path);
-    }
-    std::istream& in = path == "-" ? std::cin : file;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
+inline constexpr size_t maxInputBytes = size_t{16} << 20;
+
+// The bytes of the file; a UsageError when it cannot be read, is a folder or is larger than
+// maxInputBytes.
+std::string readInput(const std::string& path);
+
+// The lines of a text: a final line break adds no empty line and a CR before LF is dropped.
+std::vector<std::string> splitLines(const std::string& text);
+
+inline std::vector<std::string> readLines(const std::string& path) { return splitLines(readInput(path)); }
 
 } // namespace cli

@@ -161,5 +161,10 @@ int main(int argc, char** argv)
         std::cerr << "zoltcalc-cli " << c->name << ": " << e.what() << "\n";
         cli::printUsage(std::cerr, *c);
         return 2;
+    } catch (const std::exception& e) {
+        // Nothing leaves main: a failure the command did not expect (memory, the drawing
+        // module) is reported like a file that cannot be read.
+        std::cerr << "zoltcalc-cli " << c->name << ": " << e.what() << "\n";
+        return 2;
     }
 }

@@ -31,6 +31,11 @@ void* create()
     }
 }
 
+void destroy(void* p)
+{
+    delete &picture(p);
+}
+
 bool query(void* p, int what, int64_t x, int64_t y, int64_t* result)
 {
     return guarded([&] {
@@ -73,7 +78,7 @@ bool save(void* p, const char* file)
     return guarded([&] { picture(p).save(file, 100); });
 }
 
-const ZoltPictureApi api{create, query, call, save};
+const ZoltPictureApi api{create, destroy, query, call, save};
 
 } // namespace
 

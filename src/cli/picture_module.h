@@ -8,6 +8,7 @@ extern "C" {
 
 struct ZoltPictureApi {
     void* (*create)();
+    void (*destroy)(void* picture);
     bool (*query)(void* picture, int what, int64_t x, int64_t y, int64_t* result);
     bool (*call)(void* picture, int op, int32_t a, int32_t b, int32_t c, const char* text);
     bool (*save)(void* picture, const char* file);

@@ -23,6 +23,15 @@ std::filesystem::path programDirectory()
 
 class LazyPicture : public textcalc::PictureAccess {
 public:
+    LazyPicture() = default;
+    LazyPicture(const LazyPicture&) = delete;
+    LazyPicture& operator=(const LazyPicture&) = delete;
+    ~LazyPicture() override
+    {
+        if (m_picture)
+            m_api->destroy(m_picture);
+    }
+
     int64_t penPosX() const override { return query(PenPosX); }
     int64_t penPosY() const override { return query(PenPosY); }
     int64_t width() const override { return query(Width); }

@@ -91,7 +91,11 @@ void writePictureFile(const QImage& image, const std::string& fileName, int jpeg
     if (isJpegName(fileName))
         return writeJpeg(image, fileName, jpegQuality);
     const QString name = QString::fromStdString(fileName);
-    if (!image.save(name, name.toLower().endsWith(".png") ? "PNG" : "BMP"))
+    // The image writer ignores a failure that shows only when its buffer is flushed (a full
+    // disk), so the file is flushed and checked here.
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, name.toLower().endsWith(".png") ? "PNG" : "BMP") ||
+        !file.flush() || file.error() != QFileDevice::NoError)
         pictureFileError("Cannot write the file \"{name}\".", fileName);
 }
 

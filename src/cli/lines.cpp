@@ -1,0 +1,48 @@
+#include "cli/lines.h"
+
+#include "cli/command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace cli {
+
+std::string readInput(const std::string& path)
+{
+    std::ifstream file;
+    if (path != "-") {
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec))
+            throw UsageError("cannot read " + path + ": it is a folder");
+        file.open(path, std::ios::binary);
+        if (!file)
+            throw UsageError("cannot read " + path);
+    }
+    std::istream& in = path == "-" ? std::cin : file;
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<size_t>(in.gcount()));
+        if (text.size() > maxInputBytes)
+            throw UsageError("cannot read " + path + ": larger than " + std::to_string(maxInputBytes >> 20) + " MiB");
+    }
+    if (in.bad())
+        throw UsageError("cannot read " + path);
+    return text;
+}
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace cli

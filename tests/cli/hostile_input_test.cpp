@@ -1,0 +1,90 @@
+// zoltcalc-cli given what a careless or hostile user gives it: endless and huge inputs,
+// folders, unwritable pictures, a small stack and bytes that are not UTF-8. Each ends with a
+// clear status, never a crash.
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+bool validUtf8(const std::string& s)
+{
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size())
+            return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += n;
+    }
+    return true;
+}
+
+struct Case {
+    const char* name;
+    std::string arguments;
+    int status;
+    std::string message; // a part of what is printed (stdout and stderr together)
+};
+
+TEST(HostileInput, EndsWithAClearStatus)
+{
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    const std::string nested = std::string(250, '(') + "1" + std::string(250, ')');
+    const Case cases[] = {
+        {"EndlessProgram", "run /dev/zero", 2, "cannot read /dev/zero: larger than 16 MiB"},
+        {"EndlessProgramOnStdin", "run - </dev/zero", 2, "cannot read -: larger than 16 MiB"},
+        {"EndlessStatistics", "stat /dev/zero", 2, "cannot read /dev/zero: larger than 16 MiB"},
+        {"ProgramIsAFolder", "run '" + folder + "'", 2, "cannot read " + folder + ": it is a folder"},
+        {"LinearSystemIsAFolder", "linsys '" + folder + "'", 2, "it is a folder"},
+        {"PictureOnAFullDisk", "run --picture /dev/full -e \"LineTo(5,5); 1\"", 2, "--picture: cannot write /dev/full"},
+        {"PictureOnAFullDiskAsPng", "run --picture /dev/full/x.png -e \"LineTo(5,5); 1\"", 2, "cannot write"},
+        {"MacroNestedOnASmallStack", "macro '" + nested + "'", 1, "Macro error."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A stack of 64 KiB: the nesting guards must hold with far less than the usual 8 MiB.
+        const test_support::CliResult r = test_support::runCli(c.arguments, "2>&1", nullptr, "ulimit -s 64;");
+        EXPECT_EQ(r.status, c.status) << r.out;
+        EXPECT_NE(r.out.find(c.message), std::string::npos) << r.out;
+    }
+}
+
+// A program nested deeper than a small stack holds ends with an error line, not a crash.
+TEST(HostileInput, DeepProgramOnASmallStack)
+{
+    const std::string nested = std::string(3000, '(') + "1" + std::string(3000, ')');
+    const test_support::CliResult r = test_support::runCli("run -e '" + nested + "'", "2>&1", nullptr, "ulimit -s 64;");
+    EXPECT_EQ(r.out, "Error. Recursion too deep.\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+// Bytes read by GetNum and ReadLn are text like the program's own: Windows-1250 when they are
+// not UTF-8, so every line printed is valid UTF-8.
+TEST(HostileInput, ReadBytesBecomeUtf8)
+{
+    const std::string dir = std::filesystem::temp_directory_path() / ("zoltcalc-cli-bytes-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir + "/textfiles");
+    {
+        FILE* f = std::fopen((dir + "/textfiles/in.txt").c_str(), "wb");
+        std::fputs("\xE9\n", f);
+        std::fclose(f);
+    }
+    const std::string input = "\xE9\n";
+    const test_support::CliResult getnum = test_support::runCli("run -e \"GetNum('x')\"", "2>/dev/null", &input);
+    EXPECT_TRUE(validUtf8(getnum.out)) << getnum.out;
+    EXPECT_EQ(getnum.out, "Error. Unexpected character \" \xC3\xA9 \".\n");
+    const test_support::CliResult readln = test_support::runCli(
+        "run --dir '" + dir + "' -e \"Assign(f, 'in'); Reset(f); readln(f)\"", "2>/dev/null");
+    EXPECT_TRUE(validUtf8(readln.out)) << readln.out;
+    EXPECT_EQ(readln.out.substr(0, readln.out.find('\n') + 1), "Error. Unexpected character \" \xC3\xA9 \".\n");
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
