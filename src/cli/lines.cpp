@@ -22,9 +22,9 @@ std::string readInput(const std::string& path)
     }
     std::istream& in = path == "-" ? std::cin : file;
     std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<size_t>(in.gcount()));
+    std::vector<char> buffer(size_t{1} << 16); // not on the stack, which may be small
+    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0) {
+        text.append(buffer.data(), static_cast<size_t>(in.gcount()));
         if (text.size() > maxInputBytes)
             throw UsageError("cannot read " + path + ": larger than " + std::to_string(maxInputBytes >> 20) + " MiB");
     }
