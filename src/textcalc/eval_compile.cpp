@@ -3,20 +3,26 @@
 #include "textcalc/calculator.h"
 #include "textcalc/eval_code.h"
 
+#include "platform/stack_budget.h"
+
 namespace textcalc::code {
 
 using namespace evaluation;
 
 namespace {
 
-// Brackets nested deeper than this are read as text (and end the run there as too deep).
+// Brackets nested deeper than this, or than the stack holds, are read as text (and end the
+// run there as too deep).
 constexpr int maxNesting = 200;
 
 struct Unsupported {};
 
 class Compiler {
 public:
-    Compiler(Calculator& calc, Code& code, char separator) : m_calc(calc), m_code(code), m_separator(separator) {}
+    Compiler(Calculator& calc, Code& code, char separator)
+        : m_calc(calc), m_code(code), m_separator(separator), m_stackBase(__builtin_frame_address(0))
+    {
+    }
 
     // Reads one level from `pos` (just after its opening bracket) into a new level and
     // returns its number; `reached` tells whether its end can be reached (no step that always
@@ -33,6 +39,10 @@ private:
     Calculator& m_calc;
     Code& m_code;
     char m_separator;
+    // The compiler runs inside a run that may already use most of its stack budget, so it
+    // keeps to a quarter of that budget on top.
+    const void* m_stackBase;
+    size_t m_stackBudget = platform::stackBudget() / 4;
 };
 
 uint32_t Compiler::name(std::string_view text)
@@ -58,7 +68,7 @@ uint32_t Compiler::literal(std::string_view text, bool& valid)
 
 uint32_t Compiler::level(size_t& pos, int nesting, bool& reached)
 {
-    if (nesting > maxNesting)
+    if (nesting > maxNesting || platform::stackUsed(m_stackBase) > m_stackBudget)
         throw Unsupported();
     const std::string_view text = m_code.text;
     const uint32_t k = static_cast<uint32_t>(m_code.levels.size());
