@@ -264,20 +264,20 @@ bool IniFile::endBatch()
 std::string IniFile::text() const
 {
     std::string out;
-    bool blankBefore = true; // nothing written yet needs no blank line either
-    auto add = [&](const std::string& line) {
-        out += line + '\n';
-        blankBefore = trim(line).empty();
-    };
+    bool afterKey = false; // the last line written is a header or a key
     for (const std::string& line : m_preamble)
-        add(line);
+        out += line + '\n';
     for (const Section& section : m_sections) {
-        // Sections are set apart by a blank line, unless the file already has one there.
-        if (!blankBefore)
-            add({});
-        add('[' + section.name + ']');
-        for (const Entry& e : section.entries)
-            add(e.text.empty() && !e.key.empty() ? e.key + '=' + e.value : e.text);
+        // A section follows a key after a blank line; a comment or a blank line before it stays
+        // as the file has it.
+        if (afterKey)
+            out += '\n';
+        out += '[' + section.name + "]\n";
+        afterKey = true;
+        for (const Entry& e : section.entries) {
+            out += (e.text.empty() && !e.key.empty() ? e.key + '=' + e.value : e.text) + '\n';
+            afterKey = !e.key.empty();
+        }
     }
     return out;
 }

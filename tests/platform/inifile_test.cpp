@@ -124,11 +124,12 @@ TEST_F(IniFileTest, WritingKeepsCommentsAndUnknownKeys)
          "[s]\na=1\n\n; section t\n[t]\nb=2\n", "s", "c", "3", "[s]\na=1\nc=3\n\n; section t\n[t]\nb=2\n"},
         {"new key in a section of comments only", "[s]\n; nothing yet\n\n[t]\n", "s", "a", "1",
          "[s]\n; nothing yet\na=1\n\n[t]\n"},
-        {"new section after a blank line", "[s]\n; end\n", "t", "a", "1", "[s]\n; end\n\n[t]\na=1\n"},
+        {"new section after a key", "[s]\nb=2\n", "t", "a", "1", "[s]\nb=2\n\n[t]\na=1\n"},
+        {"new section after a comment", "[s]\n; end\n", "t", "a", "1", "[s]\n; end\n[t]\na=1\n"},
         {"repeated key stays, the first is written", "[s]\na=1\na=9\n", "s", "a", "2", "[s]\na=2\na=9\n"},
         {"repeated section continues the first", "[s]\na=1\n[t]\n[S]\nb=2\n", "s", "b", "3",
          "[s]\na=1\nb=3\n\n[t]\n"},
-        {"lines before any section", "garbage line\n;c\n[s]\n", "s", "a", "1", "garbage line\n;c\n\n[s]\na=1\n"},
+        {"lines before any section", "garbage line\n;c\n[s]\n", "s", "a", "1", "garbage line\n;c\n[s]\na=1\n"},
     };
     for (const auto& row : rows) {
         write(row.before);
