@@ -51,7 +51,7 @@ for fuzzer in "$build"/fuzz/fuzz_*; do
   corpus="$findings/corpus-$target"
   mkdir -p "$corpus"
   echo "== fuzz_$target: $seconds s over tests/fuzz/seeds/$target"
-  if ! QT_QPA_PLATFORM=offscreen "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if ! QT_QPA_PLATFORM=offscreen "$fuzzer" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
       -dict=tests/fuzz/zoltcalc.dict -artifact_prefix="$findings/$target-" -print_final_stats=1 \
       "$corpus" "tests/fuzz/seeds/$target" >"$findings/$target.log" 2>&1; then
     tail -n 60 "$findings/$target.log"

@@ -8,7 +8,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const macros::Registers registers{3.0L, -0.5L, 1e300L, 0.999L, 0.0L, 2147483647.0L};
+    // Small registers: a whole power runs one multiplication per unit of its exponent, so a
+    // register of 2^31 as an exponent would take seconds by definition.
+    static const macros::Registers registers{3.0L, -0.5L, 1e300L, 0.999L, 0.0L, 7.0L};
     try {
         const long double value = macros::eval(std::string(fuzz::asText(data, size)), registers);
         fuzz::require(std::isfinite(value), "a macro value is finite");
