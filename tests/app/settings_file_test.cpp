@@ -186,9 +186,11 @@ TEST(WriteSettings, CommentsAndUnknownKeysSurvive)
     }
     const std::string text = f.read();
     std::istringstream lines(original);
-    for (std::string line; std::getline(lines, line);)
-        if (!line.empty() && line[0] == ';')
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line[0] == ';') {
             EXPECT_NE(text.find(line + "\n"), std::string::npos) << line;
+        }
+    }
     EXPECT_NE(text.find("[my_section]\n; my own note\nmy_key=42\n"), std::string::npos);
     EXPECT_NE(text.find("number_base=8"), std::string::npos);
 }
