@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 
 #include <QImage>
+#include <QImageWriter>
 
 #include <fstream>
 #include <functional>
@@ -210,6 +211,29 @@ TEST(PictureFile, PictureOverTheLimitIsRefused)
     Session session;
     EXPECT_THROW(session.picture.setImage(QImage(9000, 9000, QImage::Format_Mono)), std::length_error);
     EXPECT_EQ(session.picture.width(), 200);
+}
+
+} // namespace
+
+namespace {
+
+// A progressive file holds several scans; the reader's guard against endless scans lets it in.
+TEST(PictureFile, ReadsProgressiveJpeg)
+{
+    Session session;
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(30, 160, 220));
+    const auto file = session.directory / "progressive.jpg";
+    QImageWriter writer(QString::fromStdString(file.string()), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.setQuality(90);
+    ASSERT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    session.picture.load(file.string());
+    EXPECT_EQ(session.run("picwidth; picheight"), (Lines{"64", "48"}));
+    const QColor colour = session.picture.image().pixelColor(30, 20);
+    EXPECT_NEAR(colour.red(), 30, 6);
+    EXPECT_NEAR(colour.green(), 160, 6);
+    EXPECT_NEAR(colour.blue(), 220, 6);
 }
 
 } // namespace
