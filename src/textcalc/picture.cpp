@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 #include <cmath>
 #include <stdexcept>
@@ -111,8 +112,22 @@ bool clipSegment(double& x0, double& y0, double& x1, double& y1, double lo, doub
 } // namespace
 
 Picture::Picture(int width, int height)
-    : m_image(blankImage(width, height)), m_width(std::max(width, 0)), m_height(std::max(height, 0))
 {
+    std::tie(m_width, m_height) = limitedSize(width, height);
+    m_image = blankImage(m_width, m_height);
+}
+
+std::pair<int, int> Picture::limitedSize(int64_t width, int64_t height, bool keepHeight)
+{
+    width = std::clamp<int64_t>(width, 0, INT32_MAX);
+    height = std::clamp<int64_t>(height, 0, INT32_MAX);
+    if (width * height > maxPixels) {
+        if (keepHeight)
+            width = maxPixels / height;
+        else
+            height = maxPixels / width;
+    }
+    return {int(width), int(height)};
 }
 
 int64_t Picture::pixel(int64_t x, int64_t y) const

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace textcalc {
 
@@ -18,8 +19,13 @@ public:
     // number instead of exhausting memory, and larger files are refused.
     static constexpr int64_t maxPixels = int64_t{1} << 26;
 
-    // A white bitmap of the settings' default size.
+    // A white bitmap of the size the settings give, limited as limitedSize does: a size from an
+    // edited settings file never stops the program.
     explicit Picture(int width = 200, int height = 200);
+
+    // A size within the limit: negative sides become 0, and the height gives way (the width
+    // when `keepHeight`) so that the picture holds at most maxPixels pixels.
+    static std::pair<int, int> limitedSize(int64_t width, int64_t height, bool keepHeight = false);
 
     int64_t penPosX() const override { return m_penX; }
     int64_t penPosY() const override { return m_penY; }

@@ -81,17 +81,12 @@ QWidget* makeHandle(const char* name, Qt::CursorShape cursor)
 }
 
 // A frame size within the picture's limit. The side being dragged gives way: the width for
-// handle 1, the height for handles 2 and 3 (and whatever is not dragged at start-up, mode 0).
+// handle 1, the height for handles 2 and 3 (and at start-up, mode 0).
 QSize limitedFrame(QSize size, int mode)
 {
-    int64_t width = std::clamp(size.width(), 0, maxSide), height = std::clamp(size.height(), 0, maxSide);
-    if (width * height > Picture::maxPixels) {
-        if (mode == 1)
-            width = Picture::maxPixels / height;
-        else
-            height = Picture::maxPixels / width;
-    }
-    return QSize(int(width), int(height));
+    const auto [width, height] =
+        Picture::limitedSize(std::min(size.width(), maxSide), std::min(size.height(), maxSide), mode == 1);
+    return QSize(width, height);
 }
 
 // An answer of the size and quality questions: a whole number, blanks around it allowed.

@@ -237,3 +237,28 @@ TEST(PictureFile, ReadsProgressiveJpeg)
 }
 
 } // namespace
+
+namespace {
+
+// Sizes from settings or a drag are brought within the limit instead of failing.
+TEST(PictureFile, SizesAreLimited)
+{
+    struct Row {
+        int64_t width, height;
+        bool keepHeight;
+        std::pair<int, int> expected;
+    };
+    const int64_t max = textcalc::Picture::maxPixels;
+    for (const Row& row : {Row{200, 150, false, {200, 150}}, Row{-5, 30, false, {0, 30}}, Row{30, -1, true, {30, 0}},
+                           Row{100000, 100000, false, {100000, int(max / 100000)}},
+                           Row{100000, 100000, true, {int(max / 100000), 100000}},
+                           Row{int64_t{1} << 40, 2, false, {INT32_MAX, 0}}, Row{8192, 8192, false, {8192, 8192}}}) {
+        SCOPED_TRACE(std::to_string(row.width) + " x " + std::to_string(row.height));
+        EXPECT_EQ(textcalc::Picture::limitedSize(row.width, row.height, row.keepHeight), row.expected);
+    }
+    const textcalc::Picture negative(-5, 30);
+    EXPECT_EQ(negative.width(), 0);
+    EXPECT_EQ(negative.height(), 30);
+}
+
+} // namespace
