@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libjpeg-dev libgtest-dev libgmock-dev
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libjpeg-dev libgtest-dev libgmock-dev libgmp-dev
           libbenchmark-dev xvfb xauth fonts-liberation2 fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

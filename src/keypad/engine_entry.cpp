@@ -161,12 +161,13 @@ void Engine::vstup()
         for (char c : text)
             if (c != sep)
                 value = platform::add(platform::mul(value, base), digitValue(c));
-        const size_t at = text.find(sep);
-        if (at != std::string::npos)
-            value = platform::divide(value, power(base, static_cast<long double>(text.size() - at - 1)));
-        // The exponent is a power of the keypad base, not of ten.
-        if (!m_labels.expon.empty())
-            value = platform::mul(value, power(base, exponentValue(m_labels.expon)));
+        // The exponent is a power of the keypad base, not of ten. Fraction digits and exponent
+        // meet in one power, so that the typed number is rounded once: 3 EXP -2 is 3 / 100, where
+        // 3 * 0,01 would round twice and be held a unit in the last place off.
+        int scale = m_labels.expon.empty() ? 0 : exponentValue(m_labels.expon);
+        if (const size_t at = text.find(sep); at != std::string::npos)
+            scale -= static_cast<int>(text.size() - at - 1);
+        value = scale >= 0 ? platform::mul(value, power(base, scale)) : platform::divide(value, power(base, -scale));
         m_rec.workValue = negative ? -value : value;
     }
     if (!m_rec.resultShown || m_rec.echoPending)

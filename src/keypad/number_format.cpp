@@ -1,6 +1,7 @@
 #include "keypad/number_format.h"
 
 #include "keypad/keypad_math.h"
+#include "keypad/shortest_digits.h"
 #include "platform/checked.h"
 #include "platform/floattext.h"
 
@@ -102,29 +103,26 @@ std::string formatValue(long double value, const NumberFormat& format, char sep)
     const int n = f.digits;
     const bool negative = value < 0;
     long double a = std::fabs(value);
-    // A cut display must not show the representation error of the stored value: typed 0,03 is
-    // held a fraction of a unit in the last place below 0,03 and would be cut to 0,029999…
-    // Lifting the value by a few units in the last place lets such values reach the decimal
-    // they stand for; anything further below a boundary is cut as before (2/3 stays 0,666).
-    if (!f.rounding) {
-        const long double lifted = a * (1.0L + 0x1p-61L);
-        if (std::isfinite(lifted))
-            a = lifted;
-    }
     int e = exponentOf(a, base);
     // Rounding raises e by at most one; beyond these bounds the value can never be shown, and
     // the digit loop would leave the extended range.
     if (e > kMaxExponent || e < -kMaxExponent - 1)
         throw FloatError(FloatError::Kind::InvalidOperation);
-    // The text step also lifts values a few units of 1e-15 below a power of the base to that
-    // power (999.99999999999 to e = 3); their first digit would be 0 and the last one lost.
-    Digits digits = digitsOf(a, base, e);
-    if (digits[0] == 0) {
-        --e;
+    Digits digits{};
+    if (!f.rounding) {
+        // A cut display cuts the shortest digits that read back as the value, not its exact
+        // digits: typed 0,03 is held just below 0,03 and would be cut to 0,029999…
+        const ShortestDigits shortest = shortestDigits(a, base, kDigitCount);
+        std::copy(shortest.digits.begin(), shortest.digits.end(), digits.begin());
+        e = shortest.exponent;
+    } else {
+        // The text step also lifts values a few units of 1e-15 below a power of the base to
+        // that power (999.99999999999 to e = 3); their first digit would be 0 and the last lost.
         digits = digitsOf(a, base, e);
-    }
-
-    if (f.rounding) {
+        if (digits[0] == 0) {
+            --e;
+            digits = digitsOf(a, base, e);
+        }
         const int c = keptDigits(e, f);
         if (digits[static_cast<size_t>(c)] >= base / 2.0) {
             int j = c - 1;

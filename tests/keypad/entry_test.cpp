@@ -76,6 +76,10 @@ const CommitCase kCommitCases[] = {
     {"ExponentIsPowerOfBase", "3 exponent 2", 2, 12.0L},
     {"NegativeExponent", "1 exponent 1 znamenko", 10, 0.1L},
     {"OctalFraction", "7,4", 8, 7.5L},
+    // Held as the nearest value, which the cut display shows as typed.
+    {"NegativeExponentRoundsOnce", "9 exponent 1 znamenko", 10, 0.9L},
+    {"FractionAndExponentRoundOnce", "0,3 exponent 2 znamenko", 10, 0.003L},
+    {"FractionAndPositiveExponent", "0,05 exponent 1", 10, 0.5L},
 };
 
 class Commit : public testing::TestWithParam<CommitCase> {};
