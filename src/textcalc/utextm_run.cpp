@@ -4,6 +4,10 @@
 // that edits or starts another run is enabled.
 #include "textcalc/utextm.h"
 
+#include "textcalc/sheet/calcul.h"
+#include "textcalc/sheet/qt_content.h"
+#include "textcalc/sheet/qt_document.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
@@ -74,19 +78,31 @@ void TTextm::Calcul(bool group)
 {
     if (m_running || kalkul->isReadOnly())
         return;
-    (void)group;
+    sheet::QtDocument doc(
+        *kalkul->document(), [this] { return kalkul->textCursor(); },
+        [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
     m_stopRequested = false;
     setRunning(true);
     m_engine.EchoOutputs = output->isChecked();
     m_engine.Precision = m_settings.textDigits;
+    sheet::CharFormat outputFormat = sheet::fromQt(QTextCharFormat());
+    outputFormat.fontName = m_outputFont.family().toStdString();
+    outputFormat.size = m_outputFont.pointSizeF();
+    outputFormat.bold = m_outputFont.bold();
+    outputFormat.italic = m_outputFont.italic();
+    outputFormat.colour = static_cast<sheet::Colour>(m_outputColour.red() | m_outputColour.green() << 8
+                                                     | m_outputColour.blue() << 16);
+    const sheet::CalculResult result = sheet::Calcul(doc, m_engine, group ? sheet::RunMode::Group : sheet::RunMode::Line,
+                                                     outputFormat, nextline->isChecked());
     setRunning(false);
 
-    output->setChecked(m_engine.EchoOutputs);
+    if (result.ran) {
+        output->setChecked(result.echoOutputs);
+        panels[3]->setText(QString::fromStdString(result.elapsedText));
+    } else {
+        panels[3]->setText(" 0 s");
+    }
     kalkul->setFocus();
-    kalkul->document()->clearUndoRedoStacks();
-    const double seconds =
-        std::chrono::duration<double>(m_services.now() - m_engine.StartTime).count();
-    panels[3]->setText(" " + QString::number(seconds, 'f', 2) + " s");
     posun();
     picturePage->pictureChanged();
     if (pages->currentWidget() == Obrazek)

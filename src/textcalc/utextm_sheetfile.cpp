@@ -1,33 +1,38 @@
-// Reading and writing the sheet's file.
+// Reading and writing the sheet's file through the sheet files module.
 #include "textcalc/utextm.h"
 
-#include <QFile>
+#include "platform/errors.h"
+#include "textcalc/sheet/qt_content.h"
+#include "textcalc/sheet/sheet_file.h"
+
 #include <QFileInfo>
 #include <QTextEdit>
 
 namespace textcalc {
 
+// A file that cannot be read is refused with the module's message; the sheet stays.
 bool TTextm::loadSheet(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_services.message(platform::MessageKind::Error,
-                           "Error. File \" " + QFileInfo(path).fileName().toStdString() + " \" cannot be read.");
+    try {
+        const sheet::SheetContent content =
+            sheet::loadSheet(path.toStdString(), sheet::fromQt(kalkul->currentCharFormat()));
+        sheet::loadContent(*kalkul->document(), content);
+        return true;
+    } catch (const std::exception& e) {
+        m_services.message(platform::MessageKind::Error, e.what());
         return false;
     }
-    kalkul->setPlainText(QString::fromUtf8(file.readAll()));
-    return true;
 }
 
 bool TTextm::saveSheet(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(kalkul->toPlainText().toUtf8()) < 0) {
-        m_services.message(platform::MessageKind::Error,
-                           "Error. File \" " + QFileInfo(path).fileName().toStdString() + " \" cannot be written.");
+    try {
+        sheet::saveSheet(path.toStdString(), sheet::contentOf(*kalkul->document()));
+        return true;
+    } catch (const std::exception& e) {
+        m_services.message(platform::MessageKind::Error, e.what());
         return false;
     }
-    return true;
 }
 
 } // namespace textcalc

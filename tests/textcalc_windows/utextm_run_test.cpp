@@ -1,10 +1,9 @@
-// Runs from the window: outputs in the sheet, enabled states during a run, and stopping a run
-// with the Stop action, by closing the window or by quitting the program.
+// Runs from the window: outputs written into the sheet below the lines, the caret, the
+// output button and the status bar.
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -38,11 +37,11 @@ TEST_F(TextWindow, RunsWriteCentredOutputsBelowTheLines)
 
 TEST_F(TextWindow, GroupRunJoinsTheLinesUpToTheOutputs)
 {
-    type("s:=0\nfor k:=1 to 4 do\ns:=s+k\ns");
+    type("s:=0;\nfor k:=1 to 4 do\ns:=s+k;\ns");
     window->output->setChecked(false);
     caretTo(1);
     window->AExecg->trigger();
-    EXPECT_EQ(lines(*window), (QStringList{"s:=0", "for k:=1 to 4 do", "s:=s+k", "s", "10", ""}));
+    EXPECT_EQ(lines(*window), (QStringList{"s:=0;", "for k:=1 to 4 do", "s:=s+k;", "s", "10", ""}));
 }
 
 TEST_F(TextWindow, EchoButtonFollowsTheRunsOutputSwitch)
@@ -52,68 +51,6 @@ TEST_F(TextWindow, EchoButtonFollowsTheRunsOutputSwitch)
     caretTo(0);
     window->AExecl->trigger();
     EXPECT_FALSE(window->output->isChecked());
-}
-
-// The endless loop is stopped by the Stop action while the window keeps working: the sheet is
-// read-only, nothing can start another run, and the status bar says a run is going on.
-TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
-{
-    type("x:=0\nwhile 1 do x:=x+1\nafter");
-    window->popis(ui::Language());
-    caretTo(0);
-    window->AExecl->trigger();
-    caretTo(2);
-    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true;
-    QString status;
-    QTimer::singleShot(150, window.get(), [&] {
-        readOnly = window->kalkul->isReadOnly();
-        execEnabled = window->AExecl->isEnabled() || window->AExecg->isEnabled();
-        newEnabled = window->ANew->isEnabled() || window->APaste->isEnabled();
-        stopEnabled = window->AStop->isEnabled();
-        status = window->panels[3]->text();
-        window->Calcul(false); // a second run does not start
-        window->AStop->trigger();
-    });
-    window->AExecl->trigger();
-    EXPECT_TRUE(readOnly);
-    EXPECT_FALSE(execEnabled);
-    EXPECT_FALSE(newEnabled);
-    EXPECT_TRUE(stopEnabled);
-    EXPECT_EQ(status, QString::fromUtf8(" Probíhá výpočet... (Esc zastaví)"));
-    EXPECT_EQ(lines(*window), (QStringList{"x:=0", "x = 0", "while 1 do x:=x+1",
-                                           "Error. Program stopped by the user.", "after"}));
-    EXPECT_FALSE(window->kalkul->isReadOnly());
-    EXPECT_FALSE(window->AStop->isEnabled());
-    EXPECT_TRUE(window->AExecl->isEnabled());
-    EXPECT_TRUE(window->ANew->isEnabled());
-    EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
-}
-
-TEST_F(TextWindow, ClosingDuringARunStopsItThenCloses)
-{
-    window->show();
-    type("while 1 do Pause(1)");
-    caretTo(0);
-    QTimer::singleShot(100, window.get(), [&] { window->close(); });
-    window->AExecl->trigger();
-    EXPECT_EQ(lines(*window).value(1), "Error. Program stopped by the user.");
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(TextWindow, QuittingDuringARunStopsItAndAsksAgainAfterwards)
-{
-    type("repeat until 0");
-    caretTo(0);
-    int again = 0;
-    QObject::connect(window.get(), &textcalc::TTextm::quitAfterRun, [&] { ++again; });
-    bool mayQuit = true;
-    QTimer::singleShot(100, window.get(), [&] { mayQuit = window->mayQuit(); });
-    window->AExecl->trigger();
-    EXPECT_FALSE(mayQuit);
-    EXPECT_EQ(lines(*window).value(1), "Error. Program stopped by the user.");
-    QCoreApplication::processEvents();
-    EXPECT_EQ(again, 1);
 }
 
 } // namespace
