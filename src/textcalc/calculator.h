@@ -16,6 +16,7 @@
 #include "platform/services.h"
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -34,6 +35,17 @@ class Runner;
 
 // Thrown by chyb() once the error line is in Outputs; TRY and run() catch it.
 struct RunAbort {};
+// Thrown once StoppedLine is in Outputs: the caller asked to stop the run. Only run() catches
+// it; a program's TRY lets it pass, so a user's stop always ends the whole run.
+struct RunStopped {};
+
+// The error line of a run that stopRequested ended.
+inline const std::string StoppedLine = "Error. Program stopped by the user.";
+
+// How often at most a run asks stopRequested; between two asks the run only counts calls of
+// pollStop() and reads the clock every StopPollStride of them.
+constexpr std::chrono::milliseconds StopPollInterval{20};
+constexpr uint32_t StopPollStride = 64;
 
 // Nesting of brackets, user-function calls and statement blocks deeper than this, or using
 // more than half the thread's stack (frames of library functions differ in size), ends the
@@ -59,6 +71,11 @@ public:
     // Receives ShowTime's status text (" 1.25 s"): the window's status bar, the command
     // line's stderr. Empty: the text goes nowhere.
     std::function<void(const std::string&)> showTime;
+    // Asked during a run at least every StopPollInterval of run time (at statements, nesting
+    // levels, numerical operator steps and between Pause's short sleeps); true ends the run
+    // with StoppedLine. The window gives itself a turn here (repaint, the Stop button), the
+    // command line checks its timeout and signals. Empty: runs are never stopped.
+    std::function<bool()> stopRequested;
 
     // ---- The tables (survive runs; clearTables() is the window's clear-all) -------------
     std::vector<Variable> Variables;
@@ -81,6 +98,16 @@ public:
     void run(const std::string& text);
 
     // ---- Run services -----------------------------------------------------------------------
+    // Asks stopRequested when StopPollInterval has passed since the last ask; true appends
+    // StoppedLine and throws RunStopped. Cheap enough for every statement and loop step.
+    void pollStop()
+    {
+        if (++m_pollCount % StopPollStride == 0)
+            pollStopNow(false);
+    }
+    // Asks stopRequested now unless it was asked within StopPollInterval (or at once when
+    // `always`): Pause calls it between its short sleeps.
+    void pollStopNow(bool always);
     // Appends "Error. " + message (the Break line for "break") and throws RunAbort.
     [[noreturn]] void chyb(const std::string& message);
     // Reports "\" {expected} \" expected, but \" {found} \" found." when they differ.
@@ -157,6 +184,9 @@ private:
     int textFileIndex(const std::string& name);
 
     int m_depth = 0;
+    bool m_running = false; // pollStop asks only during run()
+    uint32_t m_pollCount = 0;
+    std::chrono::steady_clock::time_point m_lastPoll;
     const char* m_stackBase = nullptr; // frame address where the outermost guarded call began
     size_t m_stackBudget;              // bytes of stack a run may use
     std::vector<Number> m_arguments; // staging area of user-function arguments
@@ -171,6 +201,8 @@ class DepthGuard {
 public:
     explicit DepthGuard(Calculator& c) : m_c(c)
     {
+        // Every nested level, call and block passes here: a stop reaches deep recursion too.
+        m_c.pollStop();
         const char* frame = static_cast<const char*>(__builtin_frame_address(0));
         if (m_c.m_depth == 0)
             m_c.m_stackBase = frame;

@@ -31,6 +31,8 @@ void Calculator::run(const std::string& text)
     OutputsAccepted = true;
     StartTime = services.now();
     m_depth = 0;
+    m_running = true;
+    m_lastPoll = std::chrono::steady_clock::now();
     m_codes->clear(); // texts of earlier runs are not needed again
 
     try {
@@ -40,11 +42,14 @@ void Calculator::run(const std::string& text)
         execute(0);
     } catch (const RunAbort&) {
         // chyb() has written the error line.
+    } catch (const RunStopped&) {
+        // pollStopNow() has written the stopped line.
     } catch (...) {
         // Any other failure gets the general line, even when an error line caught by a TRY
         // happens to stand last: the failure that ended the run must not go unreported.
         vyp(GeneralError);
     }
+    m_running = false;
     BoundVariables.clear();
     ParamBindings.clear();
     Program.clear();
@@ -227,8 +232,10 @@ bool Calculator::testcond(const Condition& c)
 void Calculator::execute(int i)
 {
     DepthGuard guard(*this);
-    for (; i >= 0; i = Program[static_cast<size_t>(i)].Next)
+    for (; i >= 0; i = Program[static_cast<size_t>(i)].Next) {
+        pollStop();
         executeOne(Program[static_cast<size_t>(i)]);
+    }
 }
 
 void Calculator::executeOne(const Instruction& in)
@@ -266,6 +273,8 @@ void Calculator::executeOne(const Instruction& in)
         try {
             execute(in.Ref1);
         } catch (const RunAbort&) {
+        } catch (const RunStopped&) {
+            throw; // the user's stop ends the whole run
         } catch (...) {
             vyp(GeneralError);
         }

@@ -53,6 +53,8 @@ Number readln(Calculator& calc, std::string_view text, size_t& pos)
         calc.chyb(failure);
     try {
         return calc.eval(lineAsExpression(platform::toUtf8FromLegacy(line)));
+    } catch (const RunStopped&) {
+        throw;
     } catch (...) {
         calc.chyb(failure);
     }

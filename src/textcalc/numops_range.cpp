@@ -27,11 +27,12 @@ Range readRange(Calculator& calc, BoundScope& scope, std::string_view text, size
 // Calls step(n) for n = low..up; no call when low > up. Ends without overflowing at the
 // largest 64-bit integer.
 template <typename Step>
-void forEach(const Range& range, Step step)
+void forEach(Calculator& calc, const Range& range, Step step)
 {
     if (range.low > range.up)
         return;
     for (int64_t n = range.low;; ++n) {
+        calc.pollStop(); // a range of 10^12 steps must stay stoppable
         step(n);
         if (n == range.up)
             return;
@@ -45,7 +46,7 @@ Number accumulate(Calculator& calc, std::string_view text, size_t& pos)
     const std::string_view body = scanExpecting(calc, text, pos, ',');
     const Range range = readRange(calc, scope, text, pos);
     Number acc = exactInteger(product ? 1 : 0);
-    forEach(range, [&](int64_t n) {
+    forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
         const Number v = calc.eval(body);
         acc = product ? soucincisel(acc, v) : soucetcisel(acc, v);
@@ -61,7 +62,7 @@ Number iter(Calculator& calc, std::string_view text, size_t& pos)
     calc.BoundVariables[x].Value = argumentExpecting(calc, text, pos, ',');
     const std::string_view body = scanExpecting(calc, text, pos, ',');
     const Range range = readRange(calc, scope, text, pos);
-    forEach(range, [&](int64_t n) {
+    forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
         const Number v = calc.eval(body);
         calc.BoundVariables[x].Value = v;
@@ -88,7 +89,7 @@ Number argExtreme(Calculator& calc, std::string_view text, size_t& pos)
     const Range range = readNonEmptyRange(calc, scope, text, pos, body);
     long double best = 0.0L;
     int64_t result = range.low;
-    forEach(range, [&](int64_t n) {
+    forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
         const long double v = calc.eval(body).Re;
         if (n == range.low || (largest ? v > best : v < best)) {
@@ -109,7 +110,7 @@ Number valueExtreme(Calculator& calc, std::string_view text, size_t& pos)
     const Range range = readNonEmptyRange(calc, scope, text, pos, body);
     setInteger(calc, range.variable, range.low);
     Number best = calc.eval(body);
-    forEach(range, [&](int64_t n) {
+    forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
         const Number v = calc.eval(body);
         if (largest ? v.Re > best.Re : v.Re < best.Re)

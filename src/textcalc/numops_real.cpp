@@ -59,10 +59,11 @@ Interval readInterval(Calculator& calc, std::string_view text, size_t& pos)
 // is, then b itself: point(x, w) gets each point with the signed width of the step that
 // reaches it, so the last, short step has the width from the last inner point to b.
 template <typename Point>
-void walkGrid(const Interval& interval, Point point)
+void walkGrid(Calculator& calc, const Interval& interval, Point point)
 {
     const long double span = std::fabs(interval.a - interval.b);
     for (long double x = interval.a;;) {
+        calc.pollStop(); // a fine grid may have billions of points
         const long double next = x + interval.h;
         if (!(std::fabs(next - interval.a) < span)) {
             point(interval.b, interval.h - (next - interval.b));
@@ -86,7 +87,7 @@ Number integral(Calculator& calc, std::string_view text, size_t& pos)
     setReal(calc, x, interval.a);
     Number prev = calc.eval(body);
     long double sumRe = 0.0L, sumIm = 0.0L;
-    walkGrid(interval, [&](long double point, long double w) {
+    walkGrid(calc, interval, [&](long double point, long double w) {
         setReal(calc, x, point);
         const Number cur = calc.eval(body);
         sumRe += (prev.Re + cur.Re) / 2 * w;
@@ -110,7 +111,7 @@ Number ofGraph(Calculator& calc, std::string_view text, size_t& pos)
     setReal(calc, x, interval.a);
     long double y0 = calc.eval(body).Re;
     long double sum = 0.0L;
-    walkGrid(interval, [&](long double point, long double w) {
+    walkGrid(calc, interval, [&](long double point, long double w) {
         setReal(calc, x, point);
         const long double y1 = calc.eval(body).Re;
         switch (measure) {
@@ -144,7 +145,7 @@ Number curveIntegral(Calculator& calc, std::string_view text, size_t& pos)
     calc.BoundVariables[x].Value = x0;
     Number f0 = calc.eval(body);
     long double sumRe = 0.0L, sumIm = 0.0L;
-    walkGrid(interval, [&](long double point, long double) {
+    walkGrid(calc, interval, [&](long double point, long double) {
         setReal(calc, t, point);
         const Number x1 = calc.eval(curve);
         calc.BoundVariables[x].Value = x1;

@@ -30,6 +30,20 @@ void Calculator::clearTables()
     ParamBindings.clear();
 }
 
+void Calculator::pollStopNow(bool always)
+{
+    if (!m_running || !stopRequested)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (!always && now - m_lastPoll < StopPollInterval)
+        return;
+    m_lastPoll = now;
+    if (stopRequested()) {
+        Outputs.push_back(StoppedLine);
+        throw RunStopped{};
+    }
+}
+
 void Calculator::chyb(const std::string& message)
 {
     if (message == "break")

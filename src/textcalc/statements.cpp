@@ -20,14 +20,16 @@ void showMessage(Calculator& calc, const std::string& text)
     calc.services.message(platform::MessageKind::Plain, text, platform::Buttons::Ok);
 }
 
-// Waits without giving the window a turn, as a run does everywhere; the wait sleeps in short
-// slices instead of spinning the processor.
-void pause(long double seconds)
+// Sleeps in short slices instead of spinning the processor, asking between them whether the
+// caller wants the run stopped (the window gives itself a turn there).
+void pause(Calculator& calc, long double seconds)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = pauseDeadline(Clock::now(), seconds);
-    for (auto now = Clock::now(); now < deadline; now = Clock::now())
+    for (auto now = Clock::now(); now < deadline; now = Clock::now()) {
         std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(10)));
+        calc.pollStopNow(true);
+    }
 }
 
 } // namespace
@@ -68,7 +70,7 @@ void executeStatement(Calculator& calc, const Instruction& in)
         showMessage(calc, calc.cistostr(calc.eval(in.Text1)));
         break;
     case KindPause:
-        pause(std::fabs(calc.eval(in.Text1).Re));
+        pause(calc, std::fabs(calc.eval(in.Text1).Re));
         break;
     case KindShowTime:
         if (calc.showTime)

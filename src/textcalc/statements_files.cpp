@@ -36,6 +36,8 @@ void writeLine(Calculator& calc, TextFile& file, const std::string& expression)
     std::string line;
     try {
         line = calc.cistostr(calc.eval(expression));
+    } catch (const RunStopped&) {
+        throw;
     } catch (...) {
         calc.chyb(failure);
     }
