@@ -76,6 +76,8 @@ public:
     // with StoppedLine. The window gives itself a turn here (repaint, the Stop button), the
     // command line checks its timeout and signals. Empty: runs are never stopped.
     std::function<bool()> stopRequested;
+    // The line a stopped run ends with; the window gives it in the user's language.
+    std::string stoppedLine = StoppedLine;
 
     // ---- The tables (survive runs; clearTables() is the window's clear-all) -------------
     std::vector<Variable> Variables;

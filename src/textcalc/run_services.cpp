@@ -39,7 +39,7 @@ void Calculator::pollStopNow(bool always)
         return;
     m_lastPoll = now;
     if (stopRequested()) {
-        Outputs.push_back(StoppedLine);
+        Outputs.push_back(stoppedLine);
         throw RunStopped{};
     }
 }

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -83,6 +85,12 @@ void TTextm::Calcul(bool group)
         [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
     m_stopRequested = false;
     setRunning(true);
+    // The engine asks every 20 ms or so: the window repaints, shows the picture growing and
+    // takes the Stop button or Esc meanwhile (nothing that edits or runs is enabled).
+    m_engine.stopRequested = [this] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return m_stopRequested;
+    };
     m_engine.EchoOutputs = output->isChecked();
     m_engine.Precision = m_settings.textDigits;
     sheet::CharFormat outputFormat = sheet::fromQt(QTextCharFormat());

@@ -1,8 +1,11 @@
 // Runs from the window: outputs written into the sheet below the lines, the caret, the
-// output button and the status bar.
+// output button and the status bar; stopping a run with the Stop action, by closing the
+// window or by quitting the program.
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QTimer>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -51,6 +54,69 @@ TEST_F(TextWindow, EchoButtonFollowsTheRunsOutputSwitch)
     caretTo(0);
     window->AExecl->trigger();
     EXPECT_FALSE(window->output->isChecked());
+}
+
+// The endless loop is stopped by the Stop action while the window keeps working: the sheet is
+// read-only, nothing can start another run, and the status bar says a run is going on.
+TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
+{
+    type("x:=0\nwhile 1 do x:=x+1\nafter");
+    window->popis(ui::Language());
+    caretTo(0);
+    window->AExecl->trigger();
+    caretTo(2);
+    window->output->setChecked(false); // no report line for every step of the loop
+    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true;
+    QString status;
+    QTimer::singleShot(150, window.get(), [&] {
+        readOnly = window->kalkul->isReadOnly();
+        execEnabled = window->AExecl->isEnabled() || window->AExecg->isEnabled();
+        newEnabled = window->ANew->isEnabled() || window->APaste->isEnabled();
+        stopEnabled = window->AStop->isEnabled();
+        status = window->panels[3]->text();
+        window->Calcul(false); // a second run does not start
+        window->AStop->trigger();
+    });
+    window->AExecl->trigger();
+    EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(execEnabled);
+    EXPECT_FALSE(newEnabled);
+    EXPECT_TRUE(stopEnabled);
+    EXPECT_EQ(status, QString::fromUtf8(" Probíhá výpočet... (Esc zastaví)"));
+    EXPECT_EQ(lines(*window), (QStringList{"x:=0", "x = 0", "while 1 do x:=x+1",
+                                           "Error. Program stopped by the user.", "after"}));
+    EXPECT_FALSE(window->kalkul->isReadOnly());
+    EXPECT_FALSE(window->AStop->isEnabled());
+    EXPECT_TRUE(window->AExecl->isEnabled());
+    EXPECT_TRUE(window->ANew->isEnabled());
+    EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
+}
+
+TEST_F(TextWindow, ClosingDuringARunStopsItThenCloses)
+{
+    window->show();
+    type("while 1 do Pause(1)");
+    caretTo(0);
+    QTimer::singleShot(100, window.get(), [&] { window->close(); });
+    window->AExecl->trigger();
+    EXPECT_EQ(lines(*window).value(1), "Error. Program stopped by the user.");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TextWindow, QuittingDuringARunStopsItAndAsksAgainAfterwards)
+{
+    type("repeat until 0");
+    caretTo(0);
+    int again = 0;
+    QObject::connect(window.get(), &textcalc::TTextm::quitAfterRun, [&] { ++again; });
+    bool mayQuit = true;
+    QTimer::singleShot(100, window.get(), [&] { mayQuit = window->mayQuit(); });
+    window->AExecl->trigger();
+    EXPECT_FALSE(mayQuit);
+    EXPECT_EQ(lines(*window).value(1), "Error. Program stopped by the user.");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(again, 1);
 }
 
 } // namespace
