@@ -71,6 +71,18 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     createStatusBar();
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 
+    m_findDocument = std::make_unique<sheet::QtDocument>(
+        *kalkul->document(), [this] { return kalkul->textCursor(); },
+        [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
+    findWindow = new Tfind(services, this);
+    findWindow->setDocument(m_findDocument.get());
+    connect(AFind, &QAction::triggered, this, [this] {
+        findWindow->show();
+        findWindow->raise();
+        findWindow->activateWindow();
+    });
+    connect(this, &TTextm::closing, findWindow, &QWidget::hide);
+
     connect(kalkul->document(), &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
     connect(kalkul->document(), &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
     connect(kalkul, &QTextEdit::cursorPositionChanged, this, &TTextm::selectionMoved);

@@ -5,6 +5,8 @@
 // window stays live but read-only, and Stop or Esc end the run.
 #include "textcalc/calculator.h"
 #include "textcalc/picture.h"
+#include "textcalc/sheet/qt_document.h"
+#include "textcalc/ufind.h"
 #include "textcalc/utextm_picture.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -60,6 +63,9 @@ public:
     QWidget* List;      // the sheet page
     QWidget* Obrazek;   // the picture page
     PicturePage* picturePage;
+    // The find/replace window works on the sheet through its own view of the document.
+    Tfind* findWindow;
+    std::unique_ptr<sheet::QtDocument> m_findDocument;
     QTextEdit* kalkul;
     QToolBar* hlavniBar;
     QToolBar* formatBar;

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -334,6 +336,25 @@ TEST_F(TextWindow, ShippedLanguageFilesHoldEveryKey)
             EXPECT_NE(file.readString("lang", key, "<missing>"), "<missing>");
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// Ctrl+F's window searches this sheet and closes with the text calculator.
+TEST_F(TextWindow, FindWindowSearchesTheSheetAndClosesWithIt)
+{
+    window->show();
+    type("alpha\nBeta gamma");
+    caretTo(0);
+    window->AFind->trigger();
+    ASSERT_TRUE(window->findWindow->isVisible());
+    window->findWindow->findt->setText("beta");
+    window->findWindow->findbut->click();
+    EXPECT_EQ(window->kalkul->textCursor().selectedText(), "Beta");
+    window->close();
+    EXPECT_FALSE(window->findWindow->isVisible());
 }
 
 } // namespace
