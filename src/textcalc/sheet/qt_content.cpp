@@ -6,6 +6,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <deque>
+#include <unordered_map>
+
 namespace textcalc::sheet {
 
 QTextCharFormat toQt(const CharFormat& f)
@@ -57,8 +60,30 @@ Alignment fromQt(Qt::Alignment a)
     return Alignment::Left;
 }
 
+namespace {
+
+// A sheet uses a handful of formats; converting each once keeps loading and saving linear in
+// the text rather than in the conversions.
+class ToQtFormats {
+public:
+    const QTextCharFormat& operator()(const CharFormat& f)
+    {
+        for (const auto& [ours, theirs] : m_formats)
+            if (ours == f)
+                return theirs;
+        m_formats.emplace_back(f, toQt(f));
+        return m_formats.back().second;
+    }
+
+private:
+    std::deque<std::pair<CharFormat, QTextCharFormat>> m_formats;
+};
+
+} // namespace
+
 void loadContent(QTextDocument& document, const SheetContent& content)
 {
+    ToQtFormats formats;
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
@@ -73,9 +98,9 @@ void loadContent(QTextDocument& document, const SheetContent& content)
         else
             cursor.insertBlock(block);
         first = false;
-        cursor.setBlockCharFormat(toQt(p.endFormat));
+        cursor.setBlockCharFormat(formats(p.endFormat));
         for (const Run& r : p.runs)
-            cursor.insertText(QString::fromStdString(r.text), toQt(r.format));
+            cursor.insertText(QString::fromStdString(r.text), formats(r.format));
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
@@ -84,14 +109,21 @@ void loadContent(QTextDocument& document, const SheetContent& content)
 SheetContent contentOf(const QTextDocument& document)
 {
     SheetContent content;
+    std::unordered_map<int, CharFormat> formats; // by the document's format index
+    const auto format = [&](int index, const QTextCharFormat& q) -> const CharFormat& {
+        auto it = formats.find(index);
+        if (it == formats.end())
+            it = formats.emplace(index, fromQt(q)).first;
+        return it->second;
+    };
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
         Paragraph p;
         p.alignment = fromQt(b.blockFormat().alignment());
-        p.endFormat = fromQt(b.charFormat());
+        p.endFormat = format(b.charFormatIndex(), b.charFormat());
         for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.isValid())
-                p.runs.push_back({fragment.text().toStdString(), fromQt(fragment.charFormat())});
+                p.runs.push_back({fragment.text().toStdString(), format(fragment.charFormatIndex(), fragment.charFormat())});
         }
         normalise(p);
         content.paragraphs.push_back(std::move(p));
