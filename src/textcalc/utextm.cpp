@@ -92,6 +92,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
             panels[0]->setFixedWidth(100);
             panels[1]->setFixedWidth(50);
             posun();
+            kalkul->setFocus();
         } else {
             picturePage->obrinfo();
         }

@@ -78,6 +78,11 @@ void TTextm::applyInputFont()
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(false);
+    // Lines that carry no format of their own (a new sheet, a typed line) show the input font too.
+    kalkul->document()->setDefaultFont(fontOf(s));
+    QPalette palette = kalkul->palette();
+    palette.setColor(QPalette::Text, desktopColour(s.color));
+    kalkul->setPalette(palette);
     QTextCursor all(kalkul->document());
     all.select(QTextCursor::Document);
     all.mergeCharFormat(f);
@@ -175,6 +180,9 @@ void TTextm::showEvent(QShowEvent* event)
     if (m_settings.textMaximized && !isMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
     vypln();
+    // Typing goes to the sheet as soon as the window appears.
+    if (pages->currentWidget() == List)
+        kalkul->setFocus();
 }
 
 } // namespace textcalc

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QFontComboBox>
@@ -355,6 +357,45 @@ TEST_F(TextWindow, FindWindowSearchesTheSheetAndClosesWithIt)
     EXPECT_EQ(window->kalkul->textCursor().selectedText(), "Beta");
     window->close();
     EXPECT_FALSE(window->findWindow->isVisible());
+}
+
+// What a user types right after opening the window lands in the sheet, in the input font and
+// colour, on the first line as on the line a run leaves the caret on.
+TEST_F(TextWindow, TypingAfterShowGoesToTheSheetInTheInputFont)
+{
+    settings.inputFont = {255, 17, "Courier New"};
+    window->applySettings();
+    window->show();
+    auto typeKeys = [this](const QString& text) {
+        QWidget* target = window->focusWidget();
+        ASSERT_NE(target, nullptr);
+        for (QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(target, &press);
+        }
+    };
+    typeKeys("x:=2");
+    window->AExecl->trigger();
+    typeKeys("x+1");
+    QTextDocument* doc = window->kalkul->document();
+    struct Row {
+        int line;
+        const char* text;
+    };
+    for (const Row& r : {Row{0, "x:=2"}, Row{doc->blockCount() - 1, "x+1"}}) {
+        SCOPED_TRACE(r.text);
+        const QTextBlock b = doc->findBlockByNumber(r.line);
+        ASSERT_EQ(b.text(), r.text);
+        QTextCursor c(b);
+        c.movePosition(QTextCursor::Right);
+        const QTextCharFormat f = c.charFormat();
+        const QFont font = f.hasProperty(QTextFormat::FontPointSize) ? f.font() : doc->defaultFont();
+        EXPECT_EQ(font.pointSize(), 17);
+        EXPECT_EQ(font.family(), "Courier New");
+        const QColor colour = f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
+                                                                           : window->kalkul->palette().color(QPalette::Text);
+        EXPECT_EQ(colour, QColor(255, 0, 0));
+    }
 }
 
 } // namespace
