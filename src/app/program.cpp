@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/focus_return.h"
 #include "app/settings_file.h"
 #include "app/startup_check.h"
 #include "app/tool_windows.h"
@@ -30,6 +31,7 @@ Program::Program(platform::DataFolders folders, platform::Services& services)
     : m_folders(std::move(folders)), m_services(services), m_hints(this)
 {
     QApplication::setApplicationName("ZOLT CALC");
+    new FocusReturn(this);
     // settings.ini is read once; the windows take their values from the record. Reading it
     // first lets the hint style be in place before any widget is polished.
     m_settings = readSettings(platform::IniFile(m_folders.settingsFile), m_services.decimalSeparator());
@@ -53,7 +55,7 @@ Program::~Program() = default;
 void Program::createWindows()
 {
     m_about = new Tabout(m_main.get());
-    connect(m_about, &Tabout::helpRequested, m_main->action("AHelp"), &QAction::trigger);
+    connect(m_about, &Tabout::helpRequested, m_main.get(), &keypad::Tmain::AHelpExecute);
     m_trail = new keypad::Ttrail(m_main.get());
     m_dms = new keypad::Tdmsdeg(m_main.get());
     m_main->attach(m_trail, m_dms);
@@ -79,14 +81,14 @@ void Program::createSettingsDialog()
     connect(m_settingsDialog, &Tsettings::numberFormatChanged, this, [this] { m_main->applyEngineSettings(); });
     connect(m_settingsDialog, &Tsettings::skinChanged, this, [this] { m_main->skinuj(m_settingsDialog->skinName()); });
     connect(m_settingsDialog, &Tsettings::languageChanged, this, &Program::popis);
-    connect(m_settingsDialog, &Tsettings::closedWithOk, this, [this] {
+    connect(m_settingsDialog, &Tsettings::closing, this, [this] {
         m_hints.setEnabled(m_settings.hints);
         Vrch();
         m_main->applyEngineSettings();
     });
-    connect(m_settingsDialog, &Tsettings::helpRequested, m_main->action("AHelp"), &QAction::trigger);
+    connect(m_settingsDialog, &Tsettings::helpRequested, m_main.get(), &keypad::Tmain::AHelpExecute);
     connect(m_settingsDialog, &Tsettings::settingsFileRequested, this,
-            [this] { m_services.openDocument(m_folders.settingsFile); });
+            [this] { m_main->openDocument(m_folders.settingsFile); });
     if (m_settingsDialog->skinName().empty()) {
         if (m_canRun)
             m_services.message(platform::MessageKind::Warning, "Directory \"skins\" holds no skin !");
@@ -115,6 +117,10 @@ void Program::popis()
     m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));
     m_about->NapBut->setText(QString::fromStdString(lang.text("help", "Nápověda")));
     m_about->ZavBut->setText(QString::fromStdString(lang.text("close", "Zavřít")));
+    m_about->setTexts(QString::fromStdString(lang.text("version", "Verze")),
+                      QString::fromStdString(lang.text("description", "Vědecká kalkulačka s textovou kalkulačkou, "
+                                                                      "statistikou, soustavami rovnic a makry.")),
+                      QString::fromStdString(lang.text("helplink", "Nápověda ke kalkulačce")));
     applySettingsTexts(lang);
     m_tools->popis(lang);
 }

@@ -37,6 +37,8 @@ struct ToolWindows::Impl {
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
     std::unique_ptr<macros::MacroHost> macroHost;
     Tmacros* macroWindow = nullptr;
+    QMenu* macroMenu = nullptr;            // the keypad's menu, once the entries are in it
+    const ui::Language* language = nullptr; // the program's language, captions of the entries
 #endif
 
     // The windows have no parent (each is a top-level window of its own), so they go here.
@@ -122,7 +124,7 @@ void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
         w->puvodLabel->setText(t("oldbase", "Původní soustava :"));
         w->novaLabel->setText(t("newbase", "Nová soustava :"));
         w->PrevBut->setText(t("convert", "Převést"));
-        w->mistaLabel->setText(t("basedec", "Počet desetinných míst :"));
+        w->mistaLabel->setText(t("basedec", "Počet desetinných míst za čárkou :"));
         w->ZamnBut->setText(t("change", "Zaměnit"));
         w->ZavBut->setText(t("close", "Zavřít"));
     }
@@ -139,6 +141,12 @@ void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
     }
     if (tools::Tstatm* w = d->stat) {
         w->setWindowTitle(" " + t("stat", "Statistika"));
+        w->PridBut->setText(t("addbut", "Přidat"));
+        w->UberBut->setText(t("delbut", "Ubrat"));
+        w->VymBut->setText(t("delallbut", "Vymazat"));
+        w->VypBut->setText(t("analyzexbut", "Vypočti X"));
+        w->VztahBut->setText(t("analyzexybut", "Vypočti X ~ Y"));
+        w->ZavBut->setText(t("close", "Zavřít"));
         w->VypBut->setToolTip(t("analyzex", "vypočti X"));
         w->VztahBut->setToolTip(t("analyzexy", "vypočti X ~ Y"));
         w->PridBut->setToolTip(t("addrow", "přidat řádek"));
@@ -155,7 +163,11 @@ void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
         d->text->popis(lang);
 #endif
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
+    d->language = &lang;
+    if (d->macroMenu)
+        macros::captionMacroMenu(d->macroMenu, lang);
     if (Tmacros* w = d->macroWindow) {
+        w->setLanguage(&lang);
         w->VypBut->setText(t("compute", "Vypočti"));
         w->inpdata->setToolTip(t("input", "Vstupy"));
         w->results->setToolTip(t("output", "Výstupy"));
@@ -168,6 +180,9 @@ void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
 {
 #ifdef ZOLT_HAVE_MACROS_WINDOWS
     macros::addMacroMenu(main.hlavni, *d->macroHost, main.engine(), *d->macroWindow, &main);
+    d->macroMenu = main.hlavni;
+    if (d->language)
+        macros::captionMacroMenu(d->macroMenu, *d->language);
 #endif
 }
 

@@ -1,5 +1,6 @@
 #include "app/uabout.h"
 
+#include "platform/qt/fixed_window.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@ namespace app {
 
 Tabout::Tabout(QWidget* parent) : QDialog(parent)
 {
+    platform::makeFixedWindow(this);
     setObjectName("about");
     setWindowTitle(" O programu");
 
@@ -22,10 +24,12 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     big.setPointSize(big.pointSize() + 8);
     big.setBold(true);
     nazev->setFont(big);
-    verze = new QLabel(QString("Verze %1").arg(ZOLT_VERSION), this);
+    verze = new QLabel(this);
     verze->setObjectName("verze");
-    auto* what = new QLabel("Vědecká kalkulačka s textovou kalkulačkou,\nstatistikou, soustavami rovnic a makry.", this);
-    odkaz = new QLabel("<a href=\"Help.htm\">Nápověda ke kalkulačce</a>", this);
+    popisek = new QLabel(this);
+    popisek->setObjectName("popisek");
+    popisek->setWordWrap(true);
+    odkaz = new QLabel(this);
     odkaz->setObjectName("odkaz");
     odkaz->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(odkaz, &QLabel::linkActivated, this, &Tabout::helpRequested);
@@ -39,7 +43,7 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     connect(ZavBut, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    for (QLabel* l : {nazev, verze, what, odkaz}) {
+    for (QLabel* l : {nazev, verze, popisek, odkaz}) {
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
     }
@@ -48,6 +52,14 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     buttons->addWidget(NapBut);
     buttons->addWidget(ZavBut);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tabout::setTexts(const QString& version, const QString& description, const QString& helpLink)
+{
+    verze->setText(version + " " + ZOLT_VERSION);
+    popisek->setText(description);
+    odkaz->setText("<a href=\"Help.htm\">" + helpLink.toHtmlEscaped() + "</a>");
 }
 
 } // namespace app

@@ -14,9 +14,13 @@ public:
 
     QLabel* nazev;
     QLabel* verze;
+    QLabel* popisek;
     QLabel* odkaz;
     QPushButton* NapBut;
     QPushButton* ZavBut;
+
+    // The language's words for the version line, the description and the help link.
+    void setTexts(const QString& version, const QString& description, const QString& helpLink);
 
 signals:
     void helpRequested(); // the help button or the link: the program opens Help.htm

@@ -1,5 +1,6 @@
 #include "app/usettings.h"
 
+#include "platform/qt/fixed_window.h"
 #include "ui/skin.h"
 
 #include <QButtonGroup>
@@ -55,6 +56,7 @@ int fillList(QComboBox* combo, const std::filesystem::path& dir, int& saved)
 Tsettings::Tsettings(ui::Settings& settings, const std::filesystem::path& programDir, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_programDir(programDir)
 {
+    platform::makeFixedWindow(this);
     setObjectName("settings");
     setWindowTitle(" Nastavení");
 
@@ -120,6 +122,7 @@ Tsettings::Tsettings(ui::Settings& settings, const std::filesystem::path& progra
     for (QCheckBox* c : {zaokrouhl, prior, hints, aot})
         layout->addWidget(c);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // FormCreate: the lists and the saved selections; the program applies the skin.
     m_skinTag = fillList(SkinCombo, m_programDir / "skins", m_settings.skin);
@@ -213,22 +216,26 @@ void Tsettings::storeNumberFormat()
     emit numberFormatChanged();
 }
 
-// Any first character is taken here; settings.ini refuses the ambiguous ones when it is read.
 void Tsettings::okej()
 {
-    m_settings.hints = hints->isChecked();
-    m_settings.alwaysOnTop = aot->isChecked();
-    m_settings.separator = separatorText();
-    storeNumberFormat();
-    emit closedWithOk();
+    apply();
     accept();
 }
 
 void Tsettings::reject()
 {
+    apply();
+    QDialog::reject();
+}
+
+// Any first character is taken here; settings.ini refuses the ambiguous ones when it is read.
+void Tsettings::apply()
+{
     m_settings.hints = hints->isChecked();
     m_settings.alwaysOnTop = aot->isChecked();
-    QDialog::reject();
+    m_settings.separator = separatorText();
+    storeNumberFormat();
+    emit closing();
 }
 
 std::string Tsettings::separatorText() const

@@ -1,7 +1,7 @@
 #pragma once
 // Tsettings: the keypad's number format, the switches, and the choice of skin and language.
 // It edits the settings record; number format, base and priority take effect as they change,
-// hints, always-on-top and the digit-group separator when the dialog is closed with "Zavřít".
+// hints, always-on-top and the digit-group separator when the dialog is closed, in any way.
 #include "ui/settings.h"
 
 #include <QDialog>
@@ -60,15 +60,14 @@ public:
     void formatClick();
     void poccisChange();
     void okej();
-    // Closed without "Zavřít" (Esc, the close box): the switches keep their new state, which
-    // takes effect at the next okej or start and is written at shut-down.
+    // Esc and the close box apply what the dialog shows, as "Zavřít" does.
     void reject() override;
 
 signals:
     void numberFormatChanged(); // format, digits, decimals, zeros, rounding, base or priority
     void skinChanged();         // a different skin was selected: apply it (skinuj)
     void languageChanged();     // a different language was selected: apply it (popis)
-    void closedWithOk();        // okej: apply hints, always-on-top and the separator
+    void closing();             // apply hints, always-on-top and the separator
     void helpRequested();
     void settingsFileRequested(); // inisoubor
 
@@ -77,6 +76,7 @@ protected:
 
 private:
     void loadControls();
+    void apply();
     void storeNumberFormat();
 
     ui::Settings& m_settings;

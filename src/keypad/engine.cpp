@@ -15,10 +15,27 @@ Engine::Engine(platform::Services& services)
 {
 }
 
+namespace {
+
+// Nothing shows the base otherwise: 255 in base 16 and FF look alike to a glance.
+std::string baseIndicator(int base)
+{
+    switch (base) {
+    case 10: return "";
+    case 16: return "HEX";
+    case 8: return "OCT";
+    case 2: return "BIN";
+    default: return "BASE " + std::to_string(base);
+    }
+}
+
+} // namespace
+
 void Engine::applySettings(const Settings& settings)
 {
     Batch batch(*this);
     m_settings = settings;
+    m_labels.soustava = baseIndicator(settings.format.base);
     if (!m_rec.resultShown)
         return;
     try {

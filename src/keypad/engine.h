@@ -51,6 +51,9 @@ struct Labels {
     std::string sif;         // "SHIFT" or empty: the shift state
     std::string deg = "DEG"; // "DEG", "RAD" or "GRA"
     std::string zavorky;     // "( " per open bracket
+    std::string soustava;    // the number base when it is not 10: "HEX", "OCT", "BIN" or "BASE 5"
+
+    bool operator==(const Labels&) const = default;
 };
 
 // Settings the engine reads at every key.

@@ -22,8 +22,7 @@ public:
             return;
         Listener& listener = *m_engine.m_listener;
         const Labels& now = m_engine.m_labels;
-        if (now.display != m_labels.display || now.expon != m_labels.expon || now.sif != m_labels.sif
-            || now.deg != m_labels.deg || now.zavorky != m_labels.zavorky)
+        if (now != m_labels)
             listener.labelsChanged();
         if (m_engine.m_trailVersion != m_trailVersion)
             listener.trailChanged();

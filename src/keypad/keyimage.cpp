@@ -61,6 +61,21 @@ void KeyImage::contextMenuEvent(QContextMenuEvent* e)
     e->accept();
 }
 
+QPixmap loadSkinBitmap(const std::filesystem::path& path, qreal ratio, bool transparent)
+{
+    std::filesystem::path chosen = path;
+    if (ratio > 1) {
+        std::filesystem::path sharp = path;
+        sharp.replace_filename(path.stem().string() + "@2x" + path.extension().string());
+        if (std::filesystem::exists(sharp))
+            chosen = sharp;
+    }
+    const QString file = QString::fromStdString(chosen.string());
+    QPixmap picture = transparent ? loadTransparentBitmap(file) : QPixmap(file);
+    picture.setDevicePixelRatio(chosen == path ? 1.0 : 2.0);
+    return picture;
+}
+
 QPixmap loadTransparentBitmap(const QString& path)
 {
     QImage img(path);

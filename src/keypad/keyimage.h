@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <filesystem>
+
 namespace keypad {
 
 class Tmain;
@@ -35,5 +37,8 @@ private:
 // Loads a bitmap whose bottom-left pixel names its transparent colour, as image controls of the
 // keypad face draw them. Null when the file is missing or is not a picture.
 QPixmap loadTransparentBitmap(const QString& path);
+// A skin bitmap for a screen's device pixel ratio: above 1, "<name>@2x.bmp" beside the file is
+// taken when the skin has one, so that the face stays crisp on high-density screens.
+QPixmap loadSkinBitmap(const std::filesystem::path& path, qreal ratio, bool transparent);
 
 } // namespace keypad

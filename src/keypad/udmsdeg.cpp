@@ -1,5 +1,6 @@
 #include "keypad/udmsdeg.h"
 
+#include "platform/qt/fixed_window.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +11,11 @@ namespace keypad {
 
 Tdmsdeg::Tdmsdeg(QWidget* parent) : QDialog(parent)
 {
+    platform::makeFixedWindow(this);
     setObjectName("dmsdeg");
     setWindowTitle("DMS -> Deg");
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     auto field = [&](const char* name, const char* caption, QLabel*& label, int row) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);

@@ -57,13 +57,15 @@ void Tmain::priprava()
     expon = createLabel("expon");
     expon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     deg = createLabel("deg");
+    soustava = createLabel("soustava");
 
     for (const char* name : ui::keyNames)
         m_keys.push_back(new KeyImage(this, name, this));
 
     for (int i = 0; i < 5; ++i) {
-        QWidget* ind = new QWidget(this);
+        auto* ind = new QLabel(QString::number(i + 1), this);
         ind->setObjectName(QString("pam%1").arg(i + 1));
+        ind->setAlignment(Qt::AlignCenter);
         ind->setToolTip(QString("M%1").arg(i + 1));
         indicators[i] = ind;
     }
@@ -125,7 +127,7 @@ void Tmain::labelsChanged()
     display->setText(QString::fromStdString(l.display));
     fitDisplayFont();
     const std::pair<QLabel*, const std::string*> sized[] = {
-        {zavorky, &l.zavorky}, {sif, &l.sif}, {expon, &l.expon}, {deg, &l.deg}};
+        {zavorky, &l.zavorky}, {sif, &l.sif}, {expon, &l.expon}, {deg, &l.deg}, {soustava, &l.soustava}};
     for (auto [label, text] : sized) {
         label->setText(QString::fromStdString(*text));
         if (label != expon)

@@ -97,7 +97,11 @@ public:
     // The enabled action a key press triggers, or nullptr.
     QAction* actionForKey(int key, Qt::KeyboardModifiers modifiers) const;
     void trailitemClick();
+    // Help.htm, whichever window is active: the about box and the settings dialog call it
+    // directly, since the keypad's actions are off while another window is active.
     void AHelpExecute();
+    // A document with the desktop's viewer; a message box names the file when none starts.
+    void openDocument(const std::filesystem::path& path);
     void refreshMemoryCaption(int index);
 
     // Texts (umain_texts.cpp): captions, hints and titles of the keypad windows from a
@@ -112,7 +116,9 @@ public:
     QLabel* sif = nullptr;
     QLabel* expon = nullptr;
     QLabel* deg = nullptr;
-    std::array<QWidget*, 5> indicators{};
+    QLabel* soustava = nullptr; // the number base when it is not 10
+    // Memory indicators: the memory's number, filled with the skin's memory colour while in use.
+    std::array<QLabel*, 5> indicators{};
     QToolButton* uminbut = nullptr;
     QToolButton* urefbut = nullptr;
     QToolButton* uzavbut = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/shortcuttext.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
@@ -193,7 +194,16 @@ void Tmain::trailitemClick()
 
 void Tmain::AHelpExecute()
 {
-    m_services.openDocument(m_programDir / "Help.htm");
+    openDocument(m_programDir / "Help.htm");
+}
+
+// Without a desktop launcher nothing would open and nothing would say so: the user is told
+// which file to open.
+void Tmain::openDocument(const std::filesystem::path& path)
+{
+    if (!m_services.openDocument(path))
+        m_services.message(platform::MessageKind::Warning,
+                           "No viewer could be started for \"" + path.string() + "\". Please open the file yourself.");
 }
 
 void Tmain::refreshMemoryCaption(int index)
@@ -203,11 +213,17 @@ void Tmain::refreshMemoryCaption(int index)
         MPmenu->actions().at(index - 1)->setText(caption);
         MRmenu->actions().at(index - 1)->setText(caption);
     }
-    QWidget* ind = indicators[index - 1];
+    QLabel* ind = indicators[index - 1];
     ind->setToolTip(caption);
-    ind->setAutoFillBackground(m_engine.memoryIndicator(index));
+    const bool used = m_engine.memoryIndicator(index);
+    ind->setAutoFillBackground(used);
+    // In use: the number in the window's colour on the filled indicator; unused: a faint number.
     QPalette pal = ind->palette();
     pal.setColor(QPalette::Window, ui::toQColor(m_skin.pamColor));
+    QColor number = ui::toQColor(used ? m_skin.color : m_skin.pamColor);
+    if (!used)
+        number.setAlpha(110);
+    pal.setColor(QPalette::WindowText, number);
     ind->setPalette(pal);
 }
 

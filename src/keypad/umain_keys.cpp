@@ -68,7 +68,7 @@ void Tmain::keyMenu(KeyImage* k, const QPoint& globalPos)
 void Tmain::drawPressed(KeyImage* k)
 {
     const std::filesystem::path path = m_skinDir / ("but" + std::to_string(k->pic()) + ".bmp");
-    const QPixmap picture = loadTransparentBitmap(QString::fromStdString(path.string()));
+    const QPixmap picture = loadSkinBitmap(path, devicePixelRatioF(), true);
     if (picture.isNull()) {
         // Reported once per skin: a message box on every key press would make the keypad unusable.
         if (m_reportedPictures.insert(k->pic()).second)

@@ -54,14 +54,19 @@ void Tmain::skinuj(const std::string& name)
 
     // The display and the exponent keep the skin's size (the display is right-aligned in it);
     // the other labels size themselves to their text.
-    QLabel* const labels[] = {display, zavorky, sif, expon, deg};
+    QLabel* const labels[] = {display, zavorky, sif, expon, deg, soustava};
     for (size_t i = 0; i < ui::labelNames.size(); ++i)
         applyLabelLook(labels[i], m_skin.labels[i], labels[i] == display || labels[i] == expon);
     fitDisplayFont();
 
-    for (int i = 0; i < 5; ++i)
+    QFont digit(QString::fromStdString(m_skin.label(ui::LabelId::deg).name));
+    digit.setPixelSize(std::max(1, m_skin.pamSize * 3 / 4));
+    digit.setBold(true);
+    for (int i = 0; i < 5; ++i) {
         indicators[i]->setGeometry(m_skin.pamLeft + i * m_skin.pamInter, m_skin.pamTop, m_skin.pamSize,
                                    m_skin.pamSize);
+        indicators[i]->setFont(digit);
+    }
     for (int i = 1; i <= 5; ++i)
         refreshMemoryCaption(i);
 
@@ -81,13 +86,13 @@ void Tmain::skinuj(const std::string& name)
 bool Tmain::loadPicture(const char* file)
 {
     const std::filesystem::path path = m_skinDir / file;
-    const QPixmap picture(QString::fromStdString(path.string()));
+    const QPixmap picture = loadSkinBitmap(path, devicePixelRatioF(), false);
     if (picture.isNull()) {
         showError("Skin bitmap \"" + path.string() + "\" is missing or is not a picture.");
         return false;
     }
     pozadi->setPixmap(picture);
-    pozadi->setGeometry(0, 0, picture.width(), picture.height());
+    pozadi->setGeometry(QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
     return true;
 }
 

@@ -111,12 +111,12 @@ void Tmain::popis(const ui::Language& lang)
     key("offitko")->setToolTip(quit);
     action("ACopy")->setText(t("copy", "Kopírovat"));
     action("AUndo")->setText(t("undo", "Zpět"));
-    action("APaste")->setText("Vložit");
+    action("APaste")->setText(t("paste", "Vložit"));
 
     const std::pair<QLabel*, QString> labels[] = {
         {sif, t("shiftid", "Stav funkčního přepínače")}, {deg, t("angunit", "Úhlová jednotka")},
         {zavorky, t("parent", "Otevřené závorky")}, {display, t("display", "Displej")},
-        {expon, t("expon", "Exponent")}};
+        {expon, t("expon", "Exponent")}, {soustava, t("numbase", "číselná soustava")}};
     for (const auto& [label, hint] : labels)
         label->setToolTip(hint);
 

@@ -1,5 +1,6 @@
 #include "keypad/utrail.h"
 
+#include "platform/qt/fixed_window.h"
 #include "ui/colors.h"
 
 #include <QLineEdit>
@@ -8,8 +9,9 @@
 namespace keypad {
 
 Ttrail::Ttrail(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Tool)
 {
+    platform::makeFixedWindow(this);
     setObjectName("trail");
     setWindowTitle(" Záznam výpočtu");
     paper = new QLineEdit(this);

@@ -1,6 +1,7 @@
 #include "macro_menu.h"
 
 #include "macros/macro_host.h"
+#include "ui/language.h"
 #include "umacros.h"
 
 #include <QAction>
@@ -25,6 +26,13 @@ QIcon pictureOf(const MenuEntry& entry)
     return QIcon(QPixmap::fromImage(image));
 }
 
+// The language's caption replaces the macro file's; both are kept with the item.
+void remember(QAction* item, const MenuEntry& entry)
+{
+    item->setProperty("macroName", QString::fromStdString(entry.name));
+    item->setProperty("macroCaption", QString::fromStdString(entry.caption));
+}
+
 void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries, MacroHost& host, keypad::Engine& engine,
                 Tmacros& window)
 {
@@ -35,6 +43,7 @@ void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries, MacroHost& h
             // An entry that has no children is a plain item; only a leaf runs a macro.
             QAction* action = menu->addAction(pictureOf(entry), caption);
             action->setObjectName(name);
+            remember(action, entry);
             if (!entry.runsMacro)
                 continue;
             const std::string macro = entry.name;
@@ -45,6 +54,7 @@ void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries, MacroHost& h
         } else {
             QMenu* sub = menu->addMenu(pictureOf(entry), caption);
             sub->setObjectName(name);
+            remember(sub->menuAction(), entry);
             addEntries(sub, entry.children, host, engine, window);
         }
     }
@@ -62,6 +72,18 @@ void addMacroMenu(QMenu* hlavni, MacroHost& host, keypad::Engine& engine, Tmacro
                 taken.push_back(child->objectName().toStdString());
     }
     addEntries(hlavni, host.menu(taken), host, engine, window);
+}
+
+void captionMacroMenu(QMenu* menu, const ui::Language& language)
+{
+    for (QAction* item : menu->actions()) {
+        if (item->property("macroName").isValid())
+            item->setText(QString::fromStdString(language.macroCaption(
+                item->property("macroName").toString().toStdString(),
+                item->property("macroCaption").toString().toStdString())));
+        if (item->menu())
+            captionMacroMenu(item->menu(), language);
+    }
 }
 
 } // namespace macros

@@ -4,6 +4,10 @@ class QMenu;
 class QObject;
 class Tmacros;
 
+namespace ui {
+class Language;
+}
+
 namespace keypad {
 class Engine;
 }
@@ -15,5 +19,8 @@ class MacroHost;
 // available to macros. A click on a leaf runs host.macroclick on `engine` and shows `window`
 // for a macro window. Pictures that are not loadable bitmaps are left out.
 void addMacroMenu(QMenu* hlavni, MacroHost& host, keypad::Engine& engine, Tmacros& window, QObject* owner);
+
+// Gives the macro entries below `menu` their captions in `language`.
+void captionMacroMenu(QMenu* menu, const ui::Language& language);
 
 } // namespace macros

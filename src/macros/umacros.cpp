@@ -1,6 +1,8 @@
 #include "umacros.h"
 
 #include "macros/macro_host.h"
+#include "platform/qt/fixed_window.h"
+#include "ui/language.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,6 +38,7 @@ QTableWidget* makeGrid(const char* name, QWidget* parent)
 Tmacros::Tmacros(macros::MacroHost& host, keypad::Engine& engine, QWidget* parent)
     : QDialog(parent), m_host(host), m_engine(engine)
 {
+    platform::makeFixedWindow(this);
     setObjectName(QStringLiteral("macros"));
     inpdata = makeGrid("inpdata", this);
     results = makeGrid("results", this);
@@ -77,7 +80,8 @@ void Tmacros::fill(QTableWidget* grid, int height, bool valuesEditable, bool inp
     grid->setFixedHeight(height);
     for (int r = 0; r < grid->rowCount(); ++r) {
         const auto& row = rows[static_cast<size_t>(r)];
-        auto* caption = new QTableWidgetItem(QString::fromStdString(row.caption));
+        const std::string key = w.name + (inputs ? ".incap" : ".outcap") + std::to_string(r + 1);
+        auto* caption = new QTableWidgetItem(QString::fromStdString(rowCaption(key, row.caption)));
         caption->setFlags(Qt::ItemIsEnabled);
         grid->setItem(r, 0, caption);
         auto* value = new QTableWidgetItem(QString::fromStdString(row.value));
@@ -87,10 +91,17 @@ void Tmacros::fill(QTableWidget* grid, int height, bool valuesEditable, bool inp
     }
 }
 
+std::string Tmacros::rowCaption(const std::string& key, const std::string& fileCaption) const
+{
+    return m_language ? " " + m_language->macroRowCaption(key, fileCaption.substr(1)) : fileCaption;
+}
+
 void Tmacros::showMacro()
 {
     const macros::MacroWindowState& w = m_host.window();
-    setWindowTitle(QString::fromStdString(w.caption));
+    // The stored texts start with a blank, which the translated ones get as well.
+    setWindowTitle(QString::fromStdString(
+        " " + (m_language ? m_language->macroCaption(w.name, w.caption.substr(1)) : w.caption.substr(1))));
     fill(inpdata, w.inputsHeight, true, true);
     fill(results, w.resultsHeight, false, false);
     setFixedSize(2 * gridWidth + 30, w.height);

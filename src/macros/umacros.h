@@ -13,6 +13,9 @@ class Engine;
 namespace macros {
 class MacroHost;
 }
+namespace ui {
+class Language;
+}
 
 class Tmacros : public QDialog {
     Q_OBJECT
@@ -22,6 +25,9 @@ public:
 
     // Shows the macro that the host's macroclick prepared: caption, rows and sizes.
     void showMacro();
+    // The language whose captions the window shows (none: the macro files' texts). It must
+    // outlive the window.
+    void setLanguage(const ui::Language* language) { m_language = language; }
 
     QTableWidget* inpdata;
     QTableWidget* results;
@@ -34,6 +40,9 @@ private slots:
 private:
     void fill(QTableWidget* grid, int height, bool valuesEditable, bool inputs);
 
+    std::string rowCaption(const std::string& key, const std::string& fileCaption) const;
+
+    const ui::Language* m_language = nullptr;
     macros::MacroHost& m_host;
     keypad::Engine& m_engine;
 };

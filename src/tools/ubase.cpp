@@ -1,5 +1,6 @@
 #include "ubase.h"
 
+#include "platform/qt/fixed_window.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -36,6 +37,7 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 Tbase::Tbase(platform::Services& services, QWidget* parent) : QDialog(parent), m_engine(services)
 {
+    platform::makeFixedWindow(this);
     setObjectName("base");
     setWindowTitle(QString::fromUtf8(" Převody mezi číselnými soustavami"));
 
@@ -66,7 +68,7 @@ Tbase::Tbase(platform::Services& services, QWidget* parent) : QDialog(parent), m
     puvodLabel = new QLabel(QString::fromUtf8("Původní soustava :"));
     vystupLabel = new QLabel(QString::fromUtf8("Číslo v nové soustavě :"));
     novaLabel = new QLabel(QString::fromUtf8("Nová soustava :"));
-    mistaLabel = new QLabel(QString::fromUtf8("Počet desetinných míst :"));
+    mistaLabel = new QLabel(QString::fromUtf8("Počet desetinných míst za čárkou :"));
     vstupLabel->setBuddy(vstup);
     puvodLabel->setBuddy(puvod);
     novaLabel->setBuddy(nova);

@@ -1,5 +1,6 @@
 #include "ulinsys.h"
 
+#include "platform/qt/fixed_window.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ std::string cell(const QTableWidget* g, int row, int column)
 
 Tlinsys::Tlinsys(platform::Services& services, QWidget* parent) : QDialog(parent), m_engine(services)
 {
+    platform::makeFixedWindow(this);
     setObjectName("linsys");
     setWindowTitle(QString::fromUtf8(" Soustava lineárních rovnic"));
 

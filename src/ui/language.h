@@ -16,6 +16,13 @@ public:
 
     std::string text(const char* key, const char* czechDefault) const;
 
+    // Captions of the macro menu and the macro windows from section "macros", by the entry's
+    // name: "<name>" for an entry, "<name>.incap<i>" and "<name>.outcap<j>" for the rows of its
+    // window. A file without that section leaves the macro files' own texts; with it, an entry
+    // it does not name shows its name and a row its macro file's text.
+    std::string macroCaption(const std::string& name, const std::string& fileCaption) const;
+    std::string macroRowCaption(const std::string& key, const std::string& fileCaption) const;
+
 private:
     std::optional<platform::IniFile> m_file;
 };

@@ -56,6 +56,12 @@ Skin loadSkin(const platform::IniFile& f)
         l.width = readSize(f, sec, "width", l.width);
         l.height = readSize(f, sec, "height", l.height);
     }
+    // A skin made before the base indicator existed shows it beside the angle unit, in its font.
+    if (!f.sectionExists("soustava")) {
+        LabelPlace& base = s.labels[static_cast<size_t>(LabelId::soustava)];
+        base = s.label(LabelId::deg);
+        base.left += base.size * 4;
+    }
 
     s.pamLeft = readCoord(f, "pam", "left", s.pamLeft);
     s.pamTop = readCoord(f, "pam", "top", s.pamTop);

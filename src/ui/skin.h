@@ -11,10 +11,11 @@
 
 namespace ui {
 
-// The five display labels, in the order in which the skin is applied.
+// The display labels, in the order in which the skin is applied; `soustava` shows the number
+// base when it is not 10.
 // ORDER LABELS: labelNames[] and Skin::labels follow this order.
-enum class LabelId { display, zavorky, sif, expon, deg };
-inline constexpr std::array<const char*, 5> labelNames{"display", "zavorky", "sif", "expon", "deg"};
+enum class LabelId { display, zavorky, sif, expon, deg, soustava };
+inline constexpr std::array<const char*, 6> labelNames{"display", "zavorky", "sif", "expon", "deg", "soustava"};
 
 // The key images of the face, in the order in which they are laid out.
 inline constexpr std::array<const char*, 42> keyNames{

@@ -189,32 +189,43 @@ TEST(SettingsDialog, InProgramTheChangesReachTheKeypad)
 
 namespace {
 
-TEST(SettingsDialog, ClosedWithoutItsButtonTheSwitchesWaitButAreSaved)
+// Every way of closing the dialog applies what it shows at once, and shut-down saves it.
+TEST(SettingsDialog, ClosedInAnyWayAppliesWhatItShows)
 {
-    testsupport::ProgramDir dir;
-    dir.writeSkin("one");
-    dir.makeDir("langs");
-    dir.writeFile("settings.ini", "[settings_window]\nalways_on_top=1\nhints=1\n");
-    platform::HeadlessServices services('.');
-    app::Program program(dir.path(), services);
-    keypad::Tmain& m = program.main();
-    app::Tsettings* d = program.settingsDialog();
-    d->show();
-    d->hints->setChecked(false);
-    d->aot->setChecked(false);
-    d->separ->setText("x-");
-    d->reject(); // Esc or the window's close box
-    EXPECT_TRUE(m.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(m.engine().settings().format.separator, "");
-    d->show();
-    EXPECT_FALSE(d->hints->isChecked());
-    EXPECT_FALSE(d->aot->isChecked());
-    EXPECT_EQ(d->separ->text().toStdString(), "x-");
-    d->hide();
-    program.vypni();
-    const std::string ini = dir.readFile("settings.ini");
-    for (const char* line : {"hints=0", "always_on_top=0", "order_separator=.x."})
-        EXPECT_NE(ini.find(line), std::string::npos) << line;
+    const struct {
+        const char* name;
+        void (*close)(app::Tsettings*);
+    } ways[] = {{"CloseButton", [](app::Tsettings* d) { d->ZavBut->click(); }},
+                {"Escape", [](app::Tsettings* d) { QTest::keyClick(d, Qt::Key_Escape); }},
+                {"CloseBox", [](app::Tsettings* d) { d->close(); }}};
+    for (const auto& way : ways) {
+        testsupport::ProgramDir dir;
+        dir.writeSkin("one");
+        dir.makeDir("langs");
+        dir.writeFile("settings.ini", "[settings_window]\nalways_on_top=1\nhints=1\n");
+        platform::HeadlessServices services('.');
+        app::Program program(dir.path(), services);
+        keypad::Tmain& m = program.main();
+        m.engine().click(keypad::Control::c1);
+        m.engine().click(keypad::Control::c2);
+        m.engine().click(keypad::Control::c3);
+        m.engine().click(keypad::Control::c4);
+        m.engine().click(keypad::Control::rovnase);
+        app::Tsettings* d = program.settingsDialog();
+        d->show();
+        d->hints->setChecked(false);
+        d->aot->setChecked(false);
+        d->separ->setText("x-");
+        way.close(d);
+        EXPECT_FALSE(d->isVisible()) << way.name;
+        EXPECT_FALSE(m.windowFlags() & Qt::WindowStaysOnTopHint) << way.name;
+        EXPECT_EQ(m.engine().settings().format.separator, "x") << way.name;
+        EXPECT_EQ(m.display->text().toStdString(), "1x234") << way.name;
+        program.vypni();
+        const std::string ini = dir.readFile("settings.ini");
+        for (const char* line : {"hints=0", "always_on_top=0", "order_separator=.x."})
+            EXPECT_NE(ini.find(line), std::string::npos) << way.name << ": " << line;
+    }
 }
 
 TEST(SettingsDialog, AlwaysOnTopFollowsTheSwitchWhenClosed)

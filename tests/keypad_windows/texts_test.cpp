@@ -125,10 +125,10 @@ TEST(LanguageFile, TitleButtonsShowTheHintOfTheirView)
 TEST(LanguageFile, EditMenuCaptions)
 {
     Texts t;
-    t.apply("[lang]\ncopy=Copy\nundo=Undo\n");
+    t.apply("[lang]\ncopy=Copy\nundo=Undo\npaste=Paste\n");
     EXPECT_EQ(t.item(t.main.editacni, "kopitem"), "Copy\tCtrl+C");
     EXPECT_EQ(t.item(t.main.editacni, "zpetitem"), "Undo\tCtrl+Z");
-    EXPECT_EQ(t.item(t.main.editacni, "vlozitem"), "Vložit\tCtrl+V");
+    EXPECT_EQ(t.item(t.main.editacni, "vlozitem"), "Paste\tCtrl+V");
 }
 
 } // namespace

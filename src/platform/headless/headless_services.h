@@ -33,7 +33,7 @@ public:
     bool openDocument(const std::filesystem::path& path) override
     {
         openedDocuments.push_back(path);
-        return true;
+        return viewerStarts;
     }
     std::chrono::system_clock::time_point now() override { return fixedTime ? *fixedTime : std::chrono::system_clock::now(); }
     char decimalSeparator() const override { return m_decimalSeparator; }
@@ -53,6 +53,7 @@ public:
     std::deque<std::optional<std::string>> inputs;
     std::optional<std::string> defaultInput;
     std::optional<std::chrono::system_clock::time_point> fixedTime;
+    bool viewerStarts = true; // what openDocument reports
     // Called as each message is shown (the CLI prints it at once).
     std::function<void(const Message&)> onMessage;
 

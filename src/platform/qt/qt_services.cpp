@@ -1,5 +1,7 @@
 #include "qt_services.h"
 
+#include "platform/qt/fixed_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -19,6 +21,7 @@ void QtServices::beep() { QApplication::beep(); }
 Answer QtServices::message(MessageKind kind, const std::string& text, Buttons buttons, const std::string& caption)
 {
     QMessageBox box(parentWidget());
+    makeFixedWindow(&box);
     switch (kind) {
     case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
     case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;

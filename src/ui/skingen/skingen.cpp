@@ -80,11 +80,11 @@ std::vector<std::string> words(const std::string& text)
     return out;
 }
 
-QFont legendFont(int pixelSize, bool bold = true)
+QFont legendFont(int pixelSize)
 {
     QFont font("DejaVu Sans");
     font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    font.setBold(true);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
@@ -105,9 +105,9 @@ void drawBrand(QPainter& p, const IniFile& layout, const IniFile& theme)
     QFont font = legendFont(13);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     p.setFont(font);
-    const QRect r(num(layout, "about", "left"), num(layout, "about", "top"), num(layout, "about", "width"),
-                  num(layout, "about", "height"));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(layout.readString("window", "brand", "")));
+    const QRect r(num(layout, "brand", "left"), num(layout, "brand", "top"), num(layout, "brand", "width"),
+                  num(layout, "brand", "height"));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(layout.readString("brand", "text", "")));
 }
 
 // The three title buttons are part of the picture; the window lays click areas over them.
@@ -141,6 +141,19 @@ void drawTitleGlyphs(QPainter& p, const IniFile& layout, const IniFile& theme, b
             p.drawText(r, Qt::AlignCenter, "?");
         }
     }
+    if (strip)
+        return;
+    // The about button: a small "i" beside the title buttons, so the caption stays free for
+    // dragging the window.
+    const QRectF about(num(layout, "about", "left") + 0.5, num(layout, "about", "top") + 0.5,
+                       num(layout, "about", "width") - 1, num(layout, "about", "height") - 1);
+    p.setPen(QPen(glyph, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(about, 4, 4);
+    QFont font = legendFont(static_cast<int>(about.height()) - 4);
+    font.setFamily("DejaVu Serif");
+    p.setFont(font);
+    p.drawText(about, Qt::AlignCenter, "i");
 }
 
 void drawLcd(QPainter& p, const IniFile& layout, const IniFile& theme)
@@ -157,21 +170,19 @@ void drawLcd(QPainter& p, const IniFile& layout, const IniFile& theme)
     p.setBrush(g);
     p.drawRoundedRect(r, 5, 5);
 
-    // Memory slots: a faint box per indicator with its number; a memory in use fills its box.
+    // Memory slots: "M" and a faint box per indicator; the window writes the numbers into the
+    // boxes and fills the box of a memory in use.
     const int left = num(layout, "memory", "left"), top = num(layout, "memory", "top");
     const int inter = num(layout, "memory", "inter"), size = num(layout, "memory", "size");
     QColor faint = color(theme, "lcd_text");
+    p.setPen(faint);
+    p.setFont(legendFont(size - 2));
+    p.drawText(QRect(left - size - 4, top - 2, size + 2, size + 4), Qt::AlignRight | Qt::AlignVCenter, "M");
     faint.setAlpha(70);
     p.setPen(faint);
-    p.setFont(legendFont(8));
-    p.drawText(QRect(left - 16, top - 2, 14, size + 4), Qt::AlignRight | Qt::AlignVCenter, "M");
-    p.setFont(legendFont(7, false));
-    for (int i = 0; i < 5; ++i) {
-        const QRect box(left + i * inter, top, size, size);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(box.adjusted(0, 0, -1, -1));
-        p.drawText(box, Qt::AlignCenter, QString::number(i + 1));
-    }
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 5; ++i)
+        p.drawRect(QRectF(left + i * inter + 0.5, top + 0.5, size - 1, size - 1));
 }
 
 QPainterPath keyShape(const QRectF& r, int radius)
@@ -216,23 +227,26 @@ void drawKey(QPainter& p, const KeyDesc& key, const ClassDesc& cls, const IniFil
 
 // A held key: a ring in the accent colour and the face darkened by a sparse dither (one pixel
 // in four), so the legend stays readable through the transparent pixels.
-QImage pressedPicture(const ClassDesc& cls, const IniFile& theme)
+QImage pressedPicture(const ClassDesc& cls, const IniFile& theme, int scale)
 {
-    QImage img(cls.width, cls.height, QImage::Format_RGB32);
+    const int w = cls.width * scale, h = cls.height * scale;
+    QImage img(w, h, QImage::Format_RGB32);
     img.fill(transparentKey);
     const QColor dark = color(theme, "pressed");
-    const QPainterPath shape = keyShape(QRectF(0.5, 0.5, cls.width - 1, cls.height - 1), cls.radius);
-    for (int y = 1; y < cls.height - 1; ++y)
-        for (int x = 1; x < cls.width - 1; ++x)
+    const QPainterPath shape =
+        keyShape(QRectF(0.5 * scale, 0.5 * scale, w - scale, h - scale), cls.radius * scale);
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x)
             if (x % 2 == 0 && y % 2 == 0 && shape.contains(QPointF(x + 0.5, y + 0.5)))
                 img.setPixelColor(x, y, dark);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(scale, scale);
     p.setPen(QPen(color(theme, "pressed_ring"), 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(keyShape(QRectF(1, 1, cls.width - 2, cls.height - 2), cls.radius));
     p.end();
-    img.setPixelColor(0, cls.height - 1, transparentKey); // names the transparent colour
+    img.setPixelColor(0, h - 1, transparentKey); // names the transparent colour
     return img;
 }
 
@@ -331,31 +345,39 @@ int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& o
         return 1;
     }
 
-    QImage backg(width, height, QImage::Format_RGB32);
-    backg.fill(color(theme, "body_bottom"));
-    {
-        QPainter p(&backg);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        drawBody(p, theme, backg.size(), diametr);
-        drawBrand(p, layout, theme);
-        drawTitleGlyphs(p, layout, theme, false);
-        drawLcd(p, layout, theme);
-        for (const KeyDesc& key : keys)
-            drawKey(p, key, classes[key.pic], theme);
+    // Every bitmap at 1x and, for high-density screens, drawn again at 2x ("<name>@2x.bmp").
+    bool ok = true;
+    for (const int scale : {1, 2}) {
+        const std::string suffix = scale == 1 ? "" : "@2x";
+        QImage backg(width * scale, height * scale, QImage::Format_RGB32);
+        backg.fill(color(theme, "body_bottom"));
+        {
+            QPainter p(&backg);
+            p.scale(scale, scale);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            drawBody(p, theme, QSize(width, height), diametr);
+            drawBrand(p, layout, theme);
+            drawTitleGlyphs(p, layout, theme, false);
+            drawLcd(p, layout, theme);
+            for (const KeyDesc& key : keys)
+                drawKey(p, key, classes[key.pic], theme);
+        }
+        QImage title(upwidth * scale, upheight * scale, QImage::Format_RGB32);
+        title.fill(color(theme, "body_bottom"));
+        {
+            QPainter p(&title);
+            p.scale(scale, scale);
+            p.setRenderHint(QPainter::Antialiasing);
+            drawBody(p, theme, QSize(upwidth, upheight), diametr);
+            drawBrand(p, layout, theme);
+            drawTitleGlyphs(p, layout, theme, true);
+        }
+        ok = save(backg, skinDir / ("backg" + suffix + ".bmp")) && ok;
+        ok = save(title, skinDir / ("title" + suffix + ".bmp")) && ok;
+        for (const auto& [pic, cls] : classes)
+            ok = save(pressedPicture(cls, theme, scale), skinDir / ("but" + std::to_string(pic) + suffix + ".bmp")) && ok;
     }
-    QImage title(upwidth, upheight, QImage::Format_RGB32);
-    title.fill(color(theme, "body_bottom"));
-    {
-        QPainter p(&title);
-        p.setRenderHint(QPainter::Antialiasing);
-        drawBody(p, theme, title.size(), diametr);
-        drawBrand(p, layout, theme);
-        drawTitleGlyphs(p, layout, theme, true);
-    }
-    bool ok = save(backg, skinDir / "backg.bmp") && save(title, skinDir / "title.bmp");
-    for (const auto& [pic, cls] : classes)
-        ok = save(pressedPicture(cls, theme), skinDir / ("but" + std::to_string(pic) + ".bmp")) && ok;
     return ok ? 0 : 1;
 }
 

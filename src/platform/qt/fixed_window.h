@@ -1,0 +1,12 @@
+#pragma once
+// Windows that keep their size: dialogs, message boxes and the trail. They get a title with a
+// close box only, and a maximise or minimise that a window manager offers anyway (from its
+// window menu or a double click on the title) is undone: maximised, the trail became a strip
+// as wide as the screen.
+class QWidget;
+
+namespace platform {
+
+void makeFixedWindow(QWidget* window);
+
+} // namespace platform

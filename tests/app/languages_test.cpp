@@ -1,0 +1,144 @@
+// The shipped language files in the running program: what the windows say in each language.
+#include "app/program.h"
+#include "platform/headless/headless_services.h"
+#include "test_support.h"
+
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+#include "tools/ubase.h"
+#endif
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program directory with the shipped language files; `language` selects one of them by its
+// index in the sorted list (cestina, english), -1 none (the built-in Czech texts).
+struct Install {
+    testsupport::ProgramDir dir;
+    platform::HeadlessServices services{','};
+    explicit Install(int language)
+    {
+        dir.writeSkin("alpha");
+        dir.makeDir("langs");
+        for (const char* name : {"cestina.ini", "english.ini"})
+            fs::copy_file(fs::path(ZOLT_DATA_DIR) / "langs" / name, dir.path() / "langs" / name);
+        for (const char* name : {"macro_tree.ini", "macro_engine.ini"})
+            fs::copy_file(fs::path(ZOLT_DATA_DIR) / name, dir.path() / name);
+        dir.writeFile("settings.ini", language < 0 ? "" : "[settings_window]\nlanguage=" + std::to_string(language) + "\n");
+    }
+};
+
+QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+// The base conversion reads only a comma before the places: its caption says so.
+TEST(Languages, BaseConversionPlacesCaptionNamesTheComma)
+{
+    const struct {
+        int language;
+        const char* caption;
+    } rows[] = {{-1, "Počet desetinných míst za čárkou :"},
+                {0, "Počet desetinných míst za čárkou :"},
+                {1, "Places after the comma:"}};
+    for (const auto& r : rows) {
+        Install in(r.language);
+        app::Program program(in.dir.path(), in.services);
+        program.show();
+        auto* base = qobject_cast<tools::Tbase*>(topLevel("base"));
+        ASSERT_NE(base, nullptr);
+        EXPECT_EQ(base->mistaLabel->text().toStdString(), r.caption) << r.language;
+        program.main().close();
+    }
+}
+#endif
+
+// Every text a user can read in the windows: titles, labels, buttons, menus and hints.
+std::vector<QString> readableTexts(QWidget* window)
+{
+    std::vector<QString> texts{window->windowTitle(), window->toolTip()};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        texts.push_back(w->toolTip());
+        if (auto* l = qobject_cast<QLabel*>(w))
+            texts.push_back(l->text());
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts.push_back(b->text());
+        if (auto* g = qobject_cast<QGroupBox*>(w))
+            texts.push_back(g->title());
+        if (auto* t = qobject_cast<QTableWidget*>(w))
+            for (int r = 0; r < t->rowCount(); ++r)
+                if (t->item(r, 0))
+                    texts.push_back(t->item(r, 0)->text());
+    }
+    for (QAction* a : window->findChildren<QAction*>())
+        texts.insert(texts.end(), {a->text(), a->toolTip()});
+    return texts;
+}
+
+bool looksCzech(const QString& text)
+{
+    static const QString letters = QString::fromUtf8("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return letters.contains(c); });
+}
+
+// Runs every macro entry; the macro windows it opens are checked as they are shown.
+void openEveryMacro(QMenu* menu, std::vector<QString>& texts, QWidget* macroWindow)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->menu()) {
+            openEveryMacro(a->menu(), texts, macroWindow);
+        } else if (a->property("macroName").isValid()) {
+            a->trigger();
+            if (macroWindow && macroWindow->isVisible()) {
+                const auto shown = readableTexts(macroWindow);
+                texts.insert(texts.end(), shown.begin(), shown.end());
+                macroWindow->hide();
+            }
+        }
+    }
+}
+
+TEST(Languages, EnglishLeavesNoCzechText)
+{
+    Install in(1);
+    app::Program program(in.dir.path(), in.services);
+    program.show();
+    std::vector<QString> texts;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isWindow() || qobject_cast<QMenu*>(w))
+            continue;
+        const auto shown = readableTexts(w);
+        texts.insert(texts.end(), shown.begin(), shown.end());
+    }
+    for (QMenu* menu : program.main().findChildren<QMenu*>())
+        for (QAction* a : menu->actions())
+            texts.push_back(a->text());
+    openEveryMacro(program.main().hlavni, texts, topLevel("macros"));
+    std::vector<std::string> czech;
+    for (const QString& t : texts)
+        if (looksCzech(t))
+            czech.push_back(t.toStdString());
+    EXPECT_EQ(czech, std::vector<std::string>{});
+    EXPECT_GT(texts.size(), 300u); // the sweep reached the windows and the macros
+    program.main().close();
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+// Windows that keep their size: the trail, the dialogs and the message boxes offer a close box
+// only, and a maximise or minimise from outside (a window manager's menu) is undone.
+#include "app/program.h"
+#include "platform/headless/headless_services.h"
+#include "platform/qt/qt_services.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Install {
+    testsupport::ProgramDir dir;
+    platform::HeadlessServices services{'.'};
+    Install()
+    {
+        dir.writeSkin("alpha");
+        dir.makeDir("langs");
+        dir.writeFile("settings.ini", "");
+        dir.writeFile("macro_tree.ini", "");
+        dir.writeFile("macro_engine.ini", "");
+    }
+};
+
+QWidget* topLevel(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+// Shows the window, asks for `state` as a window manager would, and reports what it ends in.
+void expectStaysNormal(QWidget* w, Qt::WindowState state, const std::string& what)
+{
+    w->show();
+    w->setWindowState(state);
+    QTest::qWait(20);
+    EXPECT_FALSE(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) << what << " " << state;
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint) << what;
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMinimizeButtonHint) << what;
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowCloseButtonHint) << what;
+    w->hide();
+}
+
+TEST(WindowKinds, FixedWindowsCannotBeMaximisedOrMinimised)
+{
+    Install in;
+    app::Program program(in.dir.path(), in.services);
+    program.show();
+    const struct {
+        const char* name;
+        bool fixedSize;
+    } windows[] = {{"trail", false}, {"settings", true}, {"about", true}, {"dmsdeg", true},
+#ifdef ZOLT_HAVE_TOOLS_WINDOWS
+                   {"base", true}
+#endif
+    };
+    for (const auto& w : windows) {
+        QWidget* window = topLevel(w.name);
+        ASSERT_NE(window, nullptr) << w.name;
+        for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowMinimized})
+            expectStaysNormal(window, state, w.name);
+        if (w.fixedSize) {
+            window->show();
+            EXPECT_EQ(window->minimumSize(), window->maximumSize()) << w.name;
+            window->hide();
+        }
+    }
+    EXPECT_TRUE(topLevel("trail")->windowType() == Qt::Tool);
+    program.main().close();
+}
+
+TEST(WindowKinds, MessageBoxCannotBeMaximised)
+{
+    platform::QtServices services;
+    bool checked = false;
+    QTimer::singleShot(0, [&checked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->setWindowState(Qt::WindowMaximized);
+        QTest::qWait(20);
+        EXPECT_FALSE(box->windowState() & Qt::WindowMaximized);
+        EXPECT_FALSE(box->windowFlags() & Qt::WindowMaximizeButtonHint);
+        checked = true;
+        box->accept();
+    });
+    services.message(platform::MessageKind::Error, "Invalid data.", platform::Buttons::Ok, {});
+    EXPECT_TRUE(checked);
+}
+
+} // namespace
