@@ -27,8 +27,9 @@ TEST(ShippedMacros, EveryEntryIsBuiltWithCaptionAndPicture)
 {
     platform::HeadlessServices services;
     macros::MacroHost host(data, services);
+    const std::vector<macros::MenuEntry> menu = host.menu(); // the leaves point into it
     std::vector<const macros::MenuEntry*> leaves;
-    collectLeaves(host.menu(), leaves);
+    collectLeaves(menu, leaves);
     EXPECT_EQ(leaves.size(), 46u);
 }
 
@@ -37,8 +38,9 @@ TEST(ShippedMacros, EveryLeafRunsWithoutMacroError)
     platform::HeadlessServices services;
     keypad::Engine engine(services);
     macros::MacroHost host(data, services);
+    const std::vector<macros::MenuEntry> menu = host.menu(); // the leaves point into it
     std::vector<const macros::MenuEntry*> leaves;
-    collectLeaves(host.menu(), leaves);
+    collectLeaves(menu, leaves);
     for (const auto* leaf : leaves) {
         for (bool shift : {false, true}) {
             engine.resetuj();
