@@ -89,8 +89,8 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     connect(kalkul, &QTextEdit::selectionChanged, this, &TTextm::selectionMoved);
     connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (pages->widget(index) == List) {
-            panels[0]->setFixedWidth(100);
-            panels[1]->setFixedWidth(50);
+            setPanelWidth(panels[0], 100);
+            setPanelWidth(panels[1], 50);
             posun();
             kalkul->setFocus();
         } else {

@@ -322,6 +322,12 @@ void PicturePage::placeHandles()
 
 // ---- Status bar --------------------------------------------------------------------------------
 
+void setPanelWidth(QLabel* panel, int width)
+{
+    panel->setMinimumWidth(width);
+    panel->setMaximumWidth(QWIDGETSIZE_MAX);
+}
+
 void PicturePage::setPanel(QLabel* panel, const QString& text)
 {
     if (panel)
@@ -332,7 +338,7 @@ void PicturePage::obrinfo()
 {
     for (int k = 0; k < 2; ++k)
         if (m_panels[k])
-            m_panels[k]->setFixedWidth(statusPanelWidth);
+            setPanelWidth(m_panels[k], statusPanelWidth);
     setPanel(m_panels[0], QString(" width %1").arg(m_picture.width()));
     setPanel(m_panels[1], QString(" height %1").arg(m_picture.height()));
     setPanel(m_panels[2], QString());

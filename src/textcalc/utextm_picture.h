@@ -114,4 +114,8 @@ private:
     int m_filter = 0;
 };
 
+// A status panel at least `width` pixels wide that grows to show its whole text (long sheets
+// have row and character counts wider than the nominal width).
+void setPanelWidth(QLabel* panel, int width);
+
 } // namespace textcalc

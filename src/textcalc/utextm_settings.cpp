@@ -86,6 +86,7 @@ void TTextm::applyInputFont()
     QTextCursor all(kalkul->document());
     all.select(QTextCursor::Document);
     all.mergeCharFormat(f);
+    all.mergeBlockCharFormat(f);
     kalkul->mergeCurrentCharFormat(f);
     kalkul->moveCursor(QTextCursor::Start);
     kalkul->mergeCurrentCharFormat(f);

@@ -26,7 +26,7 @@ void TTextm::createStatusBar()
         panels[i]->setObjectName(QString("panel%1").arg(i + 1));
         panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (widths[i])
-            panels[i]->setFixedWidth(widths[i]);
+            setPanelWidth(panels[i], widths[i]);
         info->addWidget(panels[i], i == 3 ? 1 : 0);
     }
     panels[3]->setText(" 0 s");

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "platform/inifile.h"
+#include "textcalc/sheet/qt_content.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -101,6 +102,20 @@ TEST_F(TextWindow, StatusPanelsFollowTheCaret)
         EXPECT_EQ(window->panels[2]->text(), r.chr);
     }
     EXPECT_EQ(window->panels[3]->text(), " 0 s");
+}
+
+// A long sheet's counts are shown whole, not cut at the panels' nominal widths.
+TEST_F(TextWindow, StatusPanelsShowLongCountsWhole)
+{
+    window->resize(900, 400);
+    window->show();
+    type(QString("line\n").repeated(12000));
+    caretTo(11999, 2);
+    QApplication::processEvents();
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(window->panels[k]->text().toStdString());
+        EXPECT_GE(window->panels[k]->width(), window->panels[k]->sizeHint().width());
+    }
 }
 
 TEST_F(TextWindow, OutputLinesEnableDecimalConversionAndNotRuns)
@@ -377,24 +392,16 @@ TEST_F(TextWindow, TypingAfterShowGoesToTheSheetInTheInputFont)
     typeKeys("x:=2");
     window->AExecl->trigger();
     typeKeys("x+1");
-    QTextDocument* doc = window->kalkul->document();
-    struct Row {
-        int line;
-        const char* text;
-    };
-    for (const Row& r : {Row{0, "x:=2"}, Row{doc->blockCount() - 1, "x+1"}}) {
-        SCOPED_TRACE(r.text);
-        const QTextBlock b = doc->findBlockByNumber(r.line);
-        ASSERT_EQ(b.text(), r.text);
-        QTextCursor c(b);
-        c.movePosition(QTextCursor::Right);
-        const QTextCharFormat f = c.charFormat();
-        const QFont font = f.hasProperty(QTextFormat::FontPointSize) ? f.font() : doc->defaultFont();
-        EXPECT_EQ(font.pointSize(), 17);
-        EXPECT_EQ(font.family(), "Courier New");
-        const QColor colour = f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
-                                                                           : window->kalkul->palette().color(QPalette::Text);
-        EXPECT_EQ(colour, QColor(255, 0, 0));
+    // What is saved is what shows: the sheet's content as a file would store it.
+    const textcalc::sheet::SheetContent content = textcalc::sheet::contentOf(*window->kalkul->document());
+    for (size_t line : {size_t{0}, content.paragraphs.size() - 1}) {
+        const textcalc::sheet::Paragraph& p = content.paragraphs[line];
+        ASSERT_EQ(p.runs.size(), 1u);
+        SCOPED_TRACE(p.runs[0].text);
+        EXPECT_EQ(p.runs[0].text, line == 0 ? "x:=2" : "x+1");
+        EXPECT_EQ(p.runs[0].format.size, 17);
+        EXPECT_EQ(p.runs[0].format.fontName, "Courier New");
+        EXPECT_EQ(p.runs[0].format.colour, 255u);
     }
 }
 

@@ -23,9 +23,9 @@ QTextCharFormat toQt(const CharFormat& f)
     return q;
 }
 
-CharFormat fromQt(const QTextCharFormat& q)
+CharFormat fromQt(const QTextCharFormat& q, const CharFormat& unset)
 {
-    CharFormat f;
+    CharFormat f = unset;
     const QStringList families = q.fontFamilies().toStringList();
     if (!families.isEmpty() && !families.front().isEmpty())
         f.fontName = families.front().toStdString();
@@ -109,11 +109,16 @@ void loadContent(QTextDocument& document, const SheetContent& content)
 SheetContent contentOf(const QTextDocument& document)
 {
     SheetContent content;
+    // What a format leaves unset shows in the document's default font, and is saved so.
+    CharFormat unset;
+    unset.fontName = document.defaultFont().family().toStdString();
+    if (document.defaultFont().pointSizeF() > 0)
+        unset.size = document.defaultFont().pointSizeF();
     std::unordered_map<int, CharFormat> formats; // by the document's format index
     const auto format = [&](int index, const QTextCharFormat& q) -> const CharFormat& {
         auto it = formats.find(index);
         if (it == formats.end())
-            it = formats.emplace(index, fromQt(q)).first;
+            it = formats.emplace(index, fromQt(q, unset)).first;
         return it->second;
     };
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {

@@ -11,7 +11,8 @@ class QTextDocument;
 namespace textcalc::sheet {
 
 QTextCharFormat toQt(const CharFormat& format);
-CharFormat fromQt(const QTextCharFormat& format);
+// Properties the Qt format leaves unset are taken from `unset`.
+CharFormat fromQt(const QTextCharFormat& format, const CharFormat& unset = {});
 Qt::Alignment toQt(Alignment alignment);
 Alignment fromQt(Qt::Alignment alignment);
 
