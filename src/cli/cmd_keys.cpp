@@ -1,5 +1,6 @@
 // zoltcalc-cli keys: presses keypad controls by name and prints the messages and labels.
-#include "command.h"
+#include "cli/command.h"
+#include "cli/subcommands.h"
 
 #include "keypad/controls.h"
 #include "keypad/engine.h"
@@ -68,7 +69,11 @@ private:
     std::optional<DmsFields> m_fields;
 };
 
-int runKeys(cli::Args& args)
+} // namespace
+
+namespace cli {
+
+int runKeys(Args& args)
 {
     const char sep = args.decimalSeparator();
     keypad::Settings settings;
@@ -80,12 +85,12 @@ int runKeys(cli::Args& args)
     format.scientific = args.takeFlag("scientific");
     format.rounding = !args.takeFlag("no-rounding");
     if (args.takeOption("separator", format.separator) && keypad::characterCount(format.separator) > 1)
-        throw cli::UsageError("--separator takes one character or nothing");
+        throw UsageError("--separator takes one character or nothing");
     settings.priority = !args.takeFlag("no-priority");
 
     std::string angle = "DEG";
     if (args.takeOption("angle", angle) && angle != "DEG" && angle != "RAD" && angle != "GRA")
-        throw cli::UsageError("--angle takes DEG, RAD or GRA");
+        throw UsageError("--angle takes DEG, RAD or GRA");
 
     platform::HeadlessServices services(sep);
     args.takeOption("clipboard", services.clipboard);
@@ -94,7 +99,7 @@ int runKeys(cli::Args& args)
     for (const std::string& memory : args.takeOptions("memory")) {
         const size_t eq = memory.find('=');
         if (eq != 1 || memory[0] < '1' || memory[0] > '5')
-            throw cli::UsageError("--memory takes I=VALUE with I from 1 to 5");
+            throw UsageError("--memory takes I=VALUE with I from 1 to 5");
         engine.setMemory(memory[0] - '0', numberOption(memory.substr(2), sep, "--memory"));
     }
     std::optional<DmsFields> dms;
@@ -106,7 +111,7 @@ int runKeys(cli::Args& args)
     for (const std::string& name : args.positionals()) {
         const std::optional<keypad::Control> control = keypad::controlFromName(name);
         if (!control)
-            throw cli::UsageError("unknown key " + name);
+            throw UsageError("unknown key " + name);
         keys.push_back(*control);
     }
 
@@ -147,30 +152,4 @@ std::string keyNames()
     return text + "\n";
 }
 
-cli::Registrar reg{{"keys",
-                    "keys [--base B] [--digits N] [--decimals D] [--leading-zeros L] [--scientific] "
-                    "[--no-rounding] [--separator C] [--no-priority] [--angle DEG|RAD|GRA] "
-                    "[--clipboard TEXT] [--memory I=VALUE]... [--dms D,M,S] [--decimal-separator C] KEY...",
-                    &runKeys,
-                    {"press keys of the keypad and print its display",
-                     "Presses keys of the keypad by their control names, each as a left click does, starting\n"
-                     "from a cleared keypad. Prints each message box as \"message: TEXT\", then the labels\n"
-                     "(display, expon, zavorky, deg), the trail, the five memory captions and the clipboard\n"
-                     "when a key wrote it.",
-                     {{"--base B", "number base, 2 to 16 (default 10)"},
-                      {"--digits N", "digits shown, 3 to 18"},
-                      {"--decimals D", "decimal places, 0 to 18"},
-                      {"--leading-zeros L", "most leading zeros before the scientific form, 0 to 17"},
-                      {"--scientific", "show numbers in the scientific format"},
-                      {"--no-rounding", "cut the last digit instead of rounding it"},
-                      {"--separator C", "digit group separator (empty for none)"},
-                      {"--no-priority", "work the operators from left to right"},
-                      {"--angle DEG|RAD|GRA", "angle unit of the functions (default DEG)"},
-                      {"--clipboard TEXT", "clipboard text for APaste"},
-                      {"--memory I=VALUE", "store VALUE in memory I (1 to 5); may be repeated"},
-                      {"--dms D,M,S", "degrees, minutes and seconds typed into the stmivt dialog"}},
-                     "zoltcalc-cli keys c1 plus c2 krat c3 rovnase\n"
-                     "zoltcalc-cli keys --base 16 c1 c5 krat c2 rovnase",
-                     &keyNames}}};
-
-} // namespace
+} // namespace cli

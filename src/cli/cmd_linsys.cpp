@@ -1,7 +1,8 @@
 // zoltcalc-cli linsys (FILE | -): n lines of n + 1 numbers (a row of A, then its right-hand
 // side), solved as the linear systems window does.
-#include "command.h"
-#include "lines.h"
+#include "cli/command.h"
+#include "cli/lines.h"
+#include "cli/subcommands.h"
 
 #include "platform/headless/headless_services.h"
 #include "tools/linearsystem.h"
@@ -20,17 +21,21 @@ std::vector<std::string> fields(const std::string& line)
     return out;
 }
 
-int runLinsys(cli::Args& args)
+} // namespace
+
+namespace cli {
+
+int runLinsys(Args& args)
 {
     const std::vector<std::string> pos = args.positionals();
     if (pos.size() != 1)
-        throw cli::UsageError("expected one FILE or -");
-    std::vector<std::string> lines = cli::readLines(pos[0]);
+        throw UsageError("expected one FILE or -");
+    std::vector<std::string> lines = readLines(pos[0]);
     while (!lines.empty() && fields(lines.back()).empty())
         lines.pop_back();
     const int n = static_cast<int>(lines.size());
     if (n < tools::kMinEquations || n > tools::kMaxEquations)
-        throw cli::UsageError("the system has 2 to 8 equations, one a line");
+        throw UsageError("the system has 2 to 8 equations, one a line");
 
     platform::HeadlessServices services(args.decimalSeparator());
     tools::LinearSystem system(services);
@@ -60,13 +65,4 @@ int runLinsys(cli::Args& args)
     return 0;
 }
 
-cli::Registrar reg{{"linsys", "linsys (FILE | -)", &runLinsys,
-                    {"solve a system of linear equations",
-                     "Reads n lines of n + 1 numbers (2 to 8 equations), each a row of the matrix followed\n"
-                     "by its right-hand side, from FILE or standard input (-). Prints the determinant, the\n"
-                     "rank and the solution (empty when there is none), or the window's error message and\n"
-                     "exits 1.",
-                     {},
-                     "printf '2 1 5\\n1 -1 1\\n' | zoltcalc-cli linsys -"}}};
-
-} // namespace
+} // namespace cli

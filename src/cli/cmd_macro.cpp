@@ -1,20 +1,21 @@
 // zoltcalc-cli macro: evaluates one macro formula over up to six input registers.
-#include "command.h"
+#include "cli/command.h"
+#include "cli/subcommands.h"
 
 #include "macros/evaluator.h"
 #include "platform/floattext.h"
 
 #include <iostream>
 
-namespace {
+namespace cli {
 
 // The inputs take the decimal separator like the macro window's input cells; like the window,
 // more than six inputs or one that is not a number is a macro error, not a usage error.
-int runMacro(cli::Args& args)
+int runMacro(Args& args)
 {
     const std::vector<std::string> words = args.positionals();
     if (words.empty())
-        throw cli::UsageError("a formula is needed");
+        throw UsageError("a formula is needed");
     const char sep = args.decimalSeparator();
     try {
         if (words.size() > 7)
@@ -31,11 +32,4 @@ int runMacro(cli::Args& args)
     }
 }
 
-cli::Registrar reg{{"macro", "macro [--decimal-separator C] FORMULA [X1 ... X6]", &runMacro,
-                    {"evaluate a macro formula",
-                     "Evaluates a macro formula with the input registers x1 ... x6 set to X1 ... X6 and\n"
-                     "prints the value with 15 significant digits, or \"Macro error.\" and exits 1.",
-                     {},
-                     "zoltcalc-cli macro \"4/3*pi*x^3\" 2"}}};
-
-} // namespace
+} // namespace cli

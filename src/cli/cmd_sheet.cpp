@@ -1,8 +1,12 @@
 // zoltcalc-cli sheet: runs a sheet file top to bottom as a user would, writes the resulting
 // sheet and prints it.
 #include "cli/command.h"
+#include "cli/lines.h"
 #include "cli/run_picture.h"
 #include "cli/run_services.h"
+#include "cli/run_source.h"
+#include "cli/run_stop.h"
+#include "cli/subcommands.h"
 
 #include "platform/errors.h"
 #include "textcalc/calculator.h"
@@ -13,7 +17,6 @@
 #include "textcalc/textfile_io.h"
 
 #include <iostream>
-#include <sstream>
 
 namespace {
 
@@ -28,9 +31,12 @@ bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == 
 
 // Runs every group of program lines once (every program line with byLine), each as F10 (F9)
 // with the caret on its last line; groups of nothing but blanks are left as they are, as a
-// user would not run them. True when any run ended with an error line.
+// user would not run them. True when any run ended with an error line. A stop asked for ends
+// the sheet: the run under way writes the stopped line as its outputs, and so does the next
+// program when the stop came between two runs.
 bool runSheet(Document& doc, textcalc::Calculator& calc, bool byLine)
 {
+    const RunMode mode = byLine ? RunMode::Line : RunMode::Group;
     bool failed = false;
     int line = 0;
     while (line < doc.lineCount()) {
@@ -49,8 +55,15 @@ bool runSheet(Document& doc, textcalc::Calculator& calc, bool byLine)
             continue;
         }
         doc.setCaret({last, 0});
-        const CalculResult result = Calcul(doc, calc, byLine ? RunMode::Line : RunMode::Group, OutputFont, true);
+        if (cli::stopAsked(calc)) {
+            if (const std::optional<RunPlan> plan = findProgram(doc, mode))
+                writeOutputs(doc, *plan, {calc.stoppedLine}, OutputFont, true);
+            return true;
+        }
+        const CalculResult result = Calcul(doc, calc, mode, OutputFont, true);
         failed = failed || result.endedWithError;
+        if (result.ran && cli::lastRunStopped(calc))
+            return true;
         // The caret stands on the line after the outputs (the last output when they end the sheet).
         line = std::max(doc.caret().line, last + 1);
     }
@@ -63,12 +76,17 @@ void printSheet(const Document& doc)
         std::cout << (isOutputAlignment(doc.alignment(k)) ? "> " : "") << doc.lineText(k) << "\n";
 }
 
-int runSheetFile(cli::Args& args)
+} // namespace
+
+namespace cli {
+
+int runSheetFile(Args& args)
 {
     const bool byLine = args.takeFlag("line");
-    cli::RunServices services(args.decimalSeparator());
+    RunServices services(args.decimalSeparator());
     textcalc::Calculator calc(services);
-    cli::takeRunOptions(args, calc);
+    takeRunOptions(args, calc);
+    RunStop stop(args);
     std::string file, out;
     const std::vector<std::string> positionals = args.positionals();
     for (size_t k = 0; k < positionals.size(); ++k) {
@@ -77,31 +95,27 @@ int runSheetFile(cli::Args& args)
         else if (file.empty() && positionals[k] != "-o")
             file = positionals[k];
         else
-            throw cli::UsageError("give one FILE and at most one -o OUT");
+            throw UsageError("give one FILE and at most one -o OUT");
     }
     if (file.empty())
-        throw cli::UsageError("give one FILE");
+        throw UsageError("give one FILE");
 
     SheetContent content;
     try {
-        if (file == "-") {
-            std::ostringstream all;
-            all << std::cin.rdbuf();
-            content = readSheet(all.str(), InputFont);
-        } else {
-            content = loadSheet(file, InputFont);
-        }
+        content = file == "-" ? readSheet(readInput(file), InputFont) : loadSheet(file, InputFont);
     } catch (const platform::UserError& e) {
-        throw cli::UsageError(e.what());
+        throw UsageError(e.what());
     } catch (const TooManyLines&) {
-        throw cli::UsageError("the sheet on standard input is too large");
+        throw UsageError("the sheet on standard input is too large");
     }
     PlainDocument doc(std::move(content));
     calc.EchoOutputs = false;
-    const std::unique_ptr<textcalc::PictureAccess> picture = cli::openRunPicture();
+    const std::unique_ptr<textcalc::PictureAccess> picture = openRunPicture();
     calc.picture = picture.get();
     calc.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
+    calc.stopRequested = [&stop] { return stop.stopRequested(); };
 
+    stop.start();
     const bool failed = runSheet(doc, calc, byLine);
     textcalc::textfiles::completeTextFiles(calc.TextFiles);
     printSheet(doc);
@@ -116,19 +130,4 @@ int runSheetFile(cli::Args& args)
     return failed ? 1 : 0;
 }
 
-cli::Registrar reg{
-    {"sheet", "sheet [--dir DIR] [--digits N] [--line] [-o OUT] FILE", &runSheetFile,
-     {"run a sheet file as the text calculator does",
-      "Runs a sheet file (RTF, or plain text; - is standard input) top to bottom as a user\n"
-      "would: every group of program lines once, or every program line with --line, writing\n"
-      "the outputs as centred lines below it and replacing older ones. Writes the resulting\n"
-      "sheet to OUT (RTF when OUT ends in \".rtf\", else plain text) and prints it, output\n"
-      "lines prefixed by \"> \". Exits 1 when any run ended with an error line.",
-      {{"-o OUT", "write the resulting sheet to OUT"},
-       {"--line", "run every program line on its own"},
-       {"--digits N", "output precision, 1 to 18 (default 18)"},
-       {"--dir DIR", "folder whose textfiles folder holds the program's text files"}},
-      "printf 'x:=1/3;\\nx+1\\n' | zoltcalc-cli sheet -\n"
-      "printf 'r:=2\\npi*r^2\\n' | zoltcalc-cli sheet --line --digits 6 -"}}};
-
-} // namespace
+} // namespace cli

@@ -1,7 +1,8 @@
 // zoltcalc-cli stat [--relation] (FILE | -): the statistics window's output box for a table
 // read one observation a line (X, or X and Y separated by blanks or a tab).
-#include "command.h"
-#include "lines.h"
+#include "cli/command.h"
+#include "cli/lines.h"
+#include "cli/subcommands.h"
 
 #include "platform/headless/headless_services.h"
 #include "tools/statistics.h"
@@ -30,13 +31,17 @@ void fillTable(tools::Statistics& stat, const std::vector<std::string>& lines, c
     }
 }
 
-int runStat(cli::Args& args)
+} // namespace
+
+namespace cli {
+
+int runStat(Args& args)
 {
     const bool relation = args.takeFlag("relation");
     const std::vector<std::string> pos = args.positionals();
     if (pos.size() != 1)
-        throw cli::UsageError("expected one FILE or -");
-    std::vector<std::string> lines = cli::readLines(pos[0]);
+        throw UsageError("expected one FILE or -");
+    std::vector<std::string> lines = readLines(pos[0]);
     while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string::npos)
         lines.pop_back();
 
@@ -53,13 +58,4 @@ int runStat(cli::Args& args)
     return 0;
 }
 
-cli::Registrar reg{{"stat", "stat [--relation] (FILE | -)", &runStat,
-                    {"statistics of a list of observations",
-                     "Reads one observation a line, X or X and Y separated by blanks or a tab, from FILE\n"
-                     "or standard input (-) and prints the lines of the statistics window's output box,\n"
-                     "or \"Invalid data.\" and exits 1.",
-                     {{"--relation", "describe the relation of Y to X instead of X alone"}},
-                     "printf '1\\n2\\n4\\n' | zoltcalc-cli stat -\n"
-                     "printf '1 2\\n2 4.1\\n3 5.9\\n' | zoltcalc-cli stat --relation -"}}};
-
-} // namespace
+} // namespace cli

@@ -1,6 +1,8 @@
 #pragma once
-// zoltcalc-cli subcommands. Each cmd_*.cpp registers one with a static Registrar; main()
-// dispatches on the first argument. Subcommands never initialise Qt unless they draw.
+// zoltcalc-cli subcommands: what main.cpp's table holds for each (name, usage, help text,
+// function), and the arguments a subcommand's function takes. main() dispatches on the first
+// argument. Subcommands never initialise Qt unless they draw.
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -57,14 +59,11 @@ struct Help {
 struct Command {
     const char* name;
     const char* usage; // the text after "zoltcalc-cli "
-    int (*run)(Args& args);
     Help help;
+    int (*run)(Args& args);
 };
 
-const std::vector<Command>& commands();
-
-struct Registrar {
-    explicit Registrar(Command command);
-};
+// main.cpp's table, in the alphabetical order of --help.
+std::span<const Command> commands();
 
 } // namespace cli

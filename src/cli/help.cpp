@@ -13,15 +13,6 @@ const Option CommonOptions[] = {
     {"--help", "print this help and exit"},
 };
 
-std::vector<const Command*> sortedCommands()
-{
-    std::vector<const Command*> list;
-    for (const Command& c : commands())
-        list.push_back(&c);
-    std::sort(list.begin(), list.end(), [](const Command* a, const Command* b) { return std::string(a->name) < b->name; });
-    return list;
-}
-
 // Each line of `text`, indented by two blanks.
 void printIndented(std::ostream& out, const std::string& text)
 {
@@ -77,8 +68,8 @@ void printOverview(std::ostream& out)
            "Drives the calculators of ZOLT CALC without a display and prints what their windows\n"
            "would show.\n\n"
            "Subcommands:\n";
-    for (const Command* c : sortedCommands())
-        out << "  " << std::left << std::setw(8) << c->name << c->help.summary << "\n";
+    for (const Command& c : commands())
+        out << "  " << std::left << std::setw(8) << c.name << c.help.summary << "\n";
     out << "\nEvery subcommand takes --decimal-separator C and --help; \"zoltcalc-cli help SUBCOMMAND\"\n"
            "describes one. Usage errors exit with status 2.\n";
 }
@@ -103,8 +94,8 @@ void printHelp(std::ostream& out, const Command& command)
 
 void printUsages(std::ostream& out)
 {
-    for (const Command* c : sortedCommands())
-        printUsage(out, *c);
+    for (const Command& c : commands())
+        printUsage(out, c);
     out << "usage: zoltcalc-cli help SUBCOMMAND\n"
            "usage: zoltcalc-cli --help | --version\n";
 }

@@ -83,11 +83,13 @@ const std::string& literal(Calculator& calc, std::string_view text, size_t& pos,
 
 // The answer is evaluated as typed (not prepared); a cancelled dialog gives the default "0".
 // Read bytes (a file, or standard input in the command line) are text as program text is:
-// UTF-8, else Windows-1250, so that an error line quoting them is valid text.
+// UTF-8, else Windows-1250, so that an error line quoting them is valid text. A stop asked for
+// while a dialog waited (the command line's timeout or a signal) ends the run at its answer.
 Number getnum(Calculator& calc, std::string_view text, size_t& pos)
 {
     const std::string prompt = literal(calc, text, pos, "GetNum");
     const std::string answer = calc.services.inputBox("getnumber", prompt, "0").value_or("0");
+    calc.pollStopNow(true);
     return calc.eval(platform::toUtf8FromLegacy(answer));
 }
 
@@ -96,6 +98,7 @@ Number question(Calculator& calc, std::string_view text, size_t& pos)
     const std::string prompt = literal(calc, text, pos, "Question");
     const platform::Answer answer =
         calc.services.message(platform::MessageKind::Confirmation, prompt, platform::Buttons::YesNo);
+    calc.pollStopNow(true);
     return exactInteger(answer == platform::Answer::Yes ? 1 : 0);
 }
 

@@ -56,7 +56,7 @@ TEST(Help, OverviewListsTheSubcommands)
     const test_support::CliResult r = test_support::runCli("--help", "2>&1");
     EXPECT_EQ(r.status, 0);
     const std::vector<std::string> names = subcommands();
-    for (const char* name : {"base", "keys", "linsys", "macro", "run", "stat"})
+    for (const char* name : {"base", "keys", "linsys", "macro", "run", "sheet", "stat"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
     EXPECT_EQ(test_support::runCli("help", "2>&1").out, r.out);
 }

@@ -98,7 +98,8 @@ TEST_F(SheetCommand, UsageErrors)
         SCOPED_TRACE(arguments);
         const test_support::CliResult r = test_support::runCli(arguments, "2>&1");
         EXPECT_EQ(r.status, 2);
-        EXPECT_NE(r.out.find("usage: zoltcalc-cli sheet [--dir DIR] [--digits N] [--line] [-o OUT] FILE"),
+        EXPECT_NE(r.out.find("usage: zoltcalc-cli sheet [--dir DIR] [--digits N] [--line] [--timeout SECONDS]\n"
+                             "       [-o OUT] FILE"),
                   std::string::npos)
             << r.out;
     }

@@ -13,16 +13,10 @@ struct CliResult {
     int status = -1;
 };
 
-// `arguments` and `redirections` are shell text: "keys c1 plus c2", "2>&1" or "2>/dev/null";
-// `input`, when given, is piped to standard input; `environment` ("NAME=value") is set for it.
-inline CliResult runCli(const std::string& arguments, const std::string& redirections,
-                        const std::string* input = nullptr, const std::string& environment = {})
+// What a shell command prints on standard output, and its exit status.
+inline CliResult runShell(const std::string& command)
 {
     CliResult r;
-    std::string command;
-    if (input)
-        command = "printf '%s' '" + *input + "' | ";
-    command += environment + (environment.empty() ? "" : " ") + "'" + ZOLT_CLI + "' " + arguments + " " + redirections;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return r;
@@ -33,6 +27,28 @@ inline CliResult runCli(const std::string& arguments, const std::string& redirec
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
+}
+
+// `arguments` and `redirections` are shell text: "keys c1 plus c2", "2>&1" or "2>/dev/null";
+// `input`, when given, is piped to standard input; `environment` ("NAME=value") is set for it.
+inline CliResult runCli(const std::string& arguments, const std::string& redirections,
+                        const std::string* input = nullptr, const std::string& environment = {})
+{
+    std::string command;
+    if (input)
+        command = "printf '%s' '" + *input + "' | ";
+    command += environment + (environment.empty() ? "" : " ") + "'" + ZOLT_CLI + "' " + arguments + " " + redirections;
+    return runShell(command);
+}
+
+// Runs the CLI in the shell's place (so that it is not a background job, whose SIGINT the
+// shell ignores) with standard input from `input`, and sends it `signal` ("INT", "TERM")
+// after `seconds`, as Ctrl+C or kill would.
+inline CliResult runCliSignalled(const std::string& arguments, const std::string& redirections,
+                                 const std::string& input, const char* signal, const char* seconds)
+{
+    return runShell(std::string("(sleep ") + seconds + "; kill -" + signal + " $$) >/dev/null 2>&1 & exec <'" +
+                    input + "' '" + ZOLT_CLI + "' " + arguments + " " + redirections);
 }
 
 } // namespace test_support

@@ -1,0 +1,97 @@
+// Runs that never end, stopped from outside: by --timeout, SIGINT or SIGTERM. The run ends
+// with the stopped-run error line, every output line so far is printed, and the status is 1.
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::string Stopped = "Error. Program stopped by the user.\n";
+const char* const Endless = "-e \"1; 2; while 1=1 do x:=x+1\"";
+
+struct StopCase {
+    const char* name;
+    std::string arguments;
+    std::string output;
+    int status;
+};
+
+// The programs get "1", an endless line and "3" on standard input.
+TEST(RunStop, TimeoutStopsTheRun)
+{
+    const std::string lines = "1\nwhile 1=1 do x:=x+1\n3\n";
+    const StopCase cases[] = {
+        {"EndlessLoop", std::string("run --timeout 0.3 ") + Endless, "1\n2\n" + Stopped, 1},
+        {"LinesAfterTheStoppedOneDoNotRun", "run --lines --timeout 0.3 -", "1\n" + Stopped, 1},
+        {"TheTimeCountsForAllLines", "run --lines --timeout=0.3 -e \"Pause(0.2)\n4\nPause(0.2)\n5\"",
+         "Statements executed (no output).\n4\n" + Stopped, 1},
+        {"LongPause", "run --timeout 0.3 -e \"3; Pause(1000); 4\"", "3\n" + Stopped, 1},
+        {"RunWithinItsTime", "run --timeout 60 -e \"1+1\"", "2\n", 0},
+        {"ErrorWithinItsTime", "run --timeout 60 -e \"y\"", "Error. Unknown variable identifier \" y \".\n", 1},
+        {"NotANumber", "run --timeout x -e 1", "", 2},
+        {"NotPositive", "run --timeout 0 -e 1", "", 2},
+        {"BeyondAYear", "run --timeout 1e9 -e 1", "", 2},
+        {"GivenTwice", "run --timeout 1 --timeout 2 -e 1", "", 2},
+        {"Sheet", "sheet --line --timeout 0.3 -", "1\n> 1\nwhile 1=1 do x:=x+1\n> " + Stopped + "3\n\n", 1},
+        {"SheetTimeoutNotANumber", "sheet --timeout 1s -", "", 2},
+    };
+    for (const StopCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test_support::CliResult r = test_support::runCli(c.arguments, "2>/dev/null", &lines);
+        EXPECT_EQ(r.out, c.output);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+// A wait for standard input that never comes (GetNum, Question) ends at the timeout too.
+TEST(RunStop, TimeoutEndsAWaitForInput)
+{
+    for (const char* program : {"5; GetNum('x?'); 6", "5; Question('go on?'); 6"}) {
+        SCOPED_TRACE(program);
+        const test_support::CliResult r = test_support::runShell(
+            "sleep 5 | '" + std::string(ZOLT_CLI) + "' run --timeout 0.3 -e \"" + program + "\" 2>/dev/null");
+        EXPECT_EQ(r.out, "5\n" + Stopped);
+        EXPECT_EQ(r.status, 1);
+    }
+}
+
+class RunStopSignals : public ::testing::Test {
+protected:
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::string file(const std::string& name, const std::string& content)
+    {
+        std::ofstream(dir / name, std::ios::binary) << content;
+        return (dir / name).string();
+    }
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("zoltcalc-cli-stop-" + std::to_string(::getpid()));
+};
+
+TEST_F(RunStopSignals, StopTheRunLikeTheTimeout)
+{
+    const std::string sheet = file("endless.txt", "1+1\nwhile 1=1 do x:=x+1\n3");
+    const std::string lines = file("lines.txt", "1\nwhile 1=1 do x:=x+1\n3\n");
+    for (const char* signal : {"INT", "TERM"}) {
+        SCOPED_TRACE(signal);
+        const StopCase cases[] = {
+            {"EndlessLoop", std::string("run ") + Endless, "1\n2\n" + Stopped, 1},
+            {"Lines", "run --lines -", "1\n" + Stopped, 1},
+            {"Sheet", "sheet --line '" + sheet + "'", "1+1\n> 2\nwhile 1=1 do x:=x+1\n> " + Stopped + "3\n", 1},
+        };
+        for (const StopCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            const test_support::CliResult r =
+                test_support::runCliSignalled(c.arguments, "2>/dev/null", lines, signal, "0.5");
+            EXPECT_EQ(r.out, c.output);
+            EXPECT_EQ(r.status, c.status);
+        }
+    }
+}
+
+} // namespace
