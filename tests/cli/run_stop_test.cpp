@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const std::string Stopped = "Error. Program stopped by the user.\n";
-const char* const Endless = "-e \"1; 2; while 1=1 do x:=x+1\"";
 
 struct StopCase {
     const char* name;
@@ -26,7 +26,7 @@ TEST(RunStop, TimeoutStopsTheRun)
 {
     const std::string lines = "1\nwhile 1=1 do x:=x+1\n3\n";
     const StopCase cases[] = {
-        {"EndlessLoop", std::string("run --timeout 0.3 ") + Endless, "1\n2\n" + Stopped, 1},
+        {"EndlessLoop", "run --timeout 0.3 -e \"1; 2; while 1=1 do x:=x+1\"", "1\n2\n" + Stopped, 1},
         {"LinesAfterTheStoppedOneDoNotRun", "run --lines --timeout 0.3 -", "1\n" + Stopped, 1},
         {"TheTimeCountsForAllLines", "run --lines --timeout=0.3 -e \"Pause(0.2)\n4\nPause(0.2)\n5\"",
          "Statements executed (no output).\n4\n" + Stopped, 1},
@@ -48,19 +48,7 @@ TEST(RunStop, TimeoutStopsTheRun)
     }
 }
 
-// A wait for standard input that never comes (GetNum, Question) ends at the timeout too.
-TEST(RunStop, TimeoutEndsAWaitForInput)
-{
-    for (const char* program : {"5; GetNum('x?'); 6", "5; Question('go on?'); 6"}) {
-        SCOPED_TRACE(program);
-        const test_support::CliResult r = test_support::runShell(
-            "sleep 5 | '" + std::string(ZOLT_CLI) + "' run --timeout 0.3 -e \"" + program + "\" 2>/dev/null");
-        EXPECT_EQ(r.out, "5\n" + Stopped);
-        EXPECT_EQ(r.status, 1);
-    }
-}
-
-class RunStopSignals : public ::testing::Test {
+class RunStopFiles : public ::testing::Test {
 protected:
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -73,24 +61,45 @@ protected:
         std::filesystem::temp_directory_path() / ("zoltcalc-cli-stop-" + std::to_string(::getpid()));
 };
 
-TEST_F(RunStopSignals, StopTheRunLikeTheTimeout)
+// Each program makes the file "started" before its endless line, and the signal comes then.
+TEST_F(RunStopFiles, SignalsStopTheRunLikeTheTimeout)
 {
-    const std::string sheet = file("endless.txt", "1+1\nwhile 1=1 do x:=x+1\n3");
-    const std::string lines = file("lines.txt", "1\nwhile 1=1 do x:=x+1\n3\n");
+    const std::string start = "Assign(f, 'started'); Rewrite(f); Close(f); ";
+    const std::string sheet = file("endless.txt", start + "1+1\nwhile 1=1 do x:=x+1\n3");
+    const std::string lines = file("lines.txt", start + "1\nwhile 1=1 do x:=x+1\n3\n");
+    const std::string options = "--dir '" + dir.string() + "' ";
+    const std::string started = (dir / "textfiles" / "started.txt").string();
     for (const char* signal : {"INT", "TERM"}) {
         SCOPED_TRACE(signal);
         const StopCase cases[] = {
-            {"EndlessLoop", std::string("run ") + Endless, "1\n2\n" + Stopped, 1},
-            {"Lines", "run --lines -", "1\n" + Stopped, 1},
-            {"Sheet", "sheet --line '" + sheet + "'", "1+1\n> 2\nwhile 1=1 do x:=x+1\n> " + Stopped + "3\n", 1},
+            {"EndlessLoop", "run " + options + "-e \"" + start + "1; 2; while 1=1 do x:=x+1\"", "1\n2\n" + Stopped, 1},
+            {"Lines", "run --lines " + options + "-", "1\n" + Stopped, 1},
+            {"Sheet", "sheet --line " + options + "'" + sheet + "'",
+             start + "1+1\n> 2\nwhile 1=1 do x:=x+1\n> " + Stopped + "3\n", 1},
         };
         for (const StopCase& c : cases) {
             SCOPED_TRACE(c.name);
+            std::filesystem::remove(started);
             const test_support::CliResult r =
-                test_support::runCliSignalled(c.arguments, "2>/dev/null", lines, signal, "0.5");
+                test_support::runCliSignalled(c.arguments, "2>/dev/null", lines, signal, started);
             EXPECT_EQ(r.out, c.output);
             EXPECT_EQ(r.status, c.status);
         }
+    }
+}
+
+// A wait for standard input that never comes (GetNum, Question) ends at the timeout too:
+// standard input is a named pipe that stays open and empty.
+TEST_F(RunStopFiles, TimeoutEndsAWaitForInput)
+{
+    const std::string fifo = (dir / "input").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* program : {"5; GetNum('x?'); 6", "5; Question('go on?'); 6"}) {
+        SCOPED_TRACE(program);
+        const test_support::CliResult r =
+            test_support::runCli("run --timeout 0.3 -e \"" + std::string(program) + "\"", "<>'" + fifo + "' 2>/dev/null");
+        EXPECT_EQ(r.out, "5\n" + Stopped);
+        EXPECT_EQ(r.status, 1);
     }
 }
 

@@ -42,13 +42,14 @@ inline CliResult runCli(const std::string& arguments, const std::string& redirec
 }
 
 // Runs the CLI in the shell's place (so that it is not a background job, whose SIGINT the
-// shell ignores) with standard input from `input`, and sends it `signal` ("INT", "TERM")
-// after `seconds`, as Ctrl+C or kill would.
+// shell ignores) with standard input from `input`, and sends it `signal` ("INT", "TERM") as
+// Ctrl+C or kill would, once the file `started` exists (the program under test makes it).
 inline CliResult runCliSignalled(const std::string& arguments, const std::string& redirections,
-                                 const std::string& input, const char* signal, const char* seconds)
+                                 const std::string& input, const char* signal, const std::string& started)
 {
-    return runShell(std::string("(sleep ") + seconds + "; kill -" + signal + " $$) >/dev/null 2>&1 & exec <'" +
-                    input + "' '" + ZOLT_CLI + "' " + arguments + " " + redirections);
+    return runShell("(i=0; while [ ! -e '" + started + "' ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done; kill -" +
+                    signal + " $$) >/dev/null 2>&1 & exec <'" + input + "' '" + ZOLT_CLI + "' " + arguments + " " +
+                    redirections);
 }
 
 } // namespace test_support
