@@ -2,11 +2,13 @@
 # The sanitizer check: builds the engines, the CLI, the tests and the fuzz targets with clang,
 # AddressSanitizer and UndefinedBehaviorSanitizer (any report is fatal) into build-sanitize/,
 # runs the whole test suite there, then each fuzz target for a bounded time over its corpus
-# (tests/fuzz/seeds/<target>/). A finding fails the script with the reproducer printed.
+# (tests/fuzz/seeds/<target>/, with tests/fuzz/<target>.dict or else zoltcalc.dict). A
+# finding fails the script with the reproducer printed. CI (.ci/run) runs it after the normal
+# tests.
 #
 #   scripts/sanitize.sh [SECONDS]   seconds per fuzz target (default 45; 0 skips fuzzing)
 #
-# Running one target for longer by hand is in the README ("Fuzzing").
+# Running one target for longer by hand is in the README ("Sanitizers and fuzzing").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-45}
@@ -50,9 +52,11 @@ for fuzzer in "$build"/fuzz/fuzz_*; do
   target=${fuzzer##*/fuzz_}
   corpus="$findings/corpus-$target"
   mkdir -p "$corpus"
+  dict=tests/fuzz/$target.dict
+  [ -f "$dict" ] || dict=tests/fuzz/zoltcalc.dict
   echo "== fuzz_$target: $seconds s over tests/fuzz/seeds/$target"
   if ! QT_QPA_PLATFORM=offscreen "$fuzzer" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
-      -dict=tests/fuzz/zoltcalc.dict -artifact_prefix="$findings/$target-" -print_final_stats=1 \
+      -dict="$dict" -artifact_prefix="$findings/$target-" -print_final_stats=1 \
       "$corpus" "tests/fuzz/seeds/$target" >"$findings/$target.log" 2>&1; then
     tail -n 60 "$findings/$target.log"
     for reproducer in "$findings/$target"-*; do
