@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     // and read the decimal separator through the services.
     std::setlocale(LC_NUMERIC, "C");
 
-    platform::QtServices services([] { return QApplication::activeWindow(); });
+    platform::QtServices services;
     // The program directory holds every data file; what the user changes moves to the user's
     // folders when that directory cannot be written.
     const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();

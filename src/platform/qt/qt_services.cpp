@@ -8,12 +8,39 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
+#include <QWindow>
 
 namespace platform {
 
+QtServices::QtServices(QWidget* (*parent)()) : m_parent(parent), m_tracker(std::make_unique<QObject>())
+{
+    if (!qApp)
+        return;
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, m_tracker.get(), [this](QWindow* focused) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->windowHandle() != focused || !focused)
+                continue;
+            std::erase_if(m_recentlyActive, [w](const QPointer<QWidget>& p) { return !p || p == w; });
+            m_recentlyActive.emplace_back(w);
+            constexpr size_t kRemembered = 8;
+            if (m_recentlyActive.size() > kRemembered)
+                m_recentlyActive.erase(m_recentlyActive.begin());
+        }
+    });
+}
+
+QtServices::~QtServices() = default;
+
 QWidget* QtServices::parentWidget() const
 {
-    return m_parent ? m_parent() : QApplication::activeWindow();
+    if (m_parent)
+        return m_parent();
+    if (QWidget* w = QApplication::activeWindow())
+        return w;
+    for (auto it = m_recentlyActive.rbegin(); it != m_recentlyActive.rend(); ++it)
+        if (*it && (*it)->isVisible())
+            return *it;
+    return nullptr;
 }
 
 void QtServices::beep() { QApplication::beep(); }
@@ -49,12 +76,14 @@ Answer QtServices::message(MessageKind kind, const std::string& text, Buttons bu
 std::optional<std::string> QtServices::inputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial)
 {
-    bool ok = false;
-    QString s = QInputDialog::getText(parentWidget(), QString::fromStdString(caption), QString::fromStdString(prompt),
-                                      QLineEdit::Normal, QString::fromStdString(initial), &ok);
-    if (!ok)
+    QInputDialog dialog(parentWidget());
+    makeFixedWindow(&dialog);
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(initial));
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return s.toStdString();
+    return dialog.textValue().toStdString();
 }
 
 std::string QtServices::clipboardText() { return QApplication::clipboard()->text().toStdString(); }

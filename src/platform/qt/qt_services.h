@@ -2,14 +2,20 @@
 // Services for the program: Qt message boxes, input dialogs, the system clipboard.
 #include "platform/services.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
 
 namespace platform {
 
 class QtServices : public Services {
 public:
-    // Boxes are parented to the window returned by `parent` (may return nullptr).
-    explicit QtServices(QWidget* (*parent)() = nullptr) : m_parent(parent) {}
+    // Boxes are parented to the window returned by `parent`; by default to the active window or,
+    // while none is active, the window that was active last.
+    explicit QtServices(QWidget* (*parent)() = nullptr);
+    ~QtServices() override;
 
     void beep() override;
     Answer message(MessageKind kind, const std::string& text, Buttons buttons,
@@ -26,6 +32,11 @@ public:
 private:
     QWidget* parentWidget() const;
     QWidget* (*m_parent)();
+    // Between a dialog closing and the window manager activating the window under it no window
+    // is active; a box without an owner then opens behind the window the user works in.
+    // The last active windows, most recent last: the dialog that just closed was one of them.
+    std::unique_ptr<QObject> m_tracker;
+    std::vector<QPointer<QWidget>> m_recentlyActive;
     char m_override = 0;
 };
 
