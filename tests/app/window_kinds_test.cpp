@@ -6,10 +6,13 @@
 #include "test_support.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -57,7 +60,7 @@ TEST(WindowKinds, FixedWindowsCannotBeMaximisedOrMinimised)
         bool fixedSize;
     } windows[] = {{"trail", false}, {"settings", true}, {"about", true}, {"dmsdeg", true},
 #ifdef ZOLT_HAVE_TOOLS_WINDOWS
-                   {"base", true}
+                   {"base", true}, {"linsys", true}
 #endif
     };
     for (const auto& w : windows) {
@@ -75,22 +78,32 @@ TEST(WindowKinds, FixedWindowsCannotBeMaximisedOrMinimised)
     program.main().close();
 }
 
-TEST(WindowKinds, MessageBoxCannotBeMaximised)
+// The message and input boxes of every window: each runs `ask` and has its box maximised.
+TEST(WindowKinds, MessageAndInputBoxesCannotBeMaximised)
 {
-    platform::QtServices services;
-    bool checked = false;
-    QTimer::singleShot(0, [&checked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        box->setWindowState(Qt::WindowMaximized);
-        QTest::qWait(20);
-        EXPECT_FALSE(box->windowState() & Qt::WindowMaximized);
-        EXPECT_FALSE(box->windowFlags() & Qt::WindowMaximizeButtonHint);
-        checked = true;
-        box->accept();
-    });
-    services.message(platform::MessageKind::Error, "Invalid data.", platform::Buttons::Ok, {});
-    EXPECT_TRUE(checked);
+    const struct {
+        const char* name;
+        std::function<void(platform::QtServices&)> ask;
+    } boxes[] = {
+        {"message", [](platform::QtServices& s) { s.message(platform::MessageKind::Error, "Invalid data.", platform::Buttons::Ok, {}); }},
+        {"input", [](platform::QtServices& s) { s.inputBox("getnumber", "x =", "0"); }},
+    };
+    for (const auto& b : boxes) {
+        platform::QtServices services;
+        bool checked = false;
+        QTimer::singleShot(0, [&checked, &b] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << b.name;
+            box->setWindowState(Qt::WindowMaximized);
+            QTest::qWait(20);
+            EXPECT_FALSE(box->windowState() & Qt::WindowMaximized) << b.name;
+            EXPECT_FALSE(box->windowFlags() & Qt::WindowMaximizeButtonHint) << b.name;
+            checked = true;
+            box->accept();
+        });
+        b.ask(services);
+        EXPECT_TRUE(checked) << b.name;
+    }
 }
 
 } // namespace
