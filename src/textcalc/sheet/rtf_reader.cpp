@@ -352,7 +352,8 @@ private:
         }
         switch (m_state.destination) {
         case Destination::Text:
-            if (c < 0x20 && c != '\t')
+            // Control characters (DEL too) have no place in a sheet line; the writer drops them.
+            if ((c < 0x20 && c != '\t') || c == 0x7F)
                 return;
             if (!m_text.empty() && !m_state.sameFormat(m_textState))
                 flushText();
@@ -363,7 +364,7 @@ private:
         case Destination::FontTable:
             if (c == ';')
                 commitFont();
-            else if (m_fontName.size() < MaxFontNameBytes && c >= 0x20)
+            else if (m_fontName.size() < MaxFontNameBytes && c >= 0x20 && c != 0x7F)
                 platform::appendUtf8(m_fontName, c);
             break;
         case Destination::ColourTable:
