@@ -107,7 +107,12 @@ public:
     std::function<std::optional<QString>(bool save)> fileDialog;
     std::function<std::optional<QColor>(QColor initial)> colourDialog;
     std::function<bool(QPrinter& printer)> printDialog;
-    std::function<std::optional<QFont>(QFont initial)> fontDialog;
+    // The output font `fonter`: the font with its colour.
+    struct OutputFont {
+        QFont font;
+        QColor colour;
+    };
+    std::function<std::optional<OutputFont>(const OutputFont& initial)> fontDialog;
 
     // ---- Running ----------------------------------------------------------------------------------
     void Calcul(bool group);
@@ -165,6 +170,7 @@ private:
     void insertAtCaret(const QString& text);
     bool writeTextCalculatorKeys();
     std::optional<QString> chooseFile(bool save);
+    std::optional<OutputFont> chooseOutputFont(const OutputFont& initial);
 
     platform::Services& m_services;
     ui::Settings& m_settings;

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -39,11 +38,7 @@ void TTextm::installDialogs()
         const QColor c = QColorDialog::getColor(initial, this);
         return c.isValid() ? std::optional(c) : std::nullopt;
     };
-    fontDialog = [this](QFont initial) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, this);
-        return ok ? std::optional(f) : std::nullopt;
-    };
+    fontDialog = [this](const OutputFont& initial) { return chooseOutputFont(initial); };
     printDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;

@@ -270,9 +270,10 @@ void TTextm::setCopyFontMode(bool on)
 
 void TTextm::FontButClick()
 {
-    QFont initial = m_outputFont;
-    if (const auto font = fontDialog(initial))
-        m_outputFont = *font;
+    if (const auto chosen = fontDialog({m_outputFont, m_outputColour})) {
+        m_outputFont = chosen->font;
+        m_outputColour = chosen->colour;
+    }
 }
 
 } // namespace textcalc

@@ -38,6 +38,35 @@ TEST_F(TextWindow, RunsWriteCentredOutputsBelowTheLines)
     EXPECT_FALSE(window->kalkul->document()->isUndoAvailable());
 }
 
+// The output font button sets the font and the colour of the lines the next run writes; a
+// cancelled dialog keeps both, and shut-down stores what was chosen.
+TEST_F(TextWindow, OutputFontButtonSetsFontAndColourOfOutputs)
+{
+    std::optional<textcalc::TTextm::OutputFont> answer;
+    window->fontDialog = [&](const textcalc::TTextm::OutputFont&) { return answer; };
+    QFont font("Courier New");
+    font.setPointSize(15);
+    font.setItalic(true);
+    answer = textcalc::TTextm::OutputFont{font, QColor(0, 128, 0)};
+    window->FontBut->trigger();
+    answer.reset();
+    window->FontBut->trigger(); // cancelled
+    type("1+1");
+    caretTo(0);
+    window->AExecl->trigger();
+    QTextCursor c(window->kalkul->document()->findBlockByNumber(1));
+    c.movePosition(QTextCursor::Right);
+    const QTextCharFormat f = c.charFormat();
+    EXPECT_EQ(f.fontFamilies().toStringList().value(0), "Courier New");
+    EXPECT_EQ(f.fontPointSize(), 15);
+    EXPECT_TRUE(f.fontItalic());
+    EXPECT_EQ(f.foreground().color(), QColor(0, 128, 0));
+    window->collectSettings();
+    EXPECT_EQ(settings.outputFont.color, 0x008000u);
+    EXPECT_EQ(settings.outputFont.size, 15);
+    EXPECT_TRUE(settings.outputFont.italic);
+}
+
 TEST_F(TextWindow, GroupRunJoinsTheLinesUpToTheOutputs)
 {
     type("s:=0;\nfor k:=1 to 4 do\ns:=s+k;\ns");
