@@ -102,6 +102,19 @@ TEST(QtDocument, UpdateIsOneUndoStep)
     EXPECT_EQ(linesOf(doc), (Lines{"a", "b"}));
 }
 
+// A soft line break typed with Shift+Enter runs, finds and saves as the blank it looks like.
+TEST(QtDocument, SoftLineBreakReadsAsABlank)
+{
+    QTextDocument document;
+    QTextCursor(&document).insertText(QString("y:=2;") + QChar::LineSeparator + "y+1");
+    QtDocument sheet(document);
+    EXPECT_EQ(sheet.lineText(0), "y:=2; y+1");
+    const SheetContent content = sheet::contentOf(document);
+    ASSERT_EQ(content.paragraphs.size(), 1u);
+    ASSERT_EQ(content.paragraphs[0].runs.size(), 1u);
+    EXPECT_EQ(content.paragraphs[0].runs[0].text, "y:=2; y+1");
+}
+
 TEST(QtDocument, CaretOfTheEditor)
 {
     // The window passes its editor's cursor; here a cursor standing in for it.

@@ -128,7 +128,7 @@ SheetContent contentOf(const QTextDocument& document)
         for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.isValid())
-                p.runs.push_back({fragment.text().toStdString(), format(fragment.charFormatIndex(), fragment.charFormat())});
+                p.runs.push_back({fragment.text().replace(QChar::LineSeparator, u' ').toStdString(), format(fragment.charFormatIndex(), fragment.charFormat())});
         }
         normalise(p);
         content.paragraphs.push_back(std::move(p));

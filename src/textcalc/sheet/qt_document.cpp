@@ -63,7 +63,11 @@ QTextBlock QtDocument::block(int line) const
 
 int QtDocument::lineCount() const { return m_document.blockCount(); }
 
-std::string QtDocument::lineText(int line) const { return block(line).text().toStdString(); }
+// A soft line break (Shift+Enter) only wraps the line on screen: it reads as a blank.
+std::string QtDocument::lineText(int line) const
+{
+    return block(line).text().replace(QChar::LineSeparator, u' ').toStdString();
+}
 
 Alignment QtDocument::alignment(int line) const { return fromQt(block(line).blockFormat().alignment()); }
 
