@@ -17,7 +17,7 @@ void runProgram(benchmark::State& state, const std::string& program, int64_t ste
     platform::HeadlessServices services;
     textcalc::Picture picture;
     textcalc::Calculator calc(services);
-    calc.picture = &picture;
+    calc.callbacks.picture = &picture;
     for (auto _ : state) {
         calc.run(program);
         benchmark::DoNotOptimize(calc.Outputs);

@@ -36,13 +36,13 @@ int runProgram(Args& args)
     else
         throw UsageError("give one of FILE, - or -e TEXT");
 
-    calc.EchoOutputs = echo;
+    calc.settings.EchoOutputs = echo;
     std::unique_ptr<textcalc::PictureAccess> picture = openRunPicture();
     if (hasPicture && !picture)
         throw UsageError("--picture: this build has no picture");
-    calc.picture = picture.get();
-    calc.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
-    calc.stopRequested = [&stop] { return stop.stopRequested(); };
+    calc.callbacks.picture = picture.get();
+    calc.callbacks.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
+    calc.callbacks.stopRequested = [&stop] { return stop.stopRequested(); };
 
     stop.start();
     const bool failed = runSource(calc, source, byLines, [](const std::string& line) { std::cout << line << std::endl; });

@@ -57,7 +57,7 @@ bool runSheet(Document& doc, textcalc::Calculator& calc, bool byLine)
         doc.setCaret({last, 0});
         if (cli::stopAsked(calc)) {
             if (const std::optional<RunPlan> plan = findProgram(doc, mode))
-                writeOutputs(doc, *plan, {calc.stoppedLine}, OutputFont, true);
+                writeOutputs(doc, *plan, {calc.settings.stoppedLine}, OutputFont, true);
             return true;
         }
         const CalculResult result = Calcul(doc, calc, mode, OutputFont, true);
@@ -109,11 +109,11 @@ int runSheetFile(Args& args)
         throw UsageError("the sheet on standard input is too large");
     }
     PlainDocument doc(std::move(content));
-    calc.EchoOutputs = false;
+    calc.settings.EchoOutputs = false;
     const std::unique_ptr<textcalc::PictureAccess> picture = openRunPicture();
-    calc.picture = picture.get();
-    calc.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
-    calc.stopRequested = [&stop] { return stop.stopRequested(); };
+    calc.callbacks.picture = picture.get();
+    calc.callbacks.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
+    calc.callbacks.stopRequested = [&stop] { return stop.stopRequested(); };
 
     stop.start();
     const bool failed = runSheet(doc, calc, byLine);

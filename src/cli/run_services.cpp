@@ -55,11 +55,11 @@ void takeRunOptions(Args& args, textcalc::Calculator& calc)
         const long n = std::strtol(digits.c_str(), &end, 10);
         if (digits.empty() || *end != '\0' || n < 1 || n > 18)
             throw UsageError("--digits takes a number from 1 to 18");
-        calc.Precision = static_cast<int>(n);
+        calc.settings.Precision = static_cast<int>(n);
     }
     // Without --dir, text files are where the program's are: beside the executable, or in the
     // user's data folder when an installed program directory cannot be written.
-    calc.programDirectory = args.takeOption("dir", directory)
+    calc.settings.programDirectory = args.takeOption("dir", directory)
         ? std::filesystem::path(directory)
         : platform::locateDataFolders(executableDirectory(), platform::UserFolders::fromEnvironment()).data;
 }

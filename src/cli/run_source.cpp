@@ -8,11 +8,11 @@
 
 namespace cli {
 
-bool stopAsked(textcalc::Calculator& calc) { return calc.stopRequested && calc.stopRequested(); }
+bool stopAsked(textcalc::Calculator& calc) { return calc.callbacks.stopRequested && calc.callbacks.stopRequested(); }
 
 bool lastRunStopped(textcalc::Calculator& calc)
 {
-    return stopAsked(calc) && !calc.Outputs.empty() && calc.Outputs.back() == calc.stoppedLine;
+    return stopAsked(calc) && !calc.Outputs.empty() && calc.Outputs.back() == calc.settings.stoppedLine;
 }
 
 bool runSource(textcalc::Calculator& calc, const std::string& source, bool byLines,
@@ -34,7 +34,7 @@ bool runSource(textcalc::Calculator& calc, const std::string& source, bool byLin
         if (program.empty() || program == " ")
             continue;
         if (stopAsked(calc)) {
-            output(calc.stoppedLine);
+            output(calc.settings.stoppedLine);
             return true;
         }
         calc.run(program);

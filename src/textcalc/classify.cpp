@@ -1,5 +1,5 @@
 // Statement forms: one prepared statement text becomes one instruction.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 
 namespace textcalc {
 
@@ -62,7 +62,7 @@ constexpr WordStatement wordStatements[] = {
 
 } // namespace
 
-int Calculator::variableIndex(const std::string& name)
+int Interpreter::variableIndex(const std::string& name)
 {
     int index = findByName(Variables, name);
     if (index < 0) {
@@ -73,7 +73,7 @@ int Calculator::variableIndex(const std::string& name)
     return index;
 }
 
-int Calculator::textFileIndex(const std::string& name)
+int Interpreter::textFileIndex(const std::string& name)
 {
     const int index = findByName(TextFiles, name);
     if (index < 0)
@@ -81,7 +81,7 @@ int Calculator::textFileIndex(const std::string& name)
     return index;
 }
 
-char Calculator::readarg(const std::string& statement, size_t& pos, std::string& arg)
+char Interpreter::readarg(const std::string& statement, size_t& pos, std::string& arg)
 {
     std::string_view view;
     const char delimiter = scanArgument(statement, pos, view);
@@ -89,7 +89,7 @@ char Calculator::readarg(const std::string& statement, size_t& pos, std::string&
     return delimiter;
 }
 
-Instruction Calculator::classify(const std::string& s)
+Instruction Interpreter::classify(const std::string& s)
 {
     Instruction in;
     in.kind = KindExpression;
@@ -207,7 +207,7 @@ Instruction Calculator::classify(const std::string& s)
     return in;
 }
 
-Condition Calculator::splitcond(const std::string& text)
+Condition Interpreter::splitcond(const std::string& text)
 {
     struct Pattern {
         std::string_view text;

@@ -2,7 +2,7 @@
 // one pending operator per precedence class (the Level record) and recursion for brackets. No
 // tokens are built: identifiers and literals are views into the text. eval() runs a text's
 // compiled form instead when there is one (eval_code.h); this reading is its definition.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/eval_code.h"
 #include "textcalc/eval_level.h"
 #include "textcalc/eval_support.h"
@@ -12,7 +12,7 @@ namespace textcalc {
 
 using namespace evaluation;
 
-Number Calculator::eval(std::string_view text)
+Number Interpreter::eval(std::string_view text)
 {
     if (compiledEvaluation)
         if (code::Code* compiled = m_codes->find(*this, text))
@@ -20,7 +20,7 @@ Number Calculator::eval(std::string_view text)
     return evalText(text);
 }
 
-Number Calculator::evalText(std::string_view text)
+Number Interpreter::evalText(std::string_view text)
 {
     // A lone name or integer (loop bounds, condition sides) gives what a level would give for
     // it, without setting one up.
@@ -33,7 +33,7 @@ Number Calculator::evalText(std::string_view text)
 }
 
 // A name, or a digit string that is an integer literal or a malformed one.
-Number Calculator::evalOperand(std::string_view text)
+Number Interpreter::evalOperand(std::string_view text)
 {
     if (isLetter(text[0])) {
         Number value;
@@ -54,7 +54,7 @@ Number Calculator::evalOperand(std::string_view text)
 
 // One level, ended by ")", "]", ";" or the end of the text. A sign directly after an operator
 // belongs to the next term, factor or exponent (2--3 is 5, 2*-3 is -6, 2^-1 is 1/2).
-Number Calculator::evalLevel(std::string_view text, size_t& pos)
+Number Interpreter::evalLevel(std::string_view text, size_t& pos)
 {
     DepthGuard guard(*this);
     Level level;
@@ -105,7 +105,7 @@ Number Calculator::evalLevel(std::string_view text, size_t& pos)
     return result;
 }
 
-bool Calculator::lookupVariable(std::string_view name, Number& out)
+bool Interpreter::lookupVariable(std::string_view name, Number& out)
 {
     for (size_t k = ParamBindings.size(); k-- > 0;)
         if (sameName(ParamBindings[k].Name, name)) {
@@ -127,7 +127,7 @@ bool Calculator::lookupVariable(std::string_view name, Number& out)
 
 // An array element, a call, a variable or a constant, told apart by the character after
 // the name; pos is just after the name.
-void Calculator::resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out)
+void Interpreter::resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out)
 {
     const char next = pos < text.size() ? text[pos] : ';';
     if (next == '[') {
@@ -165,12 +165,12 @@ void Calculator::resolveIdentifier(std::string_view name, std::string_view text,
 
 // Every argument is evaluated before any is bound, so arguments see the caller's bindings;
 // the body then sees all bindings of the active calls (dynamic scope).
-Number Calculator::callUserFunction(const Function& f, std::vector<code::Argument>& arguments)
+Number Interpreter::callUserFunction(const Function& f, std::vector<code::Argument>& arguments)
 {
     const size_t argumentsBase = m_arguments.size();
     const size_t bindingsBase = ParamBindings.size();
     struct Restore {
-        Calculator& c;
+        Interpreter& c;
         size_t arguments, bindings;
         ~Restore()
         {
@@ -197,7 +197,7 @@ Number Calculator::callUserFunction(const Function& f, std::vector<code::Argumen
     return eval(f.Body);
 }
 
-char Calculator::scanArgument(std::string_view text, size_t& pos, std::string_view& arg)
+char Interpreter::scanArgument(std::string_view text, size_t& pos, std::string_view& arg)
 {
     const size_t start = pos;
     int depth = 0;

@@ -21,7 +21,7 @@
 #include <vector>
 
 namespace textcalc {
-class Calculator;
+class Interpreter;
 struct Level;
 }
 
@@ -55,7 +55,7 @@ struct Step {
 constexpr size_t NotFound = std::numeric_limits<size_t>::max();
 
 // A name and where it was found. The tables only grow during a run and are emptied only by
-// Calculator::clearTables(), which drops every compiled form: an entry once found stays
+// Interpreter::clearTables(), which drops every compiled form: an entry once found stays
 // valid, and a name not found needs looking at the entries added since.
 struct NameRef {
     std::string_view name; // into Code::text
@@ -78,7 +78,7 @@ struct Argument {
 // The argument texts from just after "(" up to the first stop that ends the list (")", "]"
 // or the end of the text); `pos` ends after that stop. Scanning has no effects, so taking the
 // whole list before evaluating any argument changes nothing.
-void scanArguments(Calculator& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments);
+void scanArguments(Interpreter& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments);
 
 struct CallSite {
     uint32_t name;            // names[name]
@@ -87,7 +87,7 @@ struct CallSite {
     size_t argumentsAt;       // just after "(" in Code::text
     std::vector<Argument> arguments;
     // The user function the name was found as (-1: none) while the functions stay as they
-    // were (Calculator::m_functionGeneration).
+    // were (Interpreter::m_functionGeneration).
     uint64_t generation = 0;
     int function = -1;
 };
@@ -104,14 +104,14 @@ struct Code {
 };
 
 // Reads `text` into its compiled form; literals are converted with `separator`.
-std::unique_ptr<Code> compile(Calculator& calc, std::string_view text, char separator);
+std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char separator);
 
 // The compiled forms of the texts evaluated so far, by text.
 class CodeCache {
 public:
     // The compiled form of `text`, compiled on first use; null when the text is to be read
     // as text. Forms stay in place until clear().
-    Code* find(Calculator& calc, std::string_view text)
+    Code* find(Interpreter& calc, std::string_view text)
     {
         // Loops evaluate the same text from the same place again and again: a form found
         // for that place is checked against the text itself, which is cheaper than hashing it.
@@ -131,7 +131,7 @@ private:
         const char* data = nullptr;
         Code* code = nullptr;
     };
-    Code* lookUp(Calculator& calc, std::string_view text);
+    Code* lookUp(Interpreter& calc, std::string_view text);
 
     std::array<Recent, 64> m_recent{};
     // Texts made during a run (lines read from files, typed answers) could be many; beyond
@@ -143,7 +143,7 @@ private:
 // Runs compiled forms on a calculator.
 class Runner {
 public:
-    explicit Runner(Calculator& calc) : m_calc(calc) {}
+    explicit Runner(Interpreter& calc) : m_calc(calc) {}
     // What eval(code.text) gives.
     Number run(Code& code);
     // An argument of a call: its compiled form, else its text.
@@ -156,7 +156,7 @@ private:
     Number element(Code& code, const Step& step);
     void call(Code& code, const Step& step, Level& level);
 
-    Calculator& m_calc;
+    Interpreter& m_calc;
 };
 
 } // namespace textcalc::code

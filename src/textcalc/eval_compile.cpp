@@ -1,6 +1,6 @@
 // Reads an expression text into its compiled form: one pass that takes the same decisions as
-// Calculator::evalLevel at every character and records them as steps.
-#include "textcalc/calculator.h"
+// Interpreter::evalLevel at every character and records them as steps.
+#include "textcalc/interpreter.h"
 #include "textcalc/eval_code.h"
 
 #include "platform/stack_budget.h"
@@ -19,7 +19,7 @@ struct Unsupported {};
 
 class Compiler {
 public:
-    Compiler(Calculator& calc, Code& code, char separator)
+    Compiler(Interpreter& calc, Code& code, char separator)
         : m_calc(calc), m_code(code), m_separator(separator), m_stackBase(__builtin_frame_address(0))
     {
     }
@@ -36,7 +36,7 @@ private:
     uint32_t name(std::string_view text);
     uint32_t literal(std::string_view literal, bool& valid);
 
-    Calculator& m_calc;
+    Interpreter& m_calc;
     Code& m_code;
     char m_separator;
     // The compiler runs inside a run that may already use most of its stack budget, so it
@@ -171,7 +171,7 @@ bool isPlain(std::string_view text)
 
 } // namespace
 
-void scanArguments(Calculator& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments)
+void scanArguments(Interpreter& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments)
 {
     for (;;) {
         Argument a;
@@ -182,7 +182,7 @@ void scanArguments(Calculator& calc, std::string_view text, size_t& pos, std::ve
     }
 }
 
-std::unique_ptr<Code> compile(Calculator& calc, std::string_view text, char separator)
+std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char separator)
 {
     auto code = std::make_unique<Code>();
     code->text = text;
@@ -210,7 +210,7 @@ std::unique_ptr<Code> compile(Calculator& calc, std::string_view text, char sepa
     return code;
 }
 
-Code* CodeCache::lookUp(Calculator& calc, std::string_view text)
+Code* CodeCache::lookUp(Interpreter& calc, std::string_view text)
 {
     Code* code;
     if (const auto at = m_codes.find(text); at != m_codes.end()) {

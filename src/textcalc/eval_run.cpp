@@ -1,7 +1,7 @@
 // Runs the compiled form of an expression: the steps drive the same Level record, in the same
-// order, as Calculator::evalLevel does while it reads the text, and every step that reaches
+// order, as Interpreter::evalLevel does while it reads the text, and every step that reaches
 // a table looks the name up as the text's reading would.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/eval_code.h"
 #include "textcalc/eval_level.h"
 #include "textcalc/library_support.h"
@@ -86,7 +86,7 @@ Number Runner::level(Code& code, uint32_t k)
     return level.result(); // not reached: every level that is run ends with Close or a failure
 }
 
-// The lookup order of Calculator::lookupVariable: parameters of active calls and running
+// The lookup order of Interpreter::lookupVariable: parameters of active calls and running
 // variables (both few, and searched from the last), then the program's variables.
 bool Runner::variable(NameRef& ref, Number& out)
 {
@@ -139,7 +139,7 @@ Number Runner::element(Code& code, const Step& step)
     return arrayElement(m_calc, ref.name, m_calc.Arrays[ref.array].Elements, index);
 }
 
-// As Calculator::resolveIdentifier for a name followed by "(": a user function, else a
+// As Interpreter::resolveIdentifier for a name followed by "(": a user function, else a
 // built-in, else a variable times the bracket, else an unknown function.
 void Runner::call(Code& code, const Step& step, Level& level)
 {

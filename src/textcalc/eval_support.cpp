@@ -1,6 +1,6 @@
 #include "textcalc/eval_support.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 
 #include "platform/floattext.h"
 #include "platform/utf8.h"
@@ -64,13 +64,13 @@ bool readSigns(std::string_view text, size_t& pos)
     return negative;
 }
 
-void unexpected(Calculator& calc, char c)
+void unexpected(Interpreter& calc, char c)
 {
     const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
     calc.chyb(std::string("Unexpected character \" ") + shown + " \".");
 }
 
-void unexpectedAt(Calculator& calc, std::string_view text, size_t pos)
+void unexpectedAt(Interpreter& calc, std::string_view text, size_t pos)
 {
     const char c = pos < text.size() ? text[pos] : ';';
     if (static_cast<unsigned char>(c) < 0x80)
@@ -113,7 +113,7 @@ Constant findConstant(std::string_view name)
     return {};
 }
 
-Number constantValue(Calculator& calc, const Constant& constant, std::string_view name)
+Number constantValue(Interpreter& calc, const Constant& constant, std::string_view name)
 {
     switch (constant.kind) {
     case Constant::Pi:
@@ -142,7 +142,7 @@ Number constantValue(Calculator& calc, const Constant& constant, std::string_vie
     calc.chyb("Unknown variable identifier \" " + std::string(name) + " \".");
 }
 
-Number arrayElement(Calculator& calc, std::string_view name, const std::vector<Number>& elements, const Number& index)
+Number arrayElement(Interpreter& calc, std::string_view name, const std::vector<Number>& elements, const Number& index)
 {
     const int64_t k = roundToInt64(index.Re);
     if (k < 0 || k > static_cast<int64_t>(elements.size()))
@@ -150,7 +150,7 @@ Number arrayElement(Calculator& calc, std::string_view name, const std::vector<N
     return k == 0 ? exactInteger(static_cast<int64_t>(elements.size())) : elements[static_cast<size_t>(k - 1)];
 }
 
-void unknownArray(Calculator& calc, std::string_view name)
+void unknownArray(Interpreter& calc, std::string_view name)
 {
     calc.chyb("Unknown array identifier \" " + std::string(name) + " \".");
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 namespace textcalc {
-class Calculator;
+class Interpreter;
 }
 
 namespace textcalc::evaluation {
@@ -44,10 +44,10 @@ size_t nameEnd(std::string_view text, size_t pos);
 bool readSigns(std::string_view text, size_t& pos);
 
 // "Unexpected character \" {c} \"." with the prepared codes shown as typed.
-[[noreturn]] void unexpected(Calculator& calc, char c);
+[[noreturn]] void unexpected(Interpreter& calc, char c);
 // The same for the character at `pos`, any character: one beyond ASCII (typed into GetNum,
 // read by ReadLn) is shown whole, so that the error line stays valid UTF-8.
-[[noreturn]] void unexpectedAt(Calculator& calc, std::string_view text, size_t pos);
+[[noreturn]] void unexpectedAt(Interpreter& calc, std::string_view text, size_t pos);
 
 // A constant, found by name once; Unknown stands for a name that is none.
 struct Constant {
@@ -57,11 +57,11 @@ struct Constant {
 };
 Constant findConstant(std::string_view name);
 // The constant's value now; Unknown ends the run with "Unknown variable identifier \" {n} \".".
-Number constantValue(Calculator& calc, const Constant& constant, std::string_view name);
+Number constantValue(Interpreter& calc, const Constant& constant, std::string_view name);
 
 // Element `index` of an array (index 0 is the count); other indices end the run.
-Number arrayElement(Calculator& calc, std::string_view name, const std::vector<Number>& elements, const Number& index);
-[[noreturn]] void unknownArray(Calculator& calc, std::string_view name);
+Number arrayElement(Interpreter& calc, std::string_view name, const std::vector<Number>& elements, const Number& index);
+[[noreturn]] void unknownArray(Interpreter& calc, std::string_view name);
 
 // The position of the ")" or "]" that closes the bracket opened just before `pos`, or the
 // end of the text.

@@ -1,5 +1,6 @@
 // The run: preparation, compilation of the blocks into linked instructions, execution.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
+#include "textcalc/markers.h"
 #include "textcalc/eval_code.h"
 #include "textcalc/statements.h"
 
@@ -12,15 +13,13 @@ namespace textcalc {
 
 namespace {
 
-constexpr char Marker = '\xA7';
-
-bool isMarkerItem(const std::string& item) { return !item.empty() && item[0] == Marker; }
+using markers::isMarker;
 
 const char* const GeneralError = "Error. General computation error";
 
 } // namespace
 
-void Calculator::run(const std::string& text)
+void Interpreter::run(const std::string& text)
 {
     if (text.empty() || text == " ")
         return;
@@ -59,7 +58,7 @@ void Calculator::run(const std::string& text)
         Outputs.push_back("Statements executed (no output).");
 }
 
-int Calculator::appendInstruction()
+int Interpreter::appendInstruction()
 {
     if (Program.size() >= static_cast<size_t>(MaxInstructions))
         chyb("Program too long: more than " + std::to_string(MaxInstructions) + " instructions.");
@@ -70,7 +69,7 @@ int Calculator::appendInstruction()
 // Appends the instructions of block k, linking each statement to the next through Next,
 // a header (IF, WHILE, FOR, TRY) to its statement through Ref1, and an IF to its ELSE
 // branch through Ref2.
-void Calculator::compileblock(size_t k)
+void Interpreter::compileblock(size_t k)
 {
     DepthGuard guard(*this);
     if (Blocks[k].empty()) {
@@ -85,9 +84,9 @@ void Calculator::compileblock(size_t k)
     // Items are copied out: compiling a nested block may grow Blocks.
     auto item = [&](size_t p) -> std::string { return p < count ? Blocks[k][p] : std::string(); };
     auto isLetter = [&](size_t p, char letter) {
-        return p < count && Blocks[k][p].size() >= 2 && Blocks[k][p][0] == Marker && Blocks[k][p][1] == letter;
+        return p < count && isMarker(Blocks[k][p], letter);
     };
-    auto isExpression = [&](size_t p) { return p < count && !isMarkerItem(Blocks[k][p]); };
+    auto isExpression = [&](size_t p) { return p < count && !isMarker(Blocks[k][p]); };
 
     for (size_t p = 0; p < count;) {
         if (isLetter(p, 'l')) {
@@ -117,7 +116,7 @@ void Calculator::compileblock(size_t k)
         }
         appendInstruction();
         const std::string current = item(p);
-        if (!isMarkerItem(current)) {
+        if (!isMarker(current)) {
             Instruction in = classify(current);
             Program[static_cast<size_t>(m)] = std::move(in);
             s = State::Complete;
@@ -209,7 +208,7 @@ void Calculator::compileblock(size_t k)
     }
 }
 
-bool Calculator::testcond(const Condition& c)
+bool Interpreter::testcond(const Condition& c)
 {
     const Number left = eval(c.Left);
     const Number right = c.Right.empty() ? Number() : eval(c.Right);
@@ -229,7 +228,7 @@ bool Calculator::testcond(const Condition& c)
 }
 
 // Runs instruction i and the sequence that follows it.
-void Calculator::execute(int i)
+void Interpreter::execute(int i)
 {
     DepthGuard guard(*this);
     for (; i >= 0; i = Program[static_cast<size_t>(i)].Next) {
@@ -238,7 +237,7 @@ void Calculator::execute(int i)
     }
 }
 
-void Calculator::executeOne(const Instruction& in)
+void Interpreter::executeOne(const Instruction& in)
 {
     switch (in.kind) {
     case KindExpression:
@@ -318,7 +317,7 @@ void Calculator::executeOne(const Instruction& in)
 }
 
 // Inc and Dec change the real fraction and the real part only.
-void Calculator::executeIncDec(const Instruction& in, int step)
+void Interpreter::executeIncDec(const Instruction& in, int step)
 {
     Variable& v = Variables[static_cast<size_t>(in.Ref1)];
     Number& x = v.Value;
@@ -333,7 +332,7 @@ void Calculator::executeIncDec(const Instruction& in, int step)
 }
 
 // a[i]:=e stores element i (extending the array with floating zeros); a[0]:=n sets the length.
-void Calculator::executeArrayStatement(const Instruction& in)
+void Interpreter::executeArrayStatement(const Instruction& in)
 {
     auto length = [&](long double re, auto message) {
         if (re >= 5000.5L || re <= -0.5L)

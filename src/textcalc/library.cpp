@@ -1,6 +1,6 @@
 #include "textcalc/library.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/library_support.h"
 
 #include <algorithm>
@@ -44,7 +44,7 @@ Builtin find(std::string_view name)
     return at != entries.end() && at->name == name ? at->builtin : Builtin{};
 }
 
-Number call(Calculator& calc, std::string_view name, std::string_view text, size_t& pos)
+Number call(Interpreter& calc, std::string_view name, std::string_view text, size_t& pos)
 {
     const Builtin builtin = find(name);
     if (builtin.scanned)

@@ -11,7 +11,7 @@
 //     calc.scanArgument(text, pos, arg), checks the stop character with
 //     calc.jetam(found, expected), and evaluates the text with calc.eval(arg) as often as it
 //     needs (the view stays valid during the call).
-// Tools on the Calculator: running variables (calc.regvar(name, value) and cutting
+// Tools on the Interpreter: running variables (calc.regvar(name, value) and cutting
 // calc.BoundVariables back); calc.TextFiles, calc.Literals, calc.services, calc.picture,
 // calc.random(), calc.randomGenerator, calc.Precision, calc.cistostr(); errors:
 // calc.chyb(message) (never returns).
@@ -36,6 +36,6 @@ Builtin find(std::string_view name);
 // Evaluates the call of `name` with its argument list at `pos` (reading the bracket of a
 // one-argument function with calc.evalLevel); a name that is no built-in ends the run with
 // "Unknown function identifier \" {n} \".".
-Number call(Calculator& calc, std::string_view name, std::string_view text, size_t& pos);
+Number call(Interpreter& calc, std::string_view name, std::string_view text, size_t& pos);
 
 } // namespace textcalc::library

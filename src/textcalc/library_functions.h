@@ -9,12 +9,12 @@
 #include <string_view>
 
 namespace textcalc {
-class Calculator;
+class Interpreter;
 }
 
 namespace textcalc::library {
 
-using ScannedFunction = Number (*)(Calculator& calc, std::string_view text, size_t& pos);
+using ScannedFunction = Number (*)(Interpreter& calc, std::string_view text, size_t& pos);
 
 struct ScannedEntry {
     std::string_view name;

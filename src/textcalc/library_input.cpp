@@ -2,7 +2,7 @@
 #include "textcalc/library_functions.h"
 
 #include "platform/utf8.h"
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/library_support.h"
 #include "textcalc/textfile_io.h"
 
@@ -14,7 +14,7 @@ namespace textcalc::library {
 namespace {
 
 // The entry named by the argument "f)", searched from the last entry.
-TextFile& textFile(Calculator& calc, std::string_view text, size_t& pos, std::string& name)
+TextFile& textFile(Interpreter& calc, std::string_view text, size_t& pos, std::string& name)
 {
     name = std::string(scanExpecting(calc, text, pos, ')'));
     for (size_t k = calc.TextFiles.size(); k-- > 0;)
@@ -43,7 +43,7 @@ std::string lineAsExpression(const std::string& line)
 }
 
 // An error while evaluating the line has written its own error line first.
-Number readln(Calculator& calc, std::string_view text, size_t& pos)
+Number readln(Interpreter& calc, std::string_view text, size_t& pos)
 {
     std::string name;
     TextFile& file = textFile(calc, text, pos, name);
@@ -60,7 +60,7 @@ Number readln(Calculator& calc, std::string_view text, size_t& pos)
     }
 }
 
-Number eof(Calculator& calc, std::string_view text, size_t& pos)
+Number eof(Interpreter& calc, std::string_view text, size_t& pos)
 {
     std::string name;
     TextFile& file = textFile(calc, text, pos, name);
@@ -71,7 +71,7 @@ Number eof(Calculator& calc, std::string_view text, size_t& pos)
 }
 
 // The argument "k)" is the index of a string literal: preparation replaced the literal by it.
-const std::string& literal(Calculator& calc, std::string_view text, size_t& pos, const char* function)
+const std::string& literal(Interpreter& calc, std::string_view text, size_t& pos, const char* function)
 {
     const std::string_view arg = scanExpecting(calc, text, pos, ')');
     size_t k = 0;
@@ -85,7 +85,7 @@ const std::string& literal(Calculator& calc, std::string_view text, size_t& pos,
 // Read bytes (a file, or standard input in the command line) are text as program text is:
 // UTF-8, else Windows-1250, so that an error line quoting them is valid text. A stop asked for
 // while a dialog waited (the command line's timeout or a signal) ends the run at its answer.
-Number getnum(Calculator& calc, std::string_view text, size_t& pos)
+Number getnum(Interpreter& calc, std::string_view text, size_t& pos)
 {
     const std::string prompt = literal(calc, text, pos, "GetNum");
     const std::string answer = calc.services.inputBox("getnumber", prompt, "0").value_or("0");
@@ -93,7 +93,7 @@ Number getnum(Calculator& calc, std::string_view text, size_t& pos)
     return calc.eval(platform::toUtf8FromLegacy(answer));
 }
 
-Number question(Calculator& calc, std::string_view text, size_t& pos)
+Number question(Interpreter& calc, std::string_view text, size_t& pos)
 {
     const std::string prompt = literal(calc, text, pos, "Question");
     const platform::Answer answer =

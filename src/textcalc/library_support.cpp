@@ -1,6 +1,6 @@
 #include "textcalc/library_support.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 
 #include "platform/checked.h"
 #include "platform/floattext.h"
@@ -10,14 +10,14 @@
 
 namespace textcalc::library {
 
-std::string_view scanExpecting(Calculator& calc, std::string_view text, size_t& pos, char expected)
+std::string_view scanExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected)
 {
     std::string_view arg;
     calc.jetam(calc.scanArgument(text, pos, arg), expected);
     return arg;
 }
 
-char scanEither(Calculator& calc, std::string_view text, size_t& pos, std::string_view& arg,
+char scanEither(Interpreter& calc, std::string_view text, size_t& pos, std::string_view& arg,
                 char first, char second)
 {
     const char stop = calc.scanArgument(text, pos, arg);
@@ -26,12 +26,12 @@ char scanEither(Calculator& calc, std::string_view text, size_t& pos, std::strin
     return stop;
 }
 
-Number argumentExpecting(Calculator& calc, std::string_view text, size_t& pos, char expected)
+Number argumentExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected)
 {
     return calc.eval(scanExpecting(calc, text, pos, expected));
 }
 
-int64_t integerBorder(Calculator& calc, std::string_view text)
+int64_t integerBorder(Interpreter& calc, std::string_view text)
 {
     int64_t value = 0;
     const char* end = text.data() + text.size();
@@ -41,7 +41,7 @@ int64_t integerBorder(Calculator& calc, std::string_view text)
     return roundToInt64(calc.eval(text).Re);
 }
 
-long double realBorder(Calculator& calc, std::string_view text)
+long double realBorder(Interpreter& calc, std::string_view text)
 {
     long double value = 0.0L;
     if (!text.empty() && platform::parseFloat(std::string(text), '.', value))
@@ -49,7 +49,7 @@ long double realBorder(Calculator& calc, std::string_view text)
     return calc.eval(text).Re;
 }
 
-RandomSource randomSource(Calculator& calc)
+RandomSource randomSource(Interpreter& calc)
 {
     return RandomSource([&calc] { return calc.random(); });
 }

@@ -1,5 +1,5 @@
 // Number text: values as the sheet prints them, exact fractions or floating numbers.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 
 #include "platform/floattext.h"
 
@@ -60,7 +60,7 @@ std::string exactText(const Number& x)
 
 } // namespace
 
-std::string Calculator::cistostr(const Number& x)
+std::string Interpreter::cistostr(const Number& x)
 {
     if (x.Exact && agrees(x.ReNum, x.ReDen, x.Re) && agrees(x.ImNum, x.ImDen, x.Im))
         return exactText(x);
@@ -95,19 +95,19 @@ std::string Calculator::cistostr(const Number& x)
 // "i" is the exact imaginary unit even where the program has a variable i (a loop counter,
 // say), so the variables are set aside meanwhile. Taking i as sqrt(-1) instead would carry the
 // rounding of the polar root into the digits (3-2 * i would become 2.99999999999999988-2 * i).
-bool Calculator::convertToDecimal(std::string& line)
+bool Interpreter::convertToDecimal(std::string& line)
 {
     std::string text;
     for (char c : line)
         if (c != ' ')
             text += c;
     struct SetAside {
-        Calculator& c;
+        Interpreter& c;
         std::vector<Variable> variables;
         std::vector<BoundVariable> bound;
         std::vector<ParamBinding> bindings;
         size_t outputs;
-        explicit SetAside(Calculator& calc) : c(calc), outputs(calc.Outputs.size())
+        explicit SetAside(Interpreter& calc) : c(calc), outputs(calc.Outputs.size())
         {
             variables.swap(c.Variables);
             bound.swap(c.BoundVariables);

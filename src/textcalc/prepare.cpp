@@ -2,10 +2,9 @@
 //
 // Character codes of prepared statement texts (the evaluator and the interpreter read these):
 //   "#" is ":=", "%" is "=" outside all brackets, "^" is "**", "_" is "..", and a string
-//   literal is replaced by its decimal index in Literals. Keyword markers are the byte 0xA7
-//   followed by one letter (b e i t l w d r u f o y), and after nesting "b" and "r" carry the
-//   number of their body's block ("\xA7" "b3").
-#include "textcalc/calculator.h"
+//   literal is replaced by its decimal index in Literals. Keywords become markers (markers.h).
+#include "textcalc/interpreter.h"
+#include "textcalc/markers.h"
 
 #include "platform/utf8.h"
 
@@ -17,8 +16,7 @@ namespace {
 
 using platform::appendUtf8;
 using platform::decodeUtf8;
-
-constexpr char Marker = '\xA7';
+using namespace markers;
 
 void replaceAll(std::string& s, std::string_view from, std::string_view to)
 {
@@ -90,11 +88,9 @@ bool allowed(char c)
         || (c >= 'a' && c <= 'z');
 }
 
-bool isMarker(const std::string& item, char letter) { return item.size() >= 2 && item[0] == Marker && item[1] == letter; }
-
 } // namespace
 
-void Calculator::prepare(const std::string& source)
+void Interpreter::prepare(const std::string& source)
 {
     Literals.clear();
     Blocks.clear();
@@ -146,14 +142,14 @@ void Calculator::prepare(const std::string& source)
     text = " " + lowered + " ";
     replaceAll(text, " ", "  ");
     replaceAll(text, ";", " ; ");
-    static const std::pair<const char*, const char*> keywords[] = {
-        {" begin ", "\xA7" "b"}, {" end ", "\xA7" "e"}, {" if ", "\xA7" "i"}, {" then ", "\xA7" "t"},
-        {" else ", "\xA7" "l"}, {" while ", "\xA7" "w"}, {" do ", "\xA7" "d"}, {" repeat ", "\xA7" "r"},
-        {" until ", "\xA7" "u"}, {" for ", "\xA7" "f"}, {" to ", "\xA7" "o"}, {" try ", "\xA7" "y"}};
-    for (const auto& [word, marker] : keywords)
-        replaceAll(text, word, marker);
+    static const std::pair<const char*, char> keywords[] = {
+        {" begin ", Begin}, {" end ", End}, {" if ", If},       {" then ", Then},   {" else ", Else},
+        {" while ", While}, {" do ", Do},   {" repeat ", Repeat}, {" until ", Until}, {" for ", For},
+        {" to ", To},       {" try ", Try}};
+    for (const auto& [word, letter] : keywords)
+        replaceAll(text, word, std::string{Marker, letter});
     std::erase(text, ' ');
-    replaceAll(text, "\xA7", ";\xA7");
+    replaceAll(text, std::string{Marker}, std::string{';', Marker});
     replaceAll(text, "**", "^");
     replaceAll(text, "..", "_");
     replaceAll(text, ":=", "#");
@@ -180,34 +176,34 @@ void Calculator::prepare(const std::string& source)
     // BEGIN/END and REPEAT/UNTIL balance.
     std::string stack;
     for (const std::string& item : items) {
-        if (item[0] != Marker || std::string_view("beru").find(item[1]) == std::string_view::npos)
+        if (!isMarker(item, Begin) && !isMarker(item, End) && !isMarker(item, Repeat) && !isMarker(item, Until))
             continue;
         const char letter = item[1];
         const char below = stack.empty() ? 0 : stack.back();
-        if ((below == 'b' && letter == 'e') || (below == 'r' && letter == 'u'))
+        if ((below == Begin && letter == End) || (below == Repeat && letter == Until))
             stack.pop_back();
-        else if (below == 'r' && letter == 'e')
+        else if (below == Repeat && letter == End)
             chyb("UNTIL expected but END found.");
-        else if (below == 'b' && letter == 'u')
+        else if (below == Begin && letter == Until)
             chyb("END expected but UNTIL found.");
-        else if (letter == 'e')
+        else if (letter == End)
             chyb("Recorded END with no corresponding BEGIN.");
-        else if (letter == 'u')
+        else if (letter == Until)
             chyb("Recorded UNTIL with no corresponding REPEAT.");
         else
             stack += letter;
     }
     if (!stack.empty())
-        chyb(stack.back() == 'b' ? "Recorded BEGIN with no corresponding END."
+        chyb(stack.back() == Begin ? "Recorded BEGIN with no corresponding END."
                                  : "Recorded REPEAT with no corresponding UNTIL.");
 
     for (std::string& item : items)
-        if (item[0] != Marker)
+        if (!isMarker(item))
             checkbrackets(item);
     nestblocks(0);
 }
 
-void Calculator::checkbrackets(std::string& statement)
+void Interpreter::checkbrackets(std::string& statement)
 {
     std::string open;
     for (char& c : statement) {
@@ -233,7 +229,7 @@ void Calculator::checkbrackets(std::string& statement)
 
 // Moves each BEGIN…END and REPEAT…UNTIL body of block k into a block of its own; blocks are
 // numbered in the order their openers appear, outer before inner.
-void Calculator::nestblocks(size_t k)
+void Interpreter::nestblocks(size_t k)
 {
     std::vector<std::string> items = std::move(Blocks[k]);
     Blocks[k].clear();
@@ -243,14 +239,14 @@ void Calculator::nestblocks(size_t k)
 
 // Moves items from `pos` into block `target` up to the closer of that block (consumed) or
 // the end; each opener gets a new block filled recursively.
-void Calculator::nestInto(size_t target, std::vector<std::string>& items, size_t& pos)
+void Interpreter::nestInto(size_t target, std::vector<std::string>& items, size_t& pos)
 {
     DepthGuard guard(*this);
     while (pos < items.size()) {
         std::string& item = items[pos++];
-        if (isMarker(item, 'e') || isMarker(item, 'u'))
+        if (isMarker(item, End) || isMarker(item, Until))
             return;
-        const bool opener = isMarker(item, 'b') || isMarker(item, 'r');
+        const bool opener = isMarker(item, Begin) || isMarker(item, Repeat);
         if (opener)
             item += std::to_string(Blocks.size());
         Blocks[target].push_back(std::move(item));

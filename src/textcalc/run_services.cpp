@@ -1,24 +1,37 @@
 // The services every part of a run uses: the output list with its limits, the error report
 // that ends the run, the expected-character check and the shared random generator.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/eval_code.h"
 
 #include "platform/stack_budget.h"
 
 namespace textcalc {
 
-Calculator::Calculator(platform::Services& s)
-    : services(s), randomGenerator(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())),
+Interpreter::Interpreter(Calculator& owner, platform::Services& s)
+    : services(s),
+      Precision(owner.settings.Precision),
+      programDirectory(owner.settings.programDirectory),
+      EchoOutputs(owner.settings.EchoOutputs),
+      stoppedLine(owner.settings.stoppedLine),
+      picture(owner.callbacks.picture),
+      showTime(owner.callbacks.showTime),
+      stopRequested(owner.callbacks.stopRequested),
+      Variables(owner.Variables),
+      Arrays(owner.Arrays),
+      Functions(owner.Functions),
+      TextFiles(owner.TextFiles),
+      Outputs(owner.Outputs),
+      randomGenerator(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())),
       m_codes(std::make_unique<code::CodeCache>())
 {
     m_arguments.reserve(64);
     m_stackBudget = platform::stackBudget();
 }
 
-Calculator::~Calculator() = default;
+Interpreter::~Interpreter() = default;
 
 // The compiled forms go with the tables: the entries their names were found at are gone.
-void Calculator::clearTables()
+void Interpreter::clearTables()
 {
     m_codes->clear();
     ++m_functionGeneration;
@@ -30,7 +43,7 @@ void Calculator::clearTables()
     ParamBindings.clear();
 }
 
-void Calculator::pollStopNow(bool always)
+void Interpreter::pollStopNow(bool always)
 {
     if (!m_running || !stopRequested)
         return;
@@ -44,7 +57,7 @@ void Calculator::pollStopNow(bool always)
     }
 }
 
-void Calculator::chyb(const std::string& message)
+void Interpreter::chyb(const std::string& message)
 {
     if (message == "break")
         Outputs.push_back("Execution terminated by \" Break \" statement.");
@@ -53,13 +66,13 @@ void Calculator::chyb(const std::string& message)
     throw RunAbort{};
 }
 
-void Calculator::jetam(char found, char expected)
+void Interpreter::jetam(char found, char expected)
 {
     if (found != expected)
         chyb(std::string("\" ") + expected + " \" expected, but \" " + found + " \" found.");
 }
 
-void Calculator::vyp(const std::string& text)
+void Interpreter::vyp(const std::string& text)
 {
     Outputs.push_back(text);
     if (Outputs.size() == 100
@@ -75,7 +88,7 @@ void Calculator::vyp(const std::string& text)
     }
 }
 
-long double Calculator::random()
+long double Interpreter::random()
 {
     // 64 random bits scaled into [0, 1); the extended significand holds them all.
     return static_cast<long double>(randomGenerator()) * 0x1p-64L;

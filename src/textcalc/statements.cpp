@@ -2,7 +2,7 @@
 // have their own files.
 #include "textcalc/statements.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/statements_parts.h"
 
 #include <algorithm>
@@ -15,14 +15,14 @@ namespace textcalc::statements {
 
 namespace {
 
-void showMessage(Calculator& calc, const std::string& text)
+void showMessage(Interpreter& calc, const std::string& text)
 {
     calc.services.message(platform::MessageKind::Plain, text, platform::Buttons::Ok);
 }
 
 // Sleeps in short slices instead of spinning the processor, asking between them whether the
 // caller wants the run stopped (the window gives itself a turn there).
-void pause(Calculator& calc, long double seconds)
+void pause(Interpreter& calc, long double seconds)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = pauseDeadline(Clock::now(), seconds);
@@ -34,7 +34,7 @@ void pause(Calculator& calc, long double seconds)
 
 } // namespace
 
-std::string elapsedText(Calculator& calc)
+std::string elapsedText(Interpreter& calc)
 {
     const std::chrono::duration<double> elapsed = calc.services.now() - calc.StartTime;
     char digits[64];
@@ -54,7 +54,7 @@ std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::t
     return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<long double>(capped));
 }
 
-void executeStatement(Calculator& calc, const Instruction& in)
+void executeStatement(Interpreter& calc, const Instruction& in)
 {
     switch (in.kind) {
     case KindOutputOn:

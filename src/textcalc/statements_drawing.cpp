@@ -1,6 +1,6 @@
 // Drawing statements on the calculator's picture. Arguments are evaluated in the order each
 // statement documents; every one must round to a 32-bit integer (else the general error).
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/colour.h"
 #include "textcalc/statements_parts.h"
 
@@ -11,12 +11,12 @@ namespace textcalc::statements {
 
 namespace {
 
-int32_t integer(Calculator& calc, const std::string& text)
+int32_t integer(Interpreter& calc, const std::string& text)
 {
     return roundToInt32(calc.eval(text).Re);
 }
 
-int32_t colour(Calculator& calc, const std::string& text)
+int32_t colour(Interpreter& calc, const std::string& text)
 {
     return inttocol(integer(calc, text));
 }
@@ -29,7 +29,7 @@ int32_t magnitude(int32_t v)
 
 } // namespace
 
-void executeDrawingStatement(Calculator& calc, const Instruction& in)
+void executeDrawingStatement(Interpreter& calc, const Instruction& in)
 {
     PictureAccess* picture = calc.picture;
     switch (in.kind) {

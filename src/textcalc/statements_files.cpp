@@ -1,6 +1,6 @@
 // Text-file statements. Each action reports its own failure message, whatever the platform's
 // reason was; on success a report line when reporting is on.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 #include "textcalc/statements_parts.h"
 #include "textcalc/textfile_io.h"
 
@@ -13,14 +13,14 @@ std::string inQuotes(const std::string& name)
     return "\" " + name + " \"";
 }
 
-void report(Calculator& calc, const std::string& line)
+void report(Interpreter& calc, const std::string& line)
 {
     if (calc.reporting())
         calc.vyp(line);
 }
 
 // Opens, or closes, the file; `done` completes "Text file \" m \" …".
-void fileAction(Calculator& calc, TextFile& file, bool (*action)(TextFile&), const char* done,
+void fileAction(Interpreter& calc, TextFile& file, bool (*action)(TextFile&), const char* done,
                 const char* failure)
 {
     if (!action(file))
@@ -30,7 +30,7 @@ void fileAction(Calculator& calc, TextFile& file, bool (*action)(TextFile&), con
 
 // The value's text goes into the file; an evaluation error has written its own line before
 // the write failure ends the run.
-void writeLine(Calculator& calc, TextFile& file, const std::string& expression)
+void writeLine(Interpreter& calc, TextFile& file, const std::string& expression)
 {
     const std::string failure = "Unable to write to text file " + inQuotes(file.Name) + ".";
     std::string line;
@@ -48,7 +48,7 @@ void writeLine(Calculator& calc, TextFile& file, const std::string& expression)
 
 } // namespace
 
-void executeFileStatement(Calculator& calc, const Instruction& in)
+void executeFileStatement(Interpreter& calc, const Instruction& in)
 {
     TextFile& file = calc.TextFiles[static_cast<size_t>(in.Ref1)];
     switch (in.kind) {

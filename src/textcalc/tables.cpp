@@ -1,11 +1,11 @@
 // The name rule, bound variables of the numerical operators and user-function definitions.
-#include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 
 #include <stdexcept>
 
 namespace textcalc {
 
-void Calculator::jetonazev(std::string_view name)
+void Interpreter::jetonazev(std::string_view name)
 {
     bool valid = !name.empty() && name.size() <= MaxNameLength && name[0] >= 'a' && name[0] <= 'z';
     for (char c : name)
@@ -14,7 +14,7 @@ void Calculator::jetonazev(std::string_view name)
         chyb("\" " + std::string(name) + " \" is not a valid identifier.");
 }
 
-size_t Calculator::regvar(std::string_view name, const Number& value)
+size_t Interpreter::regvar(std::string_view name, const Number& value)
 {
     jetonazev(name);
     if (BoundVariables.size() >= MaxBoundVariables)
@@ -24,7 +24,7 @@ size_t Calculator::regvar(std::string_view name, const Number& value)
 }
 
 // "f(x,y)#x+y": name before the first "(", body after the first ")#", parameters between.
-void Calculator::funcdef(const std::string& statement)
+void Interpreter::funcdef(const std::string& statement)
 {
     ++m_functionGeneration; // call sites look their names up again
     const size_t open = statement.find('(');

@@ -30,8 +30,8 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     TitleText = QString::fromUtf8("Textová kalkulačka");
     FileName = UntitledName;
     m_fontBuffer = new QTextCharFormat;
-    m_engine.programDirectory = m_folders.data;
-    m_engine.picture = &m_picture;
+    m_engine.settings.programDirectory = m_folders.data;
+    m_engine.callbacks.picture = &m_picture;
 
     kalkul = new QTextEdit;
     kalkul->setObjectName("kalkul");

@@ -87,12 +87,12 @@ void TTextm::Calcul(bool group)
     setRunning(true);
     // The engine asks every 20 ms or so: the window repaints, shows the picture growing and
     // takes the Stop button or Esc meanwhile (nothing that edits or runs is enabled).
-    m_engine.stopRequested = [this] {
+    m_engine.callbacks.stopRequested = [this] {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return m_stopRequested;
     };
-    m_engine.EchoOutputs = output->isChecked();
-    m_engine.Precision = m_settings.textDigits;
+    m_engine.settings.EchoOutputs = output->isChecked();
+    m_engine.settings.Precision = m_settings.textDigits;
     sheet::CharFormat outputFormat = sheet::fromQt(QTextCharFormat());
     outputFormat.fontName = m_outputFont.family().toStdString();
     outputFormat.size = m_outputFont.pointSizeF();

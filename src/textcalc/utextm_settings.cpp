@@ -51,7 +51,7 @@ void TTextm::applySettings()
         pages->setCurrentWidget(Obrazek);
     output->setChecked(s.outputs);
     nextline->setChecked(s.nextline);
-    m_engine.Precision = s.textDigits;
+    m_engine.settings.Precision = s.textDigits;
     m_picture.setFontName(s.labelFont);
     picturePage->SetSize(s.pictureWidth, s.pictureHeight);
 

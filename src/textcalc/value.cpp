@@ -188,7 +188,7 @@ int64_t nsd(int64_t a, int64_t b)
     return g;
 }
 
-bool prime(int64_t n)
+bool prime(int64_t n, const std::function<void()>& poll)
 {
     if (n <= 1)
         return false;
@@ -199,7 +199,9 @@ bool prime(int64_t n)
     static const int gaps[48] = {2, 4, 2, 4, 6, 2, 6, 4, 2, 4, 6, 6, 2, 6, 4, 2, 6, 4, 6, 8, 4, 2, 4, 2,
                                  4, 8, 6, 4, 6, 2, 4, 6, 2, 6, 6, 4, 2, 4, 6, 2, 6, 4, 2, 4, 2, 10, 2, 10};
     int64_t d = 11;
-    for (int k = 0;; k = (k + 1) % 48) {
+    for (uint32_t k = 0, tried = 0;; k = (k + 1) % 48) {
+        if (poll && ++tried % 4096 == 0)
+            poll();
         if (d > n / d)
             return true;
         if (n % d == 0)

@@ -4,6 +4,7 @@
 // integer overflows; floating failures (division by zero, overflow, invalid operations)
 // raise platform::FloatError and end the evaluation.
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 
 namespace textcalc {
@@ -46,7 +47,9 @@ Number negated(const Number& x);
 // Greatest common divisor, always >= 0; nsd(a, 0) = |a|, nsd(0, 0) = 0.
 // Throws IntegerOverflow for the most negative 64-bit integer.
 int64_t nsd(int64_t a, int64_t b);
-bool prime(int64_t n);
+// Whether n is a prime. Trial division of the largest 64-bit numbers takes seconds: `poll` is
+// called every 4096 divisors (a stop may end the search by throwing).
+bool prime(int64_t n, const std::function<void()>& poll = {});
 
 // Reduced sum and product of two fractions; throw IntegerOverflow.
 Fraction soucetzlomku(Fraction p, Fraction q);

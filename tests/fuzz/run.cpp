@@ -24,15 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     platform::HeadlessServices services('.');
     textcalc::Calculator calc(services);
-    calc.programDirectory = fuzz::scratch() / "run";
-    calc.EchoOutputs = (mode & 4) != 0;
+    calc.settings.programDirectory = fuzz::scratch() / "run";
+    calc.settings.EchoOutputs = (mode & 4) != 0;
     std::unique_ptr<textcalc::Picture> picture;
     if (mode & 2) {
         picture = std::make_unique<textcalc::Picture>();
-        calc.picture = picture.get();
+        calc.callbacks.picture = picture.get();
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    calc.stopRequested = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
+    calc.callbacks.stopRequested = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
     size_t lines = 0;
     cli::runSource(calc, source, mode & 1, [&lines](const std::string& line) {
         fuzz::require(platform::isValidUtf8(line), "output lines are valid UTF-8");
@@ -43,6 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     textcalc::textfiles::completeTextFiles(calc.TextFiles);
     // Files a program wrote are not kept for the next input.
     std::error_code ignored;
-    std::filesystem::remove_all(calc.programDirectory / "textfiles", ignored);
+    std::filesystem::remove_all(calc.settings.programDirectory / "textfiles", ignored);
     return 0;
 }

@@ -195,8 +195,8 @@ private:
 void setUp(Sheet& sheet, bool compiled, uint64_t seed)
 {
     sheet.services.fixedTime = std::chrono::system_clock::time_point(std::chrono::seconds(1000));
-    sheet.calc.compiledEvaluation = compiled;
-    sheet.calc.randomGenerator.seed(seed);
+    sheet.internals.compiledEvaluation = compiled;
+    sheet.internals.randomGenerator.seed(seed);
 }
 
 Lines runWith(bool compiled, const std::string& program, uint64_t seed)

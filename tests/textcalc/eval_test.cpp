@@ -123,8 +123,8 @@ TEST(Evaluator, BracketsNestedThousandsDeepEndTheRun)
 TEST(Evaluator, TextAfterTopLevelBracketIgnored)
 {
     Sheet sheet;
-    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("1+2)*5")), "3");
-    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("(1+2")), "3");
+    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("1+2)*5")), "3");
+    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("(1+2")), "3");
 }
 
 TEST(Evaluator, TimeCountsFromTheRunStart)
@@ -134,7 +134,7 @@ TEST(Evaluator, TimeCountsFromTheRunStart)
     sheet.services.fixedTime = start;
     sheet.calc.run("t:=time");
     sheet.services.fixedTime = start + std::chrono::milliseconds(1234);
-    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("time")), "1.23");
+    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("time")), "1.23");
 }
 
 TEST(Evaluator, ScanArgumentStopsAtDepthZero)
@@ -146,7 +146,7 @@ TEST(Evaluator, ScanArgumentStopsAtDepthZero)
         SCOPED_TRACE(r.text);
         size_t pos = 0;
         std::string_view arg;
-        EXPECT_EQ(sheet.calc.scanArgument(r.text, pos, arg), r.stop);
+        EXPECT_EQ(sheet.internals.scanArgument(r.text, pos, arg), r.stop);
         EXPECT_EQ(arg, r.arg);
         EXPECT_EQ(pos, r.next);
     }

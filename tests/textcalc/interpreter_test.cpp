@@ -222,11 +222,11 @@ class Classify : public testing::TestWithParam<ClassifyCase> {};
 TEST_P(Classify, FillsFields)
 {
     Sheet sheet;
-    sheet.calc.Literals = {"hello", "data"};
+    sheet.internals.Literals = {"hello", "data"};
     sheet.calc.TextFiles.emplace_back();
     sheet.calc.TextFiles.back().Name = "m";
     const ClassifyCase& c = GetParam();
-    const Instruction in = sheet.calc.classify(c.statement);
+    const Instruction in = sheet.internals.classify(c.statement);
     EXPECT_EQ(in.kind, c.kind);
     EXPECT_EQ(in.Text1, c.text1);
     EXPECT_EQ(in.Text2, c.text2);
@@ -280,7 +280,7 @@ TEST(Conditions, SplitByPatternOrder)
                          Row{"a>b", RelLess, "b", "a"}, Row{"a%b", RelEqual, "a", "b"}, Row{"a", RelPositive, "a", ""},
                          Row{"a%b<c", RelLess, "a%b", "c"}}) {
         SCOPED_TRACE(r.text);
-        const Condition c = sheet.calc.splitcond(r.text);
+        const Condition c = sheet.internals.splitcond(r.text);
         EXPECT_EQ(c.relation, r.relation);
         EXPECT_EQ(c.Left, r.left);
         EXPECT_EQ(c.Right, r.right);

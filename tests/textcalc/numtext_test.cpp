@@ -54,7 +54,7 @@ TEST(NumberText, PrecisionSetsSignificantDigits)
                          Row{3, "1/3", "1/3"}}) {
         SCOPED_TRACE(r.program);
         Sheet sheet;
-        sheet.calc.Precision = r.precision;
+        sheet.calc.settings.Precision = r.precision;
         EXPECT_EQ(sheet.run(r.program), Lines{r.text});
     }
 }
@@ -63,9 +63,9 @@ TEST(NumberText, StaleFractionIsNotPrinted)
 {
     Sheet sheet;
     Number x = initcislo(true, 0.5L, 0.0L, 1, 3, 0, 1); // fraction 1/3 left beside 0.5
-    EXPECT_EQ(sheet.calc.cistostr(x), "0.5");
+    EXPECT_EQ(sheet.internals.cistostr(x), "0.5");
     x = initcislo(true, 0.0L, 0.0L, 0, 1, 0, 1);
-    EXPECT_EQ(sheet.calc.cistostr(x), "0");
+    EXPECT_EQ(sheet.internals.cistostr(x), "0");
 }
 
 TEST(NumberText, ConvertToDecimal)

@@ -18,14 +18,14 @@ class Preparation : public testing::TestWithParam<PrepareCase> {};
 TEST_P(Preparation, MakesBlocks)
 {
     Sheet sheet;
-    sheet.calc.prepare(GetParam().text);
-    std::vector<Lines> blocks = sheet.calc.Blocks;
+    sheet.internals.prepare(GetParam().text);
+    std::vector<Lines> blocks = sheet.internals.Blocks;
     for (Lines& block : blocks)
         for (std::string& item : block)
             if (!item.empty() && item[0] == '\xA7')
                 item[0] = '$';
     EXPECT_EQ(blocks, GetParam().blocks);
-    EXPECT_EQ(sheet.calc.Literals, GetParam().literals);
+    EXPECT_EQ(sheet.internals.Literals, GetParam().literals);
 }
 
 INSTANTIATE_TEST_SUITE_P(Prepare, Preparation, testing::Values(

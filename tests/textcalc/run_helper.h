@@ -1,6 +1,7 @@
 #pragma once
 // Runs program texts the way the sheet does and returns the output lines.
 #include "textcalc/calculator.h"
+#include "textcalc/interpreter.h"
 
 #include "platform/headless/headless_services.h"
 
@@ -24,7 +25,7 @@ inline std::string rowName(const ::testing::TestParamInfo<ProgramCase>& info) { 
 // One calculator per test; `separator` is the platform's decimal separator.
 class Sheet {
 public:
-    explicit Sheet(char separator = '.') : services(separator), calc(services) {}
+    explicit Sheet(char separator = '.') : services(separator), calc(services), internals(calc.interpreter()) {}
     Lines run(const std::string& program)
     {
         calc.run(program);
@@ -32,6 +33,8 @@ public:
     }
     platform::HeadlessServices services;
     Calculator calc;
+    // The run's inside, for tests of preparation, compilation and evaluation on their own.
+    Interpreter& internals;
 };
 
 // Program tables run under both decimal separators: number conversion must not depend on it.
@@ -53,7 +56,7 @@ protected:
     void check()
     {
         Sheet sheet;
-        sheet.calc.EchoOutputs = true;
+        sheet.calc.settings.EchoOutputs = true;
         EXPECT_EQ(sheet.run(GetParam().program), GetParam().expected);
     }
 };

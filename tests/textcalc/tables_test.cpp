@@ -10,35 +10,35 @@ TEST(BoundVariables, StackOfRunningVariables)
 {
     Sheet sheet;
     sheet.run("n:=100");
-    EXPECT_EQ(sheet.calc.regvar("n", exactInteger(7)), 0u);
-    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("n*2")), "14"); // hides the program variable
-    EXPECT_EQ(sheet.calc.regvar("n", exactInteger(3)), 1u);
-    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("n")), "3"); // the latest entry wins
-    sheet.calc.BoundVariables.resize(0);
-    EXPECT_EQ(sheet.calc.cistostr(sheet.calc.eval("n")), "100");
+    EXPECT_EQ(sheet.internals.regvar("n", exactInteger(7)), 0u);
+    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("n*2")), "14"); // hides the program variable
+    EXPECT_EQ(sheet.internals.regvar("n", exactInteger(3)), 1u);
+    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("n")), "3"); // the latest entry wins
+    sheet.internals.BoundVariables.resize(0);
+    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("n")), "100");
 }
 
 TEST(BoundVariables, NameRule)
 {
     Sheet sheet;
-    EXPECT_THROW(sheet.calc.regvar("x_1", exactInteger(0)), RunAbort);
+    EXPECT_THROW(sheet.internals.regvar("x_1", exactInteger(0)), RunAbort);
     EXPECT_EQ(sheet.calc.Outputs.back(), "Error. \" x_1 \" is not a valid identifier.");
-    EXPECT_TRUE(sheet.calc.BoundVariables.empty());
+    EXPECT_TRUE(sheet.internals.BoundVariables.empty());
 }
 
 TEST(BoundVariables, AtMost128)
 {
     Sheet sheet;
     for (int k = 0; k < 128; ++k)
-        sheet.calc.regvar("v", exactInteger(k));
-    EXPECT_THROW(sheet.calc.regvar("v", exactInteger(0)), std::exception);
-    EXPECT_EQ(sheet.calc.BoundVariables.size(), 128u);
+        sheet.internals.regvar("v", exactInteger(k));
+    EXPECT_THROW(sheet.internals.regvar("v", exactInteger(0)), std::exception);
+    EXPECT_EQ(sheet.internals.BoundVariables.size(), 128u);
 }
 
 TEST(BoundVariables, EmptiedAfterEveryRun)
 {
     Sheet sheet;
-    sheet.calc.regvar("n", exactInteger(1));
+    sheet.internals.regvar("n", exactInteger(1));
     EXPECT_EQ(sheet.run("n"), Lines{"1"});
     EXPECT_EQ(sheet.run("n"), Lines{"Error. Unknown variable identifier \" n \"."});
 }
@@ -51,9 +51,9 @@ TEST(Names, Rule)
         SCOPED_TRACE(r.name);
         Sheet sheet;
         if (r.valid) {
-            EXPECT_NO_THROW(sheet.calc.jetonazev(r.name));
+            EXPECT_NO_THROW(sheet.internals.jetonazev(r.name));
         } else {
-            EXPECT_THROW(sheet.calc.jetonazev(r.name), RunAbort);
+            EXPECT_THROW(sheet.internals.jetonazev(r.name), RunAbort);
             EXPECT_EQ(sheet.calc.Outputs.back(), "Error. \" " + std::string(r.name) + " \" is not a valid identifier.");
         }
     }

@@ -37,7 +37,7 @@ TEST(TextFiles, WriteAndReadBack)
 TEST(TextFiles, ReportsWithEchoOn)
 {
     Session session;
-    session.calc.EchoOutputs = true;
+    session.calc.settings.EchoOutputs = true;
     EXPECT_EQ(session.run("Assign(m, 'data'); Rewrite(m); WriteLn(m, 1/3); Close(m); Append(m); Close(m); "
                           "Reset(m)"),
               (Lines{"Text file \" m \" asociated with file \" ...\\textfiles\\data.txt \".",
@@ -151,7 +151,7 @@ TEST(TextFiles, MissingFolder)
         SCOPED_TRACE(c.name);
         Session session;
         const std::filesystem::path folder = session.directory / "fresh" / "textfiles";
-        session.calc.programDirectory = session.directory / "fresh";
+        session.calc.settings.programDirectory = session.directory / "fresh";
         EXPECT_EQ(session.run(c.program), c.expected);
         if (c.written) {
             EXPECT_EQ(contents(folder / "new.txt"), c.written);

@@ -34,11 +34,11 @@ class Session {
 public:
     explicit Session(char separator = '.') : services(separator), calc(services)
     {
-        calc.picture = &picture;
+        calc.callbacks.picture = &picture;
         directory = std::filesystem::temp_directory_path() /
                     ("zoltcalc-library-" + std::to_string(::getpid()) + "-" + std::to_string(++counter()));
         std::filesystem::create_directories(directory / "textfiles");
-        calc.programDirectory = directory;
+        calc.settings.programDirectory = directory;
     }
     ~Session()
     {
@@ -82,7 +82,7 @@ protected:
             SCOPED_TRACE(std::string("decimal separator ") + separator);
             Session session(separator);
             if (m_precision > 0)
-                session.calc.Precision = m_precision;
+                session.calc.settings.Precision = m_precision;
             EXPECT_EQ(session.run(GetParam().program), GetParam().expected);
         }
     }

@@ -38,9 +38,9 @@ TEST(Statements, OutputSwitchesReportLines)
 {
     Session session;
     EXPECT_EQ(session.run("x:=1; Output+; y:=2; Output-; z:=3"), Lines{"y = 2"});
-    EXPECT_FALSE(session.calc.EchoOutputs);
+    EXPECT_FALSE(session.calc.settings.EchoOutputs);
     session.run("Output+");
-    EXPECT_TRUE(session.calc.EchoOutputs) << "the switch outlives the run";
+    EXPECT_TRUE(session.calc.settings.EchoOutputs) << "the switch outlives the run";
 }
 
 TEST(Statements, ShowTimeWritesTheElapsedSeconds)
@@ -49,7 +49,7 @@ TEST(Statements, ShowTimeWritesTheElapsedSeconds)
         Session session(separator);
         session.services.fixedTime = std::chrono::system_clock::time_point(std::chrono::hours(1000));
         std::vector<std::string> shown;
-        session.calc.showTime = [&shown](const std::string& text) { shown.push_back(text); };
+        session.calc.callbacks.showTime = [&shown](const std::string& text) { shown.push_back(text); };
         session.run("ShowTime; ShowTime");
         EXPECT_EQ(shown, (Lines{std::string(" 0") + separator + "00 s", std::string(" 0") + separator + "00 s"}));
     }
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Drawing, ArgumentOrder, testing::Values(
 TEST(Statements, NoPicture)
 {
     Session session;
-    session.calc.picture = nullptr;
+    session.calc.callbacks.picture = nullptr;
     EXPECT_EQ(session.run("SetSize(10, 10); MoveTo(3, 4); TextLabel('a'); penposx; picwidth; pixel(1, 1)"),
               (Lines{"0", "0", "0"}));
 }

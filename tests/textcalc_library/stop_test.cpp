@@ -20,7 +20,7 @@ TEST_P(Stop, EndsTheRun)
 {
     Session session;
     auto stop = std::make_shared<StopAfter>(StopAfter{3});
-    session.calc.stopRequested = [stop] { return (*stop)(); };
+    session.calc.callbacks.stopRequested = [stop] { return (*stop)(); };
     EXPECT_EQ(session.run(GetParam().program), GetParam().expected);
     EXPECT_EQ(stop->asked, 3);
 }
@@ -44,7 +44,7 @@ TEST(Stop, TheNextRunStartsAfresh)
 {
     Session session;
     bool stop = true;
-    session.calc.stopRequested = [&stop] { return stop; };
+    session.calc.callbacks.stopRequested = [&stop] { return stop; };
     EXPECT_EQ(session.run("while 1 do x:=1"), Lines{textcalc::StoppedLine});
     stop = false;
     EXPECT_EQ(session.run("x:=2; x"), Lines{"2"});

@@ -378,7 +378,7 @@ TEST(PicturePage, ShowsWhatAProgramDrew)
 {
     PageFixture f;
     textcalc::Calculator calc(f.services);
-    calc.picture = &f.picture;
+    calc.callbacks.picture = &f.picture;
     calc.run("SetSize(300, 200); SetPen(255, 3); MoveTo(10, 10); LineTo(290, 190); Draw;");
     f.page.pictureChanged();
     EXPECT_EQ(f.page.frameSize(), QSize(300, 200));

@@ -76,7 +76,7 @@ TEST_F(CalculRun, Result)
     for (const ResultCase& c : kResultCases) {
         SCOPED_TRACE(c.name);
         PlainDocument doc(contentOf({c.program}, Input));
-        calc.EchoOutputs = c.echoBefore;
+        calc.settings.EchoOutputs = c.echoBefore;
         const CalculResult result = Calcul(doc, calc, RunMode::Line, OutputFont, true);
         EXPECT_EQ(result.echoOutputs, c.echoAfter);
         EXPECT_EQ(result.endedWithError, c.error);

@@ -285,7 +285,7 @@ TEST_F(TextWindow, SettingsShowTheBarsAndPageAndButtons)
     EXPECT_EQ(window->pages->currentWidget(), window->Obrazek);
     EXPECT_FALSE(window->output->isChecked());
     EXPECT_TRUE(window->nextline->isChecked());
-    EXPECT_EQ(window->engine().Precision, 7);
+    EXPECT_EQ(window->engine().settings.Precision, 7);
     EXPECT_FALSE(window->ASave->isEnabled());
 }
 

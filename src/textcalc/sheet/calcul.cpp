@@ -2,7 +2,6 @@
 
 #include "textcalc/calculator.h"
 #include "textcalc/sheet/text_columns.h"
-#include "textcalc/statements.h"
 
 #include <algorithm>
 
@@ -93,9 +92,9 @@ CalculResult finishCalcul(Document& doc, Calculator& calc, const RunPlan& plan, 
 
     CalculResult result;
     result.ran = true;
-    result.echoOutputs = calc.EchoOutputs;
-    result.elapsedSeconds = std::chrono::duration<double>(calc.services.now() - calc.StartTime).count();
-    result.elapsedText = statements::elapsedText(calc);
+    result.echoOutputs = calc.settings.EchoOutputs;
+    result.elapsedSeconds = calc.elapsedSeconds();
+    result.elapsedText = calc.elapsedText();
     result.endedWithError = endsWithError(calc.Outputs);
     return result;
 }
@@ -105,7 +104,7 @@ CalculResult Calcul(Document& doc, Calculator& calc, RunMode mode, const CharFor
     const std::optional<RunPlan> plan = findProgram(doc, mode);
     if (!plan) {
         CalculResult nothing;
-        nothing.echoOutputs = calc.EchoOutputs;
+        nothing.echoOutputs = calc.settings.EchoOutputs;
         return nothing;
     }
     calc.run(plan->program);
