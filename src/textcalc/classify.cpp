@@ -28,12 +28,32 @@ bool literalIndex(const std::string& text, size_t count, size_t& index)
     return index < count;
 }
 
-struct FileStatement {
+// "name(operand)": the text between the prefix and the closing ")" names a variable (Inc, Dec),
+// a text file (Reset, Rewrite, Append, Close), a string literal (ShowText, TextLabel) or is an
+// expression (NumLabel, ShowNum, Pause). No prefix begins another, so the order does not matter.
+enum class Operand { Variable, TextFile, Literal, Expression };
+struct OperandStatement {
     std::string_view prefix;
     Kind kind;
+    Operand operand;
+    const char* invalidLiteral = nullptr; // the error of a Literal operand that is none
 };
-constexpr FileStatement fileStatements[] = {
-    {"reset(", KindReset}, {"rewrite(", KindRewrite}, {"append(", KindAppend}, {"close(", KindClose}};
+constexpr OperandStatement operandStatements[] = {
+    {"inc(", KindInc, Operand::Variable},
+    {"dec(", KindDec, Operand::Variable},
+    {"reset(", KindReset, Operand::TextFile},
+    {"rewrite(", KindRewrite, Operand::TextFile},
+    {"append(", KindAppend, Operand::TextFile},
+    {"close(", KindClose, Operand::TextFile},
+    {"showtext(", KindShowText, Operand::Literal, "Invalid string in \" ShowText \" statement."},
+    {"textlabel(", KindTextLabel, Operand::Literal, "Invalid string in \" TextLabel \" statement."},
+    {"numlabel(", KindNumLabel, Operand::Expression},
+    {"shownum(", KindShowNum, Operand::Expression},
+    {"pause(", KindPause, Operand::Expression}};
+
+// "writeln(f,e)" and "assign(f,'name')" read their two arguments themselves.
+constexpr std::string_view WriteLnPrefix = "writeln(";
+constexpr std::string_view AssignPrefix = "assign(";
 
 struct CoordinateStatement {
     std::string_view prefix;
@@ -57,8 +77,9 @@ struct WordStatement {
     std::string_view word;
     Kind kind;
 };
-constexpr WordStatement wordStatements[] = {
-    {"break", KindBreak}, {"showtime", KindShowTime}, {"draw", KindDraw}, {"clear", KindClear}, {"beep", KindBeep}};
+constexpr WordStatement wordStatements[] = {{"output+", KindOutputOn}, {"output-", KindOutputOff}, {"break", KindBreak},
+                                           {"showtime", KindShowTime}, {"draw", KindDraw},      {"clear", KindClear},
+                                           {"beep", KindBeep}};
 
 } // namespace
 
@@ -119,23 +140,19 @@ Instruction Interpreter::classify(const std::string& s)
         in.Ref1 = variableIndex(s.substr(0, at));
         return in;
     }
-    if (startsWith(s, "inc(") || startsWith(s, "dec(")) {
-        in.kind = s[0] == 'i' ? KindInc : KindDec;
-        in.Ref1 = variableIndex(inner(s, 5));
-        return in;
-    }
-    if (startsWith(s, "writeln(")) {
+    if (startsWith(s, WriteLnPrefix)) {
         in.kind = KindWriteLn;
         const size_t comma = s.find(',');
-        const std::string name = comma == std::string::npos ? std::string() : s.substr(8, comma - 8);
+        const size_t from = WriteLnPrefix.size();
+        const std::string name = comma == std::string::npos ? std::string() : s.substr(from, comma - from);
         if (comma != std::string::npos)
             in.Text1 = s.substr(comma + 1, s.size() - comma - 2);
         in.Ref1 = textFileIndex(name);
         return in;
     }
-    if (startsWith(s, "assign(")) {
+    if (startsWith(s, AssignPrefix)) {
         in.kind = KindAssign;
-        size_t pos = 7;
+        size_t pos = AssignPrefix.size();
         std::string name, file;
         jetam(readarg(s, pos, name), ',');
         const char end = readarg(s, pos, file);
@@ -153,30 +170,29 @@ Instruction Interpreter::classify(const std::string& s)
         }
         return in;
     }
-    for (const FileStatement& f : fileStatements)
-        if (startsWith(s, f.prefix)) {
-            in.kind = f.kind;
-            in.Ref1 = textFileIndex(inner(s, f.prefix.size() + 1));
+    for (const OperandStatement& o : operandStatements)
+        if (startsWith(s, o.prefix)) {
+            in.kind = o.kind;
+            const std::string operand = inner(s, o.prefix.size() + 1);
+            size_t literal;
+            switch (o.operand) {
+            case Operand::Variable:
+                in.Ref1 = variableIndex(operand);
+                break;
+            case Operand::TextFile:
+                in.Ref1 = textFileIndex(operand);
+                break;
+            case Operand::Literal:
+                if (!literalIndex(operand, Literals.size(), literal))
+                    chyb(o.invalidLiteral);
+                in.Text1 = Literals[literal];
+                break;
+            case Operand::Expression:
+                in.Text1 = operand;
+                break;
+            }
             return in;
         }
-    if (s == "output+" || s == "output-") {
-        in.kind = s.back() == '+' ? KindOutputOn : KindOutputOff;
-        return in;
-    }
-    if (startsWith(s, "showtext(") || startsWith(s, "textlabel(")) {
-        const bool show = s[0] == 's';
-        in.kind = show ? KindShowText : KindTextLabel;
-        size_t literal;
-        if (!literalIndex(inner(s, show ? 10 : 11), Literals.size(), literal))
-            chyb(show ? "Invalid string in \" ShowText \" statement." : "Invalid string in \" TextLabel \" statement.");
-        in.Text1 = Literals[literal];
-        return in;
-    }
-    if (startsWith(s, "numlabel(") || startsWith(s, "shownum(") || startsWith(s, "pause(")) {
-        in.kind = s[0] == 'n' ? KindNumLabel : (s[1] == 'h' ? KindShowNum : KindPause);
-        in.Text1 = inner(s, s.find('(') + 2);
-        return in;
-    }
     for (const CoordinateStatement& c : coordinateStatements)
         if (startsWith(s, c.prefix)) {
             in.kind = c.kind;

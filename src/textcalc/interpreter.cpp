@@ -1,6 +1,5 @@
-// The run: preparation, compilation of the blocks into linked instructions, execution.
+// The run: preparation, compilation (compileblock.cpp), execution.
 #include "textcalc/interpreter.h"
-#include "textcalc/markers.h"
 #include "textcalc/eval_code.h"
 #include "textcalc/statements.h"
 
@@ -12,8 +11,6 @@
 namespace textcalc {
 
 namespace {
-
-using markers::isMarker;
 
 const char* const GeneralError = "Error. General computation error";
 
@@ -64,148 +61,6 @@ int Interpreter::appendInstruction()
         chyb("Program too long: more than " + std::to_string(MaxInstructions) + " instructions.");
     Program.emplace_back();
     return static_cast<int>(Program.size()) - 1;
-}
-
-// Appends the instructions of block k, linking each statement to the next through Next,
-// a header (IF, WHILE, FOR, TRY) to its statement through Ref1, and an IF to its ELSE
-// branch through Ref2.
-void Interpreter::compileblock(size_t k)
-{
-    DepthGuard guard(*this);
-    if (Blocks[k].empty()) {
-        Program[static_cast<size_t>(appendInstruction())].kind = KindEmpty;
-        return;
-    }
-    enum class State { Start, Header, Complete, AfterElse };
-    State s = State::Start;
-    int d = static_cast<int>(Program.size());
-    std::vector<int> openIfs;
-    const size_t count = Blocks[k].size();
-    // Items are copied out: compiling a nested block may grow Blocks.
-    auto item = [&](size_t p) -> std::string { return p < count ? Blocks[k][p] : std::string(); };
-    auto isLetter = [&](size_t p, char letter) {
-        return p < count && isMarker(Blocks[k][p], letter);
-    };
-    auto isExpression = [&](size_t p) { return p < count && !isMarker(Blocks[k][p]); };
-
-    for (size_t p = 0; p < count;) {
-        if (isLetter(p, 'l')) {
-            if (s != State::Complete || openIfs.empty())
-                chyb("ELSE not expected.");
-            if (p + 1 >= count)
-                chyb("Statement expected after ELSE.");
-            s = State::AfterElse;
-            ++p;
-        }
-        const int m = static_cast<int>(Program.size());
-        switch (s) {
-        case State::Start:
-            break;
-        case State::Header:
-            Program[static_cast<size_t>(m - 1)].Ref1 = m;
-            break;
-        case State::Complete:
-            Program[static_cast<size_t>(d)].Next = m;
-            d = m;
-            openIfs.clear();
-            break;
-        case State::AfterElse:
-            Program[static_cast<size_t>(openIfs.back())].Ref2 = m;
-            openIfs.pop_back();
-            break;
-        }
-        appendInstruction();
-        const std::string current = item(p);
-        if (!isMarker(current)) {
-            Instruction in = classify(current);
-            Program[static_cast<size_t>(m)] = std::move(in);
-            s = State::Complete;
-            ++p;
-            continue;
-        }
-        Instruction& at = Program[static_cast<size_t>(m)];
-        switch (current[1]) {
-        case 'b':
-        case 'r': {
-            const bool repeat = current[1] == 'r';
-            at.kind = repeat ? KindRepeat : KindBegin;
-            at.Ref1 = m + 1;
-            compileblock(static_cast<size_t>(std::stoul(current.substr(2))));
-            if (repeat) {
-                if (!isExpression(p + 1))
-                    chyb("Expression expected after UNTIL.");
-                Program[static_cast<size_t>(m)].Cond = splitcond(item(p + 1));
-                ++p;
-            }
-            s = State::Complete;
-            ++p;
-            break;
-        }
-        case 'i':
-            at.kind = KindIf;
-            openIfs.push_back(m);
-            if (!isExpression(p + 1))
-                chyb("Expression expected after IF.");
-            at.Cond = splitcond(item(p + 1));
-            if (!isLetter(p + 2, 't'))
-                chyb("THEN expected.");
-            s = State::Header;
-            if (p + 3 >= count)
-                chyb("Statement expected after THEN.");
-            p += 3;
-            break;
-        case 'w':
-            at.kind = KindWhile;
-            if (p + 1 >= count)
-                chyb("Expression expected after WHILE.");
-            at.Cond = splitcond(item(p + 1));
-            if (!isLetter(p + 2, 'd'))
-                chyb("DO expected.");
-            s = State::Header;
-            if (p + 3 >= count)
-                chyb("Statement expected after DO.");
-            p += 3;
-            break;
-        case 'f': {
-            at.kind = KindFor;
-            const std::string assignment = item(p + 1);
-            const size_t hash = assignment.find('#');
-            if (!isExpression(p + 1) || hash == std::string::npos)
-                chyb("Loop variable assignment expected after FOR.");
-            at.LoopVar = assignment.substr(0, std::min(hash, MaxNameLength));
-            jetonazev(at.LoopVar);
-            at.Text1 = assignment.substr(hash + 1);
-            if (!isLetter(p + 2, 'o'))
-                chyb("TO expected.");
-            if (!isExpression(p + 3))
-                chyb("Expression expected after TO.");
-            at.Text2 = item(p + 3);
-            if (!isLetter(p + 4, 'd'))
-                chyb("DO expected.");
-            s = State::Header;
-            p += 5;
-            if (p >= count)
-                chyb("Statement expected after DO.");
-            at.Ref2 = variableIndex(at.LoopVar);
-            break;
-        }
-        case 'y':
-            at.kind = KindTry;
-            s = State::Header;
-            if (p + 1 >= count)
-                chyb("Statement expected after TRY.");
-            ++p;
-            break;
-        case 'd':
-            chyb("DO not expected.");
-        case 'l':
-            chyb("ELSE not expected.");
-        case 'o':
-            chyb("TO not expected.");
-        default: // 't'
-            chyb("THEN not expected.");
-        }
-    }
 }
 
 bool Interpreter::testcond(const Condition& c)
@@ -335,7 +190,7 @@ void Interpreter::executeIncDec(const Instruction& in, int step)
 void Interpreter::executeArrayStatement(const Instruction& in)
 {
     auto length = [&](long double re, auto message) {
-        if (re >= 5000.5L || re <= -0.5L)
+        if (re >= MaxArrayLength + 0.5L || re <= -0.5L)
             chyb(message(platform::formatGeneral(std::nearbyint(re), 15, services.decimalSeparator())));
         return static_cast<size_t>(std::nearbyint(re));
     };

@@ -156,6 +156,7 @@ public:
 
 private:
     friend class DepthGuard;
+    friend class BlockCompiler;
     friend class code::Runner;
     Number evalText(std::string_view text);
     void nestInto(size_t target, std::vector<std::string>& items, size_t& pos);
