@@ -41,6 +41,7 @@ TEST(HostileInput, EndsWithAClearStatus)
         {"EndlessProgram", "run /dev/zero", 2, "cannot read /dev/zero: larger than 16 MiB"},
         {"EndlessProgramOnStdin", "run - </dev/zero", 2, "cannot read -: larger than 16 MiB"},
         {"EndlessStatistics", "stat /dev/zero", 2, "cannot read /dev/zero: larger than 16 MiB"},
+        {"EndlessSheetOnStdin", "sheet - </dev/zero", 2, "cannot read -: larger than 16 MiB"},
         {"ProgramIsAFolder", "run '" + folder + "'", 2, "cannot read " + folder + ": it is a folder"},
         {"LinearSystemIsAFolder", "linsys '" + folder + "'", 2, "it is a folder"},
         {"PictureOnAFullDisk", "run --picture /dev/full -e \"LineTo(5,5); 1\"", 2, "--picture: cannot write /dev/full"},
