@@ -48,6 +48,8 @@ const RoundTripCase kRoundTrips[] = {
     {"RunsOfManyFormats",
      {{para(Alignment::Center, {{"a", Times}, {"b", Input}, {"c", RedBold}, {"d", BlueItalicUnder}, {"e", Navy}})}}},
     {"TextStartingWithDigitsAfterFormat", {{para(Alignment::Left, {{"12", Input}, {"34", RedBold}})}}},
+    {"FontNameOutsideWindows1250",
+     {{para(Alignment::Left, {{"x", CharFormat{"ＭＳ 明朝", 12, 0, false, false, false}}, {"y", Input}})}}},
 };
 
 TEST(Rtf, RoundTrip)

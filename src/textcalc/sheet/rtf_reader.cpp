@@ -223,6 +223,16 @@ private:
             m_state.destination = Destination::Skip;
             return;
         }
+        // Unicode characters and their fallbacks, in font names as in text.
+        if (w == "uc") {
+            m_state.unicodeSkip = std::clamp(n, 0, 16);
+            return;
+        }
+        if (w == "u") {
+            unicode(static_cast<char32_t>(n < 0 ? n + 65536 : n) & 0xFFFF);
+            m_skipChars = m_state.unicodeSkip;
+            return;
+        }
         if (m_state.destination == Destination::FontTable) {
             fontTableWord(w, n);
             return;
@@ -289,11 +299,6 @@ private:
             m_state.halfPoints = n > 0 ? std::min(n, 3276) : 24;
         } else if (w == "cf") {
             m_state.colour = n;
-        } else if (w == "uc") {
-            m_state.unicodeSkip = std::clamp(n, 0, 16);
-        } else if (w == "u") {
-            unicode(static_cast<char32_t>(n < 0 ? n + 65536 : n) & 0xFFFF);
-            m_skipChars = m_state.unicodeSkip;
         } else if (w == "tab" || w == "cell") {
             character('\t');
         } else if (w == "emdash") {
