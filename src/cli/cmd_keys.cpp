@@ -8,6 +8,7 @@
 #include "platform/floattext.h"
 #include "platform/headless/headless_services.h"
 
+#include <array>
 #include <iostream>
 #include <optional>
 
@@ -96,11 +97,12 @@ int runKeys(Args& args)
     args.takeOption("clipboard", services.clipboard);
 
     keypad::Engine engine(services);
+    std::array<long double, keypad::kMemories> memories{};
     for (const std::string& memory : args.takeOptions("memory")) {
         const size_t eq = memory.find('=');
-        if (eq != 1 || memory[0] < '1' || memory[0] > '5')
-            throw UsageError("--memory takes I=VALUE with I from 1 to 5");
-        engine.setMemory(memory[0] - '0', numberOption(memory.substr(2), sep, "--memory"));
+        if (eq != 1 || memory[0] < '1' || memory[0] > '0' + keypad::kMemories)
+            throw UsageError("--memory takes I=VALUE with I from 1 to " + std::to_string(keypad::kMemories));
+        memories[static_cast<size_t>(memory[0] - '1')] = numberOption(memory.substr(2), sep, "--memory");
     }
     std::optional<DmsFields> dms;
     std::string dmsText;
@@ -120,10 +122,7 @@ int runKeys(Args& args)
     };
     DmsAnswer dmsAnswer(engine, dms);
     engine.setListener(&dmsAnswer);
-    engine.applySettings(settings);
-    engine.setAngleUnit(angle);
-    engine.resetuj();
-    engine.setShift(false);
+    engine.start(settings, angle, memories);
 
     for (keypad::Control key : keys)
         engine.press(key);

@@ -2,6 +2,7 @@
 #include "keypad/engine.h"
 
 #include "keypad/engine_batch.h"
+#include "keypad/engine_text.h"
 #include "platform/checked.h"
 #include "platform/floattext.h"
 
@@ -43,6 +44,18 @@ void Engine::applySettings(const Settings& settings)
     } catch (const platform::FloatError&) {
         // A value the new base cannot show keeps its old text until the next key.
     }
+}
+
+void Engine::start(const Settings& settings, const std::string& angleUnit,
+                   const std::array<long double, kMemories>& memories)
+{
+    Batch batch(*this);
+    applySettings(settings);
+    setAngleUnit(angleUnit);
+    for (int i = 1; i <= kMemories; ++i)
+        setMemory(i, memories[static_cast<size_t>(i - 1)]);
+    resetuj();
+    setShift(false);
 }
 
 void Engine::setAngleUnit(const std::string& unit)
@@ -176,9 +189,8 @@ void Engine::VypisToPaper()
     std::string entry = " " + m_labels.display;
     const std::string& expon = m_labels.expon;
     if (!expon.empty() && expon != "000" && expon != "-000") {
-        char* end = nullptr;
-        const long exponent = std::strtol(expon.c_str(), &end, 10);
-        entry += "e" + (*end == '\0' ? std::to_string(exponent) : expon);
+        const std::optional<int> exponent = exponentValue(expon);
+        entry += "e" + (exponent ? std::to_string(*exponent) : expon);
     }
     appendTrail(entry);
 }

@@ -3,8 +3,8 @@
 // key handler. No Qt: it reaches the desktop only through platform::Services.
 //
 // How a window drives it:
-//   - construct it with the Services, give it the Settings (applySettings) and the angle unit
-//     (setAngleUnit), load the memories (setMemory), then resetuj() and setShift(false);
+//   - construct it with the Services and start() it with the Settings, the angle unit and the
+//     memories;
 //   - forward a left click on a key to press(control) (handler, then the release that clears
 //     the shift state except after `shift`); a right click on a key without a pop-up menu to
 //     rightClick(control); a menu item or action to click(control). Keyboard presses that the
@@ -17,6 +17,8 @@
 //     chyba('m').
 #include "keypad/controls.h"
 #include "keypad/number_format.h"
+#include "platform/checked.h"
+#include "platform/errors.h"
 #include "platform/services.h"
 
 #include <array>
@@ -89,6 +91,9 @@ public:
     void setAngleUnit(const std::string& unit); // text of the `deg` label
     void setMemory(int index, long double value); // start-up loading, index 1..5
     void seedRandom(std::uint64_t seed) { m_random.seed(seed); }
+    // Start-up: settings, angle unit and memories, then the cleared display (AC, SHIFT off).
+    void start(const Settings& settings, const std::string& angleUnit,
+               const std::array<long double, kMemories>& memories);
 
     const Record& record() const { return m_rec; }
     const Labels& labels() const { return m_labels; }
@@ -150,6 +155,24 @@ public:
     void showValue(long double value);    // vypis, then workValue = value; on failure neither changes
     void appendTrail(const std::string& text);
     void setEchoPending(bool pending) { m_rec.echoPending = pending; }
+
+    // The one boundary of a handler (the keypad's own and a macro's): a failure the engine
+    // defines (a floating failure, a user error) runs `undo` and is reported through
+    // chyba(code). Anything else is a fault of the program and passes on instead of being
+    // passed off as an error message and a reset.
+    template <typename Work, typename Undo = void (*)()>
+    void guarded(char code, Work&& work, Undo&& undo = [] {})
+    {
+        try {
+            work();
+        } catch (const platform::FloatError&) {
+            undo();
+            chyba(code);
+        } catch (const platform::UserError&) {
+            undo();
+            chyba(code);
+        }
+    }
 
 private:
     friend class Batch; // tells the Listener what the outermost handler call changed

@@ -22,21 +22,6 @@ int digitValue(char c)
     throw FloatError(FloatError::Kind::InvalidOperation);
 }
 
-// The `expon` text as a decimal integer; a hexadecimal digit typed into it with SHIFT fails.
-int exponentValue(const std::string& expon)
-{
-    size_t i = expon.empty() || expon[0] != '-' ? 0 : 1;
-    if (i == expon.size())
-        throw FloatError(FloatError::Kind::InvalidOperation);
-    int value = 0;
-    for (; i < expon.size(); ++i) {
-        if (expon[i] < '0' || expon[i] > '9' || value > 100000)
-            throw FloatError(FloatError::Kind::InvalidOperation);
-        value = value * 10 + (expon[i] - '0');
-    }
-    return expon[0] == '-' ? -value : value;
-}
-
 } // namespace
 
 void Engine::Cislo(int digit)
@@ -164,7 +149,13 @@ void Engine::vstup()
         // The exponent is a power of the keypad base, not of ten. Fraction digits and exponent
         // meet in one power, so that the typed number is rounded once: 3 EXP -2 is 3 / 100, where
         // 3 * 0,01 would round twice and be held a unit in the last place off.
-        int scale = m_labels.expon.empty() ? 0 : exponentValue(m_labels.expon);
+        int scale = 0;
+        if (!m_labels.expon.empty()) {
+            const std::optional<int> exponent = exponentValue(m_labels.expon);
+            if (!exponent)
+                throw FloatError(FloatError::Kind::InvalidOperation);
+            scale = *exponent;
+        }
         if (const size_t at = text.find(sep); at != std::string::npos)
             scale -= static_cast<int>(text.size() - at - 1);
         value = scale >= 0 ? platform::mul(value, power(base, scale)) : platform::divide(value, power(base, -scale));

@@ -92,7 +92,8 @@ long double Engine::functionValue(Control key, bool shifted, std::string& trailT
 void Engine::funkce(Control key)
 {
     Batch batch(*this);
-    try {
+    // The committed operand stays in workValue; pending operations stay too.
+    guarded('f', [&] {
         vstup();
         std::string trailText;
         const long double result = checked(functionValue(key, shiftOn(), trailText));
@@ -100,16 +101,13 @@ void Engine::funkce(Control key)
         appendTrail(trailText);
         m_rec.echoPending = false; // the trail already names the function
         setShift(false);
-    } catch (const std::exception&) {
-        // The committed operand stays in workValue; pending operations stay too.
-        chyba('f');
-    }
+    });
 }
 
 void Engine::pdrg()
 {
     Batch batch(*this);
-    try {
+    guarded('f', [&] {
         const bool shifted = shiftOn();
         if (shifted)
             vstup();
@@ -132,9 +130,7 @@ void Engine::pdrg()
         if (shifted)
             showValue(value);
         m_labels.deg = unit;
-    } catch (const std::exception&) {
-        chyba('f');
-    }
+    });
 }
 
 void Engine::DegMinSec()
@@ -145,13 +141,11 @@ void Engine::DegMinSec()
             m_listener->dmsDialogRequested();
         return;
     }
-    try {
+    guarded('f', [&] {
         vstup();
         // Decimal degrees whatever the angle unit; nothing else changes.
         m_services.message(platform::MessageKind::Plain, dmsText(m_rec.workValue, decimalSeparator()));
-    } catch (const std::exception&) {
-        chyba('f');
-    }
+    });
 }
 
 void Engine::dmsEntry(const std::string& degrees, const std::string& minutes, const std::string& seconds)
@@ -168,25 +162,21 @@ void Engine::dmsEntry(const std::string& degrees, const std::string& minutes, co
             return;
         }
     }
-    try {
+    guarded('f', [&] {
         showValue(platform::add(platform::add(fields[0], fields[1] / 60.0L), fields[2] / 3600.0L));
-    } catch (const std::exception&) {
-        chyba('f');
-    }
+    });
 }
 
 void Engine::Rozlozeni()
 {
     Batch batch(*this);
-    try {
+    guarded('f', [&] {
         vstup();
         const long double n = std::nearbyint(m_rec.workValue); // halves to even: 2.5 gives 2
         if (!(n >= 2.0L) || n >= 1e14L)
             throw FloatError(FloatError::Kind::InvalidOperation);
         m_services.message(platform::MessageKind::Plain, factorText(static_cast<std::int64_t>(n)));
-    } catch (const std::exception&) {
-        chyba('f');
-    }
+    });
 }
 
 } // namespace keypad

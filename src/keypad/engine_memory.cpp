@@ -36,16 +36,14 @@ void Engine::MPClick(int index)
     if (index < 1 || index > kMemories)
         return;
     Batch batch(*this);
-    try {
+    guarded('f', [&] {
         vstup();
         long double& m = m_rec.memory[static_cast<size_t>(index - 1)];
         m = shiftOn() ? platform::sub(m, m_rec.workValue) : platform::add(m, m_rec.workValue);
         setShift(false);
         m_rec.resultShown = true; // the next digit starts a new number
         m_rec.echoPending = false;
-    } catch (const std::exception&) {
-        chyba('f');
-    }
+    });
 }
 
 void Engine::MRClick(int index)
@@ -53,7 +51,7 @@ void Engine::MRClick(int index)
     if (index < 1 || index > kMemories)
         return;
     Batch batch(*this);
-    try {
+    guarded('f', [&] {
         long double& m = m_rec.memory[static_cast<size_t>(index - 1)];
         if (shiftOn()) {
             vstup();
@@ -64,9 +62,7 @@ void Engine::MRClick(int index)
         m_rec.resultShown = true;
         m_rec.echoPending = true; // a recalled value is echoed when it becomes an operand
         setShift(false);
-    } catch (const std::exception&) {
-        chyba('f');
-    }
+    });
 }
 
 void Engine::smazpamet()
@@ -80,17 +76,16 @@ void Engine::Kopirovat()
     Batch batch(*this);
     std::string text = withoutGroups(m_labels.display, m_settings.format.separator);
     if (!m_labels.expon.empty()) {
-        char* end = nullptr;
-        const long exponent = std::strtol(m_labels.expon.c_str(), &end, 10);
-        if (*end != '\0') {
+        const std::optional<int> exponent = exponentValue(m_labels.expon);
+        if (!exponent) {
             // A hexadecimal digit typed into the exponent: the conversion's own message, as for
             // any failure outside the keypad's handlers.
             m_services.message(platform::MessageKind::Error,
                                "'" + m_labels.expon + "' is not a valid integer value.");
             return;
         }
-        if (exponent != 0)
-            text += "e" + std::to_string(exponent); // 1,5 with exponent -005 copies as 1,5e-5
+        if (*exponent != 0)
+            text += "e" + std::to_string(*exponent); // 1,5 with exponent -005 copies as 1,5e-5
     }
     m_services.setClipboardText(text);
     setShift(false);
@@ -107,14 +102,12 @@ void Engine::Vlozit()
     replaceFirst(text, '.', sep);
     replaceFirst(text, ',', sep);
     long double value = 0.0L;
-    try {
+    guarded('c', [&] {
         if (!platform::parseFloat(text, sep, value))
             throw platform::UserError("not a number");
         showValue(value);
         setShift(false);
-    } catch (const std::exception&) {
-        chyba('c');
-    }
+    });
 }
 
 void Engine::zpet()

@@ -125,7 +125,8 @@ void Engine::vyrovnej()
 void Engine::Operuj(Control key)
 {
     Batch batch(*this);
-    try {
+    // A failure inside "%" must not leave percent mode on for the keys after the reset.
+    guarded('o', [&] {
         vstup();
         const bool shifted = shiftOn();
         const bool sumOrEquals = key == Control::plus || key == Control::minus || key == Control::rovnase;
@@ -167,11 +168,7 @@ void Engine::Operuj(Control key)
         }
         vypis(m_rec.workValue);
         appendTrail(trailText);
-    } catch (const std::exception&) {
-        // A failure inside "%" must not leave percent mode on for the keys after the reset.
-        m_rec.percentMode = false;
-        chyba('o');
-    }
+    }, [&] { m_rec.percentMode = false; });
 }
 
 void Engine::closeBracket()
@@ -190,7 +187,7 @@ void Engine::closeBracket()
 void Engine::zavory(Control key)
 {
     Batch batch(*this);
-    try {
+    guarded('o', [&] {
         const bool opening = key == Control::leva;
         if (shiftOn() && opening) {
             // Uniform in [0, 1): 64 random bits scaled exactly by 2^-64.
@@ -209,9 +206,7 @@ void Engine::zavory(Control key)
         } else {
             closeBracket();
         }
-    } catch (const std::exception&) {
-        chyba('o');
-    }
+    });
 }
 
 } // namespace keypad

@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers of the engine's handlers. Label texts are UTF-8: a group separator may be
 // a multi-byte character, digits and signs are ASCII.
+#include <optional>
 #include <string>
 
 namespace keypad {
@@ -41,6 +42,22 @@ inline void dropLastCharacter(std::string& text)
         if ((c & 0xC0) != 0x80)
             break;
     }
+}
+
+// The value of the `expon` label ("-005" is -5); nothing for a text that is no decimal integer
+// (a hexadecimal digit typed into the exponent with SHIFT).
+inline std::optional<int> exponentValue(const std::string& expon)
+{
+    size_t i = expon.empty() || expon[0] != '-' ? 0 : 1;
+    if (i == expon.size())
+        return std::nullopt;
+    int value = 0;
+    for (; i < expon.size(); ++i) {
+        if (expon[i] < '0' || expon[i] > '9' || value > 100000)
+            return std::nullopt;
+        value = value * 10 + (expon[i] - '0');
+    }
+    return expon[0] == '-' ? -value : value;
 }
 
 } // namespace keypad

@@ -164,6 +164,11 @@ void Tmain::memoryChanged(int index)
 
 void Tmain::applyEngineSettings()
 {
+    m_engine.applySettings(engineSettings());
+}
+
+Settings Tmain::engineSettings() const
+{
     Settings s;
     s.format.base = m_settings.numberBase;
     s.format.digits = m_settings.numberOfDigits;
@@ -173,7 +178,7 @@ void Tmain::applyEngineSettings()
     s.format.rounding = m_settings.rounding;
     s.format.separator = m_settings.separator;
     s.priority = m_settings.operationPriority;
-    m_engine.applySettings(s);
+    return s;
 }
 
 // The keypad's share of start-up, in the order the program applies it.
@@ -184,19 +189,14 @@ void Tmain::applySettings()
         m_trail->move(m_settings.trailLeft, m_settings.trailTop);
         m_trail->setWidth(m_settings.trailWidth);
     }
-    applyEngineSettings();
     applyShortcuts();
-    m_engine.setAngleUnit(m_settings.angleUnits);
-    for (int i = 1; i <= 5; ++i)
-        m_engine.setMemory(i, m_settings.memories[i - 1]);
-    for (int i = 1; i <= 5; ++i)
+    m_engine.seedRandom(static_cast<std::uint64_t>(m_services.now().time_since_epoch().count()));
+    m_engine.start(engineSettings(), m_settings.angleUnits, m_settings.memories);
+    for (int i = 1; i <= kMemories; ++i)
         refreshMemoryCaption(i);
     if (m_trail)
         m_trail->applyLook(m_settings.trailFont, m_settings.trailBackground);
     setRoundedRegion();
-    m_engine.seedRandom(static_cast<std::uint64_t>(m_services.now().time_since_epoch().count()));
-    m_engine.resetuj();
-    m_engine.setShift(false);
     labelsChanged();
     trailChanged();
     // The trail is shown after the main window (Program::show), so that it lies above it.
@@ -215,8 +215,8 @@ void Tmain::collectSettings()
         m_settings.trailActive = m_trail->isVisible();
     }
     m_settings.angleUnits = m_engine.labels().deg;
-    for (int i = 1; i <= 5; ++i)
-        m_settings.memories[i - 1] = m_engine.memory(i);
+    for (int i = 1; i <= kMemories; ++i)
+        m_settings.memories[static_cast<size_t>(i - 1)] = m_engine.memory(i);
 }
 
 void Tmain::vypni()

@@ -159,6 +159,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    Settings engineSettings() const; // the engine's share of the settings record
     void priprava();
     void createActions();
     void createMenus();

@@ -39,41 +39,44 @@ std::vector<MenuEntry> MacroHost::menu(const std::vector<std::string>& reservedN
     return buildMenu(m_tree, m_engine, m_pictures, reservedNames);
 }
 
+// Formula failures, unconvertible constants, bad counts and the keypad's own failures end in
+// "Macro error." through the keypad's handler boundary.
 bool MacroHost::macroclick(const std::string& name, keypad::Engine& keypad)
 {
-    try {
-        switch (m_engine.readInteger(name, "type", 0)) {
-        case 0: {
-            // The constant replaces a number being typed without committing it.
-            const char sep = m_services.decimalSeparator();
-            std::string text = m_engine.readString(name, "value", "1");
-            if (const size_t dot = text.find('.'); dot != std::string::npos)
-                text[dot] = sep;
-            long double value = 0.0L;
-            if (!platform::parseFloat(text, sep, value))
-                throw EvalError();
-            keypad.showValue(value);
-            keypad.setShift(false);
-            return false;
-        }
-        case 1:
-            formula(name, "expresion", keypad, name);
-            return false;
-        case 2:
-            if (keypad.shiftOn())
-                formula(name, "expresion2", keypad, m_engine.readString(name, "name2", "xxx"));
-            else
-                formula(name, "expresion1", keypad, name);
-            return false;
-        case 3:
-            openWindow(name);
-            return true;
-        default:
-            return false;
-        }
-    } catch (const std::exception&) {
-        // Formula failures, unconvertible constants, bad counts and the keypad's own failures.
-        keypad.chyba('m');
+    bool opensWindow = false;
+    keypad.guarded('m', [&] { opensWindow = runMacro(name, keypad); });
+    return opensWindow;
+}
+
+bool MacroHost::runMacro(const std::string& name, keypad::Engine& keypad)
+{
+    switch (m_engine.readInteger(name, "type", 0)) {
+    case 0: {
+        // The constant replaces a number being typed without committing it.
+        const char sep = m_services.decimalSeparator();
+        std::string text = m_engine.readString(name, "value", "1");
+        if (const size_t dot = text.find('.'); dot != std::string::npos)
+            text[dot] = sep;
+        long double value = 0.0L;
+        if (!platform::parseFloat(text, sep, value))
+            throw EvalError();
+        keypad.showValue(value);
+        keypad.setShift(false);
+        return false;
+    }
+    case 1:
+        formula(name, "expresion", keypad, name);
+        return false;
+    case 2:
+        if (keypad.shiftOn())
+            formula(name, "expresion2", keypad, m_engine.readString(name, "name2", "xxx"));
+        else
+            formula(name, "expresion1", keypad, name);
+        return false;
+    case 3:
+        openWindow(name);
+        return true;
+    default:
         return false;
     }
 }

@@ -67,6 +67,8 @@ private:
     void formula(const std::string& name, const std::string& key, keypad::Engine& keypad,
                  const std::string& trailName);
     void openWindow(const std::string& name);
+    // macroclick inside the keypad's boundary: true when the macro window is to be shown.
+    bool runMacro(const std::string& name, keypad::Engine& keypad);
 
     platform::IniFile m_tree;
     platform::IniFile m_engine;

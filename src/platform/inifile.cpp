@@ -233,27 +233,6 @@ bool IniFile::writeBool(const std::string& section, const std::string& key, bool
     return writeString(section, key, value ? "1" : "0");
 }
 
-bool IniFile::eraseSection(const std::string& section)
-{
-    for (auto it = m_sections.begin(); it != m_sections.end(); ++it)
-        if (equalsNoCase(it->name, section)) {
-            m_sections.erase(it);
-            return flush();
-        }
-    return true;
-}
-
-bool IniFile::deleteKey(const std::string& section, const std::string& key)
-{
-    if (Section* s = findSection(section))
-        for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
-            if (!it->key.empty() && equalsNoCase(it->key, key)) {
-                s->entries.erase(it);
-                return flush();
-            }
-    return true;
-}
-
 bool IniFile::endBatch()
 {
     if (m_batch > 0)

@@ -34,8 +34,6 @@ public:
     bool writeString(const std::string& section, const std::string& key, const std::string& value);
     bool writeInteger(const std::string& section, const std::string& key, long long value);
     bool writeBool(const std::string& section, const std::string& key, bool value);
-    bool eraseSection(const std::string& section);
-    bool deleteKey(const std::string& section, const std::string& key);
 
     // Groups several writes into one file update (used by shut-down): the file is written once
     // when the last batch ends.

@@ -14,10 +14,7 @@ struct Session {
     explicit Session(char decimalSeparator = ',', keypad::Settings settings = {}, std::string angle = "DEG")
         : services(decimalSeparator), engine(services)
     {
-        engine.applySettings(settings);
-        engine.setAngleUnit(angle);
-        engine.resetuj();
-        engine.setShift(false);
+        engine.start(settings, angle, {});
     }
 
     // Space-separated tokens: a control name ("c1", "shift", "mr3", "ACopy"), a number typed

@@ -276,3 +276,17 @@ TEST(Notices, OncePerHandlerCall)
 }
 
 } // namespace
+
+// start() loads what settings.ini kept: the registers and the angle unit, with a cleared display.
+TEST(Memory, StartLoadsTheRegistersAndTheAngleUnit)
+{
+    platform::HeadlessServices services('.');
+    keypad::Engine engine(services);
+    engine.start({}, "RAD", {1.5L, 0.0L, -2.0L, 0.0L, 1e300L});
+    const std::vector<std::string> captions{engine.memoryCaption(1), engine.memoryCaption(2), engine.memoryCaption(3),
+                                            engine.memoryCaption(4), engine.memoryCaption(5)};
+    EXPECT_EQ(captions, (std::vector<std::string>{"M1 = 1.5", "M2", "M3 = -2", "M4", "M5 = 1E300"}));
+    EXPECT_EQ(engine.labels().deg, "RAD");
+    EXPECT_EQ(engine.labels().display, "0");
+    EXPECT_FALSE(engine.shiftOn());
+}

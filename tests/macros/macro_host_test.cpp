@@ -68,8 +68,7 @@ class MacroFixture {
 public:
     explicit MacroFixture(char sep = '.') : services(sep), engine(services), host(writeFiles(), services)
     {
-        engine.resetuj();
-        engine.setShift(false);
+        engine.start({}, "DEG", {});
     }
 
     // Presses keys by control name: "c1 c6 znamenko shift".

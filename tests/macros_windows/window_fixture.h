@@ -13,7 +13,7 @@ public:
     WindowFixture(const std::string& tree, const std::string& engineIni, char sep = '.')
         : services(sep), engine(services), host(write(tree, engineIni), services), window(host, engine)
     {
-        engine.resetuj();
+        engine.start({}, "DEG", {});
     }
 
     static QString cell(const QTableWidget* grid, int row, int column)
