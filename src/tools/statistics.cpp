@@ -238,33 +238,39 @@ std::vector<double> Statistics::readColumn(Column column) const
     return values;
 }
 
-bool Statistics::VypButClick()
+// The one boundary of the two buttons: data that is no number and results that overflow are
+// "Invalid data." and a beep; anything else is a fault of the program and passes on.
+template <typename Work>
+bool Statistics::reportInvalidData(Work work)
 {
     try {
+        work();
+        return true;
+    } catch (const platform::UserError&) {
+    } catch (const platform::FloatError&) {
+    }
+    m_services.beep();
+    m_services.message(platform::MessageKind::Error, kInvalidData);
+    return false;
+}
+
+bool Statistics::VypButClick()
+{
+    return reportInvalidData([this] {
         const std::vector<double> x = readColumn(Column::X);
         vystup.clear();
         describe(x, m_services.decimalSeparator(), vystup);
-        return true;
-    } catch (const std::exception&) {
-        m_services.beep();
-        m_services.message(platform::MessageKind::Error, kInvalidData);
-        return false;
-    }
+    });
 }
 
 bool Statistics::VztahButClick()
 {
-    try {
+    return reportInvalidData([this] {
         const std::vector<double> x = readColumn(Column::X);
         const std::vector<double> y = readColumn(Column::Y);
         vystup.clear();
         relate(x, y, m_services.decimalSeparator(), vystup);
-        return true;
-    } catch (const std::exception&) {
-        m_services.beep();
-        m_services.message(platform::MessageKind::Error, kInvalidData);
-        return false;
-    }
+    });
 }
 
 } // namespace tools

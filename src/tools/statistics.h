@@ -57,6 +57,8 @@ public:
 
 private:
     std::vector<double> readColumn(Column column) const;
+    template <typename Work>
+    bool reportInvalidData(Work work);
 
     platform::Services& m_services;
 };
