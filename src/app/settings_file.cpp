@@ -184,10 +184,16 @@ bool writeSettings(IniFile& f, const ui::Settings& s, char decimalSeparator)
     f.writeInteger(sw, "skin", s.skin);
     f.writeInteger(sw, "language", s.language);
 
-    // Memories go out at double precision: a memory comes back with at most 15 digits.
-    for (int i = 0; i < 5; ++i)
+    // Memories go out at double precision: a memory comes back with at most 15 digits. One
+    // beyond a double's range (the keypad computes in long double) keeps its own, as a double
+    // it would come back as 0.
+    for (int i = 0; i < 5; ++i) {
+        const long double m = s.memories[i];
+        const long double atDouble = static_cast<double>(m);
+        const bool fitsDouble = std::isfinite(atDouble) && (atDouble != 0 || m == 0);
         f.writeString("memories", std::to_string(i + 1),
-                      platform::formatGeneral(static_cast<double>(s.memories[i]), 15, decimalSeparator));
+                      platform::formatGeneral(fitsDouble ? atDouble : m, 15, decimalSeparator));
+    }
 
     const char* tc = "text_calculator";
     f.writeBool(tc, "active_page", s.activePage);

@@ -139,7 +139,7 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     s.numberBase = 16;
     s.separator = " ";
     s.angleUnits = "GRA";
-    s.memories = {3.5L, 0.0L, -1.0L / 3.0L, 1e300L, 0.0L};
+    s.memories = {3.5L, 1e-400L, -1.0L / 3.0L, 1e300L, -2.5e400L};
     s.operationPriority = false;
     s.outputFont.name = "Arial";
     {
@@ -159,8 +159,10 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     EXPECT_EQ(r.separator, " ");
     EXPECT_EQ(r.angleUnits, "GRA");
     EXPECT_EQ(r.memories[0], 3.5L);
-    // Memories come back with 15 significant digits.
+    // Memories come back with 15 significant digits, also beyond a double's range.
     EXPECT_EQ(r.memories[2], -0.333333333333333L);
+    EXPECT_EQ(r.memories[1], 1e-400L);
+    EXPECT_EQ(r.memories[4], -2.5e400L);
     EXPECT_FALSE(r.operationPriority);
     EXPECT_EQ(r.outputFont.name, "Arial");
     // Keys shut-down does not own stay as the user wrote them.
