@@ -37,10 +37,12 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
   -DCMAKE_CXX_FLAGS="$sanitizers -fsanitize=fuzzer-no-link -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" -DCMAKE_SHARED_LINKER_FLAGS="$sanitizers" \
-  -DZOLT_FUZZ=ON -DZOLT_WITH_BENCH=OFF >/dev/null
+  -DZOLT_FUZZ=ON -DZOLT_WITH_BENCH=OFF -DZOLT_STATIC_CLI_RUNTIME=OFF >/dev/null
 cmake --build "$build" -j2
 
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+# No strict_string_checks: libxkbcommon (the window tests under X) hands strndup names that
+# are not NUL-terminated, which strndup allows.
+export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j2
