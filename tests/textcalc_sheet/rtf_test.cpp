@@ -140,6 +140,7 @@ const FormatCase kFormatCases[] = {
     {"ColourBeyondTheTable", R"(\cf9 )", {{"x", Times}}},
     {"UnknownFontIsTheDefault", R"(\f7 )", {{"x", Times}}},
     {"HalfPoints", R"(\fs21 )", {{"x", CharFormat{"Times New Roman", 10.5, 0, false, false, false}}}},
+    {"SizeBelowOnePoint", R"(\fs1 )", {{"x", CharFormat{"Times New Roman", 1, 0, false, false, false}}}},
     {"Styles", R"(\i\ul )", {{"x", CharFormat{"Times New Roman", 12, 0, false, true, true}}}},
     {"StylesOff", R"(\b\i\ul\b0\i0\ulnone )", {{"x", Times}}},
     {"UnderlineKinds", R"(\uldb )", {{"x", CharFormat{"Times New Roman", 12, 0, false, false, true}}}},

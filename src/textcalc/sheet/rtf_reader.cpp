@@ -296,7 +296,8 @@ private:
         } else if (w == "f") {
             m_state.font = n;
         } else if (w == "fs") {
-            m_state.halfPoints = n > 0 ? std::min(n, 3276) : 24;
+            // 1 to 1638 points, as the writer keeps them.
+            m_state.halfPoints = n > 0 ? std::clamp(n, 2, 3276) : 24;
         } else if (w == "cf") {
             m_state.colour = n;
         } else if (w == "tab" || w == "cell") {
