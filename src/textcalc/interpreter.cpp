@@ -124,14 +124,15 @@ void Interpreter::executeOne(const Instruction& in)
     case KindTry: {
         // The error's line stays in Outputs; bindings of calls the error left are undone.
         const size_t bound = BoundVariables.size(), bindings = ParamBindings.size();
-        try {
-            execute(in.Ref1);
-        } catch (const RunAbort&) {
-        } catch (const RunStopped&) {
-            throw; // the user's stop ends the whole run
-        } catch (...) {
-            vyp(GeneralError);
-        }
+        onRunFailure(
+            [&] {
+                try {
+                    execute(in.Ref1);
+                } catch (const RunAbort&) {
+                    // chyb() has written the error line.
+                }
+            },
+            [&] { vyp(GeneralError); });
         BoundVariables.resize(std::min(bound, BoundVariables.size()));
         ParamBindings.resize(std::min(bindings, ParamBindings.size()));
         break;

@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,23 @@ struct RunAbort {};
 // Thrown once stoppedLine is in Outputs: the caller asked to stop the run. Only run() catches
 // it; a program's TRY lets it pass, so a user's stop always ends the whole run.
 struct RunStopped {};
+
+// Runs `work`, or `failed` when work ends in a failure of the run: an error line written
+// (RunAbort), a floating or integer failure, a range the language refuses, a file the system
+// refuses (all std::runtime_error), too many bound variables or too large a picture
+// (std::length_error). TRY, ReadLn, WriteLn and the decimal conversion report these their own
+// way; a user's stop and faults of the program pass on to run()'s boundary.
+template <typename Work, typename Failed>
+auto onRunFailure(Work&& work, Failed&& failed) -> decltype(work())
+{
+    try {
+        return work();
+    } catch (const RunAbort&) {
+    } catch (const std::runtime_error&) {
+    } catch (const std::length_error&) {
+    }
+    return failed();
+}
 
 // How often at most a run asks RunCallbacks::stopRequested; between two asks the run only
 // counts calls of pollStop() and reads the clock every StopPollStride of them.

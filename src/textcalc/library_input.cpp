@@ -51,13 +51,8 @@ Number readln(Interpreter& calc, std::string_view text, size_t& pos)
     std::string line;
     if (!textfiles::readLine(file, line))
         calc.chyb(failure);
-    try {
-        return calc.eval(lineAsExpression(platform::toUtf8FromLegacy(line)));
-    } catch (const RunStopped&) {
-        throw;
-    } catch (...) {
-        calc.chyb(failure);
-    }
+    return onRunFailure([&] { return calc.eval(lineAsExpression(platform::toUtf8FromLegacy(line))); },
+                        [&]() -> Number { calc.chyb(failure); });
 }
 
 Number eof(Interpreter& calc, std::string_view text, size_t& pos)

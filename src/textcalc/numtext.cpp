@@ -121,15 +121,17 @@ bool Interpreter::convertToDecimal(std::string& line)
             c.Outputs.resize(outputs);
         }
     } aside(*this);
-    try {
-        Number value = eval(text);
-        value.Exact = false;
-        line = cistostr(value);
-        return true;
-    } catch (...) {
-        services.beep();
-        return false;
-    }
+    return onRunFailure(
+        [&] {
+            Number value = eval(text);
+            value.Exact = false;
+            line = cistostr(value);
+            return true;
+        },
+        [&] {
+            services.beep();
+            return false;
+        });
 }
 
 } // namespace textcalc

@@ -33,14 +33,8 @@ void fileAction(Interpreter& calc, TextFile& file, bool (*action)(TextFile&), co
 void writeLine(Interpreter& calc, TextFile& file, const std::string& expression)
 {
     const std::string failure = "Unable to write to text file " + inQuotes(file.Name) + ".";
-    std::string line;
-    try {
-        line = calc.cistostr(calc.eval(expression));
-    } catch (const RunStopped&) {
-        throw;
-    } catch (...) {
-        calc.chyb(failure);
-    }
+    const std::string line = onRunFailure([&] { return calc.cistostr(calc.eval(expression)); },
+                                          [&]() -> std::string { calc.chyb(failure); });
     if (!textfiles::writeLine(file, line))
         calc.chyb(failure);
     report(calc, line + " eas written to text file " + inQuotes(file.Name) + ".");
