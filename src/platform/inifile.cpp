@@ -57,7 +57,9 @@ void IniFile::parse(const std::string& text)
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
+        // Every carriage return at the end goes, not only that of a CR LF: the writer ends lines
+        // with LF, so a kept line is then written the same every time.
+        while (!line.empty() && line.back() == '\r')
             line.pop_back();
         const std::string t = trim(line);
         if (!t.empty() && t[0] == '[') {

@@ -130,6 +130,8 @@ TEST_F(IniFileTest, WritingKeepsCommentsAndUnknownKeys)
         {"repeated section continues the first", "[s]\na=1\n[t]\n[S]\nb=2\n", "s", "b", "3",
          "[s]\na=1\nb=3\n\n[t]\n"},
         {"lines before any section", "garbage line\n;c\n[s]\n", "s", "a", "1", "garbage line\n;c\n[s]\na=1\n"},
+        // Each write lost one of them, so no two writes gave the same file.
+        {"stray carriage returns at line ends all go", "[s]\n; note\r\r\r\na=1\n", "s", "a", "2", "[s]\n; note\na=2\n"},
     };
     for (const auto& row : rows) {
         write(row.before);
