@@ -1,243 +1,137 @@
 #include "app/tool_windows.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QWidget>
-
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-#include "tools/ubase.h"
-#include "tools/ulinsys.h"
-#include "tools/ustatm.h"
-#endif
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-#include "textcalc/utextm.h"
-#endif
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
 #include "macros/macro_host.h"
 #include "macros/macro_menu.h"
 #include "macros/umacros.h"
-#endif
+#include "textcalc/utextm.h"
+#include "tools/ubase.h"
+#include "tools/ulinsys.h"
+#include "tools/ustatm.h"
+#include "ui/tool_window.h"
+
+#include <QAction>
+#include <QWidget>
 
 namespace app {
 
 struct ToolWindows::Impl {
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-    tools::Tbase* base = nullptr;
-    tools::Tstatm* stat = nullptr;
-    tools::Tlinsys* linear = nullptr;
-#endif
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    textcalc::TTextm* text = nullptr;
-#endif
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
+    // Every window in its creation order; the windows without a parent (each a top-level
+    // window of its own) are owned here, a window owned by another one is only listed.
+    std::vector<ui::ToolWindow*> windows;
+    std::vector<std::unique_ptr<ui::ToolWindow>> owned;
+    // The main window's actions that open a window ("ABase", "AStat", "ALinear", "AText").
+    std::vector<std::pair<std::string, ui::ToolWindow*>> openedBy;
+    textcalc::TTextm* text = nullptr; // asked before shut-down
     std::unique_ptr<macros::MacroHost> macroHost;
     Tmacros* macroWindow = nullptr;
-    QMenu* macroMenu = nullptr;            // the keypad's menu, once the entries are in it
+    QMenu* macroMenu = nullptr;             // the keypad's menu, once the entries are in it
     const ui::Language* language = nullptr; // the program's language, captions of the entries
-#endif
 
-    // The windows have no parent (each is a top-level window of its own), so they go here.
-    ~Impl()
+    template <typename Window>
+    Window* add(std::unique_ptr<Window> window, const char* action = nullptr)
     {
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
-        delete macroWindow;
-#endif
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-        delete text;
-#endif
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-        delete base;
-        delete stat;
-        delete linear;
-#endif
+        Window* w = window.get();
+        list(w, action);
+        owned.push_back(std::move(window));
+        return w;
     }
+
+    void list(ui::ToolWindow* window, const char* action = nullptr)
+    {
+        if (action)
+            openedBy.emplace_back(action, window);
+        windows.push_back(window);
+    }
+
+    // The macro window refers to the host: the windows go first.
+    ~Impl() { owned.clear(); }
 };
 
 ToolWindows::ToolWindows() : d(std::make_unique<Impl>()) {}
 ToolWindows::~ToolWindows() = default;
 
-void ToolWindows::createBase([[maybe_unused]] platform::Services& services)
+void ToolWindows::createBase(platform::Services& services)
 {
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-    d->base = new tools::Tbase(services);
-#endif
+    d->add(std::make_unique<tools::Tbase>(services), "ABase");
 }
 
-// The text calculator and its find window. A build without them hides their action, so
-// neither the menu item nor Ctrl+T offers a window that isn't there.
-void ToolWindows::createTextCalculator([[maybe_unused]] platform::Services& services, keypad::Tmain& main,
-                                       [[maybe_unused]] ui::Settings& settings,
-                                       [[maybe_unused]] const platform::DataFolders& folders)
+// The text calculator and its find window, which the text calculator owns.
+void ToolWindows::createTextCalculator(platform::Services& services, keypad::Tmain& main, ui::Settings& settings,
+                                       const platform::DataFolders& folders)
 {
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    d->text = new textcalc::TTextm(services, settings, folders);
+    d->text = d->add(std::make_unique<textcalc::TTextm>(services, settings, folders), "AText");
+    d->list(d->text->findWindow);
     // A quit postponed by a run is asked again once the run has ended.
     QObject::connect(d->text, &textcalc::TTextm::quitAfterRun, main.action("AClose"), &QAction::trigger);
-#else
-    if (QAction* text = main.action("AText"))
-        text->setVisible(false);
-    if (QAction* item = main.findChild<QAction*>("textitem"))
-        item->setVisible(false);
-#endif
 }
 
-void ToolWindows::createStatisticsAndLinear([[maybe_unused]] platform::Services& services)
+void ToolWindows::createStatisticsAndLinear(platform::Services& services)
 {
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-    d->stat = new tools::Tstatm(services);
-    d->linear = new tools::Tlinsys(services);
-#endif
+    d->add(std::make_unique<tools::Tstatm>(services), "AStat");
+    d->add(std::make_unique<tools::Tlinsys>(services), "ALinear");
 }
 
-void ToolWindows::createMacros([[maybe_unused]] platform::Services& services, [[maybe_unused]] keypad::Tmain& main)
+void ToolWindows::createMacros(platform::Services& services, keypad::Tmain& main)
 {
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
     d->macroHost = std::make_unique<macros::MacroHost>(main.programDir(), services);
-    d->macroWindow = new Tmacros(*d->macroHost, main.engine());
-#endif
+    d->macroWindow = d->add(std::make_unique<Tmacros>(*d->macroHost, main.engine()));
 }
 
-void ToolWindows::applySettings(const ui::Settings&)
+void ToolWindows::applySettings(const ui::Settings& settings)
 {
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    if (d->text)
-        d->text->applySettings();
-#endif
+    for (ui::ToolWindow* w : d->windows)
+        w->applySettings(settings);
 }
 
-// The other calculators' texts of the language file; the defaults are their Czech texts.
-void ToolWindows::popis([[maybe_unused]] const ui::Language& lang)
+// Each window applies its own texts; the macro entries of the keypad's menu are captioned here.
+void ToolWindows::popis(const ui::Language& language)
 {
-    [[maybe_unused]] auto t = [&](const char* key, const char* czech) {
-        return QString::fromStdString(lang.text(key, czech));
-    };
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-    if (tools::Tbase* w = d->base) {
-        w->setWindowTitle(" " + t("base", "Převody mezi soustavami"));
-        w->vstupLabel->setText(t("oldnum", "Číslo v původní soustavě :"));
-        w->vystupLabel->setText(t("newnum", "Číslo v nové soustavě :"));
-        w->puvodLabel->setText(t("oldbase", "Původní soustava :"));
-        w->novaLabel->setText(t("newbase", "Nová soustava :"));
-        w->PrevBut->setText(t("convert", "Převést"));
-        w->mistaLabel->setText(t("basedec", "Počet desetinných míst za čárkou :"));
-        w->ZamnBut->setText(t("change", "Zaměnit"));
-        w->ZavBut->setText(t("close", "Zavřít"));
-    }
-    if (tools::Tlinsys* w = d->linear) {
-        w->setWindowTitle(" " + t("linea", "Soustava lineárních rovnic"));
-        w->aaa->setToolTip(t("matrix", "matice soustavy"));
-        w->bbb->setToolTip(t("right", "pravá strana"));
-        w->xxx->setToolTip(t("solution", "řešení"));
-        w->pocet->setToolTip(t("count", "počet rovnic"));
-        w->determLabel->setText(t("determ", "Determinant matice :"));
-        w->hodnostLabel->setText(t("rank", "Hodnost matice :"));
-        w->VyrBut->setText(t("solve", "Vyřeš"));
-        w->ZavBut->setText(t("close", "Zavřít"));
-    }
-    if (tools::Tstatm* w = d->stat) {
-        w->setWindowTitle(" " + t("stat", "Statistika"));
-        w->PridBut->setText(t("addbut", "Přidat"));
-        w->UberBut->setText(t("delbut", "Ubrat"));
-        w->VymBut->setText(t("delallbut", "Vymazat"));
-        w->VypBut->setText(t("analyzexbut", "Vypočti X"));
-        w->VztahBut->setText(t("analyzexybut", "Vypočti X ~ Y"));
-        w->ZavBut->setText(t("close", "Zavřít"));
-        w->VypBut->setToolTip(t("analyzex", "vypočti X"));
-        w->VztahBut->setToolTip(t("analyzexy", "vypočti X ~ Y"));
-        w->PridBut->setToolTip(t("addrow", "přidat řádek"));
-        w->UberBut->setToolTip(t("delrow", "ubrat řádek"));
-        w->VymBut->setToolTip(t("delall", "vymazat vše"));
-        w->ImpxBut->setToolTip(t("import", "Importovat") + " X");
-        w->ImpyBut->setToolTip(t("import", "Importovat") + " Y");
-        w->datar->setToolTip(t("data", "data"));
-        w->vystup->setToolTip(t("results", "výsledky"));
-    }
-#endif
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    if (d->text)
-        d->text->popis(lang);
-#endif
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
-    d->language = &lang;
+    for (ui::ToolWindow* w : d->windows)
+        w->popis(language);
+    d->language = &language;
     if (d->macroMenu)
-        macros::captionMacroMenu(d->macroMenu, lang);
-    if (Tmacros* w = d->macroWindow) {
-        w->setLanguage(&lang);
-        w->VypBut->setText(t("compute", "Vypočti"));
-        w->inpdata->setToolTip(t("input", "Vstupy"));
-        w->results->setToolTip(t("output", "Výstupy"));
-        w->ZavBut->setText(t("close", "Zavřít"));
-    }
-#endif
+        macros::captionMacroMenu(d->macroMenu, language);
 }
 
-void ToolWindows::buildMacroMenu([[maybe_unused]] keypad::Tmain& main)
+void ToolWindows::buildMacroMenu(keypad::Tmain& main)
 {
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
     macros::addMacroMenu(main.hlavni, *d->macroHost, main.engine(), *d->macroWindow, &main);
     d->macroMenu = main.hlavni;
     if (d->language)
         macros::captionMacroMenu(d->macroMenu, *d->language);
-#endif
 }
 
-void ToolWindows::collectSettings(ui::Settings&)
+void ToolWindows::collectSettings(ui::Settings& settings)
 {
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    if (d->text)
-        d->text->collectSettings();
-#endif
+    for (ui::ToolWindow* w : d->windows)
+        w->collectSettings(settings);
 }
 
-void ToolWindows::collect([[maybe_unused]] std::vector<QWidget*>& windows) const
+void ToolWindows::collect(std::vector<QWidget*>& windows) const
 {
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-    windows.insert(windows.end(), {d->base, d->stat, d->linear});
-#endif
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    windows.push_back(d->text);
-#endif
-#ifdef ZOLT_HAVE_MACROS_WINDOWS
-    windows.push_back(d->macroWindow);
-#endif
+    for (ui::ToolWindow* w : d->windows)
+        if (w->followsAlwaysOnTop())
+            windows.push_back(w->widget());
 }
 
-void ToolWindows::open([[maybe_unused]] const std::string& action)
+void ToolWindows::open(const std::string& action)
 {
-    QWidget* w = nullptr;
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
-    if (action == "ABase")
-        w = d->base;
-    else if (action == "AStat")
-        w = d->stat;
-    else if (action == "ALinear")
-        w = d->linear;
-#endif
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    if (action == "AText")
-        w = d->text;
-#endif
-    if (!w)
-        return;
-    w->show();
-    w->raise();
-    w->activateWindow();
+    for (const auto& [name, window] : d->openedBy) {
+        if (name != action)
+            continue;
+        QWidget* w = window->widget();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
 }
 
 // The text calculator's sheet is never dropped at shut-down: a modified one, shown or not,
-// raises the save question, and a run is stopped first.
+// raises the save question, and a run is stopped first. A start-up that stopped before the
+// windows were made has no sheet.
 bool ToolWindows::mayClose()
 {
-#ifdef ZOLT_HAVE_TEXTCALC_WINDOWS
-    if (d->text && !d->text->mayQuit())
-        return false;
-#endif
-    return true;
+    return !d->text || d->text->mayQuit();
 }
 
 } // namespace app

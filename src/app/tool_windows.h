@@ -1,8 +1,8 @@
 #pragma once
 // The windows of the other calculators, as the keypad window reaches them: the one place where
-// the base conversion, statistics, linear systems, macro, text calculator and settings windows
-// plug into start-up, the keypad's menu and actions, always-on-top and shut-down. A window whose
-// library is not part of the build is simply absent.
+// the base conversion, statistics, linear systems, macro, text calculator and find/replace
+// windows plug into start-up, the keypad's menu and actions, always-on-top and shut-down. Each
+// is a ui::ToolWindow: it applies its own language texts and settings.
 #include "keypad/umain.h"
 #include "platform/data_folders.h"
 #include "platform/services.h"
@@ -28,6 +28,7 @@ struct ToolWindows {
     void createStatisticsAndLinear(platform::Services& services);
     void createMacros(platform::Services& services, keypad::Tmain& main);
 
+    // Every window alike, in the creation order.
     void applySettings(const ui::Settings& settings);
     void popis(const ui::Language& language);
     void buildMacroMenu(keypad::Tmain& main);

@@ -9,10 +9,6 @@ namespace macros {
 
 namespace {
 
-// Row pixels of the window's grids and the fixed parts around them.
-constexpr int rowHeight = 21;
-constexpr int windowFrame = 107;
-constexpr int gridFrame = 5;
 constexpr size_t registerCount = std::tuple_size_v<Registers>;
 
 // `numin` and `numout` are one byte each; anything else is a macro error.
@@ -22,6 +18,12 @@ size_t readCount(const platform::IniFile& engine, const std::string& name, const
     if (n < 0 || n > 255)
         throw EvalError();
     return static_cast<size_t>(n);
+}
+
+MacroType macroType(long long type)
+{
+    return type >= 0 && type <= static_cast<long long>(MacroType::Window) ? static_cast<MacroType>(type)
+                                                                            : MacroType::Other;
 }
 
 } // namespace
@@ -50,8 +52,8 @@ bool MacroHost::macroclick(const std::string& name, keypad::Engine& keypad)
 
 bool MacroHost::runMacro(const std::string& name, keypad::Engine& keypad)
 {
-    switch (m_engine.readInteger(name, "type", 0)) {
-    case 0: {
+    switch (macroType(m_engine.readInteger(name, "type", 0))) {
+    case MacroType::Constant: {
         // The constant replaces a number being typed without committing it.
         const char sep = m_services.decimalSeparator();
         std::string text = m_engine.readString(name, "value", "1");
@@ -64,21 +66,22 @@ bool MacroHost::runMacro(const std::string& name, keypad::Engine& keypad)
         keypad.setShift(false);
         return false;
     }
-    case 1:
+    case MacroType::Formula:
         formula(name, "expresion", keypad, name);
         return false;
-    case 2:
+    case MacroType::FormulaPair:
         if (keypad.shiftOn())
             formula(name, "expresion2", keypad, m_engine.readString(name, "name2", "xxx"));
         else
             formula(name, "expresion1", keypad, name);
         return false;
-    case 3:
+    case MacroType::Window:
         openWindow(name);
         return true;
-    default:
-        return false;
+    case MacroType::Other:
+        break;
     }
+    return false;
 }
 
 // Applies formula `key` of macro `name` to the displayed value, which becomes x1. The trail
@@ -109,9 +112,6 @@ void MacroHost::openWindow(const std::string& name)
         const std::string n = std::to_string(j);
         w.results.push_back({" " + m_engine.readString(name, "outcap" + n, "výstup " + n), ""});
     }
-    w.height = static_cast<int>(std::max(numin, numout)) * rowHeight + windowFrame;
-    w.inputsHeight = static_cast<int>(numin) * rowHeight + gridFrame;
-    w.resultsHeight = static_cast<int>(numout) * rowHeight + gridFrame;
     m_window = std::move(w);
 }
 

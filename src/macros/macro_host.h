@@ -23,6 +23,15 @@ class Engine;
 
 namespace macros {
 
+// The `type` of a leaf in macro_engine.ini. ORDER: the numbers of the file, 0 to 3.
+enum class MacroType {
+    Constant,    // 0: puts `value` on the display
+    Formula,     // 1: applies `expresion` to the displayed value
+    FormulaPair, // 2: `expresion1`, or with SHIFT `expresion2`
+    Window,      // 3: opens the macro window
+    Other,       // any other number: the entry does nothing
+};
+
 // What the macro window shows for the macro it was opened for.
 struct MacroWindowState {
     struct Row {
@@ -33,10 +42,6 @@ struct MacroWindowState {
     std::string caption; // the window caption: " " + the menu entry's caption
     std::vector<Row> inputs;
     std::vector<Row> results;
-    // Heights in pixels: each grid row is 21 pixels high.
-    int height = 107;
-    int inputsHeight = 5;
-    int resultsHeight = 5;
 };
 
 class MacroHost {

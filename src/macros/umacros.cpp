@@ -3,6 +3,7 @@
 #include "macros/macro_host.h"
 #include "platform/qt/fixed_window.h"
 #include "ui/language.h"
+#include "ui/window_texts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,11 +11,22 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int gridWidth = 320;
 constexpr int captionWidth = 160;
+// Each grid row is 21 pixels high; a grid adds its frame, the window its caption, buttons and
+// margins around the taller grid.
 constexpr int rowHeight = 21;
+constexpr int gridFrame = 5;
+constexpr int windowFrame = 107;
+
+int gridHeight(size_t rows)
+{
+    return static_cast<int>(rows) * rowHeight + gridFrame;
+}
 
 QTableWidget* makeGrid(const char* name, QWidget* parent)
 {
@@ -71,13 +83,13 @@ Tmacros::Tmacros(macros::MacroHost& host, keypad::Engine& engine, QWidget* paren
     layout->addLayout(buttons);
 }
 
-void Tmacros::fill(QTableWidget* grid, int height, bool valuesEditable, bool inputs)
+void Tmacros::fill(QTableWidget* grid, bool valuesEditable, bool inputs)
 {
     const macros::MacroWindowState& w = m_host.window();
     const auto& rows = inputs ? w.inputs : w.results;
     grid->clearContents();
     grid->setRowCount(static_cast<int>(rows.size()));
-    grid->setFixedHeight(height);
+    grid->setFixedHeight(gridHeight(rows.size()));
     for (int r = 0; r < grid->rowCount(); ++r) {
         const auto& row = rows[static_cast<size_t>(r)];
         const std::string key = w.name + (inputs ? ".incap" : ".outcap") + std::to_string(r + 1);
@@ -102,9 +114,10 @@ void Tmacros::showMacro()
     // The stored texts start with a blank, which the translated ones get as well.
     setWindowTitle(QString::fromStdString(
         " " + (m_language ? m_language->macroCaption(w.name, w.caption.substr(1)) : w.caption.substr(1))));
-    fill(inpdata, w.inputsHeight, true, true);
-    fill(results, w.resultsHeight, false, false);
-    setFixedSize(2 * gridWidth + 30, w.height);
+    fill(inpdata, true, true);
+    fill(results, false, false);
+    const size_t rows = std::max(w.inputs.size(), w.results.size());
+    setFixedSize(2 * gridWidth + 30, static_cast<int>(rows) * rowHeight + windowFrame);
     show();
     raise();
     activateWindow();
@@ -129,4 +142,18 @@ void Tmacros::Macrize()
     const macros::MacroWindowState& w = m_host.window();
     for (int r = 0; r < results->rowCount(); ++r)
         results->item(r, 1)->setText(QString::fromStdString(w.results[static_cast<size_t>(r)].value));
+}
+
+// The texts of the language file (the defaults are the Czech texts); the language also gives
+// the macro captions the window shows.
+void Tmacros::popis(const ui::Language& language)
+{
+    m_language = &language;
+    using ui::TextRole;
+    ui::applyTexts(language, {
+        {VypBut, TextRole::Text, "compute", "Vypočti"},
+        {inpdata, TextRole::ToolTip, "input", "Vstupy"},
+        {results, TextRole::ToolTip, "output", "Výstupy"},
+        {ZavBut, TextRole::Text, "close", "Zavřít"},
+    });
 }

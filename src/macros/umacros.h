@@ -2,6 +2,8 @@
 // The macro window: inputs on the left, results on the right, "Vypočti" computes the results of
 // the macro it was opened for. Not modal; it stays open while the keypad is used. A dialog so
 // that Enter presses the default button.
+#include "ui/tool_window.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -13,11 +15,8 @@ class Engine;
 namespace macros {
 class MacroHost;
 }
-namespace ui {
-class Language;
-}
 
-class Tmacros : public QDialog {
+class Tmacros : public QDialog, public ui::ToolWindow {
     Q_OBJECT
 public:
     // `engine` reports "Macro error." (chyba) for inputs that are not numbers.
@@ -25,9 +24,10 @@ public:
 
     // Shows the macro that the host's macroclick prepared: caption, rows and sizes.
     void showMacro();
-    // The language whose captions the window shows (none: the macro files' texts). It must
-    // outlive the window.
-    void setLanguage(const ui::Language* language) { m_language = language; }
+    // ui::ToolWindow. The language also gives the captions the window shows (none yet: the
+    // macro files' texts); it must outlive the window.
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
 
     QTableWidget* inpdata;
     QTableWidget* results;
@@ -38,7 +38,7 @@ private slots:
     void Macrize();
 
 private:
-    void fill(QTableWidget* grid, int height, bool valuesEditable, bool inputs);
+    void fill(QTableWidget* grid, bool valuesEditable, bool inputs);
 
     std::string rowCaption(const std::string& key, const std::string& fileCaption) const;
 

@@ -7,6 +7,7 @@
 
 #include "platform/services.h"
 #include "ui/language.h"
+#include "ui/tool_window.h"
 
 #include <QDialog>
 
@@ -16,14 +17,18 @@ class QPushButton;
 
 namespace textcalc {
 
-class Tfind : public QDialog {
+class Tfind : public QDialog, public ui::ToolWindow {
     Q_OBJECT
 public:
     explicit Tfind(platform::Services& services, QWidget* parent = nullptr);
 
     // The sheet the buttons work on; null: they do nothing.
     void setDocument(sheet::Document* document) { m_document = document; }
-    void popis(const ui::Language& language);
+
+    // ui::ToolWindow. Always on top of the text calculator, whatever the switch says.
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
+    bool followsAlwaysOnTop() const override { return false; }
 
     // ---- Controls under their design names -------------------------------------------------
     QLineEdit* findt;

@@ -11,6 +11,7 @@
 #include "platform/data_folders.h"
 #include "ui/language.h"
 #include "ui/settings.h"
+#include "ui/tool_window.h"
 
 #include <QColor>
 #include <QFont>
@@ -40,7 +41,7 @@ class QToolButton;
 
 namespace textcalc {
 
-class TTextm : public QMainWindow {
+class TTextm : public QMainWindow, public ui::ToolWindow {
     Q_OBJECT
 public:
     // `settings` is the program's record: read by applySettings, written by collectSettings.
@@ -56,7 +57,12 @@ public:
     // empty untitled sheet. Shut-down: the keys the program writes back.
     void applySettings();
     void collectSettings();
-    void popis(const ui::Language& language);
+
+    // ui::ToolWindow: the settings are those of the record the window was given.
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
+    void applySettings(const ui::Settings&) override { applySettings(); }
+    void collectSettings(ui::Settings&) override { collectSettings(); }
 
     // ---- Controls under their design names -----------------------------------------------
     QTabWidget* pages;

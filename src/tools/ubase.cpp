@@ -1,5 +1,7 @@
 #include "ubase.h"
 
+#include "ui/window_texts.h"
+
 #include "platform/qt/fixed_window.h"
 #include <QComboBox>
 #include <QGridLayout>
@@ -162,6 +164,23 @@ void Tbase::mistaChange()
     pull();
     m_engine.mistaChange();
     showState();
+}
+
+// The texts of the language file; the defaults are the Czech texts.
+void Tbase::popis(const ui::Language& language)
+{
+    using ui::TextRole;
+    ui::applyTexts(language, {
+        {this, TextRole::Title, "base", "Převody mezi soustavami"},
+        {vstupLabel, TextRole::Text, "oldnum", "Číslo v původní soustavě :"},
+        {vystupLabel, TextRole::Text, "newnum", "Číslo v nové soustavě :"},
+        {puvodLabel, TextRole::Text, "oldbase", "Původní soustava :"},
+        {novaLabel, TextRole::Text, "newbase", "Nová soustava :"},
+        {PrevBut, TextRole::Text, "convert", "Převést"},
+        {mistaLabel, TextRole::Text, "basedec", "Počet desetinných míst za čárkou :"},
+        {ZamnBut, TextRole::Text, "change", "Zaměnit"},
+        {ZavBut, TextRole::Text, "close", "Zavřít"},
+    });
 }
 
 } // namespace tools

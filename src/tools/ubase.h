@@ -3,6 +3,8 @@
 // Opened, not modally, from the main window (ABase, baseitem); lives hidden between uses.
 #include "tools/baseconversion.h"
 
+#include "ui/tool_window.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -13,14 +15,18 @@ class QSpinBox;
 
 namespace tools {
 
-class Tbase : public QDialog {
+class Tbase : public QDialog, public ui::ToolWindow {
     Q_OBJECT
 public:
     explicit Tbase(platform::Services& services, QWidget* parent = nullptr);
 
     BaseConversion& engine() { return m_engine; }
 
-    // Controls under their design names, for the language texts.
+    // ui::ToolWindow
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
+
+    // Controls under their design names.
     QLineEdit* vstup;
     QComboBox* puvod;
     QLineEdit* vystup;

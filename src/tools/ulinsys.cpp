@@ -1,5 +1,7 @@
 #include "ulinsys.h"
 
+#include "ui/window_texts.h"
+
 #include "platform/qt/fixed_window.h"
 #include <QHeaderView>
 #include <QLabel>
@@ -197,6 +199,23 @@ void Tlinsys::VyrButClick()
     pull();
     m_engine.VyrButClick();
     showState();
+}
+
+// The texts of the language file; the defaults are the Czech texts.
+void Tlinsys::popis(const ui::Language& language)
+{
+    using ui::TextRole;
+    ui::applyTexts(language, {
+        {this, TextRole::Title, "linea", "Soustava lineárních rovnic"},
+        {aaa, TextRole::ToolTip, "matrix", "matice soustavy"},
+        {bbb, TextRole::ToolTip, "right", "pravá strana"},
+        {xxx, TextRole::ToolTip, "solution", "řešení"},
+        {pocet, TextRole::ToolTip, "count", "počet rovnic"},
+        {determLabel, TextRole::Text, "determ", "Determinant matice :"},
+        {hodnostLabel, TextRole::Text, "rank", "Hodnost matice :"},
+        {VyrBut, TextRole::Text, "solve", "Vyřeš"},
+        {ZavBut, TextRole::Text, "close", "Zavřít"},
+    });
 }
 
 } // namespace tools

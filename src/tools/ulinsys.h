@@ -4,6 +4,8 @@
 // corner stays where the user put it.
 #include "tools/linearsystem.h"
 
+#include "ui/tool_window.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -14,14 +16,18 @@ class QTableWidget;
 
 namespace tools {
 
-class Tlinsys : public QDialog {
+class Tlinsys : public QDialog, public ui::ToolWindow {
     Q_OBJECT
 public:
     explicit Tlinsys(platform::Services& services, QWidget* parent = nullptr);
 
     LinearSystem& engine() { return m_engine; }
 
-    // Controls under their design names, for the language texts.
+    // ui::ToolWindow
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
+
+    // Controls under their design names.
     QTableWidget* aaa;
     QTableWidget* bbb;
     QTableWidget* xxx;

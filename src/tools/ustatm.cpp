@@ -1,5 +1,7 @@
 #include "ustatm.h"
 
+#include "ui/window_texts.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -194,6 +196,30 @@ void Tstatm::VztahButClick()
 {
     m_engine.VztahButClick();
     showOutput();
+}
+
+// The texts of the language file; the defaults are the Czech texts.
+void Tstatm::popis(const ui::Language& language)
+{
+    using ui::TextRole;
+    ui::applyTexts(language, {
+        {this, TextRole::Title, "stat", "Statistika"},
+        {PridBut, TextRole::Text, "addbut", "Přidat"},
+        {UberBut, TextRole::Text, "delbut", "Ubrat"},
+        {VymBut, TextRole::Text, "delallbut", "Vymazat"},
+        {VypBut, TextRole::Text, "analyzexbut", "Vypočti X"},
+        {VztahBut, TextRole::Text, "analyzexybut", "Vypočti X ~ Y"},
+        {ZavBut, TextRole::Text, "close", "Zavřít"},
+        {VypBut, TextRole::ToolTip, "analyzex", "vypočti X"},
+        {VztahBut, TextRole::ToolTip, "analyzexy", "vypočti X ~ Y"},
+        {PridBut, TextRole::ToolTip, "addrow", "přidat řádek"},
+        {UberBut, TextRole::ToolTip, "delrow", "ubrat řádek"},
+        {VymBut, TextRole::ToolTip, "delall", "vymazat vše"},
+        {ImpxBut, TextRole::ToolTip, "import", "Importovat", " X"},
+        {ImpyBut, TextRole::ToolTip, "import", "Importovat", " Y"},
+        {datar, TextRole::ToolTip, "data", "data"},
+        {vystup, TextRole::ToolTip, "results", "výsledky"},
+    });
 }
 
 } // namespace tools

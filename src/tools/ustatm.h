@@ -3,6 +3,8 @@
 // read-only output box `vystup`.
 #include "tools/statistics.h"
 
+#include "ui/tool_window.h"
+
 #include <QDialog>
 
 class QAction;
@@ -13,14 +15,18 @@ class QToolBar;
 
 namespace tools {
 
-class Tstatm : public QDialog {
+class Tstatm : public QDialog, public ui::ToolWindow {
     Q_OBJECT
 public:
     explicit Tstatm(platform::Services& services, QWidget* parent = nullptr);
 
     Statistics& engine() { return m_engine; }
 
-    // Controls under their design names, for the language texts (tool buttons are actions).
+    // ui::ToolWindow
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
+
+    // Controls under their design names (tool buttons are actions).
     QToolBar* toolBar;
     QAction* ImpxBut;
     QAction* ImpyBut;

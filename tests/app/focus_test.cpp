@@ -89,7 +89,6 @@ TEST(Focus, ClosedToolWindowGivesTheFocusBackToTheKeypad)
     m.close();
 }
 
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
 TEST(Focus, ErrorBoxGivesTheFocusBackToTheBaseConversion)
 {
     if (!onXDisplay())
@@ -107,6 +106,5 @@ TEST(Focus, ErrorBoxGivesTheFocusBackToTheBaseConversion)
     base->close();
     program.main().close();
 }
-#endif
 
 } // namespace

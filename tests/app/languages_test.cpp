@@ -3,9 +3,7 @@
 #include "platform/headless/headless_services.h"
 #include "test_support.h"
 
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
 #include "tools/ubase.h"
-#endif
 
 #include <QAbstractButton>
 #include <QAction>
@@ -49,7 +47,6 @@ QWidget* topLevel(const char* name)
     return nullptr;
 }
 
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
 // The base conversion reads only a comma before the places: its caption says so.
 TEST(Languages, BaseConversionPlacesCaptionNamesTheComma)
 {
@@ -69,7 +66,6 @@ TEST(Languages, BaseConversionPlacesCaptionNamesTheComma)
         program.main().close();
     }
 }
-#endif
 
 // Every text a user can read in the windows: titles, labels, buttons, menus and hints.
 std::vector<QString> readableTexts(QWidget* window)

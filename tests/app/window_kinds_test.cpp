@@ -59,9 +59,7 @@ TEST(WindowKinds, FixedWindowsCannotBeMaximisedOrMinimised)
         const char* name;
         bool fixedSize;
     } windows[] = {{"trail", false}, {"settings", true}, {"about", true}, {"dmsdeg", true},
-#ifdef ZOLT_HAVE_TOOLS_WINDOWS
                    {"base", true}, {"linsys", true}
-#endif
     };
     for (const auto& w : windows) {
         QWidget* window = topLevel(w.name);

@@ -24,6 +24,12 @@ expresion3=x2^2-4*x1*x3
 type=3
 numin=2
 numout=3
+[defaults]
+type=3
+[empty]
+type=3
+numin=0
+numout=0
 )";
 
 void setInputs(Tmacros& w, const QStringList& values)
@@ -54,6 +60,27 @@ TEST(Tmacros, ShowsTheMacroItWasOpenedFor)
     EXPECT_TRUE(f.window.VypBut->isDefault());
     EXPECT_EQ(f.window.VypBut->text(), QString::fromUtf8("Vypočti"));
     EXPECT_EQ(f.window.ZavBut->text(), QString::fromUtf8("Zavřít"));
+}
+
+// The window grows with the taller grid: 21 pixels a row.
+TEST(Tmacros, HeightFollowsTheRowCounts)
+{
+    struct Row {
+        const char* macro;
+        int window, inputs, results;
+    } rows[] = {
+        {"pair", 170, 47, 68},
+        {"defaults", 128, 26, 26},
+        {"empty", 107, 5, 5},
+    };
+    for (const Row& r : rows) {
+        WindowFixture f("", engineIni);
+        ASSERT_TRUE(f.host.macroclick(r.macro, f.engine)) << r.macro;
+        f.window.showMacro();
+        EXPECT_EQ(f.window.height(), r.window) << r.macro;
+        EXPECT_EQ(f.window.inpdata->height(), r.inputs) << r.macro;
+        EXPECT_EQ(f.window.results->height(), r.results) << r.macro;
+    }
 }
 
 TEST(Tmacros, ComputeButtonFillsResults)
