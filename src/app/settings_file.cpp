@@ -1,9 +1,11 @@
 #include "app/settings_file.h"
 
+#include "keypad/number_format.h"
 #include "platform/floattext.h"
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace app {
 
@@ -11,43 +13,10 @@ namespace {
 
 using platform::IniFile;
 
-int readInt(const IniFile& f, const char* s, const char* k, int def, int lo, int hi)
-{
-    return static_cast<int>(std::clamp<long long>(f.readInteger(s, k, def), lo, hi));
-}
-
-// Positions may be negative (a window on a monitor left of the primary one).
-int readPos(const IniFile& f, const char* s, const char* k, int def)
-{
-    return readInt(f, s, k, def, -32768, 32767);
-}
-
-unsigned readColor(const IniFile& f, const char* s, const char* k, unsigned def)
-{
-    return static_cast<unsigned>(f.readInteger(s, k, def)) & 0xFFFFFFu;
-}
-
-ui::FontSetting readFont(const IniFile& f, const char* s, const char* prefix, ui::FontSetting def)
-{
-    const std::string p = prefix;
-    ui::FontSetting font;
-    font.color = readColor(f, s, (p + "color").c_str(), def.color);
-    font.size = readInt(f, s, (p + "size").c_str(), def.size, 1, 500);
-    font.name = f.readString(s, p + "name", def.name);
-    font.bold = f.readBool(s, p + "bold", def.bold);
-    font.italic = f.readBool(s, p + "italic", def.italic);
-    return font;
-}
-
-template <size_t N>
-std::vector<std::string> readShortcuts(const IniFile& f, const char* section,
-                                       const std::array<ui::ShortcutKey, N>& keys)
-{
-    std::vector<std::string> texts;
-    for (const auto& k : keys)
-        texts.push_back(f.readString(section, k.key, k.text));
-    return texts;
-}
+struct Range {
+    long long min = 0;
+    long long max = 0;
+};
 
 // Length in bytes of the UTF-8 character that starts `text` at `at`, or 0 when the bytes there
 // are not one whole character. A separator is one character, whatever its width in bytes.
@@ -86,128 +55,229 @@ std::string encodeSeparator(const std::string& separator)
     return "." + separator.substr(0, characterLength(separator, 0)) + ".";
 }
 
-ui::Settings readSettings(const IniFile& f, char decimalSeparator)
-{
-    ui::Settings s;
-    s.mainLeft = readPos(f, "main_window_position", "left", s.mainLeft);
-    s.mainTop = readPos(f, "main_window_position", "top", s.mainTop);
+namespace {
 
-    s.trailLeft = readPos(f, "recorder", "left", s.trailLeft);
-    s.trailTop = readPos(f, "recorder", "top", s.trailTop);
-    s.trailWidth = readInt(f, "recorder", "width", s.trailWidth, 0, 32767);
-    s.trailActive = f.readBool("recorder", "active", s.trailActive);
-    s.trailFont = readFont(f, "recorder", "font_", s.trailFont);
-    s.trailBackground = readColor(f, "recorder", "background_color", s.trailBackground);
+// When a key is written back: at shut-down, or never (the user edits it in the file, or its
+// window writes it itself).
+enum class Written { AtShutDown, Never };
+
+// The settings.ini schema: every key once, in one list, with its section, type, range and
+// whether shut-down writes it. The default of a key is the value of the field in a fresh
+// ui::Settings record. `Io` is the reader or the writer below; each call is one row.
+template <typename Io>
+void schema(Io& io, ui::Settings& s)
+{
+    using W = Written;
+    // Positions may be negative (a window on a monitor left of the primary one).
+    constexpr Range position{-32768, 32767};
+    constexpr Range size{0, 32767};
+
+    io.integer("main_window_position", "left", s.mainLeft, position, W::AtShutDown);
+    io.integer("main_window_position", "top", s.mainTop, position, W::AtShutDown);
+
+    io.integer("recorder", "left", s.trailLeft, position, W::AtShutDown);
+    io.integer("recorder", "top", s.trailTop, position, W::AtShutDown);
+    io.integer("recorder", "width", s.trailWidth, size, W::AtShutDown);
+    io.boolean("recorder", "active", s.trailActive, W::AtShutDown);
+    io.font("recorder", "font_", s.trailFont, W::Never);
+    io.color("recorder", "background_color", s.trailBackground, W::Never);
 
     const char* tc = "text_calculator";
-    s.textLeft = readPos(f, tc, "left", s.textLeft);
-    s.textTop = readPos(f, tc, "top", s.textTop);
-    s.textWidth = readInt(f, tc, "width", s.textWidth, 0, 32767);
-    s.textHeight = readInt(f, tc, "height", s.textHeight, 0, 32767);
-    s.mainToolbar = f.readBool(tc, "main_toolbar", s.mainToolbar);
-    s.formatToolbar = f.readBool(tc, "format_toolbar", s.formatToolbar);
-    s.statusBar = f.readBool(tc, "status_bar", s.statusBar);
-    s.textMaximized = f.readBool(tc, "maximized", s.textMaximized);
-    s.activePage = f.readBool(tc, "active_page", s.activePage);
-    s.outputs = f.readBool(tc, "outputs", s.outputs);
-    s.nextline = f.readBool(tc, "nextline", s.nextline);
-    s.textDigits = readInt(f, tc, "number_of_digits", s.textDigits, 0, 255);
-    s.labelFont = f.readString(tc, "label_font", s.labelFont);
-    s.pictureWidth = readInt(f, tc, "picture_width", s.pictureWidth, 1, 32767);
-    s.pictureHeight = readInt(f, tc, "picture_height", s.pictureHeight, 1, 32767);
-    s.textBackground = readColor(f, tc, "background_color", s.textBackground);
+    io.integer(tc, "left", s.textLeft, position, W::AtShutDown);
+    io.integer(tc, "top", s.textTop, position, W::AtShutDown);
+    io.integer(tc, "width", s.textWidth, size, W::AtShutDown);
+    io.integer(tc, "height", s.textHeight, size, W::AtShutDown);
+    // The text calculator writes these four itself when it closes.
+    io.boolean(tc, "main_toolbar", s.mainToolbar, W::Never);
+    io.boolean(tc, "format_toolbar", s.formatToolbar, W::Never);
+    io.boolean(tc, "status_bar", s.statusBar, W::Never);
+    io.boolean(tc, "maximized", s.textMaximized, W::Never);
+    io.boolean(tc, "active_page", s.activePage, W::AtShutDown);
+    io.boolean(tc, "outputs", s.outputs, W::AtShutDown);
+    io.boolean(tc, "nextline", s.nextline, W::AtShutDown);
+    io.integer(tc, "number_of_digits", s.textDigits, {0, 255}, W::Never);
+    io.text(tc, "label_font", s.labelFont, W::Never);
+    io.integer(tc, "picture_width", s.pictureWidth, {1, 32767}, W::AtShutDown);
+    io.integer(tc, "picture_height", s.pictureHeight, {1, 32767}, W::AtShutDown);
+    io.color(tc, "background_color", s.textBackground, W::Never);
 
     const char* sw = "settings_window";
     // A radio index outside the group selects nothing, which reads back as normal output.
-    s.format = f.readInteger(sw, "format", s.format) == 1 ? 1 : 0;
-    s.numberOfDigits = readInt(f, sw, "number_of_digits", s.numberOfDigits, 3, 18);
-    s.decimals = readInt(f, sw, "decimals", s.decimals, 0, 18);
-    s.leadingZeros = readInt(f, sw, "leading_zeros", s.leadingZeros, 0, 17);
-    s.rounding = f.readBool(sw, "rounding", s.rounding);
-    // A base outside the combo's items would leave the keypad without a base: keep 10.
-    const long long base = f.readInteger(sw, "number_base", s.numberBase);
-    s.numberBase = base >= 2 && base <= 16 ? static_cast<int>(base) : 10;
-    s.separator = decodeSeparator(f.readString(sw, "order_separator", " "), decimalSeparator);
-    s.alwaysOnTop = f.readBool(sw, "always_on_top", s.alwaysOnTop);
-    s.operationPriority = f.readBool(sw, "operation_priority", s.operationPriority);
-    s.hints = f.readBool(sw, "hints", s.hints);
-    s.skin = readInt(f, sw, "skin", s.skin, -1, 1 << 20);
-    s.language = readInt(f, sw, "language", s.language, -1, 1 << 20);
-
+    io.choice(sw, "format", s.format, W::AtShutDown);
+    io.integer(sw, "number_of_digits", s.numberOfDigits, {keypad::digitsLimit.min, keypad::digitsLimit.max}, W::AtShutDown);
+    io.integer(sw, "decimals", s.decimals, {keypad::decimalsLimit.min, keypad::decimalsLimit.max}, W::AtShutDown);
+    io.integer(sw, "leading_zeros", s.leadingZeros, {keypad::leadingZerosLimit.min, keypad::leadingZerosLimit.max},
+               W::AtShutDown);
+    io.boolean(sw, "rounding", s.rounding, W::AtShutDown);
+    // A base outside the combo's items would leave the keypad without a base: the default.
+    io.integerOrDefault(sw, "number_base", s.numberBase, {keypad::baseLimit.min, keypad::baseLimit.max}, W::AtShutDown);
+    io.separator(sw, "order_separator", s.separator, W::AtShutDown);
     // Only the three units exist; anything else would make every angle function guess.
-    const std::string unit = f.readString("angle_units", "angle_units", s.angleUnits);
-    if (unit == "DEG" || unit == "RAD" || unit == "GRA")
-        s.angleUnits = unit;
+    io.word("angle_units", "angle_units", s.angleUnits, {"DEG", "RAD", "GRA"}, W::AtShutDown);
+    io.boolean(sw, "hints", s.hints, W::AtShutDown);
+    io.boolean(sw, "always_on_top", s.alwaysOnTop, W::AtShutDown);
+    io.boolean(sw, "operation_priority", s.operationPriority, W::AtShutDown);
+    io.integer(sw, "skin", s.skin, {-1, 1 << 20}, W::AtShutDown);
+    io.integer(sw, "language", s.language, {-1, 1 << 20}, W::AtShutDown);
 
-    for (int i = 0; i < 5; ++i) {
-        const long double m = f.readFloat("memories", std::to_string(i + 1), 0.0L, decimalSeparator);
-        s.memories[i] = std::isfinite(m) ? m : 0.0L;
+    for (size_t i = 0; i < s.memories.size(); ++i)
+        io.memory("memories", std::to_string(i + 1), s.memories[i], W::AtShutDown);
+
+    io.integer("hints", "appear_pause", s.hintAppearPause, {0, 600000}, W::Never);
+    io.integer("hints", "hide_pause", s.hintHidePause, {0, 600000}, W::Never);
+
+    io.font("text_calculator_input_font", "", s.inputFont, W::Never);
+    io.font("text_calculator_output_font", "", s.outputFont, W::AtShutDown);
+
+    io.shortcuts("main_window_shortcuts", ui::mainShortcutKeys, s.mainShortcuts);
+    io.shortcuts("text_calc_shortcuts", ui::textShortcutKeys, s.textShortcuts);
+}
+
+// Reads every key; a missing or unconvertible value keeps the field's default, a number that
+// a control would refuse is clamped to the range.
+class Reader {
+public:
+    Reader(const IniFile& file, char decimalSeparator) : f(file), m_decimalSeparator(decimalSeparator) {}
+
+    void integer(const char* s, const std::string& k, int& v, Range r, Written)
+    {
+        v = static_cast<int>(std::clamp<long long>(f.readInteger(s, k, v), r.min, r.max));
+    }
+    void integerOrDefault(const char* s, const std::string& k, int& v, Range r, Written)
+    {
+        const long long n = f.readInteger(s, k, v);
+        if (n >= r.min && n <= r.max)
+            v = static_cast<int>(n);
+    }
+    void choice(const char* s, const std::string& k, ui::OutputForm& v, Written)
+    {
+        v = f.readInteger(s, k, static_cast<int>(v)) == static_cast<int>(ui::OutputForm::Scientific)
+                ? ui::OutputForm::Scientific
+                : ui::OutputForm::Normal;
+    }
+    void boolean(const char* s, const std::string& k, bool& v, Written) { v = f.readBool(s, k, v); }
+    void color(const char* s, const std::string& k, unsigned& v, Written)
+    {
+        v = static_cast<unsigned>(f.readInteger(s, k, v)) & 0xFFFFFFu;
+    }
+    void text(const char* s, const std::string& k, std::string& v, Written) { v = f.readString(s, k, v); }
+    void word(const char* s, const std::string& k, std::string& v, std::initializer_list<const char*> allowed, Written)
+    {
+        const std::string w = f.readString(s, k, v);
+        if (std::any_of(allowed.begin(), allowed.end(), [&](const char* a) { return w == a; }))
+            v = w;
+    }
+    void separator(const char* s, const std::string& k, std::string& v, Written)
+    {
+        v = decodeSeparator(f.readString(s, k, " "), m_decimalSeparator);
+    }
+    void memory(const char* s, const std::string& k, long double& v, Written)
+    {
+        const long double m = f.readFloat(s, k, 0.0L, m_decimalSeparator);
+        v = std::isfinite(m) ? m : 0.0L;
+    }
+    void font(const char* s, const std::string& prefix, ui::FontSetting& v, Written w)
+    {
+        color(s, prefix + "color", v.color, w);
+        integer(s, prefix + "size", v.size, {1, 500}, w);
+        text(s, prefix + "name", v.name, w);
+        boolean(s, prefix + "bold", v.bold, w);
+        boolean(s, prefix + "italic", v.italic, w);
+    }
+    template <size_t N>
+    void shortcuts(const char* s, const std::array<ui::ShortcutKey, N>& keys, std::vector<std::string>& v)
+    {
+        v.clear();
+        for (const auto& k : keys)
+            v.push_back(f.readString(s, k.key, k.text));
     }
 
-    s.hintAppearPause = readInt(f, "hints", "appear_pause", s.hintAppearPause, 0, 600000);
-    s.hintHidePause = readInt(f, "hints", "hide_pause", s.hintHidePause, 0, 600000);
+private:
+    const IniFile& f;
+    char m_decimalSeparator;
+};
 
-    s.inputFont = readFont(f, "text_calculator_input_font", "", s.inputFont);
-    s.outputFont = readFont(f, "text_calculator_output_font", "", s.outputFont);
+// Writes the keys that shut-down owns.
+class Writer {
+public:
+    Writer(IniFile& file, char decimalSeparator) : f(file), m_decimalSeparator(decimalSeparator) {}
 
-    s.mainShortcuts = readShortcuts(f, "main_window_shortcuts", ui::mainShortcutKeys);
-    s.textShortcuts = readShortcuts(f, "text_calc_shortcuts", ui::textShortcutKeys);
+    void integer(const char* s, const std::string& k, int v, Range, Written w)
+    {
+        if (w == Written::AtShutDown)
+            f.writeInteger(s, k, v);
+    }
+    void integerOrDefault(const char* s, const std::string& k, int v, Range r, Written w) { integer(s, k, v, r, w); }
+    void choice(const char* s, const std::string& k, ui::OutputForm v, Written w)
+    {
+        integer(s, k, static_cast<int>(v), {}, w);
+    }
+    void boolean(const char* s, const std::string& k, bool v, Written w)
+    {
+        if (w == Written::AtShutDown)
+            f.writeBool(s, k, v);
+    }
+    void color(const char* s, const std::string& k, unsigned v, Written w)
+    {
+        if (w == Written::AtShutDown)
+            f.writeInteger(s, k, v);
+    }
+    void text(const char* s, const std::string& k, const std::string& v, Written w)
+    {
+        if (w == Written::AtShutDown)
+            f.writeString(s, k, v);
+    }
+    void word(const char* s, const std::string& k, const std::string& v, std::initializer_list<const char*>, Written w)
+    {
+        text(s, k, v, w);
+    }
+    void separator(const char* s, const std::string& k, const std::string& v, Written w)
+    {
+        text(s, k, encodeSeparator(v), w);
+    }
+    // Memories go out at double precision: a memory comes back with at most 15 digits. One
+    // beyond a double's range (the keypad computes in long double) keeps its own, as a double
+    // it would come back as 0.
+    void memory(const char* s, const std::string& k, long double v, Written w)
+    {
+        const long double atDouble = static_cast<double>(v);
+        const bool fitsDouble = std::isfinite(atDouble) && (atDouble != 0 || v == 0);
+        text(s, k, platform::formatGeneral(fitsDouble ? atDouble : v, 15, m_decimalSeparator), w);
+    }
+    void font(const char* s, const std::string& prefix, const ui::FontSetting& v, Written w)
+    {
+        color(s, prefix + "color", v.color, w);
+        integer(s, prefix + "size", v.size, {}, w);
+        text(s, prefix + "name", v.name, w);
+        boolean(s, prefix + "bold", v.bold, w);
+        boolean(s, prefix + "italic", v.italic, w);
+    }
+    template <size_t N>
+    void shortcuts(const char*, const std::array<ui::ShortcutKey, N>&, const std::vector<std::string>&)
+    {
+    }
+
+private:
+    IniFile& f;
+    char m_decimalSeparator;
+};
+
+} // namespace
+
+ui::Settings readSettings(const IniFile& f, char decimalSeparator)
+{
+    ui::Settings s;
+    Reader reader(f, decimalSeparator);
+    schema(reader, s);
     return s;
 }
 
 bool writeSettings(IniFile& f, const ui::Settings& s, char decimalSeparator)
 {
     f.beginBatch();
-    f.writeInteger("main_window_position", "left", s.mainLeft);
-    f.writeInteger("main_window_position", "top", s.mainTop);
-    f.writeInteger("recorder", "left", s.trailLeft);
-    f.writeInteger("recorder", "top", s.trailTop);
-    f.writeInteger("recorder", "width", s.trailWidth);
-    f.writeInteger("text_calculator", "left", s.textLeft);
-    f.writeInteger("text_calculator", "top", s.textTop);
-    f.writeInteger("text_calculator", "width", s.textWidth);
-    f.writeInteger("text_calculator", "height", s.textHeight);
-    f.writeBool("recorder", "active", s.trailActive);
-
-    const char* sw = "settings_window";
-    f.writeInteger(sw, "format", s.format);
-    f.writeInteger(sw, "number_of_digits", s.numberOfDigits);
-    f.writeInteger(sw, "decimals", s.decimals);
-    f.writeInteger(sw, "leading_zeros", s.leadingZeros);
-    f.writeBool(sw, "rounding", s.rounding);
-    f.writeString(sw, "number_base", std::to_string(s.numberBase));
-    f.writeString(sw, "order_separator", encodeSeparator(s.separator));
-    f.writeString("angle_units", "angle_units", s.angleUnits);
-    f.writeBool(sw, "hints", s.hints);
-    f.writeBool(sw, "always_on_top", s.alwaysOnTop);
-    f.writeBool(sw, "operation_priority", s.operationPriority);
-    f.writeInteger(sw, "skin", s.skin);
-    f.writeInteger(sw, "language", s.language);
-
-    // Memories go out at double precision: a memory comes back with at most 15 digits. One
-    // beyond a double's range (the keypad computes in long double) keeps its own, as a double
-    // it would come back as 0.
-    for (int i = 0; i < 5; ++i) {
-        const long double m = s.memories[i];
-        const long double atDouble = static_cast<double>(m);
-        const bool fitsDouble = std::isfinite(atDouble) && (atDouble != 0 || m == 0);
-        f.writeString("memories", std::to_string(i + 1),
-                      platform::formatGeneral(fitsDouble ? atDouble : m, 15, decimalSeparator));
-    }
-
-    const char* tc = "text_calculator";
-    f.writeBool(tc, "active_page", s.activePage);
-    f.writeBool(tc, "outputs", s.outputs);
-    f.writeBool(tc, "nextline", s.nextline);
-    f.writeInteger(tc, "picture_width", s.pictureWidth);
-    f.writeInteger(tc, "picture_height", s.pictureHeight);
-
-    const char* of = "text_calculator_output_font";
-    f.writeInteger(of, "color", s.outputFont.color);
-    f.writeInteger(of, "size", s.outputFont.size);
-    f.writeString(of, "name", s.outputFont.name);
-    f.writeBool(of, "bold", s.outputFont.bold);
-    f.writeBool(of, "italic", s.outputFont.italic);
+    Writer writer(f, decimalSeparator);
+    ui::Settings copy = s; // the schema hands out fields; the writer only reads them
+    schema(writer, copy);
     return f.endBatch();
 }
 

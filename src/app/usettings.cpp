@@ -1,6 +1,7 @@
 #include "app/usettings.h"
 
 #include "platform/qt/fixed_window.h"
+#include "keypad/number_format.h"
 #include "ui/skin.h"
 
 #include <QButtonGroup>
@@ -71,13 +72,13 @@ Tsettings::Tsettings(ui::Settings& settings, const std::filesystem::path& progra
         formatLayout->addWidget(r);
     }
 
-    poccis = spin(this, "poccis", 3, 18, 14);
-    desmista = spin(this, "desmista", 0, 18, 10);
-    leadzeros = spin(this, "leadzeros", 0, 17, 5);
+    poccis = spin(this, "poccis", keypad::digitsLimit.min, keypad::digitsLimit.max, 14);
+    desmista = spin(this, "desmista", keypad::decimalsLimit.min, keypad::decimalsLimit.max, 10);
+    leadzeros = spin(this, "leadzeros", keypad::leadingZerosLimit.min, keypad::leadingZerosLimit.max, 5);
     zaokrouhl = check(this, "zaokrouhl", "Zaokrouhlovat poslední číslici");
     BaseCombo = new QComboBox(this);
     BaseCombo->setObjectName("BaseCombo");
-    for (int b = 2; b <= 16; ++b)
+    for (int b = keypad::baseLimit.min; b <= keypad::baseLimit.max; ++b)
         BaseCombo->addItem(QString::number(b));
     separ = new QLineEdit(this);
     separ->setObjectName("separ");
@@ -167,7 +168,7 @@ std::string Tsettings::languageFile() const
 void Tsettings::loadControls()
 {
     m_loading = true;
-    formatGroup->button(m_settings.format)->setChecked(true);
+    formatGroup->button(static_cast<int>(m_settings.format))->setChecked(true);
     poccis->setValue(m_settings.numberOfDigits);
     desmista->setValue(m_settings.decimals);
     leadzeros->setValue(m_settings.leadingZeros);
@@ -206,7 +207,9 @@ void Tsettings::storeNumberFormat()
 {
     if (m_loading)
         return;
-    m_settings.format = formatGroup->checkedId() == 1 ? 1 : 0;
+    m_settings.format = formatGroup->checkedId() == static_cast<int>(ui::OutputForm::Scientific)
+                            ? ui::OutputForm::Scientific
+                            : ui::OutputForm::Normal;
     m_settings.numberOfDigits = poccis->value();
     m_settings.decimals = desmista->value();
     m_settings.leadingZeros = leadzeros->value();

@@ -79,10 +79,11 @@ int runKeys(Args& args)
     const char sep = args.decimalSeparator();
     keypad::Settings settings;
     keypad::NumberFormat& format = settings.format;
-    format.base = intOption(args, "base", 2, 16, format.base);
-    format.digits = intOption(args, "digits", 3, 18, format.digits);
-    format.decimals = intOption(args, "decimals", 0, 18, format.decimals);
-    format.leadingZeros = intOption(args, "leading-zeros", 0, 17, format.leadingZeros);
+    format.base = intOption(args, "base", keypad::baseLimit.min, keypad::baseLimit.max, format.base);
+    format.digits = intOption(args, "digits", keypad::digitsLimit.min, keypad::digitsLimit.max, format.digits);
+    format.decimals = intOption(args, "decimals", keypad::decimalsLimit.min, keypad::decimalsLimit.max, format.decimals);
+    format.leadingZeros =
+        intOption(args, "leading-zeros", keypad::leadingZerosLimit.min, keypad::leadingZerosLimit.max, format.leadingZeros);
     format.scientific = args.takeFlag("scientific");
     format.rounding = !args.takeFlag("no-rounding");
     if (args.takeOption("separator", format.separator) && keypad::characterCount(format.separator) > 1)

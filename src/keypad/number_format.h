@@ -5,12 +5,22 @@
 
 namespace keypad {
 
+// The limits of the number format, the same for the settings dialog, settings.ini and the CLI.
+struct Limit {
+    int min;
+    int max;
+};
+inline constexpr Limit baseLimit{2, 16};
+inline constexpr Limit digitsLimit{3, 18};
+inline constexpr Limit decimalsLimit{0, 18};
+inline constexpr Limit leadingZerosLimit{0, 17};
+
 // The number format settings of the keypad; the settings dialog edits them, settings.ini keeps them.
 struct NumberFormat {
-    int base = 10;           // B, 2..16
-    int digits = 14;         // N, significant digits 3..18
-    int decimals = 12;       // D, digits after the decimal separator 0..18
-    int leadingZeros = 4;    // L, zeros of a value below 1 before the fixed form gives way, 0..17
+    int base = 10;           // B, baseLimit
+    int digits = 14;         // N, significant digits, digitsLimit
+    int decimals = 12;       // D, digits after the decimal separator, decimalsLimit
+    int leadingZeros = 4;    // L, zeros of a value below 1 before the fixed form gives way, leadingZerosLimit
     bool scientific = false; // S, scientific form always
     bool rounding = true;    // R, round the last shown digit instead of cutting
     std::string separator;   // digit-group separator: empty or one character (may be UTF-8)

@@ -62,7 +62,7 @@ void Tmain::priprava()
     for (const char* name : ui::keyNames)
         m_keys.push_back(new KeyImage(this, name, this));
 
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kMemories; ++i) {
         auto* ind = new QLabel(QString::number(i + 1), this);
         ind->setObjectName(QString("pam%1").arg(i + 1));
         ind->setAlignment(Qt::AlignCenter);
@@ -174,7 +174,7 @@ Settings Tmain::engineSettings() const
     s.format.digits = m_settings.numberOfDigits;
     s.format.decimals = m_settings.decimals;
     s.format.leadingZeros = m_settings.leadingZeros;
-    s.format.scientific = m_settings.format == 1;
+    s.format.scientific = m_settings.format == ui::OutputForm::Scientific;
     s.format.rounding = m_settings.rounding;
     s.format.separator = m_settings.separator;
     s.priority = m_settings.operationPriority;

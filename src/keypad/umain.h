@@ -118,7 +118,7 @@ public:
     QLabel* deg = nullptr;
     QLabel* soustava = nullptr; // the number base when it is not 10
     // Memory indicators: the memory's number, filled with the skin's memory colour while in use.
-    std::array<QLabel*, 5> indicators{};
+    std::array<QLabel*, kMemories> indicators{};
     QToolButton* uminbut = nullptr;
     QToolButton* urefbut = nullptr;
     QToolButton* uzavbut = nullptr;

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <iterator>
+
 namespace keypad {
 
 namespace {
@@ -109,7 +111,8 @@ void Tmain::createMenus()
     MRmenu->setObjectName("MRmenu");
     const Control mp[] = {Control::mp1, Control::mp2, Control::mp3, Control::mp4, Control::mp5};
     const Control mr[] = {Control::mr1, Control::mr2, Control::mr3, Control::mr4, Control::mr5};
-    for (int i = 0; i < 5; ++i) {
+    static_assert(std::size(mp) == kMemories && std::size(mr) == kMemories);
+    for (int i = 0; i < kMemories; ++i) {
         controlItem(MPmenu, ("mp" + std::to_string(i + 1)).c_str(), QString("M%1").arg(i + 1), mp[i]);
         controlItem(MRmenu, ("mr" + std::to_string(i + 1)).c_str(), QString("M%1").arg(i + 1), mr[i]);
     }

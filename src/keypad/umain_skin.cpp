@@ -62,12 +62,12 @@ void Tmain::skinuj(const std::string& name)
     QFont digit(QString::fromStdString(m_skin.label(ui::LabelId::deg).name));
     digit.setPixelSize(std::max(1, m_skin.pamSize * 3 / 4));
     digit.setBold(true);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kMemories; ++i) {
         indicators[i]->setGeometry(m_skin.pamLeft + i * m_skin.pamInter, m_skin.pamTop, m_skin.pamSize,
                                    m_skin.pamSize);
         indicators[i]->setFont(digit);
     }
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= kMemories; ++i)
         refreshMemoryCaption(i);
 
     for (size_t i = 0; i < m_keys.size(); ++i) {

@@ -2,6 +2,8 @@
 // The settings record every window reads. Start-up fills it from settings.ini, the settings
 // dialog edits it, shut-down writes it back (src/app/settings_file.*). Defaults are the values
 // a missing settings.ini gives.
+#include "keypad/engine.h" // kMemories
+
 #include <array>
 #include <string>
 #include <utility>
@@ -51,6 +53,10 @@ inline constexpr std::array<ShortcutKey, 23> textShortcutKeys{{
     {"copypic", "", "ACopypic"},   {"pastepic", "", "APastepic"},
 }};
 
+// The keypad's output form. ORDER: the ids of the settings dialog's radio buttons and the
+// values of "format" in settings.ini.
+enum class OutputForm { Normal = 0, Scientific = 1 };
+
 struct Settings {
     // main_window_position
     int mainLeft = 120;
@@ -83,12 +89,13 @@ struct Settings {
     unsigned textBackground = 16777215;
 
     // settings_window: number format of the keypad and switches
-    int format = 0; // 0 normal, 1 scientific
-    int numberOfDigits = 14;  // 3-18
-    int decimals = 12;        // 0-18
-    int leadingZeros = 4;     // 0-17
+    OutputForm format = OutputForm::Normal;
+    // The ranges are keypad::digitsLimit, decimalsLimit, leadingZerosLimit and baseLimit.
+    int numberOfDigits = 14;
+    int decimals = 12;
+    int leadingZeros = 4;
     bool rounding = true;
-    int numberBase = 10;      // 2-16
+    int numberBase = 10;
     std::string separator;    // digit-group separator: empty or one character
     bool alwaysOnTop = true;
     bool operationPriority = true;
@@ -97,7 +104,7 @@ struct Settings {
     int language = 0;         // index in the sorted language list
 
     std::string angleUnits = "DEG";
-    std::array<long double, 5> memories{};
+    std::array<long double, keypad::kMemories> memories{};
 
     int hintAppearPause = 600;
     int hintHidePause = 3000;

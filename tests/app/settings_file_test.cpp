@@ -117,7 +117,7 @@ TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
     EXPECT_EQ(s.decimals, 0);
     EXPECT_EQ(s.leadingZeros, 4);
     EXPECT_EQ(s.numberBase, 10);
-    EXPECT_EQ(s.format, 0);
+    EXPECT_EQ(s.format, ui::OutputForm::Normal);
     EXPECT_EQ(s.skin, -1);
     EXPECT_EQ(s.mainLeft, 120);
     EXPECT_EQ(s.mainTop, -32768);
@@ -168,6 +168,47 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     // Keys shut-down does not own stay as the user wrote them.
     EXPECT_EQ(r.hintAppearPause, 250);
     EXPECT_EQ(r.mainShortcuts[27], "Ctrl+S");
+}
+
+// Written into an empty file, the settings are the keys shut-down owns, each in its section;
+// what the user edits in the file and what the text calculator writes when it closes is not.
+TEST(WriteSettings, WritesOnlyTheKeysShutDownOwns)
+{
+    TempFile f;
+    {
+        platform::IniFile ini(f.path);
+        ASSERT_TRUE(app::writeSettings(ini, ui::Settings{}, '.'));
+    }
+    const platform::IniFile written(f.path);
+    const struct {
+        const char* section;
+        const char* key;
+        bool written;
+    } rows[] = {
+        {"main_window_position", "left", true},
+        {"recorder", "width", true},
+        {"recorder", "active", true},
+        {"recorder", "font_size", false},
+        {"recorder", "background_color", false},
+        {"text_calculator", "height", true},
+        {"text_calculator", "picture_height", true},
+        {"text_calculator", "number_of_digits", false},
+        {"text_calculator", "maximized", false},
+        {"text_calculator", "label_font", false},
+        {"settings_window", "format", true},
+        {"settings_window", "leading_zeros", true},
+        {"settings_window", "number_base", true},
+        {"settings_window", "language", true},
+        {"angle_units", "angle_units", true},
+        {"memories", "5", true},
+        {"hints", "appear_pause", false},
+        {"text_calculator_input_font", "size", false},
+        {"text_calculator_output_font", "italic", true},
+        {"main_window_shortcuts", "copy", false},
+        {"text_calc_shortcuts", "execl", false},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(written.readString(r.section, r.key, "-") != "-", r.written) << r.section << "/" << r.key;
 }
 
 // Shut-down rewrites only its own keys: the shipped file's comments, and keys the user added,

@@ -80,7 +80,7 @@ TEST(SettingsDialog, ScientificFormatGreysOutDecimalsAndZeros)
     t.d->formatGroup->button(1)->click();
     EXPECT_FALSE(t.d->desmista->isEnabled());
     EXPECT_FALSE(t.d->leadzerosLabel->isEnabled());
-    EXPECT_EQ(t.settings.format, 1);
+    EXPECT_EQ(t.settings.format, ui::OutputForm::Scientific);
     t.d->formatGroup->button(0)->click();
     EXPECT_TRUE(t.d->desmista->isEnabled());
     t.d->hide();

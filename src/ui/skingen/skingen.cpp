@@ -1,6 +1,7 @@
 // skingen LAYOUT THEME OUTDIR NAME: draws a skin from a layout and a theme and writes
 // OUTDIR/NAME.ini with the bitmaps OUTDIR/NAME/{backg,title,but<P>}.bmp.
 // skingen --icon THEME OUTDIR: draws the program's icon in the theme's colours (icon.h).
+#include "keypad/engine.h"
 #include "platform/inifile.h"
 #include "ui/skin.h"
 #include "ui/skingen/icon.h"
@@ -181,7 +182,7 @@ void drawLcd(QPainter& p, const IniFile& layout, const IniFile& theme)
     faint.setAlpha(70);
     p.setPen(faint);
     p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < keypad::kMemories; ++i)
         p.drawRect(QRectF(left + i * inter + 0.5, top + 0.5, size - 1, size - 1));
 }
 
