@@ -46,7 +46,9 @@ IniFile::IniFile(std::filesystem::path path) : m_path(std::move(path))
     std::ostringstream ss;
     ss << in.rdbuf();
     std::string text = ss.str();
-    if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+    // Every byte order mark at the start goes (the writer writes none), so a file with two
+    // reads the same before and after a write.
+    while (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         text.erase(0, 3);
     parse(toUtf8FromLegacy(text));
 }

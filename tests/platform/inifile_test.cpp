@@ -131,6 +131,7 @@ TEST_F(IniFileTest, WritingKeepsCommentsAndUnknownKeys)
          "[s]\na=1\nb=3\n\n[t]\n"},
         {"lines before any section", "garbage line\n;c\n[s]\n", "s", "a", "1", "garbage line\n;c\n[s]\na=1\n"},
         // Each write lost one of them, so no two writes gave the same file.
+        {"byte order marks at the start all go", "\xEF\xBB\xBF\xEF\xBB\xBF[s]\na=1\n", "s", "a", "2", "[s]\na=2\n"},
         {"stray carriage returns at line ends all go", "[s]\n; note\r\r\r\na=1\n", "s", "a", "2", "[s]\n; note\na=2\n"},
     };
     for (const auto& row : rows) {
