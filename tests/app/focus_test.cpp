@@ -5,6 +5,7 @@
 #include "app/usettings.h"
 #include "keypad/utrail.h"
 #include "platform/headless/headless_services.h"
+#include "plain_install.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -23,18 +24,7 @@ bool onXDisplay()
     return QGuiApplication::platformName() == "xcb";
 }
 
-struct Install {
-    testsupport::ProgramDir dir;
-    platform::HeadlessServices services{'.'};
-    Install()
-    {
-        dir.writeSkin("alpha");
-        dir.makeDir("langs");
-        dir.writeFile("settings.ini", "");
-        dir.writeFile("macro_tree.ini", "");
-        dir.writeFile("macro_engine.ini", "");
-    }
-};
+using Install = PlainInstall;
 
 QWidget* topLevel(const QString& name)
 {

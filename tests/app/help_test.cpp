@@ -4,6 +4,7 @@
 #include "app/uabout.h"
 #include "app/usettings.h"
 #include "platform/headless/headless_services.h"
+#include "plain_install.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -15,18 +16,7 @@
 
 namespace {
 
-struct Install {
-    testsupport::ProgramDir dir;
-    platform::HeadlessServices services{'.'};
-    Install()
-    {
-        dir.writeSkin("alpha");
-        dir.makeDir("langs");
-        dir.writeFile("settings.ini", "");
-        dir.writeFile("macro_tree.ini", "");
-        dir.writeFile("macro_engine.ini", "");
-    }
-};
+using Install = PlainInstall;
 
 struct HelpCase {
     const char* name;

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "platform/headless/headless_services.h"
 #include "platform/qt/qt_services.h"
+#include "plain_install.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -16,18 +17,7 @@
 
 namespace {
 
-struct Install {
-    testsupport::ProgramDir dir;
-    platform::HeadlessServices services{'.'};
-    Install()
-    {
-        dir.writeSkin("alpha");
-        dir.makeDir("langs");
-        dir.writeFile("settings.ini", "");
-        dir.writeFile("macro_tree.ini", "");
-        dir.writeFile("macro_engine.ini", "");
-    }
-};
+using Install = PlainInstall;
 
 QWidget* topLevel(const QString& name)
 {
