@@ -3,25 +3,11 @@
 #include "cli/command.h"
 #include "cli/lines.h"
 #include "cli/subcommands.h"
+#include "cli/tool_input.h"
 
 #include "platform/headless/headless_services.h"
-#include "tools/linearsystem.h"
 
 #include <iostream>
-#include <sstream>
-
-namespace {
-
-std::vector<std::string> fields(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<std::string> out;
-    for (std::string f; in >> f;)
-        out.push_back(f);
-    return out;
-}
-
-} // namespace
 
 namespace cli {
 
@@ -31,26 +17,11 @@ int runLinsys(Args& args)
     if (pos.size() != 1)
         throw UsageError("expected one FILE or -");
     std::vector<std::string> lines = readLines(pos[0]);
-    while (!lines.empty() && fields(lines.back()).empty())
-        lines.pop_back();
-    const int n = static_cast<int>(lines.size());
-    if (n < tools::kMinEquations || n > tools::kMaxEquations)
-        throw UsageError("the system has 2 to 8 equations, one a line");
-
+    dropBlankTail(lines);
     platform::HeadlessServices services(args.decimalSeparator());
     tools::LinearSystem system(services);
-    system.pocetChange(n);
-    for (int i = 0; i < n; ++i) {
-        // A short row leaves empty cells and a long one a cell the window could not hold;
-        // both are bad coefficients.
-        std::vector<std::string> f = fields(lines[static_cast<size_t>(i)]);
-        if (f.size() > static_cast<size_t>(n) + 1)
-            f.resize(0);
-        f.resize(static_cast<size_t>(n) + 1);
-        for (int j = 0; j < n; ++j)
-            system.aaa[i][j] = f[static_cast<size_t>(j)];
-        system.bbb[i] = f[static_cast<size_t>(n)];
-    }
+    if (!fillLinearSystem(system, lines))
+        throw UsageError("the system has 2 to 8 equations, one a line");
     if (!system.VyrButClick()) {
         std::cout << services.messages.front().text << "\n";
         return 1;

@@ -62,6 +62,7 @@ TEST(ToolCommands, LinearSystems)
         {"singular system has no solution", "1 2 1\n2 4 1\n", "linsys -", "determinant: 0\nrank: 1\nsolution: \n", 0},
         {"comma locale", "2 0 1\n0 4 1\n", "linsys --decimal-separator , -",
          "determinant: 8\nrank: 2\nsolution: 0,5 0,25\n", 0},
+        {"blank lines at the end", "0 1 2\r\n1 0 3\n\n \t\n", "linsys -", "determinant: -1\nrank: 2\nsolution: 3 2\n", 0},
         {"short row", "1 2\n3 4 5\n", "linsys -", "Invalid coefficients.\n", 1},
         {"long row", "1 2 3 4\n3 4 5\n", "linsys -", "Invalid coefficients.\n", 1},
         {"overflow while eliminating", "1e-4000 1 1\n1e4000 1 1\n", "linsys -",
