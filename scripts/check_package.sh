@@ -7,10 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/zoltcalc_*.deb
-for p in xvfb xauth xdotool; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$p"
-done
+. scripts/lib/packages.sh
+require_packages xvfb xauth xdotool
 
 home=$(mktemp -d)
 mkdir -m 700 "$home/run"

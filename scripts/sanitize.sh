@@ -14,20 +14,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-45}
 build=build-sanitize
 
-missing=()
-for p in clang libclang-rt-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" = 0 ]; then
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-  else
-    echo "Missing Debian packages; install them as root with:" >&2
-    echo "  apt-get install ${missing[*]}" >&2
-    exit 1
-  fi
-fi
+. scripts/lib/packages.sh
+require_packages clang libclang-rt-dev
 launcher=$(command -v ccache || true)
 
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all"
