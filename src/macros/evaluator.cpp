@@ -40,20 +40,13 @@ std::string prepare(const std::string& text)
     return out;
 }
 
-// Read once: macro windows evaluate formulas by the hundred.
-size_t stackBudget()
-{
-    static const size_t budget = platform::stackBudget();
-    return budget;
-}
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isNameChar(char c) { return (c >= 'a' && c <= 'z') || isDigit(c); }
 
 class Parser {
 public:
     Parser(std::string text, const Registers& x)
-        : m_text(std::move(text)), m_x(x), m_stackBase(__builtin_frame_address(0)), m_stackBudget(stackBudget())
+        : m_text(std::move(text)), m_x(x), m_stackBase(__builtin_frame_address(0)), m_stackBudget(platform::stackBudget())
     {
     }
 

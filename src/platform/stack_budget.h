@@ -1,7 +1,8 @@
 #pragma once
 // How much stack a recursive evaluator may use before it reports "too deep" instead of
-// running out: half the stack limit, at most 4 MiB (4 MiB when the limit is unknown or
-// unlimited). Evaluators compare frame addresses against the frame where they began.
+// running out: half of what is left of the calling thread's stack below the caller, at most
+// 4 MiB. What is left counts what callers, the program's arguments and its environment
+// already take. Evaluators ask when they begin and compare frame addresses against that frame.
 #include <cstddef>
 
 namespace platform {

@@ -15,6 +15,7 @@
 #include "textcalc/value.h"
 
 #include "platform/services.h"
+#include "platform/stack_budget.h"
 
 #include <chrono>
 #include <cstdint>
@@ -195,7 +196,7 @@ private:
     uint32_t m_pollCount = 0;
     std::chrono::steady_clock::time_point m_lastPoll;
     const char* m_stackBase = nullptr; // frame address where the outermost guarded call began
-    size_t m_stackBudget;              // bytes of stack a run may use
+    size_t m_stackBudget = 0;          // bytes of stack a run may use below m_stackBase
     std::vector<Number> m_arguments; // staging area of user-function arguments
     std::unique_ptr<code::CodeCache> m_codes;
     // Changes whenever a function is defined or the tables are emptied: a call site's
@@ -211,8 +212,10 @@ public:
         // Every nested level, call and block passes here: a stop reaches deep recursion too.
         m_c.pollStop();
         const char* frame = static_cast<const char*>(__builtin_frame_address(0));
-        if (m_c.m_depth == 0)
+        if (m_c.m_depth == 0) {
             m_c.m_stackBase = frame;
+            m_c.m_stackBudget = platform::stackBudget();
+        }
         if (++m_c.m_depth > MaxDepth || static_cast<size_t>(m_c.m_stackBase - frame) > m_c.m_stackBudget) {
             --m_c.m_depth;
             m_c.chyb("Recursion too deep.");

@@ -3,7 +3,6 @@
 #include "textcalc/interpreter.h"
 #include "textcalc/eval_code.h"
 
-#include "platform/stack_budget.h"
 
 namespace textcalc {
 
@@ -25,7 +24,6 @@ Interpreter::Interpreter(Calculator& owner, platform::Services& s)
       m_codes(std::make_unique<code::CodeCache>())
 {
     m_arguments.reserve(64);
-    m_stackBudget = platform::stackBudget();
 }
 
 Interpreter::~Interpreter() = default;

@@ -1,5 +1,6 @@
 #include "macros/evaluator.h"
 #include "platform/floattext.h"
+#include "small_stack.h"
 
 #include <gtest/gtest.h>
 
@@ -226,6 +227,17 @@ TEST(MacroEval, DeepNestingFailsWithoutCrashing)
     std::string fine(200, '(');
     fine += "1" + std::string(200, ')');
     EXPECT_EQ(eval(fine, noInputs), 1.0L);
+}
+
+// Nesting within the level limit still fails cleanly when the thread has little stack left.
+TEST(MacroEval, NestingOnAStackMostlyTaken)
+{
+    std::string nested;
+    for (int k = 0; k < 250; ++k)
+        nested += "sin(";
+    nested += "1" + std::string(250, ')');
+    test_support::onSmallStack(size_t{256} << 10, size_t{240} << 10,
+                               [&] { EXPECT_THROW(eval(nested, noInputs), EvalError); });
 }
 
 TEST(MacroEval, PiHasExtendedPrecision)

@@ -1,5 +1,6 @@
 // Statements: control flow, TRY and Break, assignments, arrays, definitions and the run's lines.
 #include "run_helper.h"
+#include "small_stack.h"
 
 using namespace textcalc;
 using namespace textcalc::testing_support;
@@ -206,6 +207,22 @@ TEST(Run, DeeplyNestedIfs)
     for (int k = 0; k < 30000; ++k)
         program += "if 1 then ";
     EXPECT_EQ(sheet.run(program + "x"), Lines{"Error. Recursion too deep."});
+}
+
+// The guard counts the stack that is left: a thread whose stack is mostly taken before the
+// run still ends a deep program with the error line.
+TEST(Run, DeepProgramOnAStackMostlyTaken)
+{
+    const std::string nested = std::string(3000, '(') + "1" + std::string(3000, ')');
+    for (const size_t taken : {size_t{64} << 10, size_t{400} << 10}) {
+        SCOPED_TRACE(taken);
+        Lines out;
+        test_support::onSmallStack(size_t{512} << 10, taken, [&] {
+            Sheet sheet;
+            out = sheet.run("x:=" + nested + "; x");
+        });
+        EXPECT_EQ(out, Lines{"Error. Recursion too deep."});
+    }
 }
 
 struct ClassifyCase {
