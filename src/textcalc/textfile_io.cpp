@@ -122,8 +122,14 @@ bool readLine(TextFile& file, std::string& line)
     if (file.state != State::Reading || file.stream.bad())
         return false;
     line.clear();
-    if (!std::getline(file.stream, line))
-        return !file.stream.bad();
+    std::streambuf& in = *file.stream.rdbuf();
+    for (int c = in.sbumpc(); c != '\n'; c = in.sbumpc()) {
+        if (c == std::char_traits<char>::eof())
+            break;
+        if (line.size() == MaxLineBytes)
+            return false;
+        line += static_cast<char>(c);
+    }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return true;

@@ -23,7 +23,9 @@ bool rewrite(TextFile& file); // start the file empty, open for writing
 bool append(TextFile& file);  // open the existing file for writing at its end
 bool close(TextFile& file);   // the file must be open
 bool writeLine(TextFile& file, const std::string& text);
-// The next line without its line break; at the end of the file an empty line.
+// The next line without its line break; at the end of the file an empty line. A line longer
+// than MaxLineBytes fails: a file without line breaks must not take all memory.
+inline constexpr size_t MaxLineBytes = size_t{16} << 20;
 bool readLine(TextFile& file, std::string& line);
 bool atEnd(TextFile& file, bool& end);
 

@@ -65,6 +65,18 @@ TEST(TextFiles, ReadLinesAsExpressions)
 }
 
 class FileMessages : public ProgramTable {};
+// A line beyond the limit (a file without line breaks) fails to read; the line before it and
+// a line just within the limit are read.
+TEST(TextFiles, OverlongLineFailsToRead)
+{
+    Session session;
+    const size_t limit = textcalc::textfiles::MaxLineBytes;
+    writeFile(session.directory / "textfiles" / "in.txt",
+              "7\n" + std::string(limit - 1, ' ') + "8\n" + std::string(limit + 1, '9'));
+    EXPECT_EQ(session.run("Assign(f, 'in'); Reset(f); readln(f); readln(f); readln(f)"),
+              (Lines{"7", "8", "Error. Unable to read from text file \" f \"."}));
+}
+
 TEST_P(FileMessages, WriteLines) { check(); }
 
 INSTANTIATE_TEST_SUITE_P(Failures, FileMessages, testing::Values(
