@@ -58,6 +58,20 @@ bool openForWriting(TextFile& file, std::ios::openmode mode)
     return true;
 }
 
+// Only plain files are opened: a pipe or a device (a link can lead to one) would block the run
+// in the open, where no stop reaches it, or feed it without end.
+bool plainFile(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+bool missing(const fs::path& path)
+{
+    std::error_code error;
+    return !fs::exists(path, error) && !error;
+}
+
 } // namespace
 
 bool assign(TextFile& file, const fs::path& textfilesDir, const std::string& name)
@@ -76,6 +90,8 @@ bool reset(TextFile& file)
 {
     if (!closeForOpening(file))
         return false;
+    if (!plainFile(file.Path))
+        return false;
     file.stream.clear();
     file.stream.open(file.Path, std::ios::in | std::ios::binary);
     if (!file.stream.is_open())
@@ -89,6 +105,8 @@ bool rewrite(TextFile& file)
     if (!closeForOpening(file))
         return false;
     createFolder(file);
+    if (!missing(file.Path) && !plainFile(file.Path))
+        return false;
     return openForWriting(file, std::ios::trunc);
 }
 
@@ -97,8 +115,7 @@ bool append(TextFile& file)
     if (!closeForOpening(file))
         return false;
     createFolder(file);
-    std::error_code error;
-    return fs::is_regular_file(file.Path, error) && openForWriting(file, std::ios::app);
+    return plainFile(file.Path) && openForWriting(file, std::ios::app);
 }
 
 bool close(TextFile& file)

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace textcalc::library_tests;
 
@@ -75,6 +76,22 @@ TEST(TextFiles, OverlongLineFailsToRead)
               "7\n" + std::string(limit - 1, ' ') + "8\n" + std::string(limit + 1, '9'));
     EXPECT_EQ(session.run("Assign(f, 'in'); Reset(f); readln(f); readln(f); readln(f)"),
               (Lines{"7", "8", "Error. Unable to read from text file \" f \"."}));
+}
+
+// A pipe (or a link to a device) among the text files would block the run in its open or feed
+// it without end: only plain files are opened.
+TEST(TextFiles, OnlyPlainFilesOpen)
+{
+    Session session;
+    const std::filesystem::path folder = session.directory / "textfiles";
+    ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.txt");
+    const Lines failed{"Error. Unable to open text file \" f \"."};
+    for (const char* program : {"Assign(f, 'pipe'); Reset(f)", "Assign(f, 'pipe'); Rewrite(f)",
+                                "Assign(f, 'pipe'); Append(f)", "Assign(f, 'zero'); Reset(f)"}) {
+        SCOPED_TRACE(program);
+        EXPECT_EQ(session.run(program), failed);
+    }
 }
 
 TEST_P(FileMessages, WriteLines) { check(); }
