@@ -80,14 +80,10 @@ void writeOutputs(Document& doc, const RunPlan& plan, const std::vector<std::str
 CalculResult finishCalcul(Document& doc, Calculator& calc, const RunPlan& plan, const CharFormat& outputFont,
                           bool nextline)
 {
-    doc.beginUpdate();
-    try {
+    {
+        UpdateScope batch(doc);
         writeOutputs(doc, plan, calc.Outputs, outputFont, nextline);
-    } catch (...) {
-        doc.endUpdate();
-        throw;
     }
-    doc.endUpdate();
     doc.clearUndo();
 
     CalculResult result;

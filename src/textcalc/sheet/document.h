@@ -93,4 +93,16 @@ public:
     virtual void clearUndo() {}
 };
 
+// One batch of changes for the length of a scope, ended also when a change throws.
+class UpdateScope {
+public:
+    explicit UpdateScope(Document& doc) : m_doc(doc) { m_doc.beginUpdate(); }
+    ~UpdateScope() { m_doc.endUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+private:
+    Document& m_doc;
+};
+
 } // namespace textcalc::sheet

@@ -124,17 +124,18 @@ int replaceAll(Document& doc, const std::string& text, const std::string& replac
     const int linesBelow = doc.lineCount() - 1 - to.line;
     const int columnsAfter = lineLength(doc, to.line) - to.column;
 
-    doc.beginUpdate();
     int count = 0;
-    while (const std::optional<Position> found = search(doc, needle, from, to)) {
-        doc.select(*found, {found->line, found->column + int(needle.size())});
-        doc.replaceSelection(replacement);
-        ++count;
-        from = doc.selectionEnd();
-        to.line = doc.lineCount() - 1 - linesBelow;
-        to.column = lineLength(doc, to.line) - columnsAfter;
+    {
+        UpdateScope batch(doc);
+        while (const std::optional<Position> found = search(doc, needle, from, to)) {
+            doc.select(*found, {found->line, found->column + int(needle.size())});
+            doc.replaceSelection(replacement);
+            ++count;
+            from = doc.selectionEnd();
+            to.line = doc.lineCount() - 1 - linesBelow;
+            to.column = lineLength(doc, to.line) - columnsAfter;
+        }
     }
-    doc.endUpdate();
     doc.select(positionAt(doc, oldStart), positionAt(doc, oldStart + oldLength));
     return count;
 }
