@@ -25,6 +25,7 @@ as_user test ! -w /usr/lib/zoltcalc || fail "the program directory is writable f
 [ "$(as_user zoltcalc --version)" = "$(as_user zoltcalc-cli --version | sed 's/zoltcalc-cli/zoltcalc/')" ] ||
   fail "the two commands report different versions"
 as_user zoltcalc-cli --help | grep -q '^Subcommands:' || fail "zoltcalc-cli --help"
+as_user zoltcalc --help | grep -q "^usage: zoltcalc" || fail "zoltcalc --help"
 for sub in $(as_user zoltcalc-cli --help | awk '/^Subcommands:/ { s = 1; next } /^[^ ]/ { s = 0 } s { print $1 }'); do
   as_user zoltcalc-cli help "$sub" | grep -q '^Example' || fail "zoltcalc-cli help $sub"
 done
