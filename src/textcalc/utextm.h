@@ -165,6 +165,10 @@ private:
     void createMenus();
     void createToolBars();
     void createFormatBar();
+    void addFontControls();
+    void addColourControls();
+    void addAlignmentControls();
+    void addStyleControls();
     void createLanguageMenus();
     void createStatusBar();
     void applyShortcuts();

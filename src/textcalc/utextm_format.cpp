@@ -75,7 +75,21 @@ void TTextm::createFormatBar()
     addToolBarBreak();
     addToolBar(formatBar);
     formatBar->toggleViewAction()->setVisible(false);
+    addFontControls();
+    addColourControls();
+    formatBar->addSeparator();
+    addAlignmentControls();
+    formatBar->addSeparator();
+    addStyleControls();
+    connect(formtul, &QAction::toggled, this, [this](bool on) {
+        formatBar->setVisible(on);
+        vypln();
+    });
+}
 
+// Font name and size boxes and the buttons that step the size.
+void TTextm::addFontControls()
+{
     FontName = new QFontComboBox;
     FontName->setObjectName("FontName");
     FontName->setToolTip(QString::fromUtf8("Písmo"));
@@ -124,7 +138,11 @@ void TTextm::createFormatBar()
     };
     stepButton(IncButton, "IncButton", "A+", "Zvětšit písmo", 1);
     stepButton(DecButton, "DecButton", "A−", "Zmenšit písmo", -1);
+}
 
+// The colour button: a click applies the last colour, its menu the swatches and "Jiná...".
+void TTextm::addColourControls()
+{
     colourMenu = new QMenu(this);
     colourMenu->setObjectName("colourMenu");
     // Menu icons are square; a swatch 45 x 14 pixels needs a button of its own.
@@ -159,8 +177,10 @@ void TTextm::createFormatBar()
     ColButton->setIcon(QIcon(swatch(m_lastColour, 20, 14)));
     connect(ColButton, &QToolButton::clicked, this, [this] { applyColour(m_lastColour); });
     formatBar->addWidget(ColButton);
-    formatBar->addSeparator();
+}
 
+void TTextm::addAlignmentControls()
+{
     doleva = new QAction(QIcon(), QString::fromUtf8("Zarovnat vlevo"), this);
     nastred = new QAction(QIcon(), QString::fromUtf8("Na střed"), this);
     doleva->setObjectName("doleva");
@@ -196,8 +216,11 @@ void TTextm::createFormatBar()
         posun();
     });
     formatBar->addActions({doleva, nastred});
-    formatBar->addSeparator();
+}
 
+// Copy-font mode, bold, italic and underline.
+void TTextm::addStyleControls()
+{
     CopFontBut = new QAction(QIcon(QPixmap::fromImage(brushCursor().pixmap().toImage().scaled(20, 20))),
                              QString::fromUtf8("Kopírovat formát"), this);
     CopFontBut->setObjectName("CopFontBut");
@@ -223,11 +246,6 @@ void TTextm::createFormatBar()
         setSelectionFormat(f);
     });
     formatBar->addActions({ABold, AItalic, AUnder});
-
-    connect(formtul, &QAction::toggled, this, [this](bool on) {
-        formatBar->setVisible(on);
-        vypln();
-    });
 }
 
 // Merges `format` into the selection (or into what the caret types next).
