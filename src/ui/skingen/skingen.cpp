@@ -259,23 +259,9 @@ bool save(const QImage& img, const fs::path& path)
     return false;
 }
 
-int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& outDir, const std::string& name)
+// The window, label, memory and title-button entries of the skin's INI file.
+void writeFrame(IniFile& out, const IniFile& layout, const IniFile& theme)
 {
-    const IniFile layout(layoutPath), theme(themePath);
-    if (!layout.existed() || !theme.existed()) {
-        std::fprintf(stderr, "skingen: missing %s\n", (!layout.existed() ? layoutPath : themePath).string().c_str());
-        return 1;
-    }
-    const fs::path skinDir = outDir / name;
-    fs::create_directories(skinDir);
-    const fs::path iniPath = outDir / (name + ".ini");
-    fs::remove(iniPath);
-    IniFile out(iniPath);
-    out.beginBatch();
-
-    const int width = num(layout, "window", "width"), height = num(layout, "window", "height");
-    const int upwidth = num(layout, "window", "upwidth"), upheight = num(layout, "window", "upheight");
-    const int diametr = num(layout, "window", "diametr");
     for (const char* k : {"width", "height", "upwidth", "upheight", "diametr"})
         out.writeInteger("main", k, num(layout, "window", k));
     out.writeInteger("main", "color", platformColor(color(theme, "body_bottom")));
@@ -301,9 +287,17 @@ int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& o
     out.writeInteger("upbuts", "abouttop", num(layout, "about", "top"));
     out.writeInteger("upbuts", "aboutwidth", num(layout, "about", "width"));
     out.writeInteger("upbuts", "aboutheight", num(layout, "about", "height"));
+}
 
+struct KeyLayout {
     std::map<int, ClassDesc> classes;
     std::vector<KeyDesc> keys;
+};
+
+// The keys row by row ("row_1", "row_2", ...), each with its picture class.
+KeyLayout layOutKeys(const IniFile& layout)
+{
+    KeyLayout result;
     for (int row = 1; layout.sectionExists("row_" + std::to_string(row)); ++row) {
         const std::string sec = "row_" + std::to_string(row);
         const int rowClass = num(layout, sec, "class", 1);
@@ -317,36 +311,42 @@ int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& o
             key.legend = w.size() > 1 ? QString::fromStdString(w[1]) : QString();
             key.shiftLegend = w.size() > 2 ? QString::fromStdString(w[2]) : QString();
             key.pic = num(layout, "classes", key.name, rowClass);
-            if (!classes.count(key.pic)) {
+            if (!result.classes.count(key.pic)) {
                 const std::string cs = "class_" + std::to_string(key.pic);
-                classes[key.pic] = {num(layout, cs, "width", 34), num(layout, cs, "height", 24),
-                                    num(layout, cs, "radius", 5), num(layout, cs, "font_size", 10)};
+                result.classes[key.pic] = {num(layout, cs, "width", 34), num(layout, cs, "height", 24),
+                                           num(layout, cs, "radius", 5), num(layout, cs, "font_size", 10)};
             }
-            const ClassDesc& cls = classes[key.pic];
+            const ClassDesc& cls = result.classes[key.pic];
             key.rect = QRect(left, num(layout, sec, "top"), cls.width, cls.height);
             left += num(layout, sec, "pitch");
-            keys.push_back(key);
+            result.keys.push_back(key);
         }
     }
     for (const char* name : ui::keyNames)
-        if (std::none_of(keys.begin(), keys.end(), [&](const KeyDesc& k) { return k.name == name; }))
+        if (std::none_of(result.keys.begin(), result.keys.end(), [&](const KeyDesc& k) { return k.name == name; }))
             std::fprintf(stderr, "skingen: warning: key %s is not laid out\n", name);
+    return result;
+}
 
-    for (const KeyDesc& key : keys) {
+void writeKeys(IniFile& out, const KeyLayout& keys)
+{
+    for (const KeyDesc& key : keys.keys) {
         out.writeInteger(key.name, "left", key.rect.left());
         out.writeInteger(key.name, "top", key.rect.top());
         out.writeInteger(key.name, "pic", key.pic);
     }
-    for (const auto& [pic, cls] : classes) {
+    for (const auto& [pic, cls] : keys.classes) {
         out.writeInteger("pic_" + std::to_string(pic), "width", cls.width);
         out.writeInteger("pic_" + std::to_string(pic), "height", cls.height);
     }
-    if (!out.endBatch()) {
-        std::fprintf(stderr, "skingen: cannot write %s\n", iniPath.string().c_str());
-        return 1;
-    }
+}
 
-    // Every bitmap at 1x and, for high-density screens, drawn again at 2x ("<name>@2x.bmp").
+// Every bitmap at 1x and, for high-density screens, drawn again at 2x ("<name>@2x.bmp").
+bool drawBitmaps(const IniFile& layout, const IniFile& theme, const KeyLayout& keys, const fs::path& skinDir)
+{
+    const int width = num(layout, "window", "width"), height = num(layout, "window", "height");
+    const int upwidth = num(layout, "window", "upwidth"), upheight = num(layout, "window", "upheight");
+    const int diametr = num(layout, "window", "diametr");
     bool ok = true;
     for (const int scale : {1, 2}) {
         const std::string suffix = scale == 1 ? "" : "@2x";
@@ -361,8 +361,8 @@ int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& o
             drawBrand(p, layout, theme);
             drawTitleGlyphs(p, layout, theme, false);
             drawLcd(p, layout, theme);
-            for (const KeyDesc& key : keys)
-                drawKey(p, key, classes[key.pic], theme);
+            for (const KeyDesc& key : keys.keys)
+                drawKey(p, key, keys.classes.at(key.pic), theme);
         }
         QImage title(upwidth * scale, upheight * scale, QImage::Format_RGB32);
         title.fill(color(theme, "body_bottom"));
@@ -376,10 +376,33 @@ int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& o
         }
         ok = save(backg, skinDir / ("backg" + suffix + ".bmp")) && ok;
         ok = save(title, skinDir / ("title" + suffix + ".bmp")) && ok;
-        for (const auto& [pic, cls] : classes)
+        for (const auto& [pic, cls] : keys.classes)
             ok = save(pressedPicture(cls, theme, scale), skinDir / ("but" + std::to_string(pic) + suffix + ".bmp")) && ok;
     }
-    return ok ? 0 : 1;
+    return ok;
+}
+
+int run(const fs::path& layoutPath, const fs::path& themePath, const fs::path& outDir, const std::string& name)
+{
+    const IniFile layout(layoutPath), theme(themePath);
+    if (!layout.existed() || !theme.existed()) {
+        std::fprintf(stderr, "skingen: missing %s\n", (!layout.existed() ? layoutPath : themePath).string().c_str());
+        return 1;
+    }
+    const fs::path skinDir = outDir / name;
+    fs::create_directories(skinDir);
+    const fs::path iniPath = outDir / (name + ".ini");
+    fs::remove(iniPath);
+    IniFile out(iniPath);
+    out.beginBatch();
+    writeFrame(out, layout, theme);
+    const KeyLayout keys = layOutKeys(layout);
+    writeKeys(out, keys);
+    if (!out.endBatch()) {
+        std::fprintf(stderr, "skingen: cannot write %s\n", iniPath.string().c_str());
+        return 1;
+    }
+    return drawBitmaps(layout, theme, keys, skinDir) ? 0 : 1;
 }
 
 } // namespace
