@@ -88,43 +88,34 @@ bool allowed(char c)
         || (c >= 'a' && c <= 'z');
 }
 
-} // namespace
-
-void Interpreter::prepare(const std::string& source)
+// String literals: every "'" toggles; the literal becomes its index in Literals.
+std::string extractLiterals(Interpreter& calc, const std::string& text)
 {
-    Literals.clear();
-    Blocks.clear();
-
-    std::string text = source;
-    for (char& c : text)
-        if (c == '\t')
-            c = ' ';
-    text = removeComments(text);
-
-    // String literals: every "'" toggles; the literal becomes its index in Literals.
     std::string code;
-    {
-        std::string literal;
-        bool inside = false;
-        for (char c : text) {
-            if (c == '\'') {
-                if (inside) {
-                    code += std::to_string(Literals.size());
-                    Literals.push_back(literal);
-                    literal.clear();
-                }
-                inside = !inside;
-            } else if (inside) {
-                literal += c;
-            } else {
-                code += c;
+    std::string literal;
+    bool inside = false;
+    for (char c : text) {
+        if (c == '\'') {
+            if (inside) {
+                code += std::to_string(calc.Literals.size());
+                calc.Literals.push_back(literal);
+                literal.clear();
             }
+            inside = !inside;
+        } else if (inside) {
+            literal += c;
+        } else {
+            code += c;
         }
-        if (inside)
-            chyb("Unterminated string.");
     }
+    if (inside)
+        calc.chyb("Unterminated string.");
+    return code;
+}
 
-    // Lower case, fold the Czech accents, and accept only the language's characters.
+// Lower case, fold the Czech accents, and accept only the language's characters.
+std::string lowerAndCheck(Interpreter& calc, const std::string& code)
+{
     std::string lowered;
     lowered.reserve(code.size());
     for (size_t i = 0; i < code.size();) {
@@ -133,13 +124,18 @@ void Interpreter::prepare(const std::string& source)
         if (c == 0 || !allowed(c)) {
             std::string shown;
             appendUtf8(shown, cp);
-            chyb("Invalid character \" " + shown + " \".");
+            calc.chyb("Invalid character \" " + shown + " \".");
         }
         lowered += c;
     }
+    return lowered;
+}
 
-    // Keywords are recognised between blanks, line joins, ";" and the ends of the text.
-    text = " " + lowered + " ";
+// Keywords are recognised between blanks, line joins, ";" and the ends of the text and become
+// markers; blanks go and the two-character operators get their one-character codes.
+std::string markKeywords(const std::string& lowered)
+{
+    std::string text = " " + lowered + " ";
     replaceAll(text, " ", "  ");
     replaceAll(text, ";", " ; ");
     static const std::pair<const char*, char> keywords[] = {
@@ -153,10 +149,13 @@ void Interpreter::prepare(const std::string& source)
     replaceAll(text, "**", "^");
     replaceAll(text, "..", "_");
     replaceAll(text, ":=", "#");
+    return text;
+}
 
-    // Items of block 0: statements split at ";", and markers.
-    Blocks.emplace_back();
-    std::vector<std::string>& items = Blocks[0];
+// Items of block 0: statements split at ";", and markers.
+std::vector<std::string> splitItems(const std::string& text)
+{
+    std::vector<std::string> items;
     std::string statement;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -172,8 +171,12 @@ void Interpreter::prepare(const std::string& source)
     }
     if (!statement.empty())
         items.push_back(std::move(statement));
+    return items;
+}
 
-    // BEGIN/END and REPEAT/UNTIL balance.
+// BEGIN/END and REPEAT/UNTIL balance.
+void checkBalance(Interpreter& calc, const std::vector<std::string>& items)
+{
     std::string stack;
     for (const std::string& item : items) {
         if (!isMarker(item, Begin) && !isMarker(item, End) && !isMarker(item, Repeat) && !isMarker(item, Until))
@@ -183,21 +186,36 @@ void Interpreter::prepare(const std::string& source)
         if ((below == Begin && letter == End) || (below == Repeat && letter == Until))
             stack.pop_back();
         else if (below == Repeat && letter == End)
-            chyb("UNTIL expected but END found.");
+            calc.chyb("UNTIL expected but END found.");
         else if (below == Begin && letter == Until)
-            chyb("END expected but UNTIL found.");
+            calc.chyb("END expected but UNTIL found.");
         else if (letter == End)
-            chyb("Recorded END with no corresponding BEGIN.");
+            calc.chyb("Recorded END with no corresponding BEGIN.");
         else if (letter == Until)
-            chyb("Recorded UNTIL with no corresponding REPEAT.");
+            calc.chyb("Recorded UNTIL with no corresponding REPEAT.");
         else
             stack += letter;
     }
     if (!stack.empty())
-        chyb(stack.back() == Begin ? "Recorded BEGIN with no corresponding END."
-                                 : "Recorded REPEAT with no corresponding UNTIL.");
+        calc.chyb(stack.back() == Begin ? "Recorded BEGIN with no corresponding END."
+                                      : "Recorded REPEAT with no corresponding UNTIL.");
+}
 
-    for (std::string& item : items)
+} // namespace
+
+void Interpreter::prepare(const std::string& source)
+{
+    Literals.clear();
+    Blocks.clear();
+
+    std::string text = source;
+    for (char& c : text)
+        if (c == '\t')
+            c = ' ';
+    const std::string code = extractLiterals(*this, removeComments(text));
+    Blocks.push_back(splitItems(markKeywords(lowerAndCheck(*this, code))));
+    checkBalance(*this, Blocks[0]);
+    for (std::string& item : Blocks[0])
         if (!isMarker(item))
             checkbrackets(item);
     nestblocks(0);
