@@ -36,7 +36,9 @@ TEST(CommandLine, AnswersOrRefusesWithoutStarting)
         const test_support::CliResult r =
             test_support::runShell(environment + " timeout 20 '" ZOLT_PROGRAM "' " + c.arguments + " 2>&1");
         EXPECT_EQ(r.status, c.status) << r.out;
-        EXPECT_TRUE(std::regex_match(r.out, std::regex(c.printed))) << r.out;
+        // Once Qt has started, its plugins may add lines of their own.
+        const std::regex printed(c.printed);
+        EXPECT_TRUE(c.beforeQt ? std::regex_match(r.out, printed) : std::regex_search(r.out, printed)) << r.out;
     }
 }
 
