@@ -41,6 +41,8 @@ QTableWidget* grid(const char* name, const char* hint, bool editable)
                                      | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
                                : QAbstractItemView::NoEditTriggers);
     g->setTabKeyNavigation(true);
+    // Cells are one line high: a long number is cut with an ellipsis, not wrapped at its point.
+    g->setWordWrap(false);
     return g;
 }
 

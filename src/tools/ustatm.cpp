@@ -62,6 +62,8 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
     datar->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     datar->verticalHeader()->setSectionsMovable(true);
     datar->verticalHeader()->setDefaultSectionSize(22);
+    // Cells are one line high: a long number is cut with an ellipsis, not wrapped at its point.
+    datar->setWordWrap(false);
     datar->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                            | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
 
