@@ -1,6 +1,6 @@
 // The interpreter on loops of 10^6 iterations: each iteration re-parses its statement text.
 // Reports nanoseconds per iteration.
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 
 #include "platform/headless/headless_services.h"
 

@@ -1,8 +1,8 @@
 // Numerical operators and drawing as programs run them: the body is evaluated from its text
 // at every step. Instructions per step are measured with callgrind on zoltcalc-cli run (see
 // the report); these give the wall time.
-#include "textcalc/calculator.h"
-#include "textcalc/picture.h"
+#include "textcalc/language/calculator.h"
+#include "textcalc/picture/picture.h"
 
 #include "platform/headless/headless_services.h"
 

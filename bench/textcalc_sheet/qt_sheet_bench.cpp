@@ -3,12 +3,12 @@
 // of it through the Qt document adapter, inserting them and replacing them.
 #include "big_sheet.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 #include "textcalc/sheet/calcul.h"
-#include "textcalc/sheet/qt_content.h"
-#include "textcalc/sheet/qt_document.h"
-#include "textcalc/sheet/rtf_reader.h"
-#include "textcalc/sheet/rtf_writer.h"
+#include "textcalc/sheet/qt/qt_content.h"
+#include "textcalc/sheet/qt/qt_document.h"
+#include "textcalc/sheet/files/rtf_reader.h"
+#include "textcalc/sheet/files/rtf_writer.h"
 
 #include "platform/headless/headless_services.h"
 

@@ -3,12 +3,12 @@
 // window's side (Qt rich text) is in qt_sheet_bench.cpp.
 #include "big_sheet.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 #include "textcalc/sheet/calcul.h"
 #include "textcalc/sheet/plain_document.h"
-#include "textcalc/sheet/plain_text.h"
-#include "textcalc/sheet/rtf_reader.h"
-#include "textcalc/sheet/rtf_writer.h"
+#include "textcalc/sheet/files/plain_text.h"
+#include "textcalc/sheet/files/rtf_reader.h"
+#include "textcalc/sheet/files/rtf_writer.h"
 
 #include "platform/headless/headless_services.h"
 

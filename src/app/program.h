@@ -2,7 +2,7 @@
 // The program around the keypad window: creates the windows in their order, checks the data
 // files, applies settings.ini at start-up (Start) and writes it back at shut-down (vypni).
 #include "app/hints.h"
-#include "keypad/umain.h"
+#include "keypad/windows/umain.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
 #include "ui/settings.h"

@@ -3,7 +3,7 @@
 #include "macros/macro_host.h"
 #include "macros/macro_menu.h"
 #include "macros/umacros.h"
-#include "textcalc/utextm.h"
+#include "textcalc/windows/utextm.h"
 #include "tools/ubase.h"
 #include "tools/ulinsys.h"
 #include "tools/ustatm.h"

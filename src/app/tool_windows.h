@@ -3,7 +3,7 @@
 // the base conversion, statistics, linear systems, macro, text calculator and find/replace
 // windows plug into start-up, the keypad's menu and actions, always-on-top and shut-down. Each
 // is a ui::ToolWindow: it applies its own language texts and settings.
-#include "keypad/umain.h"
+#include "keypad/windows/umain.h"
 #include "platform/data_folders.h"
 #include "platform/services.h"
 #include "ui/language.h"

@@ -8,8 +8,8 @@
 #include "cli/subcommands.h"
 
 #include "platform/utf8.h"
-#include "textcalc/calculator.h"
-#include "textcalc/textfile_io.h"
+#include "textcalc/language/calculator.h"
+#include "textcalc/language/textfile_io.h"
 
 #include <iostream>
 

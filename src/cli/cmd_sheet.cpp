@@ -9,12 +9,12 @@
 #include "cli/subcommands.h"
 
 #include "platform/errors.h"
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 #include "textcalc/sheet/calcul.h"
 #include "textcalc/sheet/plain_document.h"
-#include "textcalc/sheet/rtf_reader.h"
-#include "textcalc/sheet/sheet_file.h"
-#include "textcalc/textfile_io.h"
+#include "textcalc/sheet/files/rtf_reader.h"
+#include "textcalc/sheet/files/sheet_file.h"
+#include "textcalc/language/textfile_io.h"
 
 #include <iostream>
 

@@ -3,7 +3,7 @@
 // (and every other subcommand) start without loading Qt at all.
 #include "cli/picture_module.h"
 
-#include "textcalc/picture.h"
+#include "textcalc/picture/picture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The picture of `zoltcalc-cli run`, provided by the drawing module (cmd_run_picture.cpp).
-#include "textcalc/picture_access.h"
+#include "textcalc/language/picture_access.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "cli/run_services.h"
 
 #include "platform/data_folders.h"
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 
 #include <iostream>
 

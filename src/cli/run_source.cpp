@@ -1,7 +1,7 @@
 #include "cli/run_source.h"
 
 #include "cli/lines.h"
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 #include "textcalc/sheet/calcul.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 // no input focus to lose).
 #include "app/program.h"
 #include "app/usettings.h"
-#include "keypad/utrail.h"
+#include "keypad/windows/utrail.h"
 #include "platform/headless/headless_services.h"
 #include "plain_install.h"
 #include "test_support.h"

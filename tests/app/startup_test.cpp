@@ -2,7 +2,7 @@
 // and written back by vypni.
 #include "app/program.h"
 #include "app/startup_check.h"
-#include "keypad/utrail.h"
+#include "keypad/windows/utrail.h"
 #include "platform/headless/headless_services.h"
 #include "test_support.h"
 

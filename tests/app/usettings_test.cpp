@@ -2,8 +2,8 @@
 // skins and languages, and what takes effect when.
 #include "app/program.h"
 #include "app/usettings.h"
-#include "keypad/keyimage.h"
-#include "keypad/utrail.h"
+#include "keypad/windows/keyimage.h"
+#include "keypad/windows/utrail.h"
 #include "platform/headless/headless_services.h"
 #include "test_support.h"
 

@@ -2,8 +2,8 @@
 // UTF-8 without line breaks inside a paragraph, and saving that sheet as RTF reads back as the
 // same text, alignments and formats, so opening and saving a file loses nothing more.
 #include "platform/utf8.h"
-#include "textcalc/sheet/rtf_reader.h"
-#include "textcalc/sheet/rtf_writer.h"
+#include "textcalc/sheet/files/rtf_reader.h"
+#include "textcalc/sheet/files/rtf_writer.h"
 
 #include "fuzz_support.h"
 

@@ -6,9 +6,9 @@
 #include "cli/run_source.h"
 #include "platform/headless/headless_services.h"
 #include "platform/utf8.h"
-#include "textcalc/calculator.h"
-#include "textcalc/picture.h"
-#include "textcalc/textfile_io.h"
+#include "textcalc/language/calculator.h"
+#include "textcalc/picture/picture.h"
+#include "textcalc/language/textfile_io.h"
 
 #include "fuzz_support.h"
 

@@ -3,8 +3,8 @@
 // a program directory of its own (a fresh temporary folder with an empty textfiles/, removed
 // afterwards) and a picture of the given type to draw on (NoPicture: none, as in the language
 // core's tests, which do not link the picture).
-#include "textcalc/calculator.h"
-#include "textcalc/interpreter.h"
+#include "textcalc/language/calculator.h"
+#include "textcalc/language/interpreter.h"
 
 #include "platform/headless/headless_services.h"
 

@@ -1,6 +1,6 @@
 #include "textcalc/sheet/calcul.h"
 
-#include "textcalc/calculator.h"
+#include "textcalc/language/calculator.h"
 #include "textcalc/sheet/text_columns.h"
 
 #include <algorithm>

@@ -1,0 +1,162 @@
+#pragma once
+// The compiled form of an expression text: the text read once into the steps that the
+// evaluator takes for it, level by level, with literals converted, names and built-ins looked
+// up, and the places where they were last found in the tables. Running the steps does exactly
+// what reading the text does, in the same order (see eval_run.cpp); a text that the steps
+// could not follow exactly (a ";" inside it, brackets nested very deep) is read as text.
+//
+// Nothing here depends on the tables: a name is looked up again whenever the entry it was
+// found at may have changed, so a cached form is never stale.
+#include "textcalc/eval/eval_support.h"
+#include "textcalc/library/library.h"
+#include "textcalc/number/value.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace textcalc {
+class Interpreter;
+struct Level;
+}
+
+namespace textcalc::code {
+
+struct Code;
+
+// ORDER: one kind per case of the evaluator's main loop.
+enum class StepKind : uint8_t {
+    Bracket,    // "(" or "[": the level `child`
+    Literal,    // a number literal: literals[index]
+    BadLiteral, // a literal that is no number: messages[index]
+    Name,       // a variable or constant: names[index]
+    Element,    // an array element names[index][level `child`]
+    Call,       // name(…): calls[index]
+    Multiply,   // "*" or "/" (c) and the signs after it
+    Add,        // "+" or "-" (c) and the signs after it
+    Power,      // "^" and the signs after it
+    Close,      // ")", "]" or the end (c; ";" for the end)
+    Unexpected, // any other character c
+};
+
+struct Step {
+    StepKind kind;
+    char c = 0;
+    bool negate = false;
+    uint32_t index = 0;
+    uint32_t child = 0;
+};
+
+constexpr size_t NotFound = std::numeric_limits<size_t>::max();
+
+// A name and where it was found. The tables only grow during a run and are emptied only by
+// Interpreter::clearTables(), which drops every compiled form: an entry once found stays
+// valid, and a name not found needs looking at the entries added since.
+struct NameRef {
+    std::string_view name; // into Code::text
+    evaluation::Constant constant;
+    size_t variable = NotFound;
+    size_t variablesSearched = 0;
+    size_t array = NotFound;
+    size_t arraysSearched = 0;
+};
+
+// One argument of a call's list, as scanArgument takes it, with the stop character that
+// ended it. `code` is the argument's compiled form once looked up (null: read the text).
+struct Argument {
+    std::string_view text;
+    char stop;
+    Code* code = nullptr;
+    bool looked = false;
+};
+
+// The argument texts from just after "(" up to the first stop that ends the list (")", "]"
+// or the end of the text); `pos` ends after that stop. Scanning has no effects, so taking the
+// whole list before evaluating any argument changes nothing.
+void scanArguments(Interpreter& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments);
+
+struct CallSite {
+    uint32_t name;            // names[name]
+    library::Builtin builtin; // the built-in of that name, if any
+    uint32_t child;           // the bracket read as a level
+    size_t argumentsAt;       // just after "(" in Code::text
+    std::vector<Argument> arguments;
+    // The user function the name was found as (-1: none) while the functions stay as they
+    // were (Interpreter::m_functionGeneration).
+    uint64_t generation = 0;
+    int function = -1;
+};
+
+struct Code {
+    std::string text;
+    bool fallback = false; // read the text instead
+    bool plain = false;    // a lone name or integer: one operand, no level (as eval reads it)
+    std::vector<std::vector<Step>> levels; // level 0 is the whole text
+    std::vector<Number> literals;
+    std::vector<std::string> messages;
+    std::vector<NameRef> names;
+    std::vector<CallSite> calls;
+};
+
+// Reads `text` into its compiled form; literals are converted with `separator`.
+std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char separator);
+
+// The compiled forms of the texts evaluated so far, by text.
+class CodeCache {
+public:
+    // The compiled form of `text`, compiled on first use; null when the text is to be read
+    // as text. Forms stay in place until clear().
+    Code* find(Interpreter& calc, std::string_view text)
+    {
+        // Loops evaluate the same text from the same place again and again: a form found
+        // for that place is checked against the text itself, which is cheaper than hashing it.
+        const Recent& recent = m_recent[(reinterpret_cast<uintptr_t>(text.data()) >> 4) % m_recent.size()];
+        if (recent.data == text.data() && recent.code && recent.code->text == text)
+            return recent.code->fallback ? nullptr : recent.code;
+        return lookUp(calc, text);
+    }
+    void clear()
+    {
+        m_recent = {};
+        m_codes.clear();
+    }
+
+private:
+    struct Recent {
+        const char* data = nullptr;
+        Code* code = nullptr;
+    };
+    Code* lookUp(Interpreter& calc, std::string_view text);
+
+    std::array<Recent, 64> m_recent{};
+    // Texts made during a run (lines read from files, typed answers) could be many; beyond
+    // this many forms new texts are read as text.
+    static constexpr size_t capacity = 4096;
+    std::unordered_map<std::string_view, std::unique_ptr<Code>> m_codes; // keys view Code::text
+};
+
+// Runs compiled forms on a calculator.
+class Runner {
+public:
+    explicit Runner(Interpreter& calc) : m_calc(calc) {}
+    // What eval(code.text) gives.
+    Number run(Code& code);
+    // An argument of a call: its compiled form, else its text.
+    Number argument(Argument& argument);
+
+private:
+    Number level(Code& code, uint32_t k);
+    void variableOrConstant(NameRef& name, Number& out);
+    bool variable(NameRef& name, Number& out);
+    Number element(Code& code, const Step& step);
+    void call(Code& code, const Step& step, Level& level);
+
+    Interpreter& m_calc;
+};
+
+} // namespace textcalc::code

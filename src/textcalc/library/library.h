@@ -1,0 +1,41 @@
+#pragma once
+// The built-in function library and the numerical operators, reached from the evaluator.
+//
+// Contract of a built-in: the evaluator calls it for an identifier followed by "(" that names
+// no user-defined function. `pos` indexes the character just after "(" in `text` (prepared
+// text: see prepare.cpp for its character codes).
+//   - a one-argument function (Builtin::oneArgument) is handed the value of the bracket,
+//     which the evaluator reads as a nested level up to and including its ")";
+//   - a scanned function (Builtin::scanned) consumes its argument list up to and including the
+//     closing ")" (pos ends just after it): it takes each argument as raw text with
+//     calc.scanArgument(text, pos, arg), checks the stop character with
+//     calc.jetam(found, expected), and evaluates the text with calc.eval(arg) as often as it
+//     needs (the view stays valid during the call).
+// Tools on the Interpreter: running variables (calc.regvar(name, value) and cutting
+// calc.BoundVariables back); calc.TextFiles, calc.Literals, calc.services, calc.picture,
+// calc.random(), calc.randomGenerator, calc.Precision, calc.cistostr(); errors:
+// calc.chyb(message) (never returns).
+#include "textcalc/library/library_functions.h"
+#include "textcalc/library/library_math.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace textcalc::library {
+
+// One built-in: exactly one of the two is set, or neither for a name that is no built-in.
+struct Builtin {
+    ScannedFunction scanned = nullptr;
+    OneArgumentFunction oneArgument = nullptr;
+    explicit operator bool() const { return scanned || oneArgument; }
+};
+
+// The built-in of that lower-case name, from one table sorted by name.
+Builtin find(std::string_view name);
+
+// Evaluates the call of `name` with its argument list at `pos` (reading the bracket of a
+// one-argument function with calc.evalLevel); a name that is no built-in ends the run with
+// "Unknown function identifier \" {n} \".".
+Number call(Interpreter& calc, std::string_view name, std::string_view text, size_t& pos);
+
+} // namespace textcalc::library

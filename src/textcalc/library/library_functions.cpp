@@ -1,0 +1,219 @@
+// Functions of several scanned arguments: extremes, gcd and lcm, powers, samples of
+// distributions, colours, logarithms, combinatorics, integer division and rounding.
+#include "textcalc/library/library_functions.h"
+
+#include "textcalc/language/interpreter.h"
+#include "textcalc/number/colour.h"
+#include "textcalc/number/distributions.h"
+#include "textcalc/library/library_support.h"
+
+#include "platform/checked.h"
+
+#include <cmath>
+#include <limits>
+
+namespace textcalc::library {
+
+using platform::checked;
+using platform::FloatError;
+
+namespace {
+
+// Reads "x1, …, xk)" (k ≥ 1), handing each value to `take` as soon as it is evaluated.
+template <typename Take>
+void eachArgument(Interpreter& calc, std::string_view text, size_t& pos, Take take)
+{
+    for (bool first = true;; first = false) {
+        std::string_view arg;
+        const char stop = scanEither(calc, text, pos, arg, ',', ')');
+        take(calc.eval(arg), first);
+        if (stop == ')')
+            return;
+    }
+}
+
+// On ties the earlier argument stays; the imaginary part of the result is cleared.
+template <bool largest>
+Number extreme(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    Number best;
+    eachArgument(calc, text, pos, [&best](const Number& v, bool first) {
+        if (first || (largest ? v.Re > best.Re : v.Re < best.Re))
+            best = v;
+    });
+    best.ImNum = 0;
+    best.Im = 0.0L;
+    return best;
+}
+
+int64_t checkedDiv(int64_t a, int64_t b)
+{
+    if (b == 0)
+        throw FloatError(FloatError::Kind::DivisionByZero);
+    if (b == -1 && a == std::numeric_limits<int64_t>::min())
+        throw IntegerOverflow();
+    return a / b;
+}
+
+Number gcd(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    int64_t acc = 0;
+    eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
+        acc = first ? absRound(v.Re) : nsd(absRound(v.Re), acc);
+    });
+    return exactInteger(acc);
+}
+
+// acc := (v div gcd(v, acc))·acc; lcm(0, 0) divides by zero.
+Number lcm(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    int64_t acc = 0;
+    eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
+        const int64_t b = absRound(v.Re);
+        if (first)
+            acc = b;
+        else if (__builtin_mul_overflow(checkedDiv(b, nsd(b, acc)), acc, &acc))
+            throw IntegerOverflow();
+    });
+    return exactInteger(acc);
+}
+
+Number power(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const Number base = argumentExpecting(calc, text, pos, ',');
+    const Number exponent = argumentExpecting(calc, text, pos, ')');
+    return mocn(base, exponent);
+}
+
+Number binom(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const int64_t n = absRound(argumentExpecting(calc, text, pos, ',').Re);
+    const long double p = std::fabs(fracPart(argumentExpecting(calc, text, pos, ')').Re));
+    RandomSource random = randomSource(calc);
+    return exactInteger(distributions::binom(random, n, p));
+}
+
+Number gauss(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    std::string_view arg;
+    const char stop = scanEither(calc, text, pos, arg, ',', ')');
+    const long double mean = calc.eval(arg).Re;
+    const long double variance = stop == ',' ? argumentExpecting(calc, text, pos, ')').Re : 1.0L;
+    RandomSource random = randomSource(calc);
+    return floating(distributions::gauss(random, mean, variance));
+}
+
+Number fisher(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const int64_t m = absRound(argumentExpecting(calc, text, pos, ',').Re);
+    const int64_t n = absRound(argumentExpecting(calc, text, pos, ')').Re);
+    RandomSource random = randomSource(calc);
+    return floating(distributions::fisher(random, m, n));
+}
+
+// A pixel outside the picture reads as -1, which is no colour.
+Number pixel(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const int32_t x = roundToInt32(argumentExpecting(calc, text, pos, ',').Re);
+    const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').Re);
+    if (!calc.picture)
+        return exactInteger(0);
+    const int64_t c = calc.picture->pixel(x, y);
+    return exactInteger(c < 0 ? -1 : coltoint(c));
+}
+
+Number rgbtocolor(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const int64_t r = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
+    const int64_t g = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
+    const int64_t b = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    int64_t red, green, colour;
+    if (__builtin_mul_overflow(r, 65536, &red) || __builtin_mul_overflow(g, 256, &green) ||
+        __builtin_add_overflow(red, green, &colour) || __builtin_add_overflow(colour, b, &colour))
+        throw IntegerOverflow();
+    return exactInteger(colour);
+}
+
+Number logarithm(const Number& x)
+{
+    return floating(checked(std::log(absval(x))), argum(x));
+}
+
+Number logn(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const Number x = argumentExpecting(calc, text, pos, ',');
+    const Number base = argumentExpecting(calc, text, pos, ')');
+    return podilcisel(logarithm(x), logarithm(base));
+}
+
+// n·(n−1)·…·(n−k+1), for comb divided by k!; the loop ends early once the product is 0,
+// which stays 0 (variat(1, 10^15) would otherwise count for days).
+template <bool combinations>
+Number selections(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
+    int64_t k = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    if (combinations && 2.0L * k > static_cast<long double>(n) && __builtin_sub_overflow(n, k, &k))
+        throw IntegerOverflow();
+    long double r = 1.0L;
+    for (int64_t j = 0; j < k && r != 0.0L; ++j) {
+        r = checked(r * (static_cast<long double>(n) - static_cast<long double>(j)));
+        if (combinations)
+            r = checked(r / static_cast<long double>(j + 1));
+    }
+    return integerOrFloating(r);
+}
+
+template <bool remainder>
+Number integerDivision(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    const int64_t m = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
+    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t q = checkedDiv(m, n);
+    return exactInteger(remainder ? m - q * n : q);
+}
+
+Number round(Interpreter& calc, std::string_view text, size_t& pos)
+{
+    std::string_view arg;
+    const char stop = scanEither(calc, text, pos, arg, ',', ')');
+    const Number x = calc.eval(arg);
+    const int64_t places = stop == ',' ? absRound(argumentExpecting(calc, text, pos, ')').Re) : 0;
+    if (places > 65535)
+        throw RangeError();
+    if (places == 0)
+        return exactGaussian(roundToInt64(x.Re), roundToInt64(x.Im));
+    const long double scale = checked(std::pow(10.0L, static_cast<long double>(places)));
+    const auto part = [scale](long double v) {
+        return static_cast<long double>(roundToInt64(checked(v * scale))) / scale;
+    };
+    return floating(part(x.Re), part(x.Im));
+}
+
+const ScannedEntry functions[] = {
+    {"max", extreme<true>},
+    {"min", extreme<false>},
+    {"gcd", gcd},
+    {"lcm", lcm},
+    {"power", power},
+    {"binom", binom},
+    {"gauss", gauss},
+    {"fisher", fisher},
+    {"pixel", pixel},
+    {"rgbtocolor", rgbtocolor},
+    {"logn", logn},
+    {"comb", selections<true>},
+    {"variat", selections<false>},
+    {"div", integerDivision<false>},
+    {"mod", integerDivision<true>},
+    {"round", round},
+};
+
+} // namespace
+
+std::span<const ScannedEntry> severalArgumentFunctions()
+{
+    return functions;
+}
+
+} // namespace textcalc::library

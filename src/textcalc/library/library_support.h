@@ -1,0 +1,47 @@
+#pragma once
+// Helpers shared by the library's functions and numerical operators: reading scanned
+// argument lists, converting borders and the small number conversions of the run-time.
+#include "textcalc/number/random.h"
+#include "textcalc/number/value.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string_view>
+
+namespace textcalc {
+class Interpreter;
+}
+
+namespace textcalc::library {
+
+// Scans the next raw argument; its stop character must be `expected` (jetam reports
+// otherwise).
+std::string_view scanExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected);
+// Scans the next raw argument ended by `first` or `second` and returns that stop character;
+// any other stop is reported as `first` expected.
+char scanEither(Interpreter& calc, std::string_view text, size_t& pos, std::string_view& arg,
+                char first, char second);
+// The next argument scanned with scanExpecting and evaluated.
+Number argumentExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected);
+
+// An integer border: a 64-bit integer literal, else the text's value rounded.
+int64_t integerBorder(Interpreter& calc, std::string_view text);
+// A real border or step: a floating literal, else the real part of the text's value.
+long double realBorder(Interpreter& calc, std::string_view text);
+
+// The session's random draws, through the calculator's one uniform generator.
+RandomSource randomSource(Interpreter& calc);
+
+// Frac of the run-time: the fractional part with the sign of the value.
+inline long double fracPart(long double v)
+{
+    return v - std::trunc(v);
+}
+
+// |round(v)| as a count or integer argument; out of range is an invalid operation.
+int64_t absRound(long double v);
+// An integer computed in extended precision: exact while it fits 64 bits, else floating.
+Number integerOrFloating(long double r);
+Number exactGaussian(int64_t re, int64_t im);
+
+} // namespace textcalc::library

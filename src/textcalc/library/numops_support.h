@@ -1,0 +1,46 @@
+#pragma once
+// Running variables of the numerical operators. A BoundScope remembers the length of
+// BoundVariables and cuts the list back when the operator ends, also when it ends with an
+// error: a TRY around the operator must not leave its running variables hiding the program's
+// variables for the rest of the run.
+#include "textcalc/language/interpreter.h"
+
+#include <string_view>
+
+namespace textcalc::library {
+
+class BoundScope {
+public:
+    explicit BoundScope(Interpreter& calc) : m_calc(calc), m_length(calc.BoundVariables.size()) {}
+    ~BoundScope()
+    {
+        if (m_calc.BoundVariables.size() > m_length)
+            m_calc.BoundVariables.resize(m_length);
+    }
+    BoundScope(const BoundScope&) = delete;
+    BoundScope& operator=(const BoundScope&) = delete;
+
+    // Binds `name` with its start value; the index stays valid while the scope lives.
+    size_t bind(std::string_view name, const Number& value) { return m_calc.regvar(name, value); }
+
+private:
+    Interpreter& m_calc;
+    size_t m_length;
+};
+
+// Integer running variables keep denominator 1 and a zero imaginary part; a step rewrites
+// only the numerator and the floating value.
+inline void setInteger(Interpreter& calc, size_t index, int64_t n)
+{
+    Number& v = calc.BoundVariables[index].Value;
+    v.ReNum = n;
+    v.Re = static_cast<long double>(n);
+}
+
+// Real running variables are floating; a step rewrites only the floating value.
+inline void setReal(Interpreter& calc, size_t index, long double x)
+{
+    calc.BoundVariables[index].Value.Re = x;
+}
+
+} // namespace textcalc::library

@@ -1,0 +1,207 @@
+#pragma once
+// The text calculator window: the sheet `kalkul` on the "List" page, the "Obrázek" page (its
+// content is the picture window code's), the main and format tool bars, the language menus and
+// the status bar `info`. Runs go through the calculator engine it owns; while one runs, the
+// window stays live but read-only, and Stop or Esc end the run.
+#include "textcalc/language/calculator.h"
+#include "textcalc/picture/picture.h"
+#include "textcalc/sheet/qt/qt_document.h"
+#include "textcalc/windows/ufind.h"
+#include "textcalc/windows/utextm_picture.h"
+#include "platform/data_folders.h"
+#include "ui/language.h"
+#include "ui/settings.h"
+#include "ui/tool_window.h"
+
+#include <QColor>
+#include <QFont>
+#include <QMainWindow>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QStatusBar;
+class QTabWidget;
+class QTextCharFormat;
+class QTextEdit;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace textcalc {
+
+class TTextm : public QMainWindow, public ui::ToolWindow {
+    Q_OBJECT
+public:
+    // `settings` is the program's record: read by applySettings, written by collectSettings.
+    // Sheets, pictures and text files live in folders.data.
+    TTextm(platform::Services& services, ui::Settings& settings, platform::DataFolders folders,
+           QWidget* parent = nullptr);
+    ~TTextm() override;
+
+    Calculator& engine() { return m_engine; }
+    Picture& picture() { return m_picture; }
+
+    // Start-up: bounds, bars, page, buttons, digits, fonts, colours, folders, shortcuts and an
+    // empty untitled sheet. Shut-down: the keys the program writes back.
+    void applySettings();
+    void collectSettings();
+
+    // ui::ToolWindow: the settings are those of the record the window was given.
+    QWidget* widget() override { return this; }
+    void popis(const ui::Language& language) override;
+    void applySettings(const ui::Settings&) override { applySettings(); }
+    void collectSettings(ui::Settings&) override { collectSettings(); }
+
+    // ---- Controls under their design names -----------------------------------------------
+    QTabWidget* pages;
+    QWidget* List;      // the sheet page
+    QWidget* Obrazek;   // the picture page
+    PicturePage* picturePage;
+    // The find/replace window works on the sheet through its own view of the document.
+    Tfind* findWindow;
+    std::unique_ptr<sheet::QtDocument> m_findDocument;
+    QTextEdit* kalkul;
+    QToolBar* hlavniBar;
+    QToolBar* formatBar;
+    QStatusBar* info;
+    QLabel* panels[4];
+
+    QAction *ANew, *AOpen, *ASave, *saveas, *APrint, *AClose;
+    QAction *AUndo, *ACut, *ACopy, *APaste, *ASelall, *AFind, *AInscol;
+    QAction *AExecl, *AExecg, *AClear, *ADecim, *AStop;
+    QAction *ABold, *AItalic, *AUnder;
+    QAction *output, *nextline, *FontBut, *CopFontBut, *doleva, *nastred;
+    QAction *hlavtul, *formtul, *infoshow;
+    QFontComboBox* FontName;
+    QComboBox* velikost;
+    QToolButton *IncButton, *DecButton, *ColButton;
+    QMenu *misheet, *miedit, *miaction, *miview, *mifunc, *mistate, *colourMenu;
+    QTimer* pictureTimer; // shows the drawing while a run goes on
+    QAction* othercolor;
+
+    // ---- Sheet files ---------------------------------------------------------------------------
+    QString FileName;
+    QString UntitledName;
+    QString TitleText;
+    bool modified() const;
+    void anewExecute();
+    void aopenExecute();
+    bool asaveExecute(); // false when nothing was saved
+    bool Ulozjako();
+    void inform();
+    // Yes/No/Cancel about a modified sheet; false when the user cancelled (or a save failed).
+    bool saveQuestion();
+    // Loads a sheet file; false, with a message and the sheet unchanged, when it can't be read.
+    bool loadSheet(const QString& path);
+    bool saveSheet(const QString& path);
+    void APrintExecute();
+    void printTo(QPrinter& printer); // the sheet, with FileName as the job title
+
+    // The file and colour dialogs; tests replace them. nullopt when the user cancels.
+    std::function<std::optional<QString>(bool save)> fileDialog;
+    std::function<std::optional<QColor>(QColor initial)> colourDialog;
+    std::function<bool(QPrinter& printer)> printDialog;
+    // The output font `fonter`: the font with its colour.
+    struct OutputFont {
+        QFont font;
+        QColor colour;
+    };
+    std::function<std::optional<OutputFont>(const OutputFont& initial)> fontDialog;
+
+    // ---- Running ----------------------------------------------------------------------------------
+    void Calcul(bool group);
+    bool running() const { return m_running; }
+    void stopRun(); // the run ends at its next poll with the stopped-run error line
+    void ADecimExecute();
+    void AClearExecute();
+    void AInscolExecute();
+
+    // ---- Status bar, formatting, layout -----------------------------------------------------------
+    void posun();
+    void vypln();
+    void setSelectionFormat(const QTextCharFormat& format);
+    QFont outputFont() const { return m_outputFont; }
+    QColor outputColour() const { return m_outputColour; }
+    QColor lastColour() const { return m_lastColour; }
+    void applyColour(const QColor& colour);
+    void setCopyFontMode(bool on);
+    void FontButClick(); // the output font from the font dialog `fonter`
+
+    // The window's close: for a titled modified sheet the save question (false keeps it open),
+    // then the bars and maximised state into settings.ini.
+    bool FormCloseQuery();
+    // The program's shut-down: a run is stopped first (false until it has ended, then
+    // quitAfterRun is emitted); any modified sheet, shown or not, raises the save question.
+    bool mayQuit();
+
+signals:
+    void runStarted();
+    void runFinished();
+    // A quit asked for during a run was postponed until the run ended: ask again now.
+    void quitAfterRun();
+    // The window is closing (hidden): the find/replace window closes with it.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createFormatBar();
+    void addFontControls();
+    void addColourControls();
+    void addAlignmentControls();
+    void addStyleControls();
+    void createLanguageMenus();
+    void createStatusBar();
+    void applyShortcuts();
+    void installDialogs();
+    void applyInputFont();
+    void setRunning(bool on);
+    void sheetChanged();
+    void selectionMoved();
+    void insertAtCaret(const QString& text);
+    bool writeTextCalculatorKeys();
+    std::optional<QString> chooseFile(bool save);
+    std::optional<OutputFont> chooseOutputFont(const OutputFont& initial);
+
+    platform::Services& m_services;
+    ui::Settings& m_settings;
+    platform::DataFolders m_folders;
+    Calculator m_engine;
+    Picture m_picture;
+
+    QFont m_outputFont;
+    QColor m_outputColour;
+    QColor m_lastColour{Qt::black};
+    QTextCharFormat* m_fontBuffer = nullptr; // the copy-font mode's format
+    QString m_dialogFolder;
+    int m_dialogFilter = 0;
+    bool m_running = false;
+    bool m_stopRequested = false;
+    bool m_quitAfterRun = false;
+    bool m_closeAfterRun = false;
+    bool m_applyingFormat = false;
+    QString m_stoppedLine;
+    QString m_runningText;
+    std::map<QAction*, bool> m_enabledBeforeRun;
+};
+
+} // namespace textcalc
