@@ -71,6 +71,8 @@ int main(int argc, char** argv)
         }
     }
     QApplication app(argc, argv);
+    // The desktop entry's name: docks and task bars match the windows to it.
+    QGuiApplication::setDesktopFileName("org.zoltcalc.ZoltCalc");
     // Qt took the options it knows out of the arguments.
     StartRequest request;
     try {
