@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/zoltcalc_*.deb
+# --reinstall: a package of the same version built again replaces the one installed.
+DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall ./build/zoltcalc_*.deb
 . scripts/lib/packages.sh
 require_packages xvfb xauth xdotool lintian appstream desktop-file-utils
 
@@ -74,7 +75,7 @@ start_program() {
     '"$2"'
     w=$keypad
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
-    xdotool key --window "$w" Escape
+    xdotool key Escape
     for i in $(seq 50); do kill -0 $pid 2>/dev/null || exit 0; sleep 0.2; done
     echo "the program did not end on Esc" >&2; kill $pid; exit 1'
 }
