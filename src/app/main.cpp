@@ -18,10 +18,10 @@ namespace {
 constexpr const char* usage =
     "usage: zoltcalc [--help | --version] [--text-calculator] [FILE]\n"
     "                [Qt options, such as -platform NAME or -style NAME]\n"
-    "Shows the keypad calculator; its menu opens the text calculator, the statistics, linear\n"
-    "systems and base conversion windows and the macros. --text-calculator shows the text\n"
-    "calculator too; FILE (a sheet, RTF or plain text) opens in it. zoltcalc-cli runs the same\n"
-    "engines from the command line.\n";
+    "Shows the keypad calculator; its menu opens the text calculator, the statistics,\n"
+    "linear systems and base conversion windows and the macros. --text-calculator\n"
+    "shows the text calculator too; FILE (a sheet, RTF or plain text) opens in it.\n"
+    "zoltcalc-cli runs the same engines from the command line.\n";
 
 int refuse(const char* why)
 {
