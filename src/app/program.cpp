@@ -160,6 +160,13 @@ void Program::show()
     createToolWindows();
 }
 
+void Program::showTextCalculator(const QString& sheet)
+{
+    m_tools->open("AText");
+    if (!sheet.isEmpty())
+        m_tools->openSheet(sheet);
+}
+
 // Keeps the windows above others when the switch is on. Changing the flag of a shown window
 // hides it, so shown windows are shown again.
 void Program::Vrch()

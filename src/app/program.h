@@ -8,6 +8,7 @@
 #include "ui/settings.h"
 
 #include <QObject>
+#include <QString>
 
 #include <filesystem>
 #include <memory>
@@ -40,6 +41,9 @@ public:
     bool canRun() const { return m_canRun; }
     // Shows the keypad (and the trail), then creates the other calculators' windows.
     void show();
+    // After show(), for a start from a sheet or the desktop's "Text calculator" action: the
+    // text calculator over the keypad, with `sheet` open in it unless that is empty.
+    void showTextCalculator(const QString& sheet);
 
     keypad::Tmain& main() { return *m_main; }
     const platform::DataFolders& folders() const { return m_folders; }

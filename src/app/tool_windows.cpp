@@ -126,6 +126,11 @@ void ToolWindows::open(const std::string& action)
     }
 }
 
+void ToolWindows::openSheet(const QString& path)
+{
+    d->text->openSheet(path);
+}
+
 // The text calculator's sheet is never dropped at shut-down: a modified one, shown or not,
 // raises the save question, and a run is stopped first. A start-up that stopped before the
 // windows were made has no sheet.

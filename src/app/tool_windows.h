@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class QString;
 class QWidget;
 
 namespace app {
@@ -36,6 +37,7 @@ struct ToolWindows {
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
 
     void open(const std::string& action); // AText, AStat, ALinear, ABase
+    void openSheet(const QString& path);  // in the text calculator, as its open action does
     bool mayClose();
 
     struct Impl;

@@ -62,7 +62,7 @@ private:
     const ZoltPictureApi& module() const
     {
         if (!m_api) {
-            const std::filesystem::path path = programDirectory() / "libzoltcalc-picture.so";
+            const std::filesystem::path path = programDirectory() / "modules" / "libzoltcalc-picture.so";
             void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (!handle)
                 throw std::runtime_error(std::string("cannot load the drawing module: ") + dlerror());

@@ -98,6 +98,9 @@ public:
     bool modified() const;
     void anewExecute();
     void aopenExecute();
+    // The open action after its dialog; a file that is no readable sheet gets the action's
+    // message and leaves the sheet as it was. The save question is the caller's.
+    void openSheet(const QString& path);
     bool asaveExecute(); // false when nothing was saved
     bool Ulozjako();
     void inform();
