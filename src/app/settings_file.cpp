@@ -63,9 +63,9 @@ enum class Written { AtShutDown, Never };
 
 // The settings.ini schema: every key once, in one list, with its section, type, range and
 // whether shut-down writes it. The default of a key is the value of the field in a fresh
-// ui::Settings record. `Io` is the reader or the writer below; each call is one row.
+// settings::Settings record. `Io` is the reader or the writer below; each call is one row.
 template <typename Io>
-void schema(Io& io, ui::Settings& s)
+void schema(Io& io, settings::Settings& s)
 {
     using W = Written;
     // Positions may be negative (a window on a monitor left of the primary one).
@@ -129,8 +129,8 @@ void schema(Io& io, ui::Settings& s)
     io.font("text_calculator_input_font", "", s.inputFont, W::Never);
     io.font("text_calculator_output_font", "", s.outputFont, W::AtShutDown);
 
-    io.shortcuts("main_window_shortcuts", ui::mainShortcutKeys, s.mainShortcuts);
-    io.shortcuts("text_calc_shortcuts", ui::textShortcutKeys, s.textShortcuts);
+    io.shortcuts("main_window_shortcuts", settings::mainShortcutKeys, s.mainShortcuts);
+    io.shortcuts("text_calc_shortcuts", settings::textShortcutKeys, s.textShortcuts);
 }
 
 // Reads every key; a missing or unconvertible value keeps the field's default, a number that
@@ -149,11 +149,11 @@ public:
         if (n >= r.min && n <= r.max)
             v = static_cast<int>(n);
     }
-    void choice(const char* s, const std::string& k, ui::OutputForm& v, Written)
+    void choice(const char* s, const std::string& k, settings::OutputForm& v, Written)
     {
-        v = f.readInteger(s, k, static_cast<int>(v)) == static_cast<int>(ui::OutputForm::Scientific)
-                ? ui::OutputForm::Scientific
-                : ui::OutputForm::Normal;
+        v = f.readInteger(s, k, static_cast<int>(v)) == static_cast<int>(settings::OutputForm::Scientific)
+                ? settings::OutputForm::Scientific
+                : settings::OutputForm::Normal;
     }
     void boolean(const char* s, const std::string& k, bool& v, Written) { v = f.readBool(s, k, v); }
     void color(const char* s, const std::string& k, unsigned& v, Written)
@@ -176,7 +176,7 @@ public:
         const long double m = f.readFloat(s, k, 0.0L, m_decimalSeparator);
         v = std::isfinite(m) ? m : 0.0L;
     }
-    void font(const char* s, const std::string& prefix, ui::FontSetting& v, Written w)
+    void font(const char* s, const std::string& prefix, settings::FontSetting& v, Written w)
     {
         color(s, prefix + "color", v.color, w);
         integer(s, prefix + "size", v.size, {1, 500}, w);
@@ -185,7 +185,7 @@ public:
         boolean(s, prefix + "italic", v.italic, w);
     }
     template <size_t N>
-    void shortcuts(const char* s, const std::array<ui::ShortcutKey, N>& keys, std::vector<std::string>& v)
+    void shortcuts(const char* s, const std::array<settings::ShortcutKey, N>& keys, std::vector<std::string>& v)
     {
         v.clear();
         for (const auto& k : keys)
@@ -208,7 +208,7 @@ public:
             f.writeInteger(s, k, v);
     }
     void integerOrDefault(const char* s, const std::string& k, int v, Range r, Written w) { integer(s, k, v, r, w); }
-    void choice(const char* s, const std::string& k, ui::OutputForm v, Written w)
+    void choice(const char* s, const std::string& k, settings::OutputForm v, Written w)
     {
         integer(s, k, static_cast<int>(v), {}, w);
     }
@@ -244,7 +244,7 @@ public:
         const bool fitsDouble = std::isfinite(atDouble) && (atDouble != 0 || v == 0);
         text(s, k, platform::formatGeneral(fitsDouble ? atDouble : v, 15, m_decimalSeparator), w);
     }
-    void font(const char* s, const std::string& prefix, const ui::FontSetting& v, Written w)
+    void font(const char* s, const std::string& prefix, const settings::FontSetting& v, Written w)
     {
         color(s, prefix + "color", v.color, w);
         integer(s, prefix + "size", v.size, {}, w);
@@ -253,7 +253,7 @@ public:
         boolean(s, prefix + "italic", v.italic, w);
     }
     template <size_t N>
-    void shortcuts(const char*, const std::array<ui::ShortcutKey, N>&, const std::vector<std::string>&)
+    void shortcuts(const char*, const std::array<settings::ShortcutKey, N>&, const std::vector<std::string>&)
     {
     }
 
@@ -264,19 +264,19 @@ private:
 
 } // namespace
 
-ui::Settings readSettings(const IniFile& f, char decimalSeparator)
+settings::Settings readSettings(const IniFile& f, char decimalSeparator)
 {
-    ui::Settings s;
+    settings::Settings s;
     Reader reader(f, decimalSeparator);
     schema(reader, s);
     return s;
 }
 
-bool writeSettings(IniFile& f, const ui::Settings& s, char decimalSeparator)
+bool writeSettings(IniFile& f, const settings::Settings& s, char decimalSeparator)
 {
     f.beginBatch();
     Writer writer(f, decimalSeparator);
-    ui::Settings copy = s; // the schema hands out fields; the writer only reads them
+    settings::Settings copy = s; // the schema hands out fields; the writer only reads them
     schema(writer, copy);
     return f.endBatch();
 }

@@ -54,7 +54,7 @@ int fillList(QComboBox* combo, const std::filesystem::path& dir, int& saved)
 
 } // namespace
 
-Tsettings::Tsettings(ui::Settings& settings, const std::filesystem::path& programDir, QWidget* parent)
+Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& programDir, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_programDir(programDir)
 {
     platform::makeFixedWindow(this);
@@ -207,9 +207,9 @@ void Tsettings::storeNumberFormat()
 {
     if (m_loading)
         return;
-    m_settings.format = formatGroup->checkedId() == static_cast<int>(ui::OutputForm::Scientific)
-                            ? ui::OutputForm::Scientific
-                            : ui::OutputForm::Normal;
+    m_settings.format = formatGroup->checkedId() == static_cast<int>(settings::OutputForm::Scientific)
+                            ? settings::OutputForm::Scientific
+                            : settings::OutputForm::Normal;
     m_settings.numberOfDigits = poccis->value();
     m_settings.decimals = desmista->value();
     m_settings.leadingZeros = leadzeros->value();

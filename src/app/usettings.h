@@ -2,7 +2,7 @@
 // Tsettings: the keypad's number format, the switches, and the choice of skin and language.
 // It edits the settings record; number format, base and priority take effect as they change,
 // hints, always-on-top and the digit-group separator when the dialog is closed, in any way.
-#include "ui/settings.h"
+#include "settings/settings.h"
 
 #include <QDialog>
 
@@ -26,7 +26,7 @@ class Tsettings : public QDialog {
 public:
     // FormCreate: lists skins/*.ini and langs/*.ini of the program directory and selects the
     // saved ones (an index beyond a list selects its first item).
-    Tsettings(ui::Settings& settings, const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    Tsettings(settings::Settings& settings, const std::filesystem::path& programDir, QWidget* parent = nullptr);
 
     std::string skinName() const;     // the selected skin, empty when there is none
     std::string languageFile() const; // the selected language file's name, empty when none
@@ -79,7 +79,7 @@ private:
     void apply();
     void storeNumberFormat();
 
-    ui::Settings& m_settings;
+    settings::Settings& m_settings;
     std::filesystem::path m_programDir;
     int m_skinTag = -1; // index last applied, so re-selecting the same skin does nothing
     int m_langTag = -1;

@@ -65,7 +65,7 @@ TEST(Separator, EncodingSurvivesTheTrimmingOfValues)
             platform::IniFile ini(f.path);
             ini.writeString("settings_window", "order_separator", app::encodeSeparator(sep));
         }
-        const ui::Settings s = app::readSettings(platform::IniFile(f.path), '.');
+        const settings::Settings s = app::readSettings(platform::IniFile(f.path), '.');
         EXPECT_EQ(s.separator, sep) << "[" << sep << "]";
     }
 }
@@ -89,7 +89,7 @@ TEST(Separator, EncodingKeepsOnlyTheFirstWholeCharacter)
 TEST(ReadSettings, MissingFileGivesTheDefaults)
 {
     TempFile f;
-    const ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    const settings::Settings s = app::readSettings(platform::IniFile(f.path), ',');
     EXPECT_EQ(s.mainLeft, 120);
     EXPECT_EQ(s.mainTop, 50);
     EXPECT_EQ(s.numberOfDigits, 14);
@@ -102,7 +102,7 @@ TEST(ReadSettings, MissingFileGivesTheDefaults)
     EXPECT_EQ(s.outputFont.color, 16711680u);
     for (long double m : s.memories)
         EXPECT_EQ(m, 0.0L);
-    EXPECT_EQ(s.mainShortcuts[ui::mainShortcutKeys.size() - 1], "F1");
+    EXPECT_EQ(s.mainShortcuts[settings::mainShortcutKeys.size() - 1], "F1");
 }
 
 TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
@@ -112,12 +112,12 @@ TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
             "number_base=17\nformat=7\nskin=-5\n[main_window_position]\nleft=99999999999999999999\ntop=-70000\n"
             "[angle_units]\nangle_units=XYZ\n[memories]\n1=1e99999\n2=nonsense\n3=-2,5\n"
             "[text_calculator]\nnumber_of_digits=300\n[recorder]\nfont_size=0x7FFFFFFF\n");
-    const ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    const settings::Settings s = app::readSettings(platform::IniFile(f.path), ',');
     EXPECT_EQ(s.numberOfDigits, 18);
     EXPECT_EQ(s.decimals, 0);
     EXPECT_EQ(s.leadingZeros, 4);
     EXPECT_EQ(s.numberBase, 10);
-    EXPECT_EQ(s.format, ui::OutputForm::Normal);
+    EXPECT_EQ(s.format, settings::OutputForm::Normal);
     EXPECT_EQ(s.skin, -1);
     EXPECT_EQ(s.mainLeft, 120);
     EXPECT_EQ(s.mainTop, -32768);
@@ -133,7 +133,7 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
 {
     TempFile f;
     f.write("[hints]\nappear_pause=250\n[main_window_shortcuts]\nsin=Ctrl+S\n");
-    ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    settings::Settings s = app::readSettings(platform::IniFile(f.path), ',');
     s.mainLeft = -20;
     s.trailActive = false;
     s.numberBase = 16;
@@ -152,7 +152,7 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     EXPECT_NE(text.find("1=3,5"), std::string::npos);
     EXPECT_NE(text.find("3=-0,333333333333333"), std::string::npos);
 
-    const ui::Settings r = app::readSettings(platform::IniFile(f.path), ',');
+    const settings::Settings r = app::readSettings(platform::IniFile(f.path), ',');
     EXPECT_EQ(r.mainLeft, -20);
     EXPECT_FALSE(r.trailActive);
     EXPECT_EQ(r.numberBase, 16);
@@ -177,7 +177,7 @@ TEST(WriteSettings, WritesOnlyTheKeysShutDownOwns)
     TempFile f;
     {
         platform::IniFile ini(f.path);
-        ASSERT_TRUE(app::writeSettings(ini, ui::Settings{}, '.'));
+        ASSERT_TRUE(app::writeSettings(ini, settings::Settings{}, '.'));
     }
     const platform::IniFile written(f.path);
     const struct {
@@ -221,7 +221,7 @@ TEST(WriteSettings, CommentsAndUnknownKeysSurvive)
     ASSERT_FALSE(original.empty());
     original += "\n[my_section]\n; my own note\nmy_key=42\n";
     f.write(original);
-    ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    settings::Settings s = app::readSettings(platform::IniFile(f.path), ',');
     s.numberBase = 8;
     {
         platform::IniFile ini(f.path);

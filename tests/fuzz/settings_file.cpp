@@ -18,7 +18,7 @@ std::string contents(const std::filesystem::path& p)
 
 std::string roundTrip(const std::filesystem::path& path, char separator)
 {
-    const ui::Settings settings = app::readSettings(platform::IniFile(path), separator);
+    const settings::Settings settings = app::readSettings(platform::IniFile(path), separator);
     platform::IniFile file(path);
     fuzz::require(app::writeSettings(file, settings, separator), "settings are written");
     return contents(path);

@@ -25,7 +25,7 @@ unsigned desktopValue(const QColor& c)
     return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 | static_cast<unsigned>(c.blue()) << 16;
 }
 
-QFont fontOf(const ui::FontSetting& s)
+QFont fontOf(const settings::FontSetting& s)
 {
     QFont font(QString::fromStdString(s.name));
     font.setPointSize(std::max(1, s.size));
@@ -38,7 +38,7 @@ QFont fontOf(const ui::FontSetting& s)
 
 void TTextm::applySettings()
 {
-    const ui::Settings& s = m_settings;
+    const settings::Settings& s = m_settings;
     setGeometry(s.textLeft, s.textTop, s.textWidth, s.textHeight);
     move(s.textLeft, s.textTop);
     // Each view item starts opposite to the stored value and is toggled once.
@@ -70,7 +70,7 @@ void TTextm::applySettings()
 // The input font over the whole sheet, and for what is typed next.
 void TTextm::applyInputFont()
 {
-    const ui::FontSetting& s = m_settings.inputFont;
+    const settings::FontSetting& s = m_settings.inputFont;
     QTextCharFormat f;
     f.setFontFamilies({QString::fromStdString(s.name)});
     f.setFontPointSize(std::max(1, s.size));
@@ -94,7 +94,7 @@ void TTextm::applyInputFont()
 
 void TTextm::collectSettings()
 {
-    ui::Settings& s = m_settings;
+    settings::Settings& s = m_settings;
     const QRect bounds = isMaximized() || isMinimized() ? normalGeometry() : geometry();
     s.textLeft = bounds.x();
     s.textTop = bounds.y();
