@@ -64,7 +64,6 @@ private:
     void createWindows();
     void createToolWindows();
     void createSettingsDialog();
-    void applySettingsTexts(const ui::Language& language);
     void Start();
 
     platform::DataFolders m_folders;

@@ -3,6 +3,7 @@
 // It edits the settings record; number format, base and priority take effect as they change,
 // hints, always-on-top and the digit-group separator when the dialog is closed, in any way.
 #include "settings/settings.h"
+#include "ui/language.h"
 
 #include <QDialog>
 
@@ -32,6 +33,8 @@ public:
     std::string languageFile() const; // the selected language file's name, empty when none
     // The first character of `separ`: the separator okej applies and shut-down writes.
     std::string separatorText() const;
+    // The language's texts of the title, the labels, the switches and the buttons.
+    void popis(const ui::Language& language);
 
     QGroupBox* format;
     QButtonGroup* formatGroup;

@@ -1,6 +1,6 @@
 #pragma once
 // The settings record every window reads. Start-up fills it from settings.ini, the settings
-// dialog edits it, shut-down writes it back (app/settings_file.h). Defaults are the values a
+// dialog edits it, shut-down writes it back (settings_file.h). Defaults are the values a
 // missing settings.ini gives. Standard library only: the engines, the CLI and the windows
 // alike can hold one.
 #include "keypad/engine.h" // kMemories

@@ -3,6 +3,7 @@
 #include "textcalc/windows/utextm.h"
 
 #include "platform/inifile.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -119,12 +120,7 @@ bool TTextm::writeTextCalculatorKeys()
     m_settings.formatToolbar = formtul->isChecked();
     m_settings.statusBar = infoshow->isChecked();
     platform::IniFile file(m_folders.settingsFile);
-    file.beginBatch();
-    file.writeBool("text_calculator", "maximized", m_settings.textMaximized);
-    file.writeBool("text_calculator", "main_toolbar", m_settings.mainToolbar);
-    file.writeBool("text_calculator", "format_toolbar", m_settings.formatToolbar);
-    file.writeBool("text_calculator", "status_bar", m_settings.statusBar);
-    return file.endBatch();
+    return settings::writeSettings(file, m_settings, m_services.decimalSeparator(), settings::Owner::TextCalculator);
 }
 
 // An untitled modified sheet stays in memory when the window is only hidden.
