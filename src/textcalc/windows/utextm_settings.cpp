@@ -3,6 +3,7 @@
 #include "textcalc/windows/utextm.h"
 
 #include "platform/inifile.h"
+#include "textcalc/number/qt/qt_colour.h"
 #include "settings/settings_file.h"
 
 #include <QAction>
@@ -16,14 +17,10 @@ namespace textcalc {
 
 namespace {
 
+// settings.ini holds the desktop's colour values.
 QColor desktopColour(unsigned value)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-unsigned desktopValue(const QColor& c)
-{
-    return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 | static_cast<unsigned>(c.blue()) << 16;
+    return toQColor(Colour::fromDesktop(value));
 }
 
 QFont fontOf(const settings::FontSetting& s)
@@ -106,7 +103,7 @@ void TTextm::collectSettings()
     s.nextline = nextline->isChecked();
     s.pictureWidth = static_cast<int>(m_picture.width());
     s.pictureHeight = static_cast<int>(m_picture.height());
-    s.outputFont.color = desktopValue(m_outputColour);
+    s.outputFont.color = fromQColor(m_outputColour).desktop();
     s.outputFont.size = m_outputFont.pointSize();
     s.outputFont.name = m_outputFont.family().toStdString();
     s.outputFont.bold = m_outputFont.bold();
