@@ -14,6 +14,11 @@ namespace {
 
 using namespace picture_ops;
 
+int32_t packed(textcalc::Colour colour)
+{
+    return static_cast<int32_t>(colour.language());
+}
+
 std::filesystem::path programDirectory()
 {
     std::error_code ec;
@@ -36,11 +41,15 @@ public:
     int64_t penPosY() const override { return query(PenPosY); }
     int64_t width() const override { return query(Width); }
     int64_t height() const override { return query(Height); }
-    int64_t pixel(int64_t x, int64_t y) const override { return query(Pixel, x, y); }
-    void setPixel(int32_t x, int32_t y, int32_t colour) override { call(SetPixel, x, y, colour); }
-    void setPen(int32_t colour, int32_t width) override { call(SetPen, colour, width); }
-    void setBrush(int32_t colour, int32_t style) override { call(SetBrush, colour, style); }
-    void setFont(int32_t colour, int32_t size) override { call(SetFont, colour, size); }
+    std::optional<textcalc::Colour> pixel(int64_t x, int64_t y) const override
+    {
+        const int64_t colour = query(Pixel, x, y);
+        return colour < 0 ? std::nullopt : std::optional(textcalc::Colour::fromLanguage(colour));
+    }
+    void setPixel(int32_t x, int32_t y, textcalc::Colour colour) override { call(SetPixel, x, y, packed(colour)); }
+    void setPen(textcalc::Colour colour, int32_t width) override { call(SetPen, packed(colour), width); }
+    void setBrush(textcalc::Colour colour, int32_t style) override { call(SetBrush, packed(colour), style); }
+    void setFont(textcalc::Colour colour, int32_t size) override { call(SetFont, packed(colour), size); }
     void moveTo(int32_t x, int32_t y) override { call(MoveTo, x, y); }
     void lineTo(int32_t x, int32_t y) override { call(LineTo, x, y); }
     void rectTo(int32_t x, int32_t y) override { call(RectTo, x, y); }

@@ -36,7 +36,7 @@ const std::map<QString, QString>& pressingActions()
 
 void Tmain::createActions()
 {
-    for (const ui::ShortcutKey& sk : ui::mainShortcutKeys) {
+    for (const settings::ShortcutKey& sk : settings::mainShortcutKeys) {
         const QString name = sk.action;
         auto* a = new QAction(this);
         a->setObjectName(name);
@@ -149,8 +149,8 @@ std::optional<QKeyCombination> Tmain::shortcutOf(const QString& actionName) cons
 void Tmain::applyShortcuts()
 {
     m_shortcuts.clear();
-    for (size_t i = 0; i < ui::mainShortcutKeys.size(); ++i) {
-        const QString name = ui::mainShortcutKeys[i].action;
+    for (size_t i = 0; i < settings::mainShortcutKeys.size(); ++i) {
+        const QString name = settings::mainShortcutKeys[i].action;
         const std::string text = i < m_settings.mainShortcuts.size() ? m_settings.mainShortcuts[i] : "";
         const auto sc = ui::parseShortcut(text);
         if (sc)
@@ -163,7 +163,7 @@ void Tmain::applyShortcuts()
 QAction* Tmain::actionForKey(int key, Qt::KeyboardModifiers modifiers) const
 {
     QAction* found = nullptr;
-    for (const ui::ShortcutKey& sk : ui::mainShortcutKeys) {
+    for (const settings::ShortcutKey& sk : settings::mainShortcutKeys) {
         const QString name = sk.action;
         const auto it = m_shortcuts.find(name);
         QAction* a = action(name);
