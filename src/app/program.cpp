@@ -28,7 +28,7 @@
 namespace app {
 
 Program::Program(platform::DataFolders folders, platform::Services& services)
-    : m_folders(std::move(folders)), m_services(services), m_hints(this)
+    : m_folders(std::move(folders)), m_services(services), m_manual(m_folders.program, services), m_hints(this)
 {
     QApplication::setApplicationName("ZOLT CALC");
     new FocusReturn(this);
@@ -71,6 +71,7 @@ void Program::createToolWindows()
     m_tools->applySettings(m_settings);
     m_tools->popis(m_language);
     m_tools->buildMacroMenu(*m_main);
+    m_tools->addHelp(m_manual);
     Vrch();
 }
 
@@ -112,6 +113,7 @@ void Program::popis()
 {
     const std::string name = m_settingsDialog->languageFile();
     m_language = name.empty() ? ui::Language() : ui::Language(m_folders.program / "langs" / (name + ".ini"));
+    m_manual.setLanguage(name);
     const ui::Language& lang = m_language;
     m_main->popis(lang);
     m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));

@@ -5,6 +5,7 @@
 #include "keypad/windows/umain.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
+#include "ui/manual.h"
 #include "ui/settings.h"
 
 #include <QObject>
@@ -72,6 +73,7 @@ private:
     ui::Settings m_settings;
     bool m_canRun = true;
     ui::Language m_language;
+    ui::Manual m_manual;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;

@@ -7,6 +7,7 @@
 #include "platform/data_folders.h"
 #include "platform/services.h"
 #include "ui/language.h"
+#include "ui/manual.h"
 #include "ui/settings.h"
 
 #include <memory>
@@ -32,6 +33,9 @@ struct ToolWindows {
     void applySettings(const ui::Settings& settings);
     void popis(const ui::Language& language);
     void buildMacroMenu(keypad::Tmain& main);
+    // F1 over each window opens its page of the manual; the text calculator's help menu
+    // opens its pages there too. The manual must outlive the windows.
+    void addHelp(const ui::Manual& manual);
     void collectSettings(ui::Settings& settings);
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
 

@@ -68,6 +68,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     createToolBars();
     createFormatBar();
     createLanguageMenus();
+    createHelpMenu();
     createStatusBar();
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 
