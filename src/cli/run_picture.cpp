@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/picture_module.h"
+#include "cli/program_dir.h"
 
 #include <dlfcn.h>
 #include <stdexcept>
@@ -13,13 +14,6 @@ namespace cli {
 namespace {
 
 using namespace picture_ops;
-
-std::filesystem::path programDirectory()
-{
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path(".") : exe.parent_path();
-}
 
 class LazyPicture : public textcalc::PictureAccess {
 public:
