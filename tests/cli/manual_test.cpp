@@ -115,12 +115,12 @@ std::vector<Literal> literalsOf(const std::string& source)
         } else if (source.compare(i, 2, "//") == 0) {
             i = source.find('\n', i) - 1;
         } else if (source.compare(i, 2, "/*") == 0) {
-            i = source.find("*/", i) + 1;
+            i = std::min(source.find("*/", i), source.size()) + 1;
         } else if (c == '\'') {
             i = source.find('\'', i + (source[i + 1] == '\\' ? 3 : 2));
         } else if (c == '"') {
             Literal literal{{}, source.substr(lineStart, i - lineStart)};
-            for (++i; source[i] != '"'; ++i) {
+            for (++i; i < source.size() && source[i] != '"'; ++i) {
                 if (source[i] == '\\' && source.compare(i, 6, "\\u00b4") == 0) {
                     literal.text += "\xC2\xB4";
                     i += 5;
