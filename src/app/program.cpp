@@ -22,7 +22,7 @@
 namespace app {
 
 Program::Program(platform::DataFolders folders, platform::Services& services)
-    : m_folders(std::move(folders)), m_services(services), m_hints(this)
+    : m_folders(std::move(folders)), m_services(services), m_manual(m_folders.program, services), m_hints(this)
 {
     QApplication::setApplicationName("ZOLT CALC");
     new FocusReturn(this);
@@ -65,6 +65,7 @@ void Program::createToolWindows()
     m_tools->applySettings(m_settings);
     m_tools->popis(m_language);
     m_tools->buildMacroMenu(*m_main);
+    m_tools->addHelp(m_manual);
     Vrch();
 }
 
@@ -106,6 +107,7 @@ void Program::popis()
 {
     const std::string name = m_settingsDialog->languageFile();
     m_language = name.empty() ? ui::Language() : ui::Language(m_folders.program / "langs" / (name + ".ini"));
+    m_manual.setLanguage(name);
     m_main->popis(m_language);
     m_about->popis(m_language);
     m_settingsDialog->popis(m_language);

@@ -6,6 +6,7 @@
 #include "platform/data_folders.h"
 #include "ui/language.h"
 #include "settings/settings.h"
+#include "ui/manual.h"
 
 #include <QObject>
 #include <QString>
@@ -75,6 +76,7 @@ private:
     settings::Settings m_settings;
     bool m_canRun = true;
     ui::Language m_language;
+    ui::Manual m_manual;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;

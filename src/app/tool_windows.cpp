@@ -101,6 +101,21 @@ void ToolWindows::buildMacroMenu(keypad::Tmain& main)
         macros::captionMacroMenu(d->macroMenu, *d->language);
 }
 
+void ToolWindows::addHelp(const ui::Manual& manual)
+{
+    d->text->manual = &manual;
+    for (ui::ToolWindow* w : d->windows) {
+        const char* page = w->manualPage();
+        if (!page)
+            continue;
+        auto* help = new QAction(w->widget());
+        help->setShortcut(Qt::Key_F1);
+        help->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(help, &QAction::triggered, help, [&manual, page] { manual.open(page); });
+        w->widget()->addAction(help);
+    }
+}
+
 void ToolWindows::collectSettings(settings::Settings& settings)
 {
     for (ui::ToolWindow* w : d->windows)

@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "ui/language.h"
 #include "settings/settings.h"
+#include "ui/manual.h"
 
 #include <memory>
 #include <string>
@@ -33,6 +34,9 @@ struct ToolWindows {
     void applySettings(const settings::Settings& settings);
     void popis(const ui::Language& language);
     void buildMacroMenu(keypad::Tmain& main);
+    // F1 over each window opens its page of the manual; the text calculator's help menu
+    // opens its pages there too. The manual must outlive the windows.
+    void addHelp(const ui::Manual& manual);
     void collectSettings(settings::Settings& settings);
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
 

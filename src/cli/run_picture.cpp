@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/picture_module.h"
+#include "cli/program_dir.h"
 
 #include <dlfcn.h>
 #include <stdexcept>
@@ -17,13 +18,6 @@ using namespace picture_ops;
 int32_t packed(textcalc::Colour colour)
 {
     return static_cast<int32_t>(colour.language());
-}
-
-std::filesystem::path programDirectory()
-{
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path(".") : exe.parent_path();
 }
 
 class LazyPicture : public textcalc::PictureAccess {

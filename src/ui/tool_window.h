@@ -25,6 +25,9 @@ public:
     // Whether the window follows the "always on top" switch (a window that is always on top
     // of its owner does not).
     virtual bool followsAlwaysOnTop() const { return true; }
+    // The page of the manual that F1 opens over the window ("statistics"); null: F1 is the
+    // window's own business.
+    virtual const char* manualPage() const { return nullptr; }
 };
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "keypad/windows/utrail.h"
 #include "ui/colors.h"
 #include "ui/language.h"
+#include "ui/manual.h"
 #include "ui/shortcuttext.h"
 
 #include <QAction>
@@ -200,13 +201,9 @@ void Tmain::AHelpExecute()
     openDocument(m_programDir / "Help.htm");
 }
 
-// Without a desktop launcher nothing would open and nothing would say so: the user is told
-// which file to open.
 void Tmain::openDocument(const std::filesystem::path& path)
 {
-    if (!m_services.openDocument(path))
-        m_services.message(platform::MessageKind::Warning,
-                           "No viewer could be started for \"" + path.string() + "\". Please open the file yourself.");
+    ui::openDocument(m_services, path);
 }
 
 void Tmain::refreshMemoryCaption(int index)

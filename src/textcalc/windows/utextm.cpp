@@ -68,6 +68,7 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
     createToolBars();
     createFormatBar();
     createLanguageMenus();
+    createHelpMenu();
     createStatusBar();
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 

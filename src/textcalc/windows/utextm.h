@@ -11,6 +11,7 @@
 #include "platform/data_folders.h"
 #include "ui/language.h"
 #include "settings/settings.h"
+#include "ui/manual.h"
 #include "ui/tool_window.h"
 
 #include <QColor>
@@ -90,6 +91,11 @@ public:
     QMenu *misheet, *miedit, *miaction, *miview, *mifunc, *mistate, *colourMenu;
     QTimer* pictureTimer; // shows the drawing while a run goes on
     QAction* othercolor;
+    QMenu* mihelp;
+    QAction* AExamples; // File: the example sheets in the open dialog
+
+    // The pages the Help menu opens; the program sets it (no manual: the menu does nothing).
+    const ui::Manual* manual = nullptr;
 
     // ---- Sheet files ---------------------------------------------------------------------------
     QString FileName;
@@ -130,6 +136,7 @@ public:
     void ADecimExecute();
     void AClearExecute();
     void AInscolExecute();
+    void openExampleSheet();
 
     // ---- Status bar, formatting, layout -----------------------------------------------------------
     void posun();
@@ -173,6 +180,8 @@ private:
     void addAlignmentControls();
     void addStyleControls();
     void createLanguageMenus();
+    void createHelpMenu();
+    void popisHelp(const ui::Language& lang);
     void createStatusBar();
     void applyShortcuts();
     void installDialogs();
