@@ -1,5 +1,6 @@
 // Statement forms: one prepared statement text becomes one instruction.
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/compile.h"
+#include "textcalc/eval/eval_support.h"
 
 namespace textcalc {
 
@@ -81,36 +82,38 @@ constexpr WordStatement wordStatements[] = {{"output+", KindOutputOn}, {"output-
                                            {"showtime", KindShowTime}, {"draw", KindDraw},      {"clear", KindClear},
                                            {"beep", KindBeep}};
 
-} // namespace
-
-int Interpreter::variableIndex(const std::string& name)
+int textFileIndex(RunContext& run, const std::string& name)
 {
-    int index = findByName(Variables, name);
-    if (index < 0) {
-        jetonazev(name);
-        Variables.push_back({name, exactInteger(0)});
-        index = static_cast<int>(Variables.size()) - 1;
-    }
-    return index;
-}
-
-int Interpreter::textFileIndex(const std::string& name)
-{
-    const int index = findByName(TextFiles, name);
+    const int index = findByName(run.textFiles(), name);
     if (index < 0)
-        chyb("Unknown text file identifier \" " + name + " \".");
+        run.chyb("Unknown text file identifier \" " + name + " \".");
     return index;
 }
 
-char Interpreter::readarg(const std::string& statement, size_t& pos, std::string& arg)
+// One argument of a statement's list from `pos` (the evaluator's rule, scanArgument).
+char readarg(const std::string& statement, size_t& pos, std::string& arg)
 {
     std::string_view view;
-    const char delimiter = scanArgument(statement, pos, view);
+    const char delimiter = evaluation::scanArgument(statement, pos, view);
     arg = view;
     return delimiter;
 }
 
-Instruction Interpreter::classify(const std::string& s)
+} // namespace
+
+int variableIndex(RunContext& run, const std::string& name)
+{
+    std::vector<Variable>& variables = run.variables();
+    int index = findByName(variables, name);
+    if (index < 0) {
+        run.jetonazev(name);
+        variables.push_back({name, exactInteger(0)});
+        index = static_cast<int>(variables.size()) - 1;
+    }
+    return index;
+}
+
+Instruction classify(RunContext& run, const std::string& s)
 {
     Instruction in;
     in.kind = KindExpression;
@@ -126,18 +129,18 @@ Instruction Interpreter::classify(const std::string& s)
         in.kind = KindArrayElement;
         in.Text1 = s.substr(open + 1, at - open - 1);
         in.Text2 = s.substr(at + 2);
-        in.Ref1 = findByName(Arrays, name);
+        in.Ref1 = findByName(run.arrays(), name);
         if (in.Ref1 < 0) {
-            jetonazev(name);
-            Arrays.push_back({name, {}});
-            in.Ref1 = static_cast<int>(Arrays.size()) - 1;
+            run.jetonazev(name);
+            run.arrays().push_back({name, {}});
+            in.Ref1 = static_cast<int>(run.arrays().size()) - 1;
         }
         return in;
     }
     if (const size_t at = s.find('#'); at != std::string::npos) {
         in.kind = KindAssignment;
         in.Text1 = s.substr(at + 1);
-        in.Ref1 = variableIndex(s.substr(0, at));
+        in.Ref1 = variableIndex(run, s.substr(0, at));
         return in;
     }
     if (startsWith(s, WriteLnPrefix)) {
@@ -147,26 +150,26 @@ Instruction Interpreter::classify(const std::string& s)
         const std::string name = comma == std::string::npos ? std::string() : s.substr(from, comma - from);
         if (comma != std::string::npos)
             in.Text1 = s.substr(comma + 1, s.size() - comma - 2);
-        in.Ref1 = textFileIndex(name);
+        in.Ref1 = textFileIndex(run, name);
         return in;
     }
     if (startsWith(s, AssignPrefix)) {
         in.kind = KindAssign;
         size_t pos = AssignPrefix.size();
         std::string name, file;
-        jetam(readarg(s, pos, name), ',');
+        run.jetam(readarg(s, pos, name), ',');
         const char end = readarg(s, pos, file);
         size_t literal;
-        if (!literalIndex(file, Literals.size(), literal))
-            chyb("Invalid file name in \" Assign \" statement.");
-        in.Text1 = Literals[literal];
-        jetam(end, ')');
-        in.Ref1 = findByName(TextFiles, name);
+        if (!literalIndex(file, run.Literals.size(), literal))
+            run.chyb("Invalid file name in \" Assign \" statement.");
+        in.Text1 = run.Literals[literal];
+        run.jetam(end, ')');
+        in.Ref1 = findByName(run.textFiles(), name);
         if (in.Ref1 < 0) {
-            jetonazev(name);
-            TextFiles.emplace_back();
-            TextFiles.back().Name = name;
-            in.Ref1 = static_cast<int>(TextFiles.size()) - 1;
+            run.jetonazev(name);
+            run.textFiles().emplace_back();
+            run.textFiles().back().Name = name;
+            in.Ref1 = static_cast<int>(run.textFiles().size()) - 1;
         }
         return in;
     }
@@ -177,15 +180,15 @@ Instruction Interpreter::classify(const std::string& s)
             size_t literal;
             switch (o.operand) {
             case Operand::Variable:
-                in.Ref1 = variableIndex(operand);
+                in.Ref1 = variableIndex(run, operand);
                 break;
             case Operand::TextFile:
-                in.Ref1 = textFileIndex(operand);
+                in.Ref1 = textFileIndex(run, operand);
                 break;
             case Operand::Literal:
-                if (!literalIndex(operand, Literals.size(), literal))
-                    chyb(o.invalidLiteral);
-                in.Text1 = Literals[literal];
+                if (!literalIndex(operand, run.Literals.size(), literal))
+                    run.chyb(o.invalidLiteral);
+                in.Text1 = run.Literals[literal];
                 break;
             case Operand::Expression:
                 in.Text1 = operand;
@@ -199,7 +202,7 @@ Instruction Interpreter::classify(const std::string& s)
             size_t pos = c.prefix.size();
             std::string* texts[] = {&in.Text1, &in.Text2, &in.Text3};
             for (int k = 0; k < c.arguments; ++k)
-                jetam(readarg(s, pos, *texts[k]), k + 1 < c.arguments ? ',' : ')');
+                run.jetam(readarg(s, pos, *texts[k]), k + 1 < c.arguments ? ',' : ')');
             return in;
         }
     for (const OptionalSecondStatement& o : optionalSecondStatements)
@@ -211,7 +214,7 @@ Instruction Interpreter::classify(const std::string& s)
                 end = readarg(s, pos, in.Text2);
             else
                 in.Text2 = o.defaultSecond;
-            jetam(end, ')');
+            run.jetam(end, ')');
             return in;
         }
     for (const WordStatement& w : wordStatements)
@@ -223,7 +226,7 @@ Instruction Interpreter::classify(const std::string& s)
     return in;
 }
 
-Condition Interpreter::splitcond(const std::string& text)
+Condition splitcond(const std::string& text)
 {
     struct Pattern {
         std::string_view text;

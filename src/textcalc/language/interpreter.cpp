@@ -1,6 +1,7 @@
-// The run: preparation, compilation (compileblock.cpp), execution.
+// The run: preparation, compilation (compile.h), execution.
 #include "textcalc/language/interpreter.h"
 #include "textcalc/eval/eval_code.h"
+#include "textcalc/language/compile.h"
 #include "textcalc/language/statements.h"
 
 #include "platform/checked.h"
@@ -16,25 +17,27 @@ const char* const GeneralError = "Error. General computation error";
 
 } // namespace
 
+Interpreter::Interpreter(Calculator& owner, platform::Services& services)
+    : RunContext(owner, services), m_codes(std::make_unique<code::CodeCache>())
+{
+    m_arguments.reserve(64);
+}
+
+Interpreter::~Interpreter() = default;
+
 void Interpreter::run(const std::string& text)
 {
     if (text.empty() || text == " ")
         return;
     ParamBindings.clear();
-    Program.clear();
-    Blocks.clear();
-    Outputs.clear();
-    OutputsAccepted = true;
-    StartTime = services.now();
-    m_depth = 0;
-    m_running = true;
-    m_lastPoll = std::chrono::steady_clock::now();
+    m_program.clear();
+    beginRun();
     m_codes->clear(); // texts of earlier runs are not needed again
 
     try {
-        prepare(text);
-        compileblock(0);
-        Blocks.clear();
+        std::vector<Block> blocks = prepare(*this, text);
+        m_program = compile(*this, blocks);
+        blocks.clear();
         execute(0);
     } catch (const RunAbort&) {
         // chyb() has written the error line.
@@ -45,22 +48,13 @@ void Interpreter::run(const std::string& text)
         // happens to stand last: the failure that ended the run must not go unreported.
         vyp(GeneralError);
     }
-    m_running = false;
+    endRun();
     BoundVariables.clear();
     ParamBindings.clear();
-    Program.clear();
-    Blocks.clear();
+    m_program.clear();
     m_arguments.clear();
-    if (Outputs.empty())
-        Outputs.push_back("Statements executed (no output).");
-}
-
-int Interpreter::appendInstruction()
-{
-    if (Program.size() >= static_cast<size_t>(MaxInstructions))
-        chyb("Program too long: more than " + std::to_string(MaxInstructions) + " instructions.");
-    Program.emplace_back();
-    return static_cast<int>(Program.size()) - 1;
+    if (outputs().empty())
+        outputs().push_back("Statements executed (no output).");
 }
 
 bool Interpreter::testcond(const Condition& c)
@@ -86,9 +80,9 @@ bool Interpreter::testcond(const Condition& c)
 void Interpreter::execute(int i)
 {
     DepthGuard guard(*this);
-    for (; i >= 0; i = Program[static_cast<size_t>(i)].Next) {
+    for (; i >= 0; i = m_program[static_cast<size_t>(i)].Next) {
         pollStop();
-        executeOne(Program[static_cast<size_t>(i)]);
+        executeOne(m_program[static_cast<size_t>(i)]);
     }
 }
 
@@ -96,14 +90,14 @@ void Interpreter::executeOne(const Instruction& in)
 {
     switch (in.kind) {
     case KindExpression:
-        if (OutputsAccepted)
+        if (outputsAccepted())
             vyp(cistostr(eval(in.Text1)));
         break;
     case KindFunctionDefinition:
         funcdef(in.Text1);
         break;
     case KindAssignment: {
-        Variable& v = Variables[static_cast<size_t>(in.Ref1)];
+        Variable& v = variables()[static_cast<size_t>(in.Ref1)];
         v.Value = eval(in.Text1);
         if (reporting())
             vyp(v.Name + " = " + cistostr(v.Value));
@@ -151,7 +145,7 @@ void Interpreter::executeOne(const Instruction& in)
         const int64_t lo = roundToInt32(eval(in.Text1).Re);
         const int64_t hi = roundToInt32(eval(in.Text2).Re);
         for (int64_t v = lo; v <= hi; ++v) {
-            Variables[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
+            variables()[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
             execute(in.Ref1);
         }
         break;
@@ -175,7 +169,7 @@ void Interpreter::executeOne(const Instruction& in)
 // Inc and Dec change the real fraction and the real part only.
 void Interpreter::executeIncDec(const Instruction& in, int step)
 {
-    Variable& v = Variables[static_cast<size_t>(in.Ref1)];
+    Variable& v = variables()[static_cast<size_t>(in.Ref1)];
     Number& x = v.Value;
     int64_t delta, num;
     if (x.Exact && (__builtin_mul_overflow(x.ReDen, step, &delta) || __builtin_add_overflow(x.ReNum, delta, &num)))
@@ -197,7 +191,7 @@ void Interpreter::executeArrayStatement(const Instruction& in)
     };
     const size_t n = length(eval(in.Text1).Re, [](const std::string& k) { return "Index " + k + " not accepted."; });
     const Number value = eval(in.Text2);
-    Array& a = Arrays[static_cast<size_t>(in.Ref1)];
+    Array& a = arrays()[static_cast<size_t>(in.Ref1)];
     if (n >= 1) {
         if (a.Elements.size() < n)
             a.Elements.resize(n, floating(0.0L));

@@ -2,7 +2,8 @@
 // have their own files.
 #include "textcalc/language/statements.h"
 
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/program.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/language/statements_parts.h"
 
 #include <algorithm>
@@ -15,14 +16,14 @@ namespace textcalc::statements {
 
 namespace {
 
-void showMessage(Interpreter& calc, const std::string& text)
+void showMessage(RunContext& calc, const std::string& text)
 {
     calc.services.message(platform::MessageKind::Plain, text, platform::Buttons::Ok);
 }
 
 // Sleeps in short slices instead of spinning the processor, asking between them whether the
 // caller wants the run stopped (the window gives itself a turn there).
-void pause(Interpreter& calc, long double seconds)
+void pause(RunContext& calc, long double seconds)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = pauseDeadline(Clock::now(), seconds);
@@ -34,7 +35,7 @@ void pause(Interpreter& calc, long double seconds)
 
 } // namespace
 
-std::string elapsedText(Interpreter& calc)
+std::string elapsedText(RunContext& calc)
 {
     const std::chrono::duration<double> elapsed = calc.services.now() - calc.StartTime;
     char digits[64];
@@ -54,14 +55,14 @@ std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::t
     return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<long double>(capped));
 }
 
-void executeStatement(Interpreter& calc, const Instruction& in)
+void executeStatement(RunContext& calc, const Instruction& in)
 {
     switch (in.kind) {
     case KindOutputOn:
-        calc.EchoOutputs = true;
+        calc.settings().EchoOutputs = true;
         break;
     case KindOutputOff:
-        calc.EchoOutputs = false;
+        calc.settings().EchoOutputs = false;
         break;
     case KindShowText:
         showMessage(calc, in.Text1);
@@ -73,8 +74,7 @@ void executeStatement(Interpreter& calc, const Instruction& in)
         pause(calc, std::fabs(calc.eval(in.Text1).Re));
         break;
     case KindShowTime:
-        if (calc.showTime)
-            calc.showTime(elapsedText(calc));
+        calc.showTime(elapsedText(calc));
         break;
     case KindBeep:
         calc.services.beep();

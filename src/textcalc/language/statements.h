@@ -7,13 +7,13 @@
 #include <string>
 
 namespace textcalc {
-class Interpreter;
+class RunContext;
 struct Instruction;
 }
 
 namespace textcalc::statements {
 
-void executeStatement(Interpreter& calc, const Instruction& instruction);
+void executeStatement(RunContext& calc, const Instruction& instruction);
 
 // When a Pause of the given seconds, begun at start, ends; never before start.
 std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::time_point start,
@@ -21,6 +21,6 @@ std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::t
 
 // " 1.25 s": the seconds since the run started, fixed with two decimals (ShowTime's text and
 // the window's elapsed-time panel).
-std::string elapsedText(Interpreter& calc);
+std::string elapsedText(RunContext& calc);
 
 } // namespace textcalc::statements

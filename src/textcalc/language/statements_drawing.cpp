@@ -1,6 +1,7 @@
 // Drawing statements on the calculator's picture. Arguments are evaluated in the order each
 // statement documents; every one must round to a 32-bit integer (else the general error).
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/program.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/number/colour.h"
 #include "textcalc/language/statements_parts.h"
 
@@ -11,12 +12,12 @@ namespace textcalc::statements {
 
 namespace {
 
-int32_t integer(Interpreter& calc, const std::string& text)
+int32_t integer(RunContext& calc, const std::string& text)
 {
     return roundToInt32(calc.eval(text).Re);
 }
 
-int32_t colour(Interpreter& calc, const std::string& text)
+int32_t colour(RunContext& calc, const std::string& text)
 {
     return inttocol(integer(calc, text));
 }
@@ -29,9 +30,9 @@ int32_t magnitude(int32_t v)
 
 } // namespace
 
-void executeDrawingStatement(Interpreter& calc, const Instruction& in)
+void executeDrawingStatement(RunContext& calc, const Instruction& in)
 {
-    PictureAccess* picture = calc.picture;
+    PictureAccess* picture = calc.picture();
     switch (in.kind) {
     case KindSetColor: {
         const int32_t c = colour(calc, in.Text3);

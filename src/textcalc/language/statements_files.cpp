@@ -1,6 +1,7 @@
 // Text-file statements. Each action reports its own failure message, whatever the platform's
 // reason was; on success a report line when reporting is on.
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/program.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/language/statements_parts.h"
 #include "textcalc/language/textfile_io.h"
 
@@ -13,14 +14,14 @@ std::string inQuotes(const std::string& name)
     return "\" " + name + " \"";
 }
 
-void report(Interpreter& calc, const std::string& line)
+void report(RunContext& calc, const std::string& line)
 {
     if (calc.reporting())
         calc.vyp(line);
 }
 
 // Opens, or closes, the file; `done` completes "Text file \" m \" …".
-void fileAction(Interpreter& calc, TextFile& file, bool (*action)(TextFile&), const char* done,
+void fileAction(RunContext& calc, TextFile& file, bool (*action)(TextFile&), const char* done,
                 const char* failure)
 {
     if (!action(file))
@@ -30,7 +31,7 @@ void fileAction(Interpreter& calc, TextFile& file, bool (*action)(TextFile&), co
 
 // The value's text goes into the file; an evaluation error has written its own line before
 // the write failure ends the run.
-void writeLine(Interpreter& calc, TextFile& file, const std::string& expression)
+void writeLine(RunContext& calc, TextFile& file, const std::string& expression)
 {
     const std::string failure = "Unable to write to text file " + inQuotes(file.Name) + ".";
     const std::string line = onRunFailure([&] { return calc.cistostr(calc.eval(expression)); },
@@ -42,12 +43,12 @@ void writeLine(Interpreter& calc, TextFile& file, const std::string& expression)
 
 } // namespace
 
-void executeFileStatement(Interpreter& calc, const Instruction& in)
+void executeFileStatement(RunContext& calc, const Instruction& in)
 {
-    TextFile& file = calc.TextFiles[static_cast<size_t>(in.Ref1)];
+    TextFile& file = calc.textFiles()[static_cast<size_t>(in.Ref1)];
     switch (in.kind) {
     case KindAssign:
-        if (!textfiles::assign(file, calc.programDirectory / "textfiles", in.Text1))
+        if (!textfiles::assign(file, calc.settings().programDirectory / "textfiles", in.Text1))
             calc.chyb("Unable to assign text file " + inQuotes(file.Name) + ".");
         // The report shows three dots for the program directory.
         report(calc, "Text file " + inQuotes(file.Name) + " asociated with file \" ...\\textfiles\\" + in.Text1 +

@@ -1,5 +1,7 @@
 // Statements: control flow, TRY and Break, assignments, arrays, definitions and the run's lines.
 #include "run_helper.h"
+
+#include "textcalc/language/compile.h"
 #include "small_stack.h"
 
 using namespace textcalc;
@@ -238,12 +240,12 @@ class Classify : public testing::TestWithParam<ClassifyCase> {};
 
 TEST_P(Classify, FillsFields)
 {
-    Sheet sheet;
-    sheet.internals.Literals = {"hello", "data"};
+    ContextSheet sheet;
+    sheet.context.Literals = {"hello", "data"};
     sheet.calc.TextFiles.emplace_back();
     sheet.calc.TextFiles.back().Name = "m";
     const ClassifyCase& c = GetParam();
-    const Instruction in = sheet.internals.classify(c.statement);
+    const Instruction in = classify(sheet.context, c.statement);
     EXPECT_EQ(in.kind, c.kind);
     EXPECT_EQ(in.Text1, c.text1);
     EXPECT_EQ(in.Text2, c.text2);
@@ -290,14 +292,13 @@ INSTANTIATE_TEST_SUITE_P(Statements, Classify, testing::Values(
 
 TEST(Conditions, SplitByPatternOrder)
 {
-    Sheet sheet;
     struct Row { const char* text; Relation relation; const char* left; const char* right; };
     for (const Row& r : {Row{"a<%b", RelLessEqual, "a", "b"}, Row{"a<>b", RelNotEqual, "a", "b"},
                          Row{"a>%b", RelLessEqual, "b", "a"}, Row{"a<b", RelLess, "a", "b"},
                          Row{"a>b", RelLess, "b", "a"}, Row{"a%b", RelEqual, "a", "b"}, Row{"a", RelPositive, "a", ""},
                          Row{"a%b<c", RelLess, "a%b", "c"}}) {
         SCOPED_TRACE(r.text);
-        const Condition c = sheet.internals.splitcond(r.text);
+        const Condition c = splitcond(r.text);
         EXPECT_EQ(c.relation, r.relation);
         EXPECT_EQ(c.Left, r.left);
         EXPECT_EQ(c.Right, r.right);
