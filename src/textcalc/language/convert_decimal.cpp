@@ -1,5 +1,6 @@
 // The sheet's convert-to-decimal step (ADecim) on one result line.
 #include "textcalc/language/interpreter.h"
+#include "textcalc/eval/eval_code.h"
 
 namespace textcalc {
 
@@ -21,6 +22,8 @@ bool Interpreter::convertToDecimal(std::string& line)
         size_t outputs;
         explicit SetAside(Interpreter& calc) : c(calc), outputs(calc.outputs().size())
         {
+            // The last run's compiled forms point at entries of the tables set aside.
+            c.codes().clear();
             variables.swap(c.variables());
             bound.swap(c.BoundVariables);
             bindings.swap(c.ParamBindings);

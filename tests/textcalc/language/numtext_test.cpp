@@ -94,6 +94,9 @@ TEST(NumberText, ConvertToDecimalReadsIAsTheUnitWhateverTheProgramDefined)
     std::string line = "3 + 2 * i";
     EXPECT_TRUE(sheet.calc.convertToDecimal(line));
     EXPECT_EQ(line, "3 + 2 * i");
+    line = "i"; // the very text the program evaluated, with i its variable
+    EXPECT_TRUE(sheet.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "i");
     EXPECT_EQ(sheet.run("i*10"), Lines{"30"});
 }
 
