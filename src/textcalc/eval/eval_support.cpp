@@ -147,13 +147,13 @@ Number constantValue(RunContext& calc, const Constant& constant, std::string_vie
         return floating(std::nearbyint(elapsed.count() * 100.0L) / 100.0L);
     }
     case Constant::PenX:
-        return exactInteger(calc.picture() ? calc.picture()->penPosX() : 0);
+        return exactInteger(calc.picture().penPosX());
     case Constant::PenY:
-        return exactInteger(calc.picture() ? calc.picture()->penPosY() : 0);
+        return exactInteger(calc.picture().penPosY());
     case Constant::Width:
-        return exactInteger(calc.picture() ? calc.picture()->width() : 0);
+        return exactInteger(calc.picture().width());
     case Constant::Height:
-        return exactInteger(calc.picture() ? calc.picture()->height() : 0);
+        return exactInteger(calc.picture().height());
     case Constant::Colour:
         return exactInteger(constant.colour);
     case Constant::Unknown:

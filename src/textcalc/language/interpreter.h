@@ -62,6 +62,13 @@ private:
     // Runs instruction i and the sequence that follows it.
     void execute(int i);
     void executeOne(const Instruction& in);
+    void expression(const Instruction& in);
+    void assignment(const Instruction& in);
+    void ifStatement(const Instruction& in);
+    void tryStatement(const Instruction& in);
+    void whileLoop(const Instruction& in);
+    void repeatLoop(const Instruction& in);
+    void forLoop(const Instruction& in);
     void executeArrayStatement(const Instruction& in);
     void executeIncDec(const Instruction& in, int step);
 

@@ -77,8 +77,8 @@ public:
     std::vector<Function>& functions() { return m_owner.Functions; }
     std::vector<TextFile>& textFiles() { return m_owner.TextFiles; }
     RunSettings& settings() { return m_owner.settings; }
-    // The picture drawing statements paint on; null when there is none.
-    PictureAccess* picture() { return m_owner.callbacks.picture; }
+    // The picture drawing statements paint on: the caller's, else one that has nothing.
+    PictureAccess& picture() { return m_owner.callbacks.picture ? *m_owner.callbacks.picture : m_noPicture; }
     // Hands ShowTime's text to the caller, if it takes it.
     void showTime(const std::string& text);
 
@@ -140,6 +140,7 @@ protected:
 
 private:
     Calculator& m_owner;
+    NullPicture m_noPicture;
     bool m_outputsAccepted = true;
     bool m_running = false; // pollStop asks only during a run
     uint32_t m_pollCount = 0;

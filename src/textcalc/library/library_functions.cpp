@@ -116,9 +116,7 @@ Number pixel(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int32_t x = roundToInt32(argumentExpecting(calc, text, pos, ',').Re);
     const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').Re);
-    if (!calc.picture())
-        return exactInteger(0);
-    const int64_t c = calc.picture()->pixel(x, y);
+    const int64_t c = calc.picture().pixel(x, y);
     return exactInteger(c < 0 ? -1 : coltoint(c));
 }
 

@@ -49,6 +49,15 @@ INSTANTIATE_TEST_SUITE_P(Conditions, Statements, testing::Values(
     ProgramCase{"UnknownNameInCondition", "while q do x", {"Error. Unknown variable identifier \" q \"."}},
     ProgramCase{"FloatingEqualsExact", "if 0.5 = 1/2 then x:=1; x", {"1"}}), rowName);
 
+INSTANTIATE_TEST_SUITE_P(WithoutPicture, Statements, testing::Values(
+    ProgramCase{"DrawingLeavesNoTrace",
+                "setpen(clred,2); setbrush(clblue,3); setfont(clgreen); moveto(3,4); lineto(5,6); rectto(9,9); "
+                "ellipto(1,1); floodfill(0,0); setsize(10,10); spot(2); textlabel('a'); numlabel(1); "
+                "setcolor(1,1,clred); draw; clear; pixel(1,1); penposx+penposy; picwidth+picheight",
+                {"0", "0", "0"}},
+    ProgramCase{"ArgumentsStillEvaluated", "try lineto(1/0,1); try setcolor(1,1,q); 7",
+                {"Error. General computation error", "Error. Unknown variable identifier \" q \".", "7"}}), rowName);
+
 INSTANTIATE_TEST_SUITE_P(TryAndBreak, Statements, testing::Values(
     ProgramCase{"TryKeepsGoingAfterFailure", "try y:=1/0; z:=1; z", {"Error. General computation error", "1"}},
     ProgramCase{"TryKeepsErrorLine", "try y:=q; 5", {"Error. Unknown variable identifier \" q \".", "5"}},
