@@ -132,7 +132,12 @@ INSTANTIATE_TEST_SUITE_P(CompileErrors, Statements, testing::Values(
     ProgramCase{"ShowTextNeedsLiteral", "showtext(x)", {"Error. Invalid string in \" ShowText \" statement."}},
     ProgramCase{"TextLabelNeedsLiteral", "textlabel(1)", {"Error. Invalid string in \" TextLabel \" statement."}},
     ProgramCase{"DrawingDelimiter", "moveto(1)", {"Error. \" , \" expected, but \" ) \" found."}},
-    ProgramCase{"DrawingTooManyArguments", "spot(1,2)", {"Error. \" ) \" expected, but \" , \" found."}}), rowName);
+    ProgramCase{"DrawingTooManyArguments", "spot(1,2)", {"Error. \" ) \" expected, but \" , \" found."}},
+    ProgramCase{"PenTooManyArguments", "setpen(1,2,3)", {"Error. \" ) \" expected, but \" , \" found."}},
+    ProgramCase{"UnknownFileInReset", "reset(q)", {"Error. Unknown text file identifier \" q \"."}},
+    ProgramCase{"WriteLnWithoutComma", "writeln(q)", {"Error. Unknown text file identifier \"  \"."}},
+    ProgramCase{"IncOperandUpToLastBracket", "inc(x)+1", {"Error. \" x)+ \" is not a valid identifier."}},
+    ProgramCase{"WordFollowedByMoreIsExpression", "beep2", {"Error. Unknown variable identifier \" beep2 \"."}}), rowName);
 
 class Echo : public EchoTable {};
 TEST_P(Echo, ReportsAssignments) { check(); }
