@@ -43,7 +43,7 @@ bool Interpreter::convertToDecimal(std::string& line)
             line = cistostr(value);
             return true;
         },
-        [&] {
+        [&](const RunError&) {
             services.beep();
             return false;
         });

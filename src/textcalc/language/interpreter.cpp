@@ -11,12 +11,6 @@
 
 namespace textcalc {
 
-namespace {
-
-const char* const GeneralError = "Error. General computation error";
-
-} // namespace
-
 Interpreter::Interpreter(Calculator& owner, platform::Services& services)
     : RunContext(owner, services), m_codes(std::make_unique<code::CodeCache>())
 {
@@ -39,14 +33,15 @@ void Interpreter::run(const std::string& text)
         m_program = compile(*this, blocks);
         blocks.clear();
         execute(0);
-    } catch (const RunAbort&) {
-        // chyb() has written the error line.
+    } catch (const RunError& failure) {
+        report(failure);
     } catch (const RunStopped&) {
         // pollStopNow() has written the stopped line.
     } catch (...) {
-        // Any other failure gets the general line, even when an error line caught by a TRY
-        // happens to stand last: the failure that ended the run must not go unreported.
-        vyp(GeneralError);
+        // A floating failure, or a fault of the calculator itself, gets the general line,
+        // even when an error line caught by a TRY happens to stand last: the failure that
+        // ended the run must not go unreported.
+        report(RunError());
     }
     endRun();
     BoundVariables.clear();
@@ -163,15 +158,7 @@ void Interpreter::ifStatement(const Instruction& in)
 void Interpreter::tryStatement(const Instruction& in)
 {
     const size_t bound = BoundVariables.size(), bindings = ParamBindings.size();
-    onRunFailure(
-        [&] {
-            try {
-                execute(in.Ref1);
-            } catch (const RunAbort&) {
-                // chyb() has written the error line.
-            }
-        },
-        [&] { vyp(GeneralError); });
+    onRunFailure([&] { execute(in.Ref1); }, [&](const RunError& failure) { report(failure); });
     BoundVariables.resize(std::min(bound, BoundVariables.size()));
     ParamBindings.resize(std::min(bindings, ParamBindings.size()));
 }

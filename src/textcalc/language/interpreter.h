@@ -2,9 +2,10 @@
 // The run behind Calculator (calculator.h): it prepares, compiles and executes one program
 // text, and it is the evaluator the run context hands to statements and the library.
 //
-// Errors: every error of the language goes through chyb() (run_context.h). Floating-point
-// failures throw platform::FloatError and other failures other exceptions; run() turns those
-// into "Error. General computation error". No exception leaves run().
+// Errors: every failure of the program is a RunError (chyb() and the limits) or a
+// platform::FloatError; run() writes its line (run_context.h). Any other exception is a fault
+// of the calculator; run() ends with "Error. General computation error" for it as well. No
+// exception leaves run().
 #include "textcalc/language/program.h"
 #include "textcalc/language/run_context.h"
 

@@ -49,7 +49,7 @@ public:
 };
 
 // No picture: the four constants and every pixel read 0, and drawing leaves no trace.
-class NullPicture final : public PictureAccess {
+class NullPicture : public PictureAccess {
 public:
     int64_t penPosX() const override { return 0; }
     int64_t penPosY() const override { return 0; }

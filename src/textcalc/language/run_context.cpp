@@ -35,7 +35,7 @@ size_t RunContext::regvar(std::string_view name, const Number& value)
 {
     jetonazev(name);
     if (BoundVariables.size() >= MaxBoundVariables)
-        throw std::length_error("too many bound variables"); // the general error line
+        throw RunError(); // the general error line
     BoundVariables.push_back({std::string(name), value});
     return BoundVariables.size() - 1;
 }
@@ -74,11 +74,24 @@ std::string RunContext::cistostr(const Number& x) const
 
 void RunContext::chyb(const std::string& message)
 {
+    throw RunError(message);
+}
+
+void RunContext::writeErrorLine(const RunError& failure)
+{
+    const std::string& message = failure.message();
     if (message == "break")
         outputs().push_back("Execution terminated by \" Break \" statement.");
-    else
+    else if (!message.empty())
         outputs().push_back("Error. " + message);
-    throw RunAbort{};
+}
+
+void RunContext::report(const RunError& failure)
+{
+    if (failure.message().empty())
+        vyp("Error. General computation error");
+    else
+        writeErrorLine(failure);
 }
 
 void RunContext::jetam(char found, char expected)

@@ -4,45 +4,43 @@
 // poll, the error report and the evaluator. The Interpreter (interpreter.h) is the one
 // implementation; how it compiles and evaluates stays behind eval() and evalLevel().
 //
-// Errors: chyb() appends "Error. " + message to the outputs and throws RunAbort. A stop the
-// caller requested appends the stopped line and throws RunStopped, which TRY lets pass.
+// Errors: chyb() throws RunError (run_error.h) with its message; TRY and the run write its line.
+// A stop the caller requested appends the stopped line and throws RunStopped, which TRY lets
+// pass.
 #include "textcalc/language/calculator.h"
 #include "textcalc/language/tables.h"
+#include "textcalc/number/run_error.h"
 #include "textcalc/number/value.h"
 
+#include "platform/checked.h"
 #include "platform/services.h"
 
 #include <chrono>
 #include <cstdint>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace textcalc {
 
-// Thrown by chyb() once the error line is in the outputs; TRY and the run catch it.
-struct RunAbort {};
 // Thrown once the stopped line is in the outputs: the caller asked to stop the run. Only the
 // run catches it; a program's TRY lets it pass, so a user's stop always ends the whole run.
 struct RunStopped {};
 
-// Runs `work`, or `failed` when work ends in a failure of the run: an error line written
-// (RunAbort), a floating or integer failure, a range the language refuses, a file the system
-// refuses (all std::runtime_error), too many bound variables or too large a picture
-// (std::length_error). TRY, ReadLn, WriteLn and the decimal conversion report these their own
-// way; a user's stop and faults of the program pass on to the run's boundary.
+// Runs `work`, or `failed(failure)` when work ends in a failure of the run: a RunError, or a
+// floating failure (platform::FloatError, a failure without a message). A user's stop and
+// faults of the calculator pass on to the run's boundary.
 template <typename Work, typename Failed>
 auto onRunFailure(Work&& work, Failed&& failed) -> decltype(work())
 {
     try {
         return work();
-    } catch (const RunAbort&) {
-    } catch (const std::runtime_error&) {
-    } catch (const std::length_error&) {
+    } catch (const RunError& failure) {
+        return failed(failure);
+    } catch (const platform::FloatError&) {
+        return failed(RunError());
     }
-    return failed();
 }
 
 // How often at most a run asks RunCallbacks::stopRequested; between two asks the run only
@@ -83,7 +81,7 @@ public:
     void showTime(const std::string& text);
 
     // The name rule; reports "\" {name} \" is not a valid identifier.".
-    void jetonazev(std::string_view name);
+    static void jetonazev(std::string_view name);
 
     // ---- The run's own tables ---------------------------------------------------------------
     std::vector<std::string> Literals; // string literals of the program text, by index
@@ -106,10 +104,16 @@ public:
     std::string cistostr(const Number& x) const;
 
     // ---- Errors ---------------------------------------------------------------------------------
-    // Appends "Error. " + message (the Break line for "break") and throws RunAbort.
-    [[noreturn]] void chyb(const std::string& message);
+    // Ends the run (or the statement of the TRY around it) with "Error. " + message, or with
+    // the Break line for "break": throws RunError.
+    [[noreturn]] static void chyb(const std::string& message);
     // Reports "\" {expected} \" expected, but \" {found} \" found." when they differ.
-    void jetam(char found, char expected);
+    static void jetam(char found, char expected);
+    // The line of a failure that a check reported, directly (no output limit applies);
+    // nothing for a failure without a message.
+    void writeErrorLine(const RunError& failure);
+    // What TRY and the run write for a failure: its error line, else the general line.
+    void report(const RunError& failure);
 
     // ---- Stop poll --------------------------------------------------------------------------------
     // Asks stopRequested when StopPollInterval has passed since the last ask; true appends the

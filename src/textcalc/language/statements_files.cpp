@@ -73,7 +73,10 @@ void writeLn(RunContext& calc, const Instruction& in)
     TextFile& file = fileOf(calc, in);
     const std::string failure = "Unable to write to text file " + inQuotes(file.Name) + ".";
     const std::string line = onRunFailure([&] { return calc.cistostr(calc.eval(in.Text1)); },
-                                          [&]() -> std::string { calc.chyb(failure); });
+                                          [&](const RunError& error) -> std::string {
+                                              calc.writeErrorLine(error);
+                                              calc.chyb(failure);
+                                          });
     if (!textfiles::writeLine(file, line))
         calc.chyb(failure);
     report(calc, line + " eas written to text file " + inQuotes(file.Name) + ".");

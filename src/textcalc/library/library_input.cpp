@@ -52,7 +52,10 @@ Number readln(RunContext& calc, std::string_view text, size_t& pos)
     if (!textfiles::readLine(file, line))
         calc.chyb(failure);
     return onRunFailure([&] { return calc.eval(lineAsExpression(platform::toUtf8FromLegacy(line))); },
-                        [&]() -> Number { calc.chyb(failure); });
+                        [&](const RunError& error) -> Number {
+                            calc.writeErrorLine(error);
+                            calc.chyb(failure);
+                        });
 }
 
 Number eof(RunContext& calc, std::string_view text, size_t& pos)

@@ -3,6 +3,7 @@
 // position), a brush (colour, style 0–7) and a font (colour, size, name). The window shows
 // image(); the command line saves it. Everything persists between runs.
 #include "textcalc/language/picture_access.h"
+#include "textcalc/number/run_error.h"
 
 #include <QImage>
 #include <QString>
@@ -50,7 +51,7 @@ public:
     // The font name of labels (the setting "label_font").
     void setFontName(const std::string& name);
     // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay. An image of
-    // more than maxPixels pixels throws std::length_error, like setSize.
+    // more than maxPixels pixels throws RunError, like setSize (a run's failure there).
     void setImage(const QImage& image);
     // Reads a picture file (picture_file.h); on failure throws platform::UserError and the
     // picture stays as it was.

@@ -2,6 +2,9 @@
 #include "run_helper.h"
 
 #include "textcalc/language/compile.h"
+
+#include <functional>
+#include <stdexcept>
 #include "small_stack.h"
 
 using namespace textcalc;
@@ -171,6 +174,29 @@ TEST(Run, FailedDefinitionsKeepWhatWasTaken)
         Sheet sheet;
         sheet.run(r.definitions);
         EXPECT_EQ(sheet.run(r.call), r.expected);
+    }
+}
+
+// A picture whose lineTo throws what the test gives it.
+struct FailingPicture : NullPicture {
+    std::function<void()> failure;
+    void lineTo(int32_t, int32_t) override { failure(); }
+};
+
+// TRY takes the program's failures; an exception of the standard library is a fault of the
+// calculator and ends the run at its boundary.
+TEST(Run, TryTakesOnlyTheProgramsFailures)
+{
+    struct Row { const char* name; std::function<void()> failure; Lines expected; };
+    for (const Row& r : {Row{"LimitOfThePicture", [] { throw RunError(); }, {"Error. General computation error", "5"}},
+                         Row{"ContainersLengthError", [] { throw std::length_error("vector"); },
+                             {"Error. General computation error"}},
+                         Row{"RuntimeError", [] { throw std::runtime_error("module"); }, {"Error. General computation error"}},
+                         Row{"OutOfRange", [] { throw std::out_of_range("at"); }, {"Error. General computation error"}}}) {
+        SCOPED_TRACE(r.name);
+        BasicSession<FailingPicture> session;
+        session.picture.failure = r.failure;
+        EXPECT_EQ(session.run("try lineto(1,1); 5"), r.expected);
     }
 }
 

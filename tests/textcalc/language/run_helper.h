@@ -22,6 +22,19 @@ public:
         return calc.Outputs;
     }
 
+    // The line a run writes for the failure that `work` ends in.
+    template <typename Work>
+    std::string errorLine(Work work)
+    {
+        try {
+            work();
+        } catch (const RunError& failure) {
+            context.report(failure);
+            return calc.Outputs.empty() ? "(no line)" : calc.Outputs.back();
+        }
+        return "(no failure)";
+    }
+
     Interpreter interpreter{calc, services};
     RunContext& context = interpreter;
 };
