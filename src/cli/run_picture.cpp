@@ -5,7 +5,6 @@
 
 #include "cli/command.h"
 #include "cli/picture_module.h"
-#include "textcalc/number/run_error.h"
 
 #include <dlfcn.h>
 #include <stdexcept>

@@ -7,6 +7,11 @@
 // Colours here are surface colours, red in the low byte (see colour.h). Coordinates are
 // pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
 // rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
+//
+// A call the picture refuses (a size beyond its limit) throws RunError without a message: the
+// run's general error line, which a program's TRY takes.
+#include "textcalc/number/run_error.h"
+
 #include <cstdint>
 #include <string>
 

@@ -3,7 +3,6 @@
 // position), a brush (colour, style 0–7) and a font (colour, size, name). The window shows
 // image(); the command line saves it. Everything persists between runs.
 #include "textcalc/language/picture_access.h"
-#include "textcalc/number/run_error.h"
 
 #include <QImage>
 #include <QString>
