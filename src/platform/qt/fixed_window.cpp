@@ -1,8 +1,10 @@
 #include "platform/qt/fixed_window.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -39,6 +41,22 @@ void makeFixedWindow(QWidget* window)
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
     new NormalStateGuard(window);
+}
+
+void makeToolbarWindow(QWidget* window)
+{
+    makeFixedWindow(window);
+    if (QGuiApplication::platformName() != "xcb")
+        return;
+    // Qt's X11 windows take extra window types from this property whenever their flags change;
+    // a flag set and taken back again applies it before the window is first mapped.
+    constexpr int kToolbarType = 0x8;
+    window->winId();
+    QWindow* handle = window->windowHandle();
+    handle->setProperty("_q_xcb_wm_window_type", kToolbarType);
+    const Qt::WindowFlags flags = handle->flags();
+    handle->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+    handle->setFlags(flags);
 }
 
 } // namespace platform

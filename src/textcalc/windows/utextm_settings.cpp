@@ -3,6 +3,7 @@
 #include "textcalc/windows/utextm.h"
 
 #include "platform/inifile.h"
+#include "platform/qt/window_place.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,8 +40,7 @@ QFont fontOf(const ui::FontSetting& s)
 void TTextm::applySettings()
 {
     const ui::Settings& s = m_settings;
-    setGeometry(s.textLeft, s.textTop, s.textWidth, s.textHeight);
-    move(s.textLeft, s.textTop);
+    platform::restorePlace(this, {{s.textLeft, s.textTop}, {s.textWidth, s.textHeight}});
     // Each view item starts opposite to the stored value and is toggled once.
     for (auto [item, shown] : {std::pair{hlavtul, s.mainToolbar}, {formtul, s.formatToolbar}, {infoshow, s.statusBar}}) {
         item->setChecked(!shown);
@@ -95,11 +95,11 @@ void TTextm::applyInputFont()
 void TTextm::collectSettings()
 {
     ui::Settings& s = m_settings;
-    const QRect bounds = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    s.textLeft = bounds.x();
-    s.textTop = bounds.y();
-    s.textWidth = bounds.width();
-    s.textHeight = bounds.height();
+    const platform::WindowPlace place = platform::currentPlace(this);
+    s.textLeft = place.corner.x();
+    s.textTop = place.corner.y();
+    s.textWidth = place.size.width();
+    s.textHeight = place.size.height();
     s.activePage = pages->currentWidget() == Obrazek;
     s.outputs = output->isChecked();
     s.nextline = nextline->isChecked();
