@@ -187,6 +187,8 @@ void Tmain::applySettings()
 {
     platform::restorePlace(this, {{m_settings.mainLeft, m_settings.mainTop}, {}});
     if (m_trail) {
+        // The trail's height follows its font: placed once it has it.
+        m_trail->applyLook(m_settings.trailFont, m_settings.trailBackground);
         m_trail->setWidth(m_settings.trailWidth);
         platform::restorePlace(m_trail, {{m_settings.trailLeft, m_settings.trailTop}, {}});
     }
@@ -195,8 +197,6 @@ void Tmain::applySettings()
     m_engine.start(engineSettings(), m_settings.angleUnits, m_settings.memories);
     for (int i = 1; i <= kMemories; ++i)
         refreshMemoryCaption(i);
-    if (m_trail)
-        m_trail->applyLook(m_settings.trailFont, m_settings.trailBackground);
     setRoundedRegion();
     labelsChanged();
     trailChanged();

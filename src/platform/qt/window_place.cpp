@@ -8,13 +8,11 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace platform {
 
 namespace {
-
-// How long after a show the window manager's framing may still move the window.
-constexpr qint64 kFramingMs = 1000;
 
 // The screen a frame opens on: the one under its centre, else the one it overlaps most.
 QRect availableAreaFor(const QRect& frame)
@@ -39,55 +37,58 @@ QSize decoration(const QWidget* w)
     return w->frameGeometry().size() - w->size();
 }
 
-// Keeps a placed window's normal-state frame offset, and fits the window to its screen while
-// the window manager frames it after a show.
+// Keeps a placed window's normal-state frame offset, and fits the window to its screen once the
+// window manager has framed it after a show (or, without one, soon after the show).
 class PlaceKeeper : public QObject {
 public:
     explicit PlaceKeeper(QWidget* window) : QObject(window), m_window(window)
     {
         setObjectName("placeKeeper");
         window->installEventFilter(this);
+        m_poll.setInterval(kPollMs);
+        connect(&m_poll, &QTimer::timeout, this, &PlaceKeeper::poll);
     }
 
     QPoint normalOffset() const { return m_normalOffset; }
+    // Where the frame's corner goes once the window is framed: a window resized while it is
+    // shown may have been placed by its client area's corner instead.
+    void placeFrameAt(QPoint corner) { m_corner = corner; }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        switch (event->type()) {
-        case QEvent::Show:
-            m_framing.start();
-            scheduleFit();
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            if (m_window->windowState() == Qt::WindowNoState)
-                m_normalOffset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
-            if (m_framing.isValid() && m_framing.elapsed() < kFramingMs)
-                scheduleFit();
-            break;
-        default:
-            break;
+        if (event->type() == QEvent::Show) {
+            m_shown.start();
+            m_poll.start();
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize)
+                   && m_window->windowState() == Qt::WindowNoState) {
+            m_normalOffset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
         }
         return false;
     }
 
 private:
-    void scheduleFit()
+    static constexpr int kPollMs = 40;
+    // How long after a show a window manager may take to frame the window.
+    static constexpr qint64 kFramingMs = 1000;
+
+    bool framed() const { return m_window->frameGeometry() != m_window->geometry(); }
+
+    void poll()
     {
-        if (m_fitPending)
+        if (!framed() && m_shown.elapsed() < kFramingMs)
             return;
-        m_fitPending = true;
-        QTimer::singleShot(0, this, [this] {
-            m_fitPending = false;
-            fit();
-        });
+        m_poll.stop();
+        fit();
     }
 
     void fit()
     {
         if (!m_window->isVisible() || m_window->windowState() != Qt::WindowNoState)
             return;
+        if (m_corner && framed() && m_window->pos() != *m_corner)
+            m_window->move(*m_corner);
+        m_corner.reset();
         const QRect frame = m_window->frameGeometry();
         const QRect fitted = fitInto(frame, availableAreaFor(frame));
         if (fitted == frame)
@@ -98,14 +99,21 @@ private:
     }
 
     QWidget* m_window;
-    QElapsedTimer m_framing;
+    QTimer m_poll;
+    QElapsedTimer m_shown;
     QPoint m_normalOffset;
-    bool m_fitPending = false;
+    std::optional<QPoint> m_corner;
 };
 
-const PlaceKeeper* keeperOf(const QWidget* window)
+PlaceKeeper* keeperOf(const QWidget* window)
 {
-    return dynamic_cast<const PlaceKeeper*>(window->findChild<QObject*>("placeKeeper", Qt::FindDirectChildrenOnly));
+    return dynamic_cast<PlaceKeeper*>(window->findChild<QObject*>("placeKeeper", Qt::FindDirectChildrenOnly));
+}
+
+PlaceKeeper* keeper(QWidget* window)
+{
+    PlaceKeeper* k = keeperOf(window);
+    return k ? k : new PlaceKeeper(window);
 }
 
 } // namespace
@@ -120,19 +128,21 @@ QRect fitInto(const QRect& frame, const QRect& area)
 
 void keepOnScreen(QWidget* window)
 {
-    if (!keeperOf(window))
-        new PlaceKeeper(window);
+    keeper(window);
 }
 
 void restorePlace(QWidget* window, WindowPlace place)
 {
-    keepOnScreen(window);
     const QSize extra = decoration(window);
-    const QSize client = place.size.isEmpty() ? window->size() : place.size;
-    const QRect frame(place.corner, client.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) + extra);
+    // A size below the window's minimum would be corrected while the window is shown.
+    const QSize client = (place.size.isEmpty() ? window->size() : place.size)
+                             .expandedTo(window->minimumSize())
+                             .expandedTo(window->minimumSizeHint());
+    const QRect frame(place.corner, client + extra);
     const QRect fitted = fitInto(frame, availableAreaFor(frame));
     window->resize(fitted.size() - extra);
     window->move(fitted.topLeft());
+    keeper(window)->placeFrameAt(fitted.topLeft());
 }
 
 WindowPlace currentPlace(const QWidget* window)
