@@ -4,6 +4,7 @@
 // (platform/qt), tests and zoltcalc-cli with a recording implementation (platform/headless).
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,8 +29,9 @@ public:
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
 
-    // Opens a document with the desktop's default application; false when that failed.
-    virtual bool openDocument(const std::filesystem::path& path) = 0;
+    // Opens a document with the desktop's default application. `failed` runs when none could be
+    // started: at once, or later, when the desktop's launcher gives up.
+    virtual void openDocument(const std::filesystem::path& path, std::function<void()> failed) = 0;
 
     virtual std::chrono::system_clock::time_point now() = 0;
     virtual char decimalSeparator() const = 0;

@@ -4,12 +4,14 @@
 #include "app/uabout.h"
 #include "app/usettings.h"
 #include "platform/headless/headless_services.h"
+#include "platform/qt/qt_services.h"
 #include "plain_install.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -71,6 +73,23 @@ TEST(Help, KeypadHelpWithoutAViewerNamesTheFile)
     program.main().action("AHelp")->trigger();
     ASSERT_EQ(in.services.messages.size(), 1u);
     EXPECT_NE(in.services.messages[0].text.find((in.dir.path() / "Help.htm").string()), std::string::npos);
+}
+
+// The desktop's launcher may start and then find no viewer: its exit status is the failure.
+TEST(Help, LauncherThatFindsNoViewerIsAFailure)
+{
+    const struct {
+        const char* launcher;
+        bool fails;
+    } rows[] = {{"true", false}, {"false", true}, {"/nonexistent/launcher", true}};
+    for (const auto& r : rows) {
+        platform::QtServices services;
+        services.setLauncher(r.launcher);
+        int failures = 0;
+        services.openDocument("Help.htm", [&failures] { ++failures; });
+        QTest::qWait(300);
+        EXPECT_EQ(failures, r.fails ? 1 : 0) << r.launcher;
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 
 #include <iterator>
@@ -200,13 +201,15 @@ void Tmain::AHelpExecute()
     openDocument(m_programDir / "Help.htm");
 }
 
-// Without a desktop launcher nothing would open and nothing would say so: the user is told
-// which file to open.
+// Without a viewer nothing would open and nothing would say so: the user is told which file to
+// open.
 void Tmain::openDocument(const std::filesystem::path& path)
 {
-    if (!m_services.openDocument(path))
-        m_services.message(platform::MessageKind::Warning,
-                           "No viewer could be started for \"" + path.string() + "\". Please open the file yourself.");
+    m_services.openDocument(path, [self = QPointer<Tmain>(this), path] {
+        if (self)
+            self->m_services.message(platform::MessageKind::Warning,
+                                     "No viewer could be started for \"" + path.string() + "\". Please open the file yourself.");
+    });
 }
 
 void Tmain::refreshMemoryCaption(int index)

@@ -30,10 +30,11 @@ public:
         clipboard = text;
         clipboardWritten = true;
     }
-    bool openDocument(const std::filesystem::path& path) override
+    void openDocument(const std::filesystem::path& path, std::function<void()> failed) override
     {
         openedDocuments.push_back(path);
-        return viewerStarts;
+        if (!viewerStarts)
+            failed();
     }
     std::chrono::system_clock::time_point now() override { return fixedTime ? *fixedTime : std::chrono::system_clock::now(); }
     char decimalSeparator() const override { return m_decimalSeparator; }
