@@ -107,7 +107,7 @@ public:
     bool loadSheet(const QString& path);
     bool saveSheet(const QString& path);
     void APrintExecute();
-    void printTo(QPrinter& printer); // the sheet, with FileName as the job title
+    void printTo(QPrinter& printer); // the sheet, titled by APrintExecute with its file's name
 
     // The file and colour dialogs; tests replace them. nullopt when the user cancels.
     std::function<std::optional<QString>(bool save)> fileDialog;
