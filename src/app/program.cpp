@@ -113,6 +113,9 @@ void Program::popis()
     const std::string name = m_settingsDialog->languageFile();
     m_language = name.empty() ? ui::Language() : ui::Language(m_folders.program / "langs" / (name + ".ini"));
     const ui::Language& lang = m_language;
+    m_qtTexts.use(lang.text("locale", "cs"));
+    m_services.setMessageTitles({"ZOLT CALC", lang.text("errortitle", "Chyba"), lang.text("warningtitle", "Upozornění"),
+                                 lang.text("infotitle", "Informace"), lang.text("confirmtitle", "Potvrzení")});
     m_main->popis(lang);
     m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));
     m_about->NapBut->setText(QString::fromStdString(lang.text("help", "Nápověda")));

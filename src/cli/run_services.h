@@ -28,6 +28,7 @@ public:
     std::string clipboardText() override { return m_clipboard; }
     void setClipboardText(const std::string& text) override { m_clipboard = text; }
     void openDocument(const std::filesystem::path&, std::function<void()> failed) override { failed(); }
+    void setMessageTitles(const platform::MessageTitles&) override {}
     std::chrono::system_clock::time_point now() override { return std::chrono::system_clock::now(); }
     char decimalSeparator() const override { return m_separator; }
 

@@ -55,8 +55,7 @@ Answer QtServices::message(MessageKind kind, const std::string& text, Buttons bu
     case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
     case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
     }
-    static const char* const titles[] = {"ZOLT CALC", "Error", "Warning", "Information", "Confirm"};
-    box.setWindowTitle(caption.empty() ? QString::fromUtf8(titles[static_cast<int>(kind)]) : QString::fromStdString(caption));
+    box.setWindowTitle(QString::fromStdString(caption.empty() ? m_titles[static_cast<size_t>(kind)] : caption));
     box.setText(QString::fromStdString(text));
     switch (buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;

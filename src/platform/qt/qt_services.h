@@ -26,6 +26,7 @@ public:
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     void openDocument(const std::filesystem::path& path, std::function<void()> failed) override;
+    void setMessageTitles(const MessageTitles& titles) override { m_titles = titles; }
     // The desktop's launcher, given the document's path; tests replace it.
     void setLauncher(const QString& program) { m_launcher = program; }
     std::chrono::system_clock::time_point now() override { return std::chrono::system_clock::now(); }
@@ -42,6 +43,7 @@ private:
     std::vector<QPointer<QWidget>> m_recentlyActive;
     char m_override = 0;
     QString m_launcher = "xdg-open";
+    MessageTitles m_titles{"ZOLT CALC", "Error", "Warning", "Information", "Confirm"};
 };
 
 } // namespace platform
