@@ -170,6 +170,9 @@ private:
     void addAlignmentControls();
     void addStyleControls();
     void createLanguageMenus();
+    // What only a shown window needs, built when it is first shown.
+    void createActionIcons();
+    void fillLanguageMenus();
     void createStatusBar();
     void applyShortcuts();
     void installDialogs();
@@ -199,6 +202,7 @@ private:
     bool m_quitAfterRun = false;
     bool m_closeAfterRun = false;
     bool m_applyingFormat = false;
+    bool m_shownOnce = false;
     QString m_stoppedLine;
     QString m_runningText;
     std::map<QAction*, bool> m_enabledBeforeRun;

@@ -177,6 +177,11 @@ bool TTextm::mayQuit()
 
 void TTextm::showEvent(QShowEvent* event)
 {
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        createActionIcons();
+        fillLanguageMenus();
+    }
     QMainWindow::showEvent(event);
     if (m_settings.textMaximized && !isMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
