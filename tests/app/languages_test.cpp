@@ -61,6 +61,7 @@ TEST(Languages, BaseConversionPlacesCaptionNamesTheComma)
         Install in(r.language);
         app::Program program(in.dir.path(), in.services);
         program.show();
+        program.openWindow("ABase");
         auto* base = qobject_cast<tools::Tbase*>(topLevel("base"));
         ASSERT_NE(base, nullptr);
         EXPECT_EQ(base->mistaLabel->text().toStdString(), r.caption) << r.language;
@@ -140,6 +141,8 @@ TEST(Languages, EnglishLeavesNoCzechText)
     Install in(1);
     app::Program program(in.dir.path(), in.services);
     program.show();
+    for (const char* window : {"ABase", "AStat", "ALinear"})
+        program.openWindow(window);
     std::vector<QString> texts;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isWindow() || qobject_cast<QMenu*>(w))
