@@ -65,10 +65,24 @@ class Display:
                 return time.perf_counter()
 
 
+def normal_priority():
+    os.setpriority(os.PRIO_PROCESS, 0, 0)
+
+
+def observe_first():
+    """On a busy machine the observer would see a map late; it runs ahead of the programs
+    (when it may), which all run at the normal priority."""
+    try:
+        os.setpriority(os.PRIO_PROCESS, 0, -10)
+    except PermissionError:
+        pass
+
+
 def measure(display, env, command, cwd):
     display.drain()
     start = time.perf_counter()
-    proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            preexec_fn=normal_priority)
     mapped = display.wait_for_map(proc, command[0])
     cpu = cpu_ms(proc.pid)
     time.sleep(1.0)
@@ -97,6 +111,7 @@ def arguments():
 
 def main():
     program_dir, runs, compare = arguments()
+    observe_first()
     programs = [([os.path.join(program_dir, "zoltcalc")], program_dir)] + [(c, None) for c in compare]
     display = ":97"
     xvfb = subprocess.Popen(["Xvfb", display, "-noreset", "-screen", "0", "1280x1024x24"],
