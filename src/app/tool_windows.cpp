@@ -3,6 +3,7 @@
 #include "macros/macro_host.h"
 #include "macros/macro_menu.h"
 #include "macros/umacros.h"
+#include "platform/qt/window_place.h"
 #include "textcalc/windows/utextm.h"
 #include "tools/ubase.h"
 #include "tools/ulinsys.h"
@@ -48,6 +49,7 @@ struct ToolWindows::Impl {
         if (!action.empty())
             openedBy.emplace_back(action, window);
         windows.push_back(window);
+        platform::keepOnScreen(window->widget());
     }
 
     // Makes the window an action opens, if it is still to be made, as start-up would have.

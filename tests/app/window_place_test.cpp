@@ -167,8 +167,9 @@ TEST(WindowManager, EveryWindowOpensOnTheScreen)
     in.dir.writeFile("settings.ini", std::string(std::istreambuf_iterator<char>(defaults), {}));
     app::Program program(in.dir.path(), in.services);
     program.show();
-    program.openWindow("AText");
-    for (const char* name : {"main", "trail", "Textm"}) {
+    for (const char* action : {"AText", "AStat", "ALinear", "ABase"})
+        program.openWindow(action);
+    for (const char* name : {"main", "trail", "Textm", "statm", "linsys", "base"}) {
         QWidget* w = topLevel(name);
         ASSERT_NE(w, nullptr) << name;
         EXPECT_TRUE(comesOnScreen(w)) << name << " at " << w->frameGeometry().x() << "," << w->frameGeometry().y()
