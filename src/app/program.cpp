@@ -108,6 +108,10 @@ void Program::popis()
     const std::string name = m_settingsDialog->languageFile();
     m_language = name.empty() ? ui::Language() : ui::Language(m_folders.program / "langs" / (name + ".ini"));
     m_manual.setLanguage(name);
+    m_qtTexts.use(m_language.text("locale", "cs"));
+    m_services.setMessageTitles({"ZOLT CALC", m_language.text("errortitle", "Chyba"),
+                                 m_language.text("warningtitle", "Upozornění"), m_language.text("infotitle", "Informace"),
+                                 m_language.text("confirmtitle", "Potvrzení")});
     m_main->popis(m_language);
     m_about->popis(m_language);
     m_settingsDialog->popis(m_language);

@@ -2,6 +2,7 @@
 // The program around the keypad window: creates the windows in their order, checks the data
 // files, applies settings.ini at start-up (Start) and writes it back at shut-down (vypni).
 #include "app/hints.h"
+#include "app/qt_texts.h"
 #include "keypad/windows/umain.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
@@ -77,6 +78,7 @@ private:
     bool m_canRun = true;
     ui::Language m_language;
     ui::Manual m_manual;
+    QtTexts m_qtTexts;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;

@@ -3,6 +3,7 @@
 #include "macros/macro_host.h"
 #include "macros/macro_menu.h"
 #include "macros/umacros.h"
+#include "platform/qt/window_place.h"
 #include "textcalc/windows/utextm.h"
 #include "tools/ubase.h"
 #include "tools/ulinsys.h"
@@ -11,6 +12,9 @@
 
 #include <QAction>
 #include <QWidget>
+
+#include <algorithm>
+#include <functional>
 
 namespace app {
 
@@ -26,9 +30,14 @@ struct ToolWindows::Impl {
     Tmacros* macroWindow = nullptr;
     QMenu* macroMenu = nullptr;             // the keypad's menu, once the entries are in it
     const ui::Language* language = nullptr; // the program's language, captions of the entries
+    const settings::Settings* settings = nullptr;
+    const ui::Manual* manual = nullptr; // F1's pages, once the program has its manual
+    // Windows made when first opened, by the action that opens them: many sessions never open
+    // them, and each costs memory and start-up time.
+    std::vector<std::pair<std::string, std::function<std::unique_ptr<ui::ToolWindow>()>>> deferred;
 
     template <typename Window>
-    Window* add(std::unique_ptr<Window> window, const char* action = nullptr)
+    Window* add(std::unique_ptr<Window> window, const std::string& action = {})
     {
         Window* w = window.get();
         list(w, action);
@@ -36,11 +45,43 @@ struct ToolWindows::Impl {
         return w;
     }
 
-    void list(ui::ToolWindow* window, const char* action = nullptr)
+    void list(ui::ToolWindow* window, const std::string& action = {})
     {
-        if (action)
+        if (!action.empty())
             openedBy.emplace_back(action, window);
         windows.push_back(window);
+        platform::keepOnScreen(window->widget());
+    }
+
+    // Makes the window an action opens, if it is still to be made, as start-up would have.
+    void make(const std::string& action)
+    {
+        const auto it = std::find_if(deferred.begin(), deferred.end(), [&](const auto& w) { return w.first == action; });
+        if (it == deferred.end())
+            return;
+        ui::ToolWindow* w = add(it->second(), action.c_str());
+        deferred.erase(it);
+        if (settings)
+            w->applySettings(*settings);
+        if (language)
+            w->popis(*language);
+        if (settings && w->followsAlwaysOnTop())
+            w->widget()->setWindowFlag(Qt::WindowStaysOnTopHint, settings->alwaysOnTop);
+        if (manual)
+            addHelp(w);
+    }
+
+    // F1 over the window opens its page of the manual.
+    void addHelp(ui::ToolWindow* w)
+    {
+        const char* page = w->manualPage();
+        if (!page)
+            return;
+        auto* help = new QAction(w->widget());
+        help->setShortcut(Qt::Key_F1);
+        help->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(help, &QAction::triggered, help, [m = manual, page] { m->open(page); });
+        w->widget()->addAction(help);
     }
 
     // The macro window refers to the host: the windows go first.
@@ -52,7 +93,7 @@ ToolWindows::~ToolWindows() = default;
 
 void ToolWindows::createBase(platform::Services& services)
 {
-    d->add(std::make_unique<tools::Tbase>(services), "ABase");
+    d->deferred.emplace_back("ABase", [&services] { return std::make_unique<tools::Tbase>(services); });
 }
 
 // The text calculator and its find window, which the text calculator owns.
@@ -67,8 +108,8 @@ void ToolWindows::createTextCalculator(platform::Services& services, keypad::Tma
 
 void ToolWindows::createStatisticsAndLinear(platform::Services& services)
 {
-    d->add(std::make_unique<tools::Tstatm>(services), "AStat");
-    d->add(std::make_unique<tools::Tlinsys>(services), "ALinear");
+    d->deferred.emplace_back("AStat", [&services] { return std::make_unique<tools::Tstatm>(services); });
+    d->deferred.emplace_back("ALinear", [&services] { return std::make_unique<tools::Tlinsys>(services); });
 }
 
 void ToolWindows::createMacros(platform::Services& services, keypad::Tmain& main)
@@ -79,6 +120,7 @@ void ToolWindows::createMacros(platform::Services& services, keypad::Tmain& main
 
 void ToolWindows::applySettings(const settings::Settings& settings)
 {
+    d->settings = &settings;
     for (ui::ToolWindow* w : d->windows)
         w->applySettings(settings);
 }
@@ -104,16 +146,9 @@ void ToolWindows::buildMacroMenu(keypad::Tmain& main)
 void ToolWindows::addHelp(const ui::Manual& manual)
 {
     d->text->manual = &manual;
-    for (ui::ToolWindow* w : d->windows) {
-        const char* page = w->manualPage();
-        if (!page)
-            continue;
-        auto* help = new QAction(w->widget());
-        help->setShortcut(Qt::Key_F1);
-        help->setShortcutContext(Qt::WindowShortcut);
-        QObject::connect(help, &QAction::triggered, help, [&manual, page] { manual.open(page); });
-        w->widget()->addAction(help);
-    }
+    d->manual = &manual;
+    for (ui::ToolWindow* w : d->windows)
+        d->addHelp(w);
 }
 
 void ToolWindows::collectSettings(settings::Settings& settings)
@@ -131,6 +166,7 @@ void ToolWindows::collect(std::vector<QWidget*>& windows) const
 
 void ToolWindows::open(const std::string& action)
 {
+    d->make(action);
     for (const auto& [name, window] : d->openedBy) {
         if (name != action)
             continue;

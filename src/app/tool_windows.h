@@ -23,7 +23,8 @@ struct ToolWindows {
     ToolWindows();
     ~ToolWindows();
 
-    // Creation, in the start-up order.
+    // Creation, in the start-up order. The base conversion, statistics and linear systems
+    // windows are made when they are first opened; `services` must outlive them.
     void createBase(platform::Services& services);
     void createTextCalculator(platform::Services& services, keypad::Tmain& main, settings::Settings& settings,
                               const platform::DataFolders& folders);

@@ -27,7 +27,8 @@ public:
     std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override;
     std::string clipboardText() override { return m_clipboard; }
     void setClipboardText(const std::string& text) override { m_clipboard = text; }
-    bool openDocument(const std::filesystem::path&) override { return false; }
+    void openDocument(const std::filesystem::path&, std::function<void()> failed) override { failed(); }
+    void setMessageTitles(const platform::MessageTitles&) override {}
     std::chrono::system_clock::time_point now() override { return std::chrono::system_clock::now(); }
     char decimalSeparator() const override { return m_separator; }
 

@@ -1,29 +1,21 @@
 #include "macro_menu.h"
 
+#include "macros/bitmap_icon.h"
 #include "macros/macro_host.h"
 #include "ui/language.h"
 #include "umacros.h"
 
 #include <QAction>
 #include <QIcon>
-#include <QImage>
 #include <QMenu>
-#include <QPixmap>
 
 namespace macros {
 
 namespace {
 
-// Only a real bitmap becomes the picture; a file of another format under the .bmp name is not
-// loaded.
 QIcon pictureOf(const MenuEntry& entry)
 {
-    if (entry.picture.empty())
-        return {};
-    QImage image;
-    if (!image.load(QString::fromStdString(entry.picture.string()), "BMP"))
-        return {};
-    return QIcon(QPixmap::fromImage(image));
+    return entry.picture.empty() ? QIcon() : bitmapIcon(QString::fromStdString(entry.picture.string()));
 }
 
 // The language's caption replaces the macro file's; both are kept with the item.

@@ -2,8 +2,10 @@
 // Everything the engines need from the desktop: beeps, message and input boxes, the clipboard,
 // opening documents, the clock and the locale. The program implements it with Qt
 // (platform/qt), tests and zoltcalc-cli with a recording implementation (platform/headless).
+#include <array>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,6 +14,7 @@ namespace platform {
 enum class MessageKind { Plain, Error, Warning, Information, Confirmation };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
+using MessageTitles = std::array<std::string, 5>;
 
 class Services {
 public:
@@ -28,8 +31,13 @@ public:
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
 
-    // Opens a document with the desktop's default application; false when that failed.
-    virtual bool openDocument(const std::filesystem::path& path) = 0;
+    // Opens a document with the desktop's default application. `failed` runs when none could be
+    // started: at once, or later, when the desktop's launcher gives up.
+    virtual void openDocument(const std::filesystem::path& path, std::function<void()> failed) = 0;
+
+    // The titles of message boxes without a caption of their own, by MessageKind, in the
+    // user's language.
+    virtual void setMessageTitles(const MessageTitles& titles) = 0;
 
     virtual std::chrono::system_clock::time_point now() = 0;
     virtual char decimalSeparator() const = 0;

@@ -9,11 +9,13 @@ const char* const FallbackLanguage = "english";
 
 } // namespace
 
+// The launcher may give up only after it started (no browser behind it): the box comes then.
 void openDocument(platform::Services& services, const std::filesystem::path& path)
 {
-    if (!services.openDocument(path))
+    services.openDocument(path, [&services, path] {
         services.message(platform::MessageKind::Warning,
                          "No viewer could be started for \"" + path.string() + "\". Please open the file yourself.");
+    });
 }
 
 std::filesystem::path languageFolder(const std::filesystem::path& base, const std::string& language)

@@ -1,8 +1,9 @@
 #pragma once
 // A window of another calculator beside the keypad (base conversion, statistics, linear
-// systems, macros, the text calculator, find/replace): start-up creates it hidden, applies the
-// settings and the language texts, and shut-down collects what it keeps in settings.ini. The
-// program treats all of them alike through this interface.
+// systems, macros, the text calculator, find/replace): created hidden (at start-up, or the
+// first time it is opened), it takes the settings and the language texts, and shut-down
+// collects what it keeps in settings.ini. The program treats all of them alike through this
+// interface.
 #include "ui/language.h"
 #include "settings/settings.h"
 

@@ -4,6 +4,7 @@
 #include "app/uabout.h"
 #include "app/usettings.h"
 #include "platform/headless/headless_services.h"
+#include "platform/qt/qt_services.h"
 #include "plain_install.h"
 #include "test_support.h"
 
@@ -75,6 +76,23 @@ TEST(Help, KeypadHelpWithoutAViewerNamesTheFile)
     EXPECT_NE(in.services.messages[0].text.find((in.dir.path() / "Help.htm").string()), std::string::npos);
 }
 
+// The desktop's launcher may start and then find no viewer: its exit status is the failure.
+TEST(Help, LauncherThatFindsNoViewerIsAFailure)
+{
+    const struct {
+        const char* launcher;
+        bool fails;
+    } rows[] = {{"true", false}, {"false", true}, {"/nonexistent/launcher", true}};
+    for (const auto& r : rows) {
+        platform::QtServices services;
+        services.setLauncher(r.launcher);
+        int failures = 0;
+        services.openDocument("Help.htm", [&failures] { ++failures; });
+        QTest::qWait(300);
+        EXPECT_EQ(failures, r.fails ? 1 : 0) << r.launcher;
+    }
+}
+
 } // namespace
 
 namespace {
@@ -101,12 +119,13 @@ struct F1Case {
     const char* name;
     const char* window;
     const char* page;
+    const char* opensIt; // the keypad's action that makes a window made when first opened
 };
 
 const F1Case kF1Cases[] = {
-    {"TextCalculator", "Textm", "language"}, {"Statistics", "statm", "statistics"},
-    {"LinearSystems", "linsys", "linear"},   {"BaseConversion", "base", "base"},
-    {"Macros", "macros", "macros"},          {"FindReplace", "find", "find"},
+    {"TextCalculator", "Textm", "language", nullptr}, {"Statistics", "statm", "statistics", "AStat"},
+    {"LinearSystems", "linsys", "linear", "ALinear"}, {"BaseConversion", "base", "base", "ABase"},
+    {"Macros", "macros", "macros", nullptr},          {"FindReplace", "find", "find", nullptr},
 };
 
 class F1 : public testing::TestWithParam<F1Case> {};
@@ -129,6 +148,8 @@ TEST_P(F1, OpensTheWindowsPageInTheManualOfTheLanguage)
         app::Program program(in.dir.path(), in.services);
         program.show();
         in.services.messages.clear();
+        if (GetParam().opensIt)
+            program.openWindow(GetParam().opensIt);
         QWidget* window = topLevel(GetParam().window);
         ASSERT_NE(window, nullptr);
         pressF1(window);

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -60,10 +61,33 @@ TEST(Languages, BaseConversionPlacesCaptionNamesTheComma)
         Install in(r.language);
         app::Program program(in.dir.path(), in.services);
         program.show();
+        program.openWindow("ABase");
         auto* base = qobject_cast<tools::Tbase*>(topLevel("base"));
         ASSERT_NE(base, nullptr);
         EXPECT_EQ(base->mistaLabel->text().toStdString(), r.caption) << r.language;
         program.main().close();
+    }
+}
+
+// Qt's own dialogs, buttons and menus speak the chosen language, and so do the message boxes'
+// titles; a language chosen later replaces them.
+TEST(Languages, QtsOwnTextsAndBoxTitlesFollowTheLanguage)
+{
+    const struct {
+        int language;
+        const char* cancel;   // a standard button of Qt's dialogs
+        const char* selectAll; // an item of the sheet's context menu
+        const char* errorTitle;
+    } rows[] = {{-1, "Zrušit", "Vybrat vše", "Chyba"},
+                {0, "Zrušit", "Vybrat vše", "Chyba"},
+                {1, "Cancel", "Select All", "Error"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.language);
+        Install in(r.language);
+        app::Program program(in.dir.path(), in.services);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), r.cancel);
+        EXPECT_EQ(QCoreApplication::translate("QWidgetTextControl", "Select All").toStdString(), r.selectAll);
+        EXPECT_EQ(in.services.messageTitles[static_cast<size_t>(platform::MessageKind::Error)], r.errorTitle);
     }
 }
 
@@ -117,6 +141,8 @@ TEST(Languages, EnglishLeavesNoCzechText)
     Install in(1);
     app::Program program(in.dir.path(), in.services);
     program.show();
+    for (const char* window : {"ABase", "AStat", "ALinear"})
+        program.openWindow(window);
     std::vector<QString> texts;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isWindow() || qobject_cast<QMenu*>(w))

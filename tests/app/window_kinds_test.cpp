@@ -45,6 +45,8 @@ TEST(WindowKinds, FixedWindowsCannotBeMaximisedOrMinimised)
     Install in;
     app::Program program(in.dir.path(), in.services);
     program.show();
+    program.openWindow("ABase");
+    program.openWindow("ALinear");
     const struct {
         const char* name;
         bool fixedSize;

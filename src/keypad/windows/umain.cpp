@@ -4,6 +4,7 @@
 #include "keypad/windows/udmsdeg.h"
 #include "keypad/windows/utrail.h"
 #include "platform/floattext.h"
+#include "platform/qt/window_place.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -184,18 +185,18 @@ Settings Tmain::engineSettings() const
 // The keypad's share of start-up, in the order the program applies it.
 void Tmain::applySettings()
 {
-    move(m_settings.mainLeft, m_settings.mainTop);
+    platform::restorePlace(this, {{m_settings.mainLeft, m_settings.mainTop}, {}});
     if (m_trail) {
-        m_trail->move(m_settings.trailLeft, m_settings.trailTop);
+        // The trail's height follows its font: placed once it has it.
+        m_trail->applyLook(m_settings.trailFont, m_settings.trailBackground);
         m_trail->setWidth(m_settings.trailWidth);
+        platform::restorePlace(m_trail, {{m_settings.trailLeft, m_settings.trailTop}, {}});
     }
     applyShortcuts();
     m_engine.seedRandom(static_cast<std::uint64_t>(m_services.now().time_since_epoch().count()));
     m_engine.start(engineSettings(), m_settings.angleUnits, m_settings.memories);
     for (int i = 1; i <= kMemories; ++i)
         refreshMemoryCaption(i);
-    if (m_trail)
-        m_trail->applyLook(m_settings.trailFont, m_settings.trailBackground);
     setRoundedRegion();
     labelsChanged();
     trailChanged();
@@ -206,12 +207,14 @@ void Tmain::applySettings()
 
 void Tmain::collectSettings()
 {
-    m_settings.mainLeft = x();
-    m_settings.mainTop = y();
+    const platform::WindowPlace main = platform::currentPlace(this);
+    m_settings.mainLeft = main.corner.x();
+    m_settings.mainTop = main.corner.y();
     if (m_trail) {
-        m_settings.trailLeft = m_trail->x();
-        m_settings.trailTop = m_trail->y();
-        m_settings.trailWidth = m_trail->width();
+        const platform::WindowPlace trail = platform::currentPlace(m_trail);
+        m_settings.trailLeft = trail.corner.x();
+        m_settings.trailTop = trail.corner.y();
+        m_settings.trailWidth = trail.size.width();
         m_settings.trailActive = m_trail->isVisible();
     }
     m_settings.angleUnits = m_engine.labels().deg;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 
 #include <iterator>

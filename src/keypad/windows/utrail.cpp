@@ -11,7 +11,7 @@ namespace keypad {
 Ttrail::Ttrail(QWidget* parent)
     : QWidget(parent, Qt::Tool)
 {
-    platform::makeFixedWindow(this);
+    platform::makeToolbarWindow(this);
     setObjectName("trail");
     setWindowTitle(" Záznam výpočtu");
     paper = new QLineEdit(this);

@@ -30,11 +30,13 @@ public:
         clipboard = text;
         clipboardWritten = true;
     }
-    bool openDocument(const std::filesystem::path& path) override
+    void openDocument(const std::filesystem::path& path, std::function<void()> failed) override
     {
         openedDocuments.push_back(path);
-        return viewerStarts;
+        if (!viewerStarts)
+            failed();
     }
+    void setMessageTitles(const MessageTitles& titles) override { messageTitles = titles; }
     std::chrono::system_clock::time_point now() override { return fixedTime ? *fixedTime : std::chrono::system_clock::now(); }
     char decimalSeparator() const override { return m_decimalSeparator; }
     void setDecimalSeparator(char c) { m_decimalSeparator = c; }
@@ -45,6 +47,7 @@ public:
     std::string clipboard;
     bool clipboardWritten = false;
     std::vector<std::filesystem::path> openedDocuments;
+    MessageTitles messageTitles{};
 
     // Script: answers used in order; when empty, `defaultAnswer` (or the first button's answer
     // for Ok/OkCancel boxes) and `defaultInput`.

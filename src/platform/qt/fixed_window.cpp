@@ -1,8 +1,10 @@
 #include "platform/qt/fixed_window.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -30,6 +32,32 @@ private:
     QWidget* m_window;
 };
 
+// Qt's X11 windows take extra window types from this property whenever their flags change; a
+// flag set and taken back again applies it, on each show before the window is mapped (Qt may
+// have made a new native window since).
+class ToolbarType : public QObject {
+public:
+    explicit ToolbarType(QWidget* window) : QObject(window), m_window(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        QWindow* handle = m_window->windowHandle();
+        if (event->type() != QEvent::Show || !handle || handle->property(kProperty).isValid())
+            return false;
+        constexpr int kToolbarType = 0x8;
+        handle->setProperty(kProperty, kToolbarType);
+        const Qt::WindowFlags flags = handle->flags();
+        handle->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+        handle->setFlags(flags);
+        return false;
+    }
+
+private:
+    static constexpr const char* kProperty = "_q_xcb_wm_window_type";
+    QWidget* m_window;
+};
+
 } // namespace
 
 void makeFixedWindow(QWidget* window)
@@ -39,6 +67,13 @@ void makeFixedWindow(QWidget* window)
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
     new NormalStateGuard(window);
+}
+
+void makeToolbarWindow(QWidget* window)
+{
+    makeFixedWindow(window);
+    if (QGuiApplication::platformName() == "xcb")
+        new ToolbarType(window);
 }
 
 } // namespace platform

@@ -9,4 +9,9 @@ namespace platform {
 
 void makeFixedWindow(QWidget* window);
 
+// A fixed window that follows its owner, typed as a tool bar on X11 so that the window manager
+// offers no minimise: some minimise a transient window's whole group, which would take the
+// owner off the screen with it.
+void makeToolbarWindow(QWidget* window);
+
 } // namespace platform

@@ -4,10 +4,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QUrl>
+#include <QProcess>
 #include <QWindow>
 
 namespace platform {
@@ -56,8 +55,7 @@ Answer QtServices::message(MessageKind kind, const std::string& text, Buttons bu
     case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
     case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
     }
-    static const char* const titles[] = {"ZOLT CALC", "Error", "Warning", "Information", "Confirm"};
-    box.setWindowTitle(caption.empty() ? QString::fromUtf8(titles[static_cast<int>(kind)]) : QString::fromStdString(caption));
+    box.setWindowTitle(QString::fromStdString(caption.empty() ? m_titles[static_cast<size_t>(kind)] : caption));
     box.setText(QString::fromStdString(text));
     switch (buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
@@ -93,9 +91,27 @@ void QtServices::setClipboardText(const std::string& text)
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-bool QtServices::openDocument(const std::filesystem::path& path)
+// The launcher may start and still find no viewer (no browser, no application for the type),
+// which it tells only by its exit status, maybe long after: it runs on its own, and a failure
+// is reported whenever it ends.
+void QtServices::openDocument(const std::filesystem::path& path, std::function<void()> failed)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+    auto* launcher = new QProcess;
+    launcher->setProgram(m_launcher);
+    launcher->setArguments({QString::fromStdString(path.string())});
+    launcher->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(launcher, &QProcess::finished, [launcher, failed](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0)
+            failed();
+        launcher->deleteLater();
+    });
+    QObject::connect(launcher, &QProcess::errorOccurred, [launcher, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        failed();
+        launcher->deleteLater();
+    });
+    launcher->start();
 }
 
 char QtServices::decimalSeparator() const { return m_override ? m_override : localeDecimalSeparator(); }

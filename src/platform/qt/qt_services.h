@@ -3,6 +3,7 @@
 #include "platform/services.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -24,7 +25,10 @@ public:
                                         const std::string& initial) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
-    bool openDocument(const std::filesystem::path& path) override;
+    void openDocument(const std::filesystem::path& path, std::function<void()> failed) override;
+    void setMessageTitles(const MessageTitles& titles) override { m_titles = titles; }
+    // The desktop's launcher, given the document's path; tests replace it.
+    void setLauncher(const QString& program) { m_launcher = program; }
     std::chrono::system_clock::time_point now() override { return std::chrono::system_clock::now(); }
     char decimalSeparator() const override;
     void setDecimalSeparatorOverride(char c) { m_override = c; }
@@ -38,6 +42,8 @@ private:
     std::unique_ptr<QObject> m_tracker;
     std::vector<QPointer<QWidget>> m_recentlyActive;
     char m_override = 0;
+    QString m_launcher = "xdg-open";
+    MessageTitles m_titles{"ZOLT CALC", "Error", "Warning", "Information", "Confirm"};
 };
 
 } // namespace platform

@@ -116,7 +116,7 @@ public:
     bool loadSheet(const QString& path);
     bool saveSheet(const QString& path);
     void APrintExecute();
-    void printTo(QPrinter& printer); // the sheet, with FileName as the job title
+    void printTo(QPrinter& printer); // the sheet, titled by APrintExecute with its file's name
 
     // The file and colour dialogs; tests replace them. nullopt when the user cancels.
     std::function<std::optional<QString>(bool save)> fileDialog;
@@ -182,6 +182,9 @@ private:
     void createLanguageMenus();
     void createHelpMenu();
     void popisHelp(const ui::Language& lang);
+    // What only a shown window needs, built when it is first shown.
+    void createActionIcons();
+    void fillLanguageMenus();
     void createStatusBar();
     void applyShortcuts();
     void installDialogs();
@@ -211,6 +214,7 @@ private:
     bool m_quitAfterRun = false;
     bool m_closeAfterRun = false;
     bool m_applyingFormat = false;
+    bool m_shownOnce = false;
     QString m_stoppedLine;
     QString m_runningText;
     std::map<QAction*, bool> m_enabledBeforeRun;

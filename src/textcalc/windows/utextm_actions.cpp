@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <utility>
+
 namespace textcalc {
 
 namespace {
@@ -85,37 +87,36 @@ void drawLens(QPainter& p)
 
 void TTextm::createActions()
 {
-    auto make = [this](QAction*& a, const char* name, const char* caption, const QIcon& icon = {}) {
-        a = new QAction(icon, QString::fromUtf8(caption), this);
+    auto make = [this](QAction*& a, const char* name, const char* caption) {
+        a = new QAction(QString::fromUtf8(caption), this);
         a->setObjectName(name);
         a->setToolTip(a->text());
         return a;
     };
-    const QStyle* s = style();
-    make(ANew, "ANew", "Nový", s->standardIcon(QStyle::SP_FileIcon));
-    make(AOpen, "AOpen", "Otevřít...", s->standardIcon(QStyle::SP_DialogOpenButton));
-    make(ASave, "ASave", "Uložit", s->standardIcon(QStyle::SP_DialogSaveButton));
+    make(ANew, "ANew", "Nový");
+    make(AOpen, "AOpen", "Otevřít...");
+    make(ASave, "ASave", "Uložit");
     make(saveas, "saveas", "Uložit jako...");
-    make(APrint, "APrint", "Tisknout...", drawnIcon(drawPrinter));
+    make(APrint, "APrint", "Tisknout...");
     make(AClose, "AClose", "Zavřít");
-    make(AUndo, "AUndo", "Zpět", glyphIcon(QString::fromUtf8("↶")));
-    make(ACut, "ACut", "Vyjmout", glyphIcon(QString::fromUtf8("✂")));
-    make(ACopy, "ACopy", "Kopírovat", drawnIcon(drawCopy));
-    make(APaste, "APaste", "Vložit", drawnIcon(drawPaste));
+    make(AUndo, "AUndo", "Zpět");
+    make(ACut, "ACut", "Vyjmout");
+    make(ACopy, "ACopy", "Kopírovat");
+    make(APaste, "APaste", "Vložit");
     make(ASelall, "ASelall", "Vybrat vše");
-    make(AFind, "AFind", "Najít, nahradit...", drawnIcon(drawLens));
+    make(AFind, "AFind", "Najít, nahradit...");
     make(AInscol, "AInscol", "Vložit barvu...");
-    make(AExecl, "AExecl", "Provést řádek", glyphIcon(QString::fromUtf8("▶"), QColor(0, 120, 0)));
-    make(AExecg, "AExecg", "Provést skupinu", glyphIcon(QString::fromUtf8("▶▶"), QColor(0, 120, 0)));
-    make(AStop, "AStop", "Zastavit", glyphIcon(QString::fromUtf8("■"), QColor(200, 0, 0)));
+    make(AExecl, "AExecl", "Provést řádek");
+    make(AExecg, "AExecg", "Provést skupinu");
+    make(AStop, "AStop", "Zastavit");
     make(AClear, "AClear", "Smazat všechny objekty");
     make(ADecim, "ADecim", "Převést na desetinné číslo");
-    make(ABold, "ABold", "Tučně", glyphIcon("B", Qt::black, Bold));
-    make(AItalic, "AItalic", "Kurzíva", glyphIcon("I", Qt::black, Bold | Italic));
-    make(AUnder, "AUnder", "Podtrženo", glyphIcon("U", Qt::black, Underline));
-    make(output, "output", "Provádět všechny výpisy", glyphIcon(QString::fromUtf8("≡")));
-    make(nextline, "nextline", "Přesouvat na další řádek", glyphIcon(QString::fromUtf8("↵")));
-    make(FontBut, "FontBut", "Font výstupů", glyphIcon("F", QColor(0, 0, 200), Bold));
+    make(ABold, "ABold", "Tučně");
+    make(AItalic, "AItalic", "Kurzíva");
+    make(AUnder, "AUnder", "Podtrženo");
+    make(output, "output", "Provádět všechny výpisy");
+    make(nextline, "nextline", "Přesouvat na další řádek");
+    make(FontBut, "FontBut", "Font výstupů");
     make(hlavtul, "hlavtul", "Hlavní panel nástrojů");
     make(formtul, "formtul", "Panel formátu");
     make(infoshow, "infoshow", "Stavový řádek");
@@ -142,6 +143,35 @@ void TTextm::createActions()
     connect(AClear, &QAction::triggered, this, &TTextm::AClearExecute);
     connect(ADecim, &QAction::triggered, this, &TTextm::ADecimExecute);
     connect(FontBut, &QAction::triggered, this, &TTextm::FontButClick);
+}
+
+// The pictures cost a look-up in the icon theme or a font each: a window that is never shown
+// does without them.
+void TTextm::createActionIcons()
+{
+    const QStyle* s = style();
+    const std::pair<QAction*, QIcon> icons[] = {
+        {ANew, s->standardIcon(QStyle::SP_FileIcon)},
+        {AOpen, s->standardIcon(QStyle::SP_DialogOpenButton)},
+        {ASave, s->standardIcon(QStyle::SP_DialogSaveButton)},
+        {APrint, drawnIcon(drawPrinter)},
+        {AUndo, glyphIcon(QString::fromUtf8("↶"))},
+        {ACut, glyphIcon(QString::fromUtf8("✂"))},
+        {ACopy, drawnIcon(drawCopy)},
+        {APaste, drawnIcon(drawPaste)},
+        {AFind, drawnIcon(drawLens)},
+        {AExecl, glyphIcon(QString::fromUtf8("▶"), QColor(0, 120, 0))},
+        {AExecg, glyphIcon(QString::fromUtf8("▶▶"), QColor(0, 120, 0))},
+        {AStop, glyphIcon(QString::fromUtf8("■"), QColor(200, 0, 0))},
+        {ABold, glyphIcon("B", Qt::black, Bold)},
+        {AItalic, glyphIcon("I", Qt::black, Bold | Italic)},
+        {AUnder, glyphIcon("U", Qt::black, Underline)},
+        {output, glyphIcon(QString::fromUtf8("≡"))},
+        {nextline, glyphIcon(QString::fromUtf8("↵"))},
+        {FontBut, glyphIcon("F", QColor(0, 0, 200), Bold)},
+    };
+    for (const auto& [action, icon] : icons)
+        action->setIcon(icon);
 }
 
 void TTextm::createMenus()

@@ -1,12 +1,16 @@
 // Sheet files: new, open, save, save as, the save question, the caption and printing.
 #include "textcalc/windows/utextm.h"
 
+#include "platform/qt/save_dialog.h"
+
 #include <QAction>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -63,12 +67,12 @@ std::optional<QString> TTextm::chooseFile(bool save)
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(m_dialogFilter, filters.first()));
     dialog.setDirectory(m_dialogFolder);
-    if (save)
-        dialog.setDefaultSuffix(m_dialogFilter == 1 ? "txt" : "rtf");
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, save](const QString& filter) {
-        if (save)
-            dialog.setDefaultSuffix(filter.contains("*.txt") ? "txt" : "rtf");
-    });
+    if (save) {
+        platform::addFilterExtension(dialog, "rtf");
+        // Save As starts from the sheet's own file.
+        if (FileName != UntitledName)
+            dialog.selectFile(FileName);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     m_dialogFolder = dialog.directory().absolutePath();
@@ -174,16 +178,23 @@ bool TTextm::Ulozjako()
     }
 }
 
+// The document is titled with the sheet's name. Without a printer a PDF is the only choice: it
+// is proposed beside the sheet, named after it.
 void TTextm::APrintExecute()
 {
     QPrinter printer(QPrinter::HighResolution);
+    const QFileInfo sheet(FileName);
+    printer.setDocName(sheet.fileName());
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        const QString folder = FileName == UntitledName ? m_dialogFolder : sheet.absolutePath();
+        printer.setOutputFileName(QDir(folder).filePath(sheet.completeBaseName() + ".pdf"));
+    }
     if (printDialog(printer))
         printTo(printer);
 }
 
 void TTextm::printTo(QPrinter& printer)
 {
-    printer.setDocName(FileName);
     kalkul->document()->print(&printer);
 }
 

@@ -75,20 +75,29 @@ void TTextm::createLanguageMenus()
     auto build = [this](const char* name, const char* caption, const auto& submenus) {
         QMenu* top = menuBar()->addMenu(QString::fromUtf8(caption));
         top->setObjectName(name);
-        for (const Submenu& sub : submenus) {
-            QMenu* menu = top->addMenu(QString::fromUtf8(sub.caption));
-            menu->setObjectName(sub.name);
-            menu->setStyleSheet(languageMenuStyle);
-            for (const char* item : sub.items) {
-                const QString text = QString::fromUtf8(item);
-                QAction* a = menu->addAction(text);
-                connect(a, &QAction::triggered, this, [this, text] { insertAtCaret(text); });
-            }
-        }
+        for (const Submenu& sub : submenus)
+            top->addMenu(QString::fromUtf8(sub.caption))->setObjectName(sub.name);
         return top;
     };
     mifunc = build("mifunc", "Matematické funkce", functionMenus);
     mistate = build("mistate", "Příkazy", statementMenus);
+}
+
+// A hundred and fifty items with their style: built when the window is first shown.
+void TTextm::fillLanguageMenus()
+{
+    auto fill = [this](const auto& submenus) {
+        for (const Submenu& sub : submenus) {
+            auto* menu = findChild<QMenu*>(sub.name);
+            menu->setStyleSheet(languageMenuStyle);
+            for (const char* item : sub.items) {
+                const QString text = QString::fromUtf8(item);
+                connect(menu->addAction(text), &QAction::triggered, this, [this, text] { insertAtCaret(text); });
+            }
+        }
+    };
+    fill(functionMenus);
+    fill(statementMenus);
 }
 
 void TTextm::insertAtCaret(const QString& text)

@@ -3,6 +3,7 @@
 #include "textcalc/picture/picture_file.h"
 
 #include "platform/errors.h"
+#include "platform/qt/save_dialog.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -397,6 +398,8 @@ std::optional<PicturePage::FileChoice> PicturePage::showFileDialog(bool save, co
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(filter));
     dialog.setDirectory(folder);
+    if (save)
+        platform::addFilterExtension(dialog, "bmp");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileChoice{dialog.selectedFiles().first(), int(std::max<qsizetype>(filters.indexOf(dialog.selectedNameFilter()), 0))};

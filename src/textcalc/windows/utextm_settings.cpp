@@ -5,6 +5,7 @@
 #include "platform/inifile.h"
 #include "textcalc/number/qt/qt_colour.h"
 #include "settings/settings_file.h"
+#include "platform/qt/window_place.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,8 +38,7 @@ QFont fontOf(const settings::FontSetting& s)
 void TTextm::applySettings()
 {
     const settings::Settings& s = m_settings;
-    setGeometry(s.textLeft, s.textTop, s.textWidth, s.textHeight);
-    move(s.textLeft, s.textTop);
+    platform::restorePlace(this, {{s.textLeft, s.textTop}, {s.textWidth, s.textHeight}});
     // Each view item starts opposite to the stored value and is toggled once.
     for (auto [item, shown] : {std::pair{hlavtul, s.mainToolbar}, {formtul, s.formatToolbar}, {infoshow, s.statusBar}}) {
         item->setChecked(!shown);
@@ -93,11 +93,11 @@ void TTextm::applyInputFont()
 void TTextm::collectSettings()
 {
     settings::Settings& s = m_settings;
-    const QRect bounds = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    s.textLeft = bounds.x();
-    s.textTop = bounds.y();
-    s.textWidth = bounds.width();
-    s.textHeight = bounds.height();
+    const platform::WindowPlace place = platform::currentPlace(this);
+    s.textLeft = place.corner.x();
+    s.textTop = place.corner.y();
+    s.textWidth = place.size.width();
+    s.textHeight = place.size.height();
     s.activePage = pages->currentWidget() == Obrazek;
     s.outputs = output->isChecked();
     s.nextline = nextline->isChecked();
@@ -170,6 +170,11 @@ bool TTextm::mayQuit()
 
 void TTextm::showEvent(QShowEvent* event)
 {
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        createActionIcons();
+        fillLanguageMenus();
+    }
     QMainWindow::showEvent(event);
     if (m_settings.textMaximized && !isMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -6,6 +6,7 @@
 
 #include "platform/errors.h"
 #include "platform/headless/headless_services.h"
+#include "file_dialog_answer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +32,7 @@ struct PageFixture {
     PageFixture()
     {
         std::filesystem::create_directories(pictures);
+        realFileDialog = page.fileDialog;
         page.setStatusPanels(&width, &height, &position);
         page.SetSize(200, 150);
         picture.setPixel(10, 10, red);
@@ -58,6 +60,7 @@ struct PageFixture {
     Picture picture;
     QLabel width, height, position;
     PicturePage page{picture, services, pictures};
+    std::function<std::optional<PicturePage::FileChoice>(bool, const QString&, int)> realFileDialog;
     std::vector<Asked> asked;
 };
 
@@ -329,6 +332,34 @@ TEST(PicturePage, DialogsRememberFolderAndFilter)
     for (size_t k : {1, 2}) {
         EXPECT_EQ(f.asked[k].folder, (f.pictures / "sub").string());
         EXPECT_EQ(f.asked[k].filter, 2);
+    }
+}
+
+// A name typed without an extension gets the chosen filter's, or the Bitmap one for all files.
+TEST(PicturePage, TypedNameGetsTheFiltersExtension)
+{
+    const struct {
+        const char* typed;
+        int filterBefore; // the filter the dialog remembers
+        int picked;       // the filter the user picks, or -1
+        const char* written;
+    } rows[] = {{"pic1", 0, -1, "pic1.bmp"}, {"pic2", 1, -1, "pic2.jpg"}, {"pic3", 2, -1, "pic3.bmp"},
+                {"pic4.jpg", 0, -1, "pic4.jpg"}, {"pic5", 0, 1, "pic5.jpg"}, {"pic6", 1, 0, "pic6.bmp"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        PageFixture f;
+        f.choose("earlier.bmp", r.filterBefore);
+        f.page.savebmp();
+        f.page.fileDialog = f.realFileDialog;
+        f.services.inputs.push_back("90");
+        answerFileDialog([&r](QFileDialog& dialog) {
+            if (r.picked >= 0)
+                pickFilter(dialog, r.picked);
+            dialog.selectFile(r.typed);
+        });
+        f.page.savebmp();
+        EXPECT_TRUE(std::filesystem::exists(f.file(r.written)));
+        EXPECT_TRUE(f.services.messages.empty());
     }
 }
 

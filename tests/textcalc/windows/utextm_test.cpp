@@ -156,6 +156,7 @@ TEST_F(TextWindow, LanguageMenuItemsInsertTheirCaptionAtTheCaret)
         {"miassign", "x:=y;"},              {"micompos", "while  do"},  {"mitextfiles", "Close(m);"},
         {"drawing", "Clear;"},              {"colors", "clAqua"},       {"miothers", "Beep;"},
     };
+    window->show(); // the items are made for a shown window
     for (const Row& r : rows) {
         SCOPED_TRACE(r.caption);
         type("a SEL b");
@@ -181,11 +182,28 @@ TEST_F(TextWindow, LanguageMenusHoldEverySubmenu)
             out << a->text();
         return out;
     };
+    window->show();
     EXPECT_EQ(window->mifunc->title(), "Matematické funkce");
     EXPECT_EQ(titles(window->mifunc), functions);
     EXPECT_EQ(window->mistate->title(), "Příkazy");
     EXPECT_EQ(titles(window->mistate), statements);
     EXPECT_EQ(window->findChild<QMenu*>("drawing")->actions().size(), 20);
+}
+
+// The window is made hidden at start-up: what only a shown window needs (the tool bar's pictures,
+// the language menus' items) costs memory and start-up time until it is first shown.
+TEST_F(TextWindow, HiddenWindowMakesItsPicturesAndMenuItemsWhenFirstShown)
+{
+    auto drawing = [this] { return window->findChild<QMenu*>("drawing")->actions().size(); };
+    for (QAction* a : {window->ANew, window->AExecl, window->ABold})
+        EXPECT_TRUE(a->icon().isNull()) << a->objectName().toStdString();
+    EXPECT_EQ(drawing(), 0);
+    window->show();
+    window->hide();
+    window->show();
+    for (QAction* a : {window->ANew, window->AExecl, window->ABold})
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+    EXPECT_EQ(drawing(), 20);
 }
 
 TEST_F(TextWindow, InsertedColourIsTheLanguagesColourNumber)

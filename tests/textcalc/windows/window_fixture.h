@@ -18,6 +18,7 @@ protected:
     {
         dir.write("sheets/.keep", "");
         window = std::make_unique<textcalc::TTextm>(services, settings, platform::DataFolders::portable(dir.path()));
+        realFileDialog = window->fileDialog;
         window->fileDialog = [this](bool save) -> std::optional<QString> {
             dialogs.push_back(save);
             if (files.empty())
@@ -56,6 +57,7 @@ protected:
     platform::HeadlessServices services{'.'};
     settings::Settings settings;
     std::unique_ptr<textcalc::TTextm> window;
+    std::function<std::optional<QString>(bool save)> realFileDialog; // the desktop's, for tests of it
     std::deque<std::optional<QString>> files; // answers of the file dialog, in order
     std::vector<bool> dialogs;                // each file dialog shown: true for save
     std::optional<QColor> colour;
