@@ -5,6 +5,7 @@
 #include "textcalc/sheet/files/rtf_writer.h"
 
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 
 #include <fstream>
 #include <iterator>
@@ -66,10 +67,7 @@ bool savesAsRtf(const std::filesystem::path& file)
 void saveSheet(const std::filesystem::path& file, const SheetContent& content)
 {
     const std::string bytes = savesAsRtf(file) ? writeRtf(content) : writePlainText(content);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
+    if (!platform::replaceFile(file, bytes))
         throw platform::UserError("Error. File " + quoted(file) + " cannot be written.");
 }
 

@@ -18,6 +18,7 @@ SheetContent readSheet(std::string_view bytes, const CharFormat& plainFormat);
 SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plainFormat);
 
 bool savesAsRtf(const std::filesystem::path& file);
+// Replaces the file as one step: a failure or a crash leaves the old file whole.
 void saveSheet(const std::filesystem::path& file, const SheetContent& content);
 
 } // namespace textcalc::sheet
