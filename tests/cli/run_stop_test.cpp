@@ -103,4 +103,19 @@ TEST_F(RunStopFiles, TimeoutEndsAWaitForInput)
     }
 }
 
+// The time counts from the start, reading the file included: a named pipe that nobody opens
+// for writing would block the open for ever. The shell's own timeout only ends a hung test.
+TEST_F(RunStopFiles, TimeoutCoversReadingTheFile)
+{
+    const std::string fifo = (dir / "never.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* command : {"sheet", "run"}) {
+        SCOPED_TRACE(command);
+        const test_support::CliResult r = test_support::runCli(std::string(command) + " --timeout 0.3 '" + fifo + "'",
+                                                               "2>/dev/null", nullptr, "timeout 20");
+        EXPECT_EQ(r.out, Stopped);
+        EXPECT_EQ(r.status, 1);
+    }
+}
+
 } // namespace
