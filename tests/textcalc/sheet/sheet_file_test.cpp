@@ -80,12 +80,19 @@ TEST_F(SheetFile, OpensByContent)
     EXPECT_EQ(linesOf(PlainDocument(loadSheet(dir / "rich.txt", Input))), (Lines{"a", "> b"}));
     write(dir / "plain.rtf", "a\nb");
     EXPECT_EQ(linesOf(PlainDocument(loadSheet(dir / "plain.rtf", Input))), (Lines{"a", "b"}));
+    // Text after the document's group: a plain-text sheet whose first line looks like RTF.
+    write(dir / "looks.txt", "{\\rtf1 x}\ny:=2\ny+1");
+    EXPECT_EQ(linesOf(PlainDocument(loadSheet(dir / "looks.txt", Input))), (Lines{"{\\rtf1 x}", "y:=2", "y+1"}));
+    write(dir / "blanks.rtf", "{\\rtf1 x\\par}\r\n \r\n");
+    EXPECT_EQ(linesOf(PlainDocument(loadSheet(dir / "blanks.rtf", Input))), (Lines{"x"}));
 }
 
 TEST_F(SheetFile, Failures)
 {
     write(dir / "big.txt", std::string(MaxSheetFileBytes + 1, 'x'));
     write(dir / "lines.txt", std::string(MaxSheetLines + 5, '\n'));
+    write(dir / "binary.txt", std::string("x:=1\0\x01\x02", 7));
+    write(dir / "after.rtf", std::string("{\\rtf1 x}\0\0\0", 12));
     std::filesystem::create_directories(dir / "folder.rtf");
     struct Case {
         const char* name;
@@ -94,7 +101,9 @@ TEST_F(SheetFile, Failures)
     for (const Case c : {Case{"missing.rtf", "Error. File \" missing.rtf \" cannot be read."},
                          Case{"folder.rtf", "Error. File \" folder.rtf \" cannot be read."},
                          Case{"big.txt", "Error. File \" big.txt \" is too large to open as a sheet."},
-                         Case{"lines.txt", "Error. File \" lines.txt \" is too large to open as a sheet."}}) {
+                         Case{"lines.txt", "Error. File \" lines.txt \" is too large to open as a sheet."},
+                         Case{"binary.txt", "Error. File \" binary.txt \" is neither a sheet nor a text file."},
+                         Case{"after.rtf", "Error. File \" after.rtf \" is neither a sheet nor a text file."}}) {
         SCOPED_TRACE(c.name);
         try {
             loadSheet(dir / c.name, Input);

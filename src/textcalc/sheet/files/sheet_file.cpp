@@ -25,7 +25,12 @@ platform::UserError tooLarge(const std::filesystem::path& file)
 
 SheetContent readSheet(std::string_view bytes, const CharFormat& plainFormat)
 {
-    return looksLikeRtf(bytes) ? readRtf(bytes) : readPlainText(bytes, plainFormat);
+    if (looksLikeRtf(bytes))
+        if (std::optional<SheetContent> rtf = readRtfDocument(bytes))
+            return std::move(*rtf);
+    if (!looksLikeText(bytes))
+        throw NotText();
+    return readPlainText(bytes, plainFormat);
 }
 
 SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plainFormat)
@@ -55,6 +60,8 @@ SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plai
         return readSheet(bytes, plainFormat);
     } catch (const TooManyLines&) {
         throw tooLarge(file);
+    } catch (const NotText&) {
+        throw platform::UserError("Error. File " + quoted(file) + " is neither a sheet nor a text file.");
     }
 }
 
