@@ -34,7 +34,7 @@ TEST(PlainText, Reads)
         {"Windows1250", "\xe8\xf8\x9e\xfd", {"čřžý"}},
         {"TabsKeptControlsDropped", std::string("a\tb\0c\x1b" "d", 7), {"a\tbcd"}},
         {"DeleteDroppedAsInRtf", "a\x7f" "b", {"ab"}},
-        {"SeparatorsAreBlanksFrameMarksDropped", "a\u2028" "b\u2029" "c\uFDD0" "d\uFDD1", {"a b cd"}},
+        {"SeparatorsAreBlanksFrameMarksDropped", "a\u2028" "b\u2029" "c\uFDD0" "d\uFDD1\uFEFF", {"a b cd"}},
         {"SurrogateBytesAreWindows1250", "\xED\xA0\x80", {"í\u00A0€"}},
         {"OverlongFormIsWindows1250", "\xC0\xAF", {"ŔŻ"}},
         {"BeyondUnicodeIsWindows1250", "\xF5\x80\x80\x80", {"ő€€€"}},
