@@ -4,9 +4,8 @@
 # runs the whole test suite there, then each fuzz target for a bounded time over its corpus
 # (tests/fuzz/seeds/<target>/, with tests/fuzz/<target>.dict or else zoltcalc.dict): every
 # fuzz_* target that tests/fuzz/CMakeLists.txt builds, the sheet's round trip and find/replace
-# among them. A
-# finding fails the script with the reproducer printed. CI (.ci/run) runs it after the normal
-# tests.
+# among them. A finding fails the script with the reproducer printed. CI (.ci/run) runs it
+# after the normal tests.
 #
 #   scripts/sanitize.sh [SECONDS]   seconds per fuzz target (default 45; 0 skips fuzzing)
 #
