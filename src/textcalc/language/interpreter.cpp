@@ -6,7 +6,9 @@
 #include "platform/checked.h"
 #include "platform/floattext.h"
 
+#include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace textcalc {
 
@@ -28,8 +30,13 @@ void Interpreter::run(const std::string& text)
     StartTime = services.now();
     m_depth = 0;
     m_running = true;
-    m_lastPoll = std::chrono::steady_clock::now();
+    m_nextPoll = coarseMilliseconds() + StopPollInterval.count();
+    m_arrayBytes = 0;
+    for (const Array& a : Arrays)
+        m_arrayBytes += a.Elements.capacity() * sizeof(Number);
     m_codes->clear(); // texts of earlier runs are not needed again
+    if (picture)
+        picture->setStopHook([this] { pollStop(); }); // flood fills and new sizes take long
 
     try {
         prepare(text);
@@ -40,12 +47,16 @@ void Interpreter::run(const std::string& text)
         // chyb() has written the error line.
     } catch (const RunStopped&) {
         // pollStopNow() has written the stopped line.
+    } catch (const std::bad_alloc&) {
+        Outputs.push_back(memoryLine);
     } catch (...) {
         // Any other failure gets the general line, even when an error line caught by a TRY
         // happens to stand last: the failure that ended the run must not go unreported.
         vyp(GeneralError);
     }
     m_running = false;
+    if (picture)
+        picture->setStopHook({});
     BoundVariables.clear();
     ParamBindings.clear();
     Program.clear();
@@ -198,7 +209,17 @@ void Interpreter::executeArrayStatement(const Instruction& in)
     const size_t n = length(eval(in.Text1).Re, [](const std::string& k) { return "Index " + k + " not accepted."; });
     const Number value = eval(in.Text2);
     Array& a = Arrays[static_cast<size_t>(in.Ref1)];
+    // Room is taken by doubling, up to the longest array, and counted before it is taken.
+    const auto makeRoom = [&](size_t length) {
+        const size_t capacity = a.Elements.capacity();
+        if (length <= capacity)
+            return;
+        const size_t room = std::max(length, std::min(2 * capacity, MaxArrayLength));
+        checkMemory((room - capacity) * sizeof(Number), currentPictureBytes());
+        a.Elements.reserve(room);
+    };
     if (n >= 1) {
+        makeRoom(n);
         if (a.Elements.size() < n)
             a.Elements.resize(n, floating(0.0L));
         a.Elements[n - 1] = value;
@@ -209,6 +230,7 @@ void Interpreter::executeArrayStatement(const Instruction& in)
     const size_t newLength = length(value.Re, [](const std::string& m) {
         return "Number " + m + " is not accepted as an array length.";
     });
+    makeRoom(newLength);
     a.Elements.resize(newLength, floating(0.0L));
     if (reporting())
         vyp("Length of array \" " + a.Name + " \" set to " + std::to_string(newLength) + ".");

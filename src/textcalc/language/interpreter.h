@@ -6,8 +6,9 @@
 // Errors: every error of the language goes through chyb(), which appends "Error. " + message
 // to Outputs and throws RunAbort. Floating-point failures throw platform::FloatError and other
 // failures other exceptions; run() turns those into "Error. General computation error". A stop
-// the caller requested appends stoppedLine and throws RunStopped, which TRY lets pass. No
-// exception leaves run().
+// the caller requested appends stoppedLine and throws RunStopped, which TRY lets pass; so does
+// running out of memory (std::bad_alloc, also from checkMemory), which ends the run with
+// memoryLine. No exception leaves run().
 #include "textcalc/language/calculator.h"
 #include "textcalc/language/picture_access.h"
 #include "textcalc/language/program.h"
@@ -44,9 +45,9 @@ struct RunStopped {};
 
 // Runs `work`, or `failed` when work ends in a failure of the run: an error line written
 // (RunAbort), a floating or integer failure, a range the language refuses, a file the system
-// refuses (all std::runtime_error), too many bound variables or too large a picture
-// (std::length_error). TRY, ReadLn, WriteLn and the decimal conversion report these their own
-// way; a user's stop and faults of the program pass on to run()'s boundary.
+// refuses (all std::runtime_error), too many bound variables (std::length_error). TRY, ReadLn,
+// WriteLn and the decimal conversion report these their own way; a user's stop, running out of
+// memory and faults of the program pass on to run()'s boundary.
 template <typename Work, typename Failed>
 auto onRunFailure(Work&& work, Failed&& failed) -> decltype(work())
 {
@@ -59,10 +60,19 @@ auto onRunFailure(Work&& work, Failed&& failed) -> decltype(work())
     return failed();
 }
 
-// How often at most a run asks RunCallbacks::stopRequested; between two asks the run only
-// counts calls of pollStop() and reads the clock every StopPollStride of them.
+// How often at most a run asks RunCallbacks::stopRequested. Between two asks pollStop() counts
+// its calls and reads a coarse clock every StopPollStride of them; long steps (prime, flood
+// fill, a new picture size, the numerical operators' loops, drawing) poll themselves, so no
+// statement puts the next ask off for long.
 constexpr std::chrono::milliseconds StopPollInterval{20};
-constexpr uint32_t StopPollStride = 64;
+constexpr uint32_t StopPollStride = 8;
+
+// The monotonic clock in milliseconds, coarse (a few ms) but read without a system call.
+int64_t coarseMilliseconds();
+
+// A run's arrays and picture together take at most this much memory; a run that needs more
+// ends with RunSettings::memoryLine.
+constexpr size_t MaxRunMemory = size_t{1} << 30;
 
 // Nesting of brackets, user-function calls and statement blocks deeper than this, or using
 // more than half the thread's stack (frames of library functions differ in size), ends the
@@ -80,6 +90,7 @@ public:
     std::filesystem::path& programDirectory;
     bool& EchoOutputs;
     const std::string& stoppedLine;
+    const std::string& memoryLine;
     PictureAccess*& picture;
     std::function<void(const std::string&)>& showTime;
     std::function<bool()>& stopRequested;
@@ -109,12 +120,18 @@ public:
     // stoppedLine and throws RunStopped. Cheap enough for every statement and loop step.
     void pollStop()
     {
-        if (++m_pollCount % StopPollStride == 0)
+        if (++m_pollCount % StopPollStride == 0 && coarseMilliseconds() >= m_nextPoll)
             pollStopNow(false);
     }
     // Asks stopRequested now unless it was asked within StopPollInterval (or at once when
     // `always`): Pause calls it between its short sleeps.
     void pollStopNow(bool always);
+
+    // Ends the run with memoryLine (throws std::bad_alloc) when its arrays, with `moreArrayBytes`
+    // more, and a picture of `pictureBytes` would take more than MaxRunMemory; otherwise the
+    // arrays are counted with those bytes from now on.
+    void checkMemory(size_t moreArrayBytes, size_t pictureBytes);
+    size_t currentPictureBytes() const;
 
     // Appends "Error. " + message (the Break line for "break") and throws RunAbort.
     [[noreturn]] void chyb(const std::string& message);
@@ -194,7 +211,8 @@ private:
     int m_depth = 0;
     bool m_running = false;            // pollStop asks only during run()
     uint32_t m_pollCount = 0;
-    std::chrono::steady_clock::time_point m_lastPoll;
+    int64_t m_nextPoll = 0;            // coarseMilliseconds() of the next ask
+    size_t m_arrayBytes = 0;           // the arrays' memory, counted at the start of run()
     const char* m_stackBase = nullptr; // frame address where the outermost guarded call began
     size_t m_stackBudget = 0;          // bytes of stack a run may use below m_stackBase
     std::vector<Number> m_arguments; // staging area of user-function arguments

@@ -8,6 +8,7 @@
 // pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
 // rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace textcalc {
@@ -46,6 +47,20 @@ public:
     virtual void clear() = 0;
     // Shows the drawing so far while the run goes on; nothing where nobody watches.
     virtual void draw() {}
+
+    // A run sets the hook that long steps (a flood fill, a new size, clearing a large bitmap)
+    // call now and then; it may throw to end the step when the user stops the run.
+    void setStopHook(std::function<void()> hook) { m_stopHook = std::move(hook); }
+
+protected:
+    void pollStop() const
+    {
+        if (m_stopHook)
+            m_stopHook();
+    }
+
+private:
+    std::function<void()> m_stopHook;
 };
 
 } // namespace textcalc

@@ -3,6 +3,8 @@
 #include "textcalc/language/interpreter.h"
 #include "textcalc/eval/eval_code.h"
 
+#include <ctime>
+#include <new>
 
 namespace textcalc {
 
@@ -12,6 +14,7 @@ Interpreter::Interpreter(Calculator& owner, platform::Services& s)
       programDirectory(owner.settings.programDirectory),
       EchoOutputs(owner.settings.EchoOutputs),
       stoppedLine(owner.settings.stoppedLine),
+      memoryLine(owner.settings.memoryLine),
       picture(owner.callbacks.picture),
       showTime(owner.callbacks.showTime),
       stopRequested(owner.callbacks.stopRequested),
@@ -41,18 +44,37 @@ void Interpreter::clearTables()
     ParamBindings.clear();
 }
 
+int64_t coarseMilliseconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
 void Interpreter::pollStopNow(bool always)
 {
     if (!m_running || !stopRequested)
         return;
-    const auto now = std::chrono::steady_clock::now();
-    if (!always && now - m_lastPoll < StopPollInterval)
+    const int64_t now = coarseMilliseconds();
+    if (!always && now < m_nextPoll)
         return;
-    m_lastPoll = now;
+    m_nextPoll = now + StopPollInterval.count();
     if (stopRequested()) {
         Outputs.push_back(stoppedLine);
         throw RunStopped{};
     }
+}
+
+size_t Interpreter::currentPictureBytes() const
+{
+    return picture ? static_cast<size_t>(picture->width() * picture->height()) * 4 : 0;
+}
+
+void Interpreter::checkMemory(size_t moreArrayBytes, size_t pictureBytes)
+{
+    if (m_arrayBytes + moreArrayBytes + pictureBytes > MaxRunMemory)
+        throw std::bad_alloc(); // run() writes memoryLine
+    m_arrayBytes += moreArrayBytes;
 }
 
 void Interpreter::chyb(const std::string& message)

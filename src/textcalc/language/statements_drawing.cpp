@@ -4,6 +4,7 @@
 #include "textcalc/number/colour.h"
 #include "textcalc/language/statements_parts.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -31,6 +32,7 @@ int32_t magnitude(int32_t v)
 
 void executeDrawingStatement(Interpreter& calc, const Instruction& in)
 {
+    calc.pollStopNow(false); // drawing on a large picture takes long: ask by the clock each time
     PictureAccess* picture = calc.picture;
     switch (in.kind) {
     case KindSetColor: {
@@ -80,8 +82,10 @@ void executeDrawingStatement(Interpreter& calc, const Instruction& in)
             picture->ellipTo(x, y);
         else if (in.kind == KindFloodFill)
             picture->floodFill(x, y);
-        else
+        else {
+            calc.checkMemory(0, size_t(std::max(x, 0)) * size_t(std::max(y, 0)) * 4);
             picture->setSize(x, y);
+        }
         break;
     }
     case KindSpot: {
