@@ -85,7 +85,8 @@ public:
     std::string elapsedText();
 
     // ADecim's step: re-prints a result line in floating form. False (after a beep) when the
-    // line cannot be evaluated; the line is then unchanged.
+    // line cannot be evaluated, or when callbacks.stopRequested ended the evaluation; the line
+    // is then unchanged.
     bool convertToDecimal(std::string& line);
 
     // The run's inner workings, for the engine's own tests.

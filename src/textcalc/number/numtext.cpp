@@ -112,26 +112,35 @@ bool Interpreter::convertToDecimal(std::string& line)
             variables.swap(c.Variables);
             bound.swap(c.BoundVariables);
             bindings.swap(c.ParamBindings);
+            // The line may hold any expression (a user function summing for hours): it is
+            // evaluated as a run is, asking the caller whether to stop.
+            c.m_running = true;
+            c.m_nextPoll = coarseMilliseconds() + StopPollInterval.count();
         }
         ~SetAside()
         {
+            c.m_running = false;
             variables.swap(c.Variables);
             bound.swap(c.BoundVariables);
             bindings.swap(c.ParamBindings);
             c.Outputs.resize(outputs);
         }
     } aside(*this);
-    return onRunFailure(
-        [&] {
-            Number value = eval(text);
-            value.Exact = false;
-            line = cistostr(value);
-            return true;
-        },
-        [&] {
-            services.beep();
-            return false;
-        });
+    try {
+        return onRunFailure(
+            [&] {
+                Number value = eval(text);
+                value.Exact = false;
+                line = cistostr(value);
+                return true;
+            },
+            [&] {
+                services.beep();
+                return false;
+            });
+    } catch (const RunStopped&) {
+        return false; // the line stays as it was
+    }
 }
 
 } // namespace textcalc

@@ -65,6 +65,24 @@ TEST(Stop, ArrivesSoonInLongSteps)
     }
 }
 
+// The decimal conversion of an output line evaluates it as a run does: a stop ends it, the line
+// stays, and a run afterwards is not stopped by it.
+TEST(Stop, EndsADecimalConversion)
+{
+    Session session;
+    session.run("f(x):=sum(n, n=1..x)");
+    auto stop = std::make_shared<StopAfter>(StopAfter{3});
+    session.calc.callbacks.stopRequested = [stop] { return (*stop)(); };
+    std::string line = "f(10^15)";
+    EXPECT_FALSE(session.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "f(10^15)");
+    EXPECT_EQ(stop->asked, 3);
+    session.calc.callbacks.stopRequested = [] { return false; };
+    line = "f(4)";
+    EXPECT_TRUE(session.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "10");
+}
+
 TEST(Stop, TheNextRunStartsAfresh)
 {
     Session session;
