@@ -168,6 +168,10 @@ inline const CalculCase kCalculCases[] = {
     {"DeletedOutputsEndedTheSheet", {"1+1", "> a", "> b"}, {0, 0}, RunMode::Line, true, {"1+1", "> 2"}, {1, 1}},
     {"CaretBackWithoutNextline", {"1+1", "", "> a", "3"}, {0, 1}, RunMode::Line, false,
      {"1+1", "> 2", "", "> a", "3"}, {0, 1}},
+    {"RightAlignedNoteBelowTheOutputsStays", {"1+1", "> a", "> b", ">> note", "> c"}, {0, 0}, RunMode::Line, false,
+     {"1+1", "> 2", ">> note", "> c"}, {0, 0}},
+    {"RightAlignedLineWhereAnOutputGoesIsReplaced", {"for i:=1 to 2 do i", ">> note", "3"}, {0, 0}, RunMode::Line, false,
+     {"for i:=1 to 2 do i", "> 1", "> 2", "3"}, {0, 0}},
     {"LeftOutputTextIsAProgramLine", {"1+1", "old output saved as text"}, {0, 0}, RunMode::Line, false,
      {"1+1", "> 2", "old output saved as text"}, {0, 0}},
     // Groups: every program line between the nearest output lines, joined by blanks.
