@@ -256,6 +256,7 @@ void Picture::spot(int32_t radius)
     const int64_t r = std::abs(int64_t{radius});
     drawBox(m_penX - r, m_penY - r, m_penX + r + 1, m_penY + r + 1, true, m_penColour);
 }
+
 void Picture::floodFill(int32_t x, int32_t y)
 {
     if (!m_image.valid(x, y) || m_brushStyle == 1)
@@ -298,24 +299,30 @@ void Picture::floodFill(int32_t x, int32_t y)
         }
     }
 
-    // The brush painted over the area's bounding box, aligned to the bitmap's origin, then
-    // copied through the mask: hatched brushes leave the gaps between their lines untouched.
-    QImage pattern(maxX - minX + 1, maxY - minY + 1, QImage::Format_ARGB32);
+    paintThroughMask(mask, QRect(QPoint(minX, minY), QPoint(maxX, maxY)));
+}
+
+// The brush painted over the area's bounding box, aligned to the bitmap's origin, then copied
+// through the mask: hatched brushes leave the gaps between their lines untouched.
+void Picture::paintThroughMask(const std::vector<unsigned char>& mask, const QRect& box)
+{
+    QImage pattern(box.size(), QImage::Format_ARGB32);
     pattern.fill(Qt::transparent);
     {
         QPainter painter(&pattern);
-        painter.setBrushOrigin(-minX, -minY);
+        painter.setBrushOrigin(-box.left(), -box.top());
         painter.fillRect(pattern.rect(), QBrush(toQColor(m_brushColour), qtBrushStyle(m_brushStyle)));
     }
-    for (int yy = minY; yy <= maxY; ++yy) {
-        if ((yy - minY) % 256 == 0)
+    const int w = m_image.width();
+    for (int yy = box.top(); yy <= box.bottom(); ++yy) {
+        if ((yy - box.top()) % 256 == 0)
             pollStop();
         QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(yy));
-        const QRgb* fill = reinterpret_cast<const QRgb*>(pattern.constScanLine(yy - minY));
+        const QRgb* fill = reinterpret_cast<const QRgb*>(pattern.constScanLine(yy - box.top()));
         const unsigned char* marks = &mask[std::size_t(yy) * w];
-        for (int xx = minX; xx <= maxX; ++xx)
-            if (marks[xx] && qAlpha(fill[xx - minX]) != 0)
-                line[xx] = fill[xx - minX] | 0xFF000000u;
+        for (int xx = box.left(); xx <= box.right(); ++xx)
+            if (marks[xx] && qAlpha(fill[xx - box.left()]) != 0)
+                line[xx] = fill[xx - box.left()] | 0xFF000000u;
     }
 }
 

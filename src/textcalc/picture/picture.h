@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace textcalc {
 
@@ -64,6 +65,8 @@ public:
 private:
     void drawBox(int64_t left, int64_t top, int64_t right, int64_t bottom, bool ellipse,
                  int32_t brushColour);
+    // The brush over the pixels of `box` whose mask byte (one per pixel of the bitmap) is set.
+    void paintThroughMask(const std::vector<unsigned char>& mask, const QRect& box);
 
     QImage m_image;
     // The size asked for: a bitmap with one side 0 holds no pixels and forgets the other side.
