@@ -2,9 +2,10 @@
 # The sanitizer check: builds the engines, the CLI, the tests and the fuzz targets with clang,
 # AddressSanitizer and UndefinedBehaviorSanitizer (any report is fatal) into build-sanitize/,
 # runs the whole test suite there, then each fuzz target for a bounded time over its corpus
-# (tests/fuzz/seeds/<target>/, with tests/fuzz/<target>.dict or else zoltcalc.dict). A
-# finding fails the script with the reproducer printed. CI (.ci/run) runs it after the normal
-# tests.
+# (tests/fuzz/seeds/<target>/, with tests/fuzz/<target>.dict or else zoltcalc.dict): every
+# fuzz_* target that tests/fuzz/CMakeLists.txt builds, the sheet's round trip and find/replace
+# among them. A finding fails the script with the reproducer printed. CI (.ci/run) runs it
+# after the normal tests.
 #
 #   scripts/sanitize.sh [SECONDS]   seconds per fuzz target (default 45; 0 skips fuzzing)
 #

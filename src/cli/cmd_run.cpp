@@ -27,14 +27,22 @@ int runProgram(Args& args)
     const bool hasPicture = args.takeOption("picture", picturePath);
     const std::vector<std::string> positionals = args.positionals();
 
-    std::string source;
-    if (positionals.size() == 2 && positionals[0] == "-e")
-        source = positionals[1];
-    else if (positionals.size() == 1 && positionals[0] != "-e")
-        // Sheets and programs saved on older systems are Windows-1250.
-        source = platform::toUtf8FromLegacy(readInput(positionals[0]));
-    else
+    const bool fromOption = positionals.size() == 2 && positionals[0] == "-e";
+    if (!fromOption && (positionals.size() != 1 || positionals[0] == "-e"))
         throw UsageError("give one of FILE, - or -e TEXT");
+    // The time counts from here: a file that never ends (a FIFO nobody writes) is stopped too.
+    stop.start();
+    std::string source = positionals.back();
+    try {
+        if (!fromOption)
+            // Sheets and programs saved on older systems are Windows-1250.
+            source = platform::toUtf8FromLegacy(readInput(positionals[0]));
+    } catch (const UsageError&) {
+        if (!stop.stopRequested())
+            throw;
+        std::cout << calc.settings.stoppedLine << std::endl;
+        return 1;
+    }
 
     calc.settings.EchoOutputs = echo;
     std::unique_ptr<textcalc::PictureAccess> picture = openRunPicture();
@@ -44,7 +52,6 @@ int runProgram(Args& args)
     calc.callbacks.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
     calc.callbacks.stopRequested = [&stop] { return stop.stopRequested(); };
 
-    stop.start();
     const bool failed = runSource(calc, source, byLines, [](const std::string& line) { std::cout << line << std::endl; });
     // Files the program left open for writing get their contents now.
     textcalc::textfiles::completeTextFiles(calc.TextFiles);

@@ -100,13 +100,20 @@ int runSheetFile(Args& args)
     if (file.empty())
         throw UsageError("give one FILE");
 
+    // The time counts from here: a file that never ends (a FIFO nobody writes) is stopped too.
+    stop.start();
     SheetContent content;
     try {
         content = file == "-" ? readSheet(readInput(file), InputFont) : loadSheet(file, InputFont);
-    } catch (const platform::UserError& e) {
-        throw UsageError(e.what());
     } catch (const TooManyLines&) {
         throw UsageError("the sheet on standard input is too large");
+    } catch (const std::runtime_error& e) {
+        // A read the stop interrupted is a stopped run, not a file that cannot be read.
+        if (stop.stopRequested()) {
+            std::cout << calc.settings.stoppedLine << "\n";
+            return 1;
+        }
+        throw UsageError(e.what());
     }
     PlainDocument doc(std::move(content));
     calc.settings.EchoOutputs = false;
@@ -115,7 +122,6 @@ int runSheetFile(Args& args)
     calc.callbacks.showTime = [](const std::string& text) { std::cerr << "status:" << text << std::endl; };
     calc.callbacks.stopRequested = [&stop] { return stop.stopRequested(); };
 
-    stop.start();
     const bool failed = runSheet(doc, calc, byLine);
     textcalc::textfiles::completeTextFiles(calc.TextFiles);
     printSheet(doc);

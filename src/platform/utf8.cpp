@@ -21,35 +21,78 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
+namespace {
+
+// The sequence length a lead byte starts (0 for a byte that starts none), and the range its
+// second byte must lie in: this rules out overlong forms, surrogates and code points beyond
+// U+10FFFF, as Unicode's table of well-formed sequences does.
+struct Lead {
+    int length;
+    unsigned char low, high;
+};
+
+Lead leadOf(unsigned char c)
+{
+    if (c < 0x80)
+        return {1, 0, 0};
+    if (c >= 0xC2 && c <= 0xDF)
+        return {2, 0x80, 0xBF};
+    if (c == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (c == 0xED)
+        return {3, 0x80, 0x9F};
+    if (c >= 0xE1 && c <= 0xEF)
+        return {3, 0x80, 0xBF};
+    if (c == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (c >= 0xF1 && c <= 0xF3)
+        return {4, 0x80, 0xBF};
+    if (c == 0xF4)
+        return {4, 0x80, 0x8F};
+    return {0, 0, 0};
+}
+
+// The length of the well-formed sequence at `i`, or 0.
+size_t sequenceAt(const std::string& s, size_t i)
+{
+    const Lead lead = leadOf(static_cast<unsigned char>(s[i]));
+    if (lead.length <= 1)
+        return static_cast<size_t>(lead.length);
+    if (i + static_cast<size_t>(lead.length) > s.size())
+        return 0;
+    const auto byte = [&](int k) { return static_cast<unsigned char>(s[i + static_cast<size_t>(k)]); };
+    if (byte(1) < lead.low || byte(1) > lead.high)
+        return 0;
+    for (int k = 2; k < lead.length; ++k)
+        if ((byte(k) & 0xC0) != 0x80)
+            return 0;
+    return static_cast<size_t>(lead.length);
+}
+
+} // namespace
+
 char32_t decodeUtf8(const std::string& s, size_t& i)
 {
-    const unsigned char c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80)
-        return c;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0)
+    const size_t length = sequenceAt(s, i);
+    if (length == 0) {
+        ++i;
         return 0xFFFD;
-    char32_t cp = c & (0x3F >> extra);
-    for (; extra > 0; --extra) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
-    return cp > 0x10FFFF ? 0xFFFD : cp;
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    char32_t cp = length == 1 ? c : c & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k)
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += length;
+    return cp;
 }
 
 bool isValidUtf8(const std::string& s)
 {
-    size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        size_t n = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : 99;
-        if (n == 99 || (n > 0 && i + n >= s.size()))
+    for (size_t i = 0; i < s.size();) {
+        const size_t length = sequenceAt(s, i);
+        if (length == 0)
             return false;
-        for (size_t k = 1; k <= n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += n + 1;
+        i += length;
     }
     return true;
 }

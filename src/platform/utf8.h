@@ -5,8 +5,10 @@
 namespace platform {
 
 void appendUtf8(std::string& out, char32_t cp);
-// Decodes one character at `i` (advancing it); malformed bytes give U+FFFD.
+// Decodes one character at `i` (advancing it); a byte that starts no well-formed sequence
+// gives U+FFFD and is skipped alone.
 char32_t decodeUtf8(const std::string& s, size_t& i);
+// Strict: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool isValidUtf8(const std::string& s);
 // Converts text that is not valid UTF-8 from Windows-1250 to UTF-8; valid UTF-8 is returned as is.
 std::string toUtf8FromLegacy(const std::string& bytes);

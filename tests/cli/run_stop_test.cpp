@@ -103,4 +103,33 @@ TEST_F(RunStopFiles, TimeoutEndsAWaitForInput)
     }
 }
 
+// Loops whose every step takes seconds stop at the timeout all the same. The shell's own
+// timeout ends a run that goes on: the steps alone would keep it going for tens of seconds.
+TEST(RunStop, TimeoutStopsLongSteps)
+{
+    for (const char* program : {"x:=0; while x<1 do y:=prime(9223372036854775783)",
+                                "SetSize(8192, 8192); while 1 do begin SetBrush(x); FloodFill(0, 0); x:=x+1 end"}) {
+        SCOPED_TRACE(program);
+        const test_support::CliResult r =
+            test_support::runCli("run --timeout 0.3 -e \"" + std::string(program) + "\"", "2>/dev/null", nullptr, "timeout 4");
+        EXPECT_EQ(r.out, Stopped);
+        EXPECT_EQ(r.status, 1);
+    }
+}
+
+// The time counts from the start, reading the file included: a named pipe that nobody opens
+// for writing would block the open for ever. The shell's own timeout only ends a hung test.
+TEST_F(RunStopFiles, TimeoutCoversReadingTheFile)
+{
+    const std::string fifo = (dir / "never.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* command : {"sheet", "run"}) {
+        SCOPED_TRACE(command);
+        const test_support::CliResult r = test_support::runCli(std::string(command) + " --timeout 0.3 '" + fifo + "'",
+                                                               "2>/dev/null", nullptr, "timeout 20");
+        EXPECT_EQ(r.out, Stopped);
+        EXPECT_EQ(r.status, 1);
+    }
+}
+
 } // namespace

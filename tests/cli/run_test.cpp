@@ -26,7 +26,7 @@ const RunCase kRunCases[] = {
     {"LinesRunOneByOne", "run --lines -", "3\n6\n", 0},
     {"DigitsOption", "run --digits 5 -e \"pi\"", "3.1416\n", 0},
     {"DrawingFailureIsAnErrorLineNotACrash", "run -e \"SetSize(100000,100000); 1\"",
-     "Error. General computation error\n", 1},
+     "Error. Not enough memory.\n", 1},
     {"PictureReadBack", "run -e \"SetColor(1,1,255); pixel(1,1); MoveTo(5,7); penposx+penposy\"", "255\n12\n", 0},
     {"UsageError", "run", nullptr, 2},
 };

@@ -23,6 +23,8 @@ class Interpreter;
 
 // The error line of a run that stopRequested ended.
 inline const std::string StoppedLine = "Error. Program stopped by the user.";
+// The error line of a run that needs more memory than a run may take (MaxRunMemory).
+inline const std::string MemoryLine = "Error. Not enough memory.";
 
 // What the window (or the command line) sets before a run.
 struct RunSettings {
@@ -35,6 +37,8 @@ struct RunSettings {
     bool EchoOutputs = false;
     // The line a stopped run ends with; the window gives it in the user's language.
     std::string stoppedLine = StoppedLine;
+    // The line a run that runs out of memory ends with; the window gives it in the user's language.
+    std::string memoryLine = MemoryLine;
 };
 
 // How a run reaches its surroundings beyond Outputs. Message, input and question boxes, beeps,
@@ -81,7 +85,8 @@ public:
     std::string elapsedText();
 
     // ADecim's step: re-prints a result line in floating form. False (after a beep) when the
-    // line cannot be evaluated; the line is then unchanged.
+    // line cannot be evaluated, or when callbacks.stopRequested ended the evaluation; the line
+    // is then unchanged.
     bool convertToDecimal(std::string& line);
 
 private:

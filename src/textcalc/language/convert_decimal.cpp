@@ -27,26 +27,34 @@ bool Interpreter::convertToDecimal(std::string& line)
             variables.swap(c.variables());
             bound.swap(c.BoundVariables);
             bindings.swap(c.ParamBindings);
+            // The line may hold any expression (a user function summing for hours): it is
+            // evaluated as a run is, asking the caller whether to stop.
+            c.startStopPoll();
         }
         ~SetAside()
         {
+            c.endRun();
             variables.swap(c.variables());
             bound.swap(c.BoundVariables);
             bindings.swap(c.ParamBindings);
             c.outputs().resize(outputs);
         }
     } aside(*this);
-    return onRunFailure(
-        [&] {
-            Number value = eval(text);
-            value.Exact = false;
-            line = cistostr(value);
-            return true;
-        },
-        [&](const RunError&) {
-            services.beep();
-            return false;
-        });
+    try {
+        return onRunFailure(
+            [&] {
+                Number value = eval(text);
+                value.Exact = false;
+                line = cistostr(value);
+                return true;
+            },
+            [&](const RunError&) {
+                services.beep();
+                return false;
+            });
+    } catch (const RunStopped&) {
+        return false; // the line stays as it was
+    }
 }
 
 } // namespace textcalc

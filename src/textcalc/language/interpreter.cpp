@@ -7,7 +7,9 @@
 #include "platform/checked.h"
 #include "platform/floattext.h"
 
+#include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace textcalc {
 
@@ -37,6 +39,8 @@ void Interpreter::run(const std::string& text)
         report(failure);
     } catch (const RunStopped&) {
         // pollStopNow() has written the stopped line.
+    } catch (const std::bad_alloc&) {
+        outputs().push_back(settings().memoryLine);
     } catch (...) {
         // A floating failure, or a fault of the calculator itself, gets the general line,
         // even when an error line caught by a TRY happens to stand last: the failure that
@@ -213,7 +217,17 @@ void Interpreter::executeArrayStatement(const Instruction& in)
     const size_t n = length(eval(in.Text1).Re, [](const std::string& k) { return "Index " + k + " not accepted."; });
     const Number value = eval(in.Text2);
     Array& a = arrays()[static_cast<size_t>(in.Ref1)];
+    // Room is taken by doubling, up to the longest array, and counted before it is taken.
+    const auto makeRoom = [&](size_t length) {
+        const size_t capacity = a.Elements.capacity();
+        if (length <= capacity)
+            return;
+        const size_t room = std::max(length, std::min(2 * capacity, MaxArrayLength));
+        checkMemory((room - capacity) * sizeof(Number), currentPictureBytes());
+        a.Elements.reserve(room);
+    };
     if (n >= 1) {
+        makeRoom(n);
         if (a.Elements.size() < n)
             a.Elements.resize(n, floating(0.0L));
         a.Elements[n - 1] = value;
@@ -224,6 +238,7 @@ void Interpreter::executeArrayStatement(const Instruction& in)
     const size_t newLength = length(value.Re, [](const std::string& m) {
         return "Number " + m + " is not accepted as an array length.";
     });
+    makeRoom(newLength);
     a.Elements.resize(newLength, floating(0.0L));
     if (reporting())
         vyp("Length of array \" " + a.Name + " \" set to " + std::to_string(newLength) + ".");

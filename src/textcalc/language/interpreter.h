@@ -3,9 +3,10 @@
 // text, and it is the evaluator the run context hands to statements and the library.
 //
 // Errors: every failure of the program is a RunError (chyb() and the limits) or a
-// platform::FloatError; run() writes its line (run_context.h). Any other exception is a fault
-// of the calculator; run() ends with "Error. General computation error" for it as well. No
-// exception leaves run().
+// platform::FloatError; run() writes its line (run_context.h). Running out of memory
+// (std::bad_alloc) ends the run with the memory line. Any other exception is a fault of the
+// calculator; run() ends with "Error. General computation error" for it as well. No exception
+// leaves run().
 #include "textcalc/language/program.h"
 #include "textcalc/language/run_context.h"
 

@@ -7,12 +7,14 @@
 // Coordinates are pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
 // rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
 //
-// A call the picture refuses (a size beyond its limit) throws RunError without a message: the
-// run's general error line, which a program's TRY takes.
+// A size beyond the picture's limit is more memory than a run may take: setSize throws
+// std::bad_alloc, which ends the run with the memory line. Another call the picture refuses
+// (setImage of too large a bitmap) throws RunError without a message: the general error line.
 #include "textcalc/number/colour.h"
 #include "textcalc/number/run_error.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -52,6 +54,20 @@ public:
     virtual void clear() = 0;
     // Shows the drawing so far while the run goes on; nothing where nobody watches.
     virtual void draw() {}
+
+    // A run sets the hook that long steps (a flood fill, a new size, clearing a large bitmap)
+    // call now and then; it may throw to end the step when the user stops the run.
+    void setStopHook(std::function<void()> hook) { m_stopHook = std::move(hook); }
+
+protected:
+    void pollStop() const
+    {
+        if (m_stopHook)
+            m_stopHook();
+    }
+
+private:
+    std::function<void()> m_stopHook;
 };
 
 // No picture: the four constants and every pixel read 0, and drawing leaves no trace.

@@ -5,6 +5,9 @@
 
 #include "platform/stack_budget.h"
 
+#include <ctime>
+#include <new>
+
 namespace textcalc {
 
 RunContext::RunContext(Calculator& owner, platform::Services& s)
@@ -46,8 +49,23 @@ void RunContext::beginRun()
     m_outputsAccepted = true;
     StartTime = services.now();
     m_depth = 0;
+    m_arrayBytes = 0;
+    for (const Array& a : arrays())
+        m_arrayBytes += a.Elements.capacity() * sizeof(Number);
+    startStopPoll();
+    picture().setStopHook([this] { pollStop(); }); // flood fills and new sizes take long
+}
+
+void RunContext::startStopPoll()
+{
     m_running = true;
-    m_lastPoll = std::chrono::steady_clock::now();
+    m_nextPoll = coarseMilliseconds() + StopPollInterval.count();
+}
+
+void RunContext::endRun()
+{
+    m_running = false;
+    picture().setStopHook({});
 }
 
 void RunContext::vyp(const std::string& text)
@@ -105,14 +123,33 @@ void RunContext::pollStopNow(bool always)
     const std::function<bool()>& stopRequested = m_owner.callbacks.stopRequested;
     if (!m_running || !stopRequested)
         return;
-    const auto now = std::chrono::steady_clock::now();
-    if (!always && now - m_lastPoll < StopPollInterval)
+    const int64_t now = coarseMilliseconds();
+    if (!always && now < m_nextPoll)
         return;
-    m_lastPoll = now;
+    m_nextPoll = now + StopPollInterval.count();
     if (stopRequested()) {
         outputs().push_back(m_owner.settings.stoppedLine);
         throw RunStopped{};
     }
+}
+
+int64_t coarseMilliseconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+size_t RunContext::currentPictureBytes()
+{
+    return static_cast<size_t>(picture().width() * picture().height()) * 4;
+}
+
+void RunContext::checkMemory(size_t moreArrayBytes, size_t pictureBytes)
+{
+    if (m_arrayBytes + moreArrayBytes + pictureBytes > MaxRunMemory)
+        throw std::bad_alloc(); // the run writes the memory line
+    m_arrayBytes += moreArrayBytes;
 }
 
 void RunContext::enterLevel(const char* frame)

@@ -6,7 +6,8 @@
 //
 // Errors: chyb() throws RunError (run_error.h) with its message; TRY and the run write its line.
 // A stop the caller requested appends the stopped line and throws RunStopped, which TRY lets
-// pass.
+// pass; so does running out of memory (std::bad_alloc, also from checkMemory), which ends the
+// run with the memory line.
 #include "textcalc/language/calculator.h"
 #include "textcalc/language/tables.h"
 #include "textcalc/number/run_error.h"
@@ -43,10 +44,19 @@ auto onRunFailure(Work&& work, Failed&& failed) -> decltype(work())
     }
 }
 
-// How often at most a run asks RunCallbacks::stopRequested; between two asks the run only
-// counts calls of pollStop() and reads the clock every StopPollStride of them.
+// How often at most a run asks RunCallbacks::stopRequested. Between two asks pollStop() counts
+// its calls and reads a coarse clock every StopPollStride of them; long steps (prime, flood
+// fill, a new picture size, the numerical operators' loops, drawing) poll themselves, so no
+// statement puts the next ask off for long.
 constexpr std::chrono::milliseconds StopPollInterval{20};
-constexpr uint32_t StopPollStride = 64;
+constexpr uint32_t StopPollStride = 8;
+
+// The monotonic clock in milliseconds, coarse (a few ms) but read without a system call.
+int64_t coarseMilliseconds();
+
+// A run's arrays and picture together take at most this much memory; a run that needs more
+// ends with RunSettings::memoryLine.
+constexpr size_t MaxRunMemory = size_t{1} << 30;
 
 // Nesting of brackets, user-function calls and statement blocks deeper than this, or using
 // more of the thread's stack than platform::stackBudget() allows (frames of library functions
@@ -120,12 +130,19 @@ public:
     // stopped line and throws RunStopped. Cheap enough for every statement and loop step.
     void pollStop()
     {
-        if (++m_pollCount % StopPollStride == 0)
+        if (++m_pollCount % StopPollStride == 0 && coarseMilliseconds() >= m_nextPoll)
             pollStopNow(false);
     }
     // Asks stopRequested now unless it was asked within StopPollInterval (or at once when
     // `always`): Pause calls it between its short sleeps.
     void pollStopNow(bool always);
+
+    // ---- Memory ---------------------------------------------------------------------------------
+    // Ends the run with the memory line (throws std::bad_alloc) when its arrays, with
+    // `moreArrayBytes` more, and a picture of `pictureBytes` would take more than MaxRunMemory;
+    // otherwise the arrays are counted with those bytes from now on.
+    void checkMemory(size_t moreArrayBytes, size_t pictureBytes);
+    size_t currentPictureBytes();
 
     // ---- Nesting (DepthGuard) -------------------------------------------------------------------
     // Counts one level more (polling for a stop) and ends the run when it is too deep.
@@ -138,9 +155,12 @@ public:
     std::mt19937_64 randomGenerator;
 
 protected:
-    // A run begins: outputs empty and accepted, the clock and the stop poll started.
+    // A run begins: outputs empty and accepted, the clock and the stop poll started (the
+    // picture's long steps poll too), the arrays' memory counted.
     void beginRun();
-    void endRun() { m_running = false; }
+    // The stop poll alone, for an evaluation outside a run (the decimal conversion).
+    void startStopPoll();
+    void endRun();
 
 private:
     Calculator& m_owner;
@@ -148,7 +168,8 @@ private:
     bool m_outputsAccepted = true;
     bool m_running = false; // pollStop asks only during a run
     uint32_t m_pollCount = 0;
-    std::chrono::steady_clock::time_point m_lastPoll;
+    int64_t m_nextPoll = 0;  // coarseMilliseconds() of the next ask
+    size_t m_arrayBytes = 0; // the arrays' memory, counted at the start of a run
     int m_depth = 0;
     const char* m_stackBase = nullptr; // frame address where the outermost level began
     size_t m_stackBudget = 0;          // bytes of stack a run may use below m_stackBase

@@ -6,6 +6,7 @@
 #include "textcalc/number/colour.h"
 #include "textcalc/language/statements.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -27,6 +28,14 @@ Colour colour(RunContext& calc, const std::string& text)
 int32_t magnitude(int32_t v)
 {
     return v == std::numeric_limits<int32_t>::min() ? std::numeric_limits<int32_t>::max() : std::abs(v);
+}
+
+// The picture a drawing statement paints on. Drawing on a large picture takes long: each
+// statement asks for a stop by the clock.
+PictureAccess& canvas(RunContext& calc)
+{
+    calc.pollStopNow(false);
+    return calc.picture();
 }
 
 struct Point {
@@ -55,86 +64,87 @@ void setColor(RunContext& calc, const Instruction& in)
 {
     const Colour c = colour(calc, in.Text3);
     const Point p = pointFromY(calc, in);
-    calc.picture().setPixel(p.x, p.y, c);
+    canvas(calc).setPixel(p.x, p.y, c);
 }
 
 void setPen(RunContext& calc, const Instruction& in)
 {
     const Colour c = colour(calc, in.Text1);
-    calc.picture().setPen(c, integer(calc, in.Text2));
+    canvas(calc).setPen(c, integer(calc, in.Text2));
 }
 
 void setBrush(RunContext& calc, const Instruction& in)
 {
     const Colour c = colour(calc, in.Text1);
-    calc.picture().setBrush(c, magnitude(integer(calc, in.Text2)));
+    canvas(calc).setBrush(c, magnitude(integer(calc, in.Text2)));
 }
 
 void setFont(RunContext& calc, const Instruction& in)
 {
     const Colour c = colour(calc, in.Text1);
-    calc.picture().setFont(c, integer(calc, in.Text2));
+    canvas(calc).setFont(c, integer(calc, in.Text2));
 }
 
 void moveTo(RunContext& calc, const Instruction& in)
 {
     const Point p = pointFromY(calc, in);
-    calc.picture().moveTo(p.x, p.y);
+    canvas(calc).moveTo(p.x, p.y);
 }
 
 void lineTo(RunContext& calc, const Instruction& in)
 {
     const Point p = pointFromY(calc, in);
-    calc.picture().lineTo(p.x, p.y);
+    canvas(calc).lineTo(p.x, p.y);
 }
 
 void rectTo(RunContext& calc, const Instruction& in)
 {
     const Point p = point(calc, in);
-    calc.picture().rectTo(p.x, p.y);
+    canvas(calc).rectTo(p.x, p.y);
 }
 
 void ellipTo(RunContext& calc, const Instruction& in)
 {
     const Point p = point(calc, in);
-    calc.picture().ellipTo(p.x, p.y);
+    canvas(calc).ellipTo(p.x, p.y);
 }
 
 void floodFill(RunContext& calc, const Instruction& in)
 {
     const Point p = point(calc, in);
-    calc.picture().floodFill(p.x, p.y);
+    canvas(calc).floodFill(p.x, p.y);
 }
 
 void setSize(RunContext& calc, const Instruction& in)
 {
     const Point p = point(calc, in);
-    calc.picture().setSize(p.x, p.y);
+    calc.checkMemory(0, size_t(std::max(p.x, 0)) * size_t(std::max(p.y, 0)) * 4);
+    canvas(calc).setSize(p.x, p.y);
 }
 
 void spot(RunContext& calc, const Instruction& in)
 {
-    calc.picture().spot(integer(calc, in.Text1));
+    canvas(calc).spot(integer(calc, in.Text1));
 }
 
 void textLabel(RunContext& calc, const Instruction& in)
 {
-    calc.picture().textLabel(in.Text1);
+    canvas(calc).textLabel(in.Text1);
 }
 
 void numLabel(RunContext& calc, const Instruction& in)
 {
-    calc.picture().textLabel(calc.cistostr(calc.eval(in.Text1)));
+    canvas(calc).textLabel(calc.cistostr(calc.eval(in.Text1)));
 }
 
 void draw(RunContext& calc, const Instruction&)
 {
-    calc.picture().draw();
+    canvas(calc).draw();
 }
 
 void clear(RunContext& calc, const Instruction&)
 {
-    calc.picture().clear();
+    canvas(calc).clear();
 }
 
 } // namespace textcalc::statements

@@ -1,5 +1,6 @@
 // Functions of several scanned arguments: extremes, gcd and lcm, powers, samples of
-// distributions, colours, logarithms, combinatorics, integer division and rounding.
+// distributions, colours, logarithms, combinatorics, integer division and rounding; and prime,
+// which polls for a stop.
 #include "textcalc/library/library_functions.h"
 
 #include "textcalc/language/run_context.h"
@@ -188,6 +189,14 @@ Number round(RunContext& calc, std::string_view text, size_t& pos)
     return floating(part(x.Re), part(x.Im));
 }
 
+// One bracketed argument as the one-argument functions take it; trial division of the largest
+// 64-bit numbers takes seconds, so the search asks for a stop as it goes.
+Number isPrime(RunContext& calc, std::string_view text, size_t& pos)
+{
+    const Number x = calc.evalLevel(text, pos);
+    return exactInteger(prime(roundToInt64(std::fabs(x.Re)), [&calc] { calc.pollStop(); }) ? 1 : 0);
+}
+
 const ScannedEntry functions[] = {
     {"max", extreme<true>},
     {"min", extreme<false>},
@@ -205,6 +214,7 @@ const ScannedEntry functions[] = {
     {"div", integerDivision<false>},
     {"mod", integerDivision<true>},
     {"round", round},
+    {"prime", isPrime},
 };
 
 } // namespace

@@ -254,11 +254,6 @@ Number factorial(const Number& x, RandomSource&)
     return integerOrFloating(r);
 }
 
-Number isPrime(const Number& x, RandomSource&)
-{
-    return exactInteger(prime(roundToInt64(std::fabs(x.Re))) ? 1 : 0);
-}
-
 Number red(const Number& x, RandomSource&)
 {
     return exactInteger(roundToInt64(x.Re) / 65536);
@@ -314,7 +309,6 @@ const OneArgumentEntry functions[] = {
     {"geom", geom},
     {"poisson", poisson},
     {"fact", factorial<1>},
-    {"prime", isPrime},
     {"red", red},
     {"green", green},
     {"blue", blue},

@@ -141,18 +141,21 @@ bool compress(std::FILE* file, const QImage& image, int quality)
 
 } // namespace
 
-void writeJpeg(const QImage& image, const std::string& fileName, int quality)
+std::string encodeJpeg(const QImage& image, int quality, const std::string& fileName)
 {
     // libjpeg cannot write an empty picture: neither can the file dialog's user expect one.
     if (image.isNull() || quality < 1 || quality > 100)
         pictureFileError("Cannot write the file \"{name}\".", fileName);
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    File file(std::fopen(fileName.c_str(), "wb"));
-    if (!file)
+    char* data = nullptr;
+    size_t size = 0;
+    File memory(::open_memstream(&data, &size));
+    const bool written = memory && compress(memory.get(), rgb, quality);
+    const bool closed = memory && std::fclose(memory.release()) == 0;
+    const std::unique_ptr<char, decltype(&std::free)> owned(data, &std::free);
+    if (!written || !closed)
         pictureFileError("Cannot write the file \"{name}\".", fileName);
-    const bool written = compress(file.get(), rgb, quality);
-    if (std::fclose(file.release()) != 0 || !written)
-        pictureFileError("Cannot write the file \"{name}\".", fileName);
+    return std::string(data, size);
 }
 
 QImage readJpeg(const std::string& fileName, int64_t maxPixels)

@@ -8,8 +8,8 @@
 
 namespace textcalc {
 
-// Writes the image as JPEG; quality 1–100.
-void writeJpeg(const QImage& image, const std::string& fileName, int quality);
+// The bytes of the image as a JPEG file; quality 1–100. `fileName` only names it in a failure.
+std::string encodeJpeg(const QImage& image, int quality, const std::string& fileName);
 // Reads a JPEG file into an RGB32 image. A picture of more than `maxPixels` pixels is refused
 // from its header, before any pixel memory is taken; so is a file whose data ends early.
 QImage readJpeg(const std::string& fileName, int64_t maxPixels);

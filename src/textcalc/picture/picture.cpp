@@ -14,6 +14,8 @@
 #include <tuple>
 #include <unistd.h>
 #include <cmath>
+#include <functional>
+#include <new>
 #include <vector>
 
 namespace textcalc {
@@ -28,17 +30,37 @@ constexpr double pixelsPerPoint = 96.0 / 72.0;
 // Larger letters would only cost memory: no picture is that high.
 constexpr double maxFontPixels = 20000.0;
 
-QImage blankImage(int width, int height)
+// A white bitmap with the top-left of `keep` copied in. A large one takes a noticeable time:
+// `poll` is called between bands of rows. More than maxPixels pixels, or a bitmap the system
+// has no memory for, is std::bad_alloc.
+QImage sizedImage(int width, int height, const QImage& keep, const std::function<void()>& poll)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (int64_t{width} * height > Picture::maxPixels)
-        throw RunError(); // the general error line of a run
+        throw std::bad_alloc();
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    if (image.isNull() && width > 0 && height > 0)
+        throw std::bad_alloc();
+    const QImage kept = keep.convertToFormat(QImage::Format_RGB32);
+    const int keepWidth = std::min(width, kept.width()), keepHeight = std::min(height, kept.height());
+    for (int y = 0; y < height; ++y) {
+        if (poll && y % 256 == 0)
+            poll();
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const int from = y < keepHeight ? keepWidth : 0;
+        if (from > 0)
+            std::copy_n(reinterpret_cast<const QRgb*>(kept.constScanLine(y)), from, row);
+        std::fill(row + from, row + width, qRgb(255, 255, 255));
+    }
     image.setDotsPerMeterX(3780); // 96 dots per inch
     image.setDotsPerMeterY(3780);
     return image;
+}
+
+QImage blankImage(int width, int height)
+{
+    return sizedImage(width, height, QImage(), {});
 }
 
 // Brush styles in the order of the language: 0 solid, 1 clear, 2 horizontal, 3 vertical,
@@ -229,6 +251,7 @@ void Picture::spot(int32_t radius)
     const int64_t r = std::abs(int64_t{radius});
     drawBox(m_penX - r, m_penY - r, m_penX + r + 1, m_penY + r + 1, true, m_penColour);
 }
+
 void Picture::floodFill(int32_t x, int32_t y)
 {
     if (!m_image.valid(x, y) || m_brushStyle == 1)
@@ -241,7 +264,9 @@ void Picture::floodFill(int32_t x, int32_t y)
     std::vector<unsigned char> mask(std::size_t(w) * h, 0);
     std::vector<std::pair<int, int>> stack{{x, y}};
     int minX = x, maxX = x, minY = y, maxY = y;
-    while (!stack.empty()) {
+    for (uint32_t spans = 1; !stack.empty(); ++spans) {
+        if (spans % 4096 == 0)
+            pollStop(); // a large area takes a noticeable time
         auto [sx, sy] = stack.back();
         stack.pop_back();
         const QRgb* line = row(sy);
@@ -269,22 +294,30 @@ void Picture::floodFill(int32_t x, int32_t y)
         }
     }
 
-    // The brush painted over the area's bounding box, aligned to the bitmap's origin, then
-    // copied through the mask: hatched brushes leave the gaps between their lines untouched.
-    QImage pattern(maxX - minX + 1, maxY - minY + 1, QImage::Format_ARGB32);
+    paintThroughMask(mask, QRect(QPoint(minX, minY), QPoint(maxX, maxY)));
+}
+
+// The brush painted over the area's bounding box, aligned to the bitmap's origin, then copied
+// through the mask: hatched brushes leave the gaps between their lines untouched.
+void Picture::paintThroughMask(const std::vector<unsigned char>& mask, const QRect& box)
+{
+    QImage pattern(box.size(), QImage::Format_ARGB32);
     pattern.fill(Qt::transparent);
     {
         QPainter painter(&pattern);
-        painter.setBrushOrigin(-minX, -minY);
+        painter.setBrushOrigin(-box.left(), -box.top());
         painter.fillRect(pattern.rect(), QBrush(toQColor(m_brushColour), qtBrushStyle(m_brushStyle)));
     }
-    for (int yy = minY; yy <= maxY; ++yy) {
+    const int w = m_image.width();
+    for (int yy = box.top(); yy <= box.bottom(); ++yy) {
+        if ((yy - box.top()) % 256 == 0)
+            pollStop();
         QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(yy));
-        const QRgb* fill = reinterpret_cast<const QRgb*>(pattern.constScanLine(yy - minY));
+        const QRgb* fill = reinterpret_cast<const QRgb*>(pattern.constScanLine(yy - box.top()));
         const unsigned char* marks = &mask[std::size_t(yy) * w];
-        for (int xx = minX; xx <= maxX; ++xx)
-            if (marks[xx] && qAlpha(fill[xx - minX]) != 0)
-                line[xx] = fill[xx - minX] | 0xFF000000u;
+        for (int xx = box.left(); xx <= box.right(); ++xx)
+            if (marks[xx] && qAlpha(fill[xx - box.left()]) != 0)
+                line[xx] = fill[xx - box.left()] | 0xFF000000u;
     }
 }
 
@@ -310,19 +343,14 @@ void Picture::textLabel(const std::string& text)
 
 void Picture::setSize(int32_t width, int32_t height)
 {
-    QImage resized = blankImage(width, height);
-    if (!resized.isNull() && !m_image.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(0, 0, m_image);
-    }
-    m_image = resized;
+    m_image = sizedImage(width, height, m_image, [this] { pollStop(); });
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
 }
 
 void Picture::clear()
 {
-    m_image = blankImage(m_width, m_height);
+    m_image = sizedImage(m_width, m_height, QImage(), [this] { pollStop(); });
 }
 
 void Picture::setImage(const QImage& image)

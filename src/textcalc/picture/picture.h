@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace textcalc {
 
@@ -50,7 +51,8 @@ public:
     // The font name of labels (the setting "label_font").
     void setFontName(const std::string& name);
     // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay. An image of
-    // more than maxPixels pixels throws RunError, like setSize (a run's failure there).
+    // more than maxPixels pixels throws RunError (setSize throws std::bad_alloc: the run has not
+    // enough memory).
     void setImage(const QImage& image);
     // Reads a picture file (picture_file.h); on failure throws platform::UserError and the
     // picture stays as it was.
@@ -63,6 +65,8 @@ public:
 private:
     void drawBox(int64_t left, int64_t top, int64_t right, int64_t bottom, bool ellipse,
                  Colour brushColour);
+    // The brush over the pixels of `box` whose mask byte (one per pixel of the bitmap) is set.
+    void paintThroughMask(const std::vector<unsigned char>& mask, const QRect& box);
 
     QImage m_image;
     // The size asked for: a bitmap with one side 0 holds no pixels and forgets the other side.

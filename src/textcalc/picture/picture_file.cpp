@@ -3,7 +3,9 @@
 #include "textcalc/picture/jpeg.h"
 
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 
@@ -88,14 +90,20 @@ QImage readPictureFile(const std::string& fileName, int64_t maxPixels)
 
 void writePictureFile(const QImage& image, const std::string& fileName, int jpegQuality)
 {
-    if (isJpegName(fileName))
-        return writeJpeg(image, fileName, jpegQuality);
-    const QString name = QString::fromStdString(fileName);
-    // The image writer ignores a failure that shows only when its buffer is flushed (a full
-    // disk), so the file is flushed and checked here.
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, name.toLower().endsWith(".png") ? "PNG" : "BMP") ||
-        !file.flush() || file.error() != QFileDevice::NoError)
+    std::string bytes;
+    if (isJpegName(fileName)) {
+        bytes = encodeJpeg(image, jpegQuality, fileName);
+    } else {
+        QByteArray encoded;
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        const bool png = QString::fromStdString(fileName).toLower().endsWith(".png");
+        if (!image.save(&buffer, png ? "PNG" : "BMP"))
+            pictureFileError("Cannot write the file \"{name}\".", fileName);
+        bytes = encoded.toStdString();
+    }
+    // The old picture stays whole until the new one is complete on disk.
+    if (!platform::replaceFile(fileName, bytes))
         pictureFileError("Cannot write the file \"{name}\".", fileName);
 }
 

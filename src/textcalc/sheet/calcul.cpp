@@ -64,8 +64,9 @@ void writeOutputs(Document& doc, const RunPlan& plan, const std::vector<std::str
     }
     for (int t = last + 1; t <= last + count; ++t)
         doc.formatLine(t, Alignment::Center, outputFont);
+    // The rest of a longer earlier output goes; a right-aligned line there is the user's note.
     const int after = last + count + 1;
-    while (after < doc.lineCount() && isOutputLine(doc, after))
+    while (after < doc.lineCount() && doc.alignment(after) == Alignment::Center)
         doc.deleteLine(after);
 
     if (nextline) {

@@ -44,7 +44,8 @@ struct CalculResult {
 // Writes `outputs` below plan.lastLine: the sheet gets an empty last line first when the run's
 // last line was its last; output k replaces the text of the output line at lastLine + 1 + k or
 // is inserted there; the written lines are centred in `outputFont`; centred lines directly
-// after them (the rest of a longer earlier output) are deleted. The caret goes to the end of
+// after them (the rest of a longer earlier output) are deleted, up to a line of another
+// alignment (a right-aligned note of the user's stays). The caret goes to the end of
 // the line after the outputs with `nextline`, else back where it was before the run.
 void writeOutputs(Document& doc, const RunPlan& plan, const std::vector<std::string>& outputs,
                   const CharFormat& outputFont, bool nextline);

@@ -93,6 +93,11 @@ public:
     // inserted text.
     virtual void replaceSelection(const std::string& text) = 0;
 
+    // Replaces `length` columns at each of `columns` (ascending, not overlapping) of one line by
+    // `text`, which may hold "\n": what selecting and replacing each would do, from the last to
+    // the first, done in one pass over the line. The caret and the selection stay in the sheet.
+    virtual void replaceInLine(int line, const std::vector<int>& columns, int length, const std::string& text) = 0;
+
     // Brackets a batch of changes that the window shows only when it is complete.
     virtual void beginUpdate() {}
     virtual void endUpdate() {}

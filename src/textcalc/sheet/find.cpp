@@ -3,7 +3,9 @@
 #include "platform/utf8.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
+#include <vector>
 
 namespace textcalc::sheet {
 
@@ -71,6 +73,22 @@ std::optional<Position> search(const Document& doc, const std::u32string& needle
     return std::nullopt;
 }
 
+// The columns of the occurrences of `needle` in `line` that start at or after `from` and end at
+// or before `to`, each search going on after the one found.
+std::vector<int> occurrences(const std::u32string& line, const std::u32string& needle, int from, int to)
+{
+    std::vector<int> columns;
+    const size_t limit = std::min(size_t(std::max(to, 0)), line.size());
+    for (size_t at = size_t(std::max(from, 0)); at <= line.size();) {
+        at = line.find(needle, at);
+        if (at == std::u32string::npos || at + needle.size() > limit)
+            break;
+        columns.push_back(int(at));
+        at += needle.size();
+    }
+    return columns;
+}
+
 // Offsets over the whole text count a line break as two characters.
 int offsetOf(const Document& doc, Position p)
 {
@@ -118,22 +136,21 @@ int replaceAll(Document& doc, const std::string& text, const std::string& replac
     const Position selStart = doc.selectionStart(), selEnd = doc.selectionEnd();
     const int oldStart = offsetOf(doc, selStart), oldLength = offsetOf(doc, selEnd) - oldStart;
     const bool whole = selStart == selEnd;
-    Position from = whole ? Position{} : selStart;
-    Position to = whole ? documentEnd(doc) : selEnd;
-    // The range's end as seen from the sheet's end, which replacements before it do not move.
-    const int linesBelow = doc.lineCount() - 1 - to.line;
-    const int columnsAfter = lineLength(doc, to.line) - to.column;
+    const Position from = whole ? Position{} : selStart;
+    const Position to = whole ? documentEnd(doc) : selEnd;
 
+    // Each line is read once: its occurrences are found in the text before any replacement,
+    // and lines are done from the last up, so that no replacement moves one still to come.
     int count = 0;
-    {
+    if (!needle.empty()) {
         UpdateScope batch(doc);
-        while (const std::optional<Position> found = search(doc, needle, from, to)) {
-            doc.select(*found, {found->line, found->column + int(needle.size())});
-            doc.replaceSelection(replacement);
-            ++count;
-            from = doc.selectionEnd();
-            to.line = doc.lineCount() - 1 - linesBelow;
-            to.column = lineLength(doc, to.line) - columnsAfter;
+        for (int line = std::min(to.line, doc.lineCount() - 1); line >= from.line; --line) {
+            const std::vector<int> columns = occurrences(folded(doc.lineText(line)), needle,
+                                                         line == from.line ? from.column : 0,
+                                                         line == to.line ? to.column : std::numeric_limits<int>::max());
+            if (!columns.empty())
+                doc.replaceInLine(line, columns, int(needle.size()), replacement);
+            count += int(columns.size());
         }
     }
     doc.select(positionAt(doc, oldStart), positionAt(doc, oldStart + oldLength));

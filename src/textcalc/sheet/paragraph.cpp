@@ -2,6 +2,8 @@
 
 #include "textcalc/sheet/text_columns.h"
 
+#include <limits>
+
 namespace textcalc::sheet {
 
 std::string Paragraph::text() const
@@ -102,6 +104,83 @@ void eraseColumns(Paragraph& p, int from, int to)
     appendRuns(p, rest);
     if (p.runs.empty())
         p.endFormat = end;
+}
+
+namespace {
+
+// Reads a paragraph's runs from the front, a number of columns at a time.
+class RunReader {
+public:
+    explicit RunReader(const Paragraph& p) : m_p(p) {}
+
+    // Moves on to `target`, handing each piece passed over to `piece`.
+    template <typename Piece>
+    void moveTo(int target, Piece piece)
+    {
+        while (m_column < target && m_run < m_p.runs.size()) {
+            const std::string& text = m_p.runs[m_run].text;
+            size_t end = m_byte;
+            while (end < text.size() && m_column < target) {
+                ++end;
+                while (end < text.size() && isContinuationByte(text[end]))
+                    ++end;
+                ++m_column;
+            }
+            piece(Run{text.substr(m_byte, end - m_byte), m_p.runs[m_run].format});
+            m_last = m_p.runs[m_run].format;
+            m_byte = end;
+            if (m_byte == text.size()) {
+                ++m_run;
+                m_byte = 0;
+            }
+        }
+    }
+
+    // formatAt at the current column.
+    CharFormat format() const
+    {
+        if (m_column > 0)
+            return m_last;
+        return m_p.runs.empty() ? m_p.endFormat : m_p.runs.front().format;
+    }
+
+private:
+    const Paragraph& m_p;
+    size_t m_run = 0;
+    size_t m_byte = 0;
+    int m_column = 0;
+    CharFormat m_last;
+};
+
+} // namespace
+
+std::vector<Paragraph> replaceColumns(const Paragraph& p, const std::vector<int>& columns, int length,
+                                      std::string_view text)
+{
+    std::vector<Paragraph> out(1);
+    out.front().alignment = p.alignment;
+    out.front().endFormat = p.endFormat;
+    RunReader reader(p);
+    const auto keep = [&](Run piece) { out.back().runs.push_back(std::move(piece)); };
+    for (const int column : columns) {
+        reader.moveTo(column, keep);
+        const CharFormat format = reader.format();
+        reader.moveTo(column + length, [](const Run&) {});
+        if (out.back().runs.empty())
+            out.back().endFormat = format; // an emptied paragraph keeps the replaced text's format
+        for (size_t from = 0;;) {
+            const size_t brk = text.find('\n', from);
+            out.back().runs.push_back({std::string(text.substr(from, brk - from)), format});
+            if (brk == std::string_view::npos)
+                break;
+            out.push_back({p.alignment, {}, format});
+            from = brk + 1;
+        }
+    }
+    reader.moveTo(std::numeric_limits<int>::max(), keep);
+    for (Paragraph& part : out)
+        normalise(part);
+    return out;
 }
 
 } // namespace textcalc::sheet

@@ -15,6 +15,11 @@ void eraseColumns(Paragraph& p, int from, int to);
 Paragraph splitAt(Paragraph& p, int column);
 // Appends the runs of `tail` (the joining of two paragraphs by deleting the break between them).
 void appendRuns(Paragraph& p, const Paragraph& tail);
+// Replaces `length` columns at each of `columns` (ascending, not overlapping) by `text`, each
+// in the format formatAt gives at its column; a line break in `text` cuts the paragraph there.
+// The paragraphs it becomes (at least one), in one pass over its runs.
+std::vector<Paragraph> replaceColumns(const Paragraph& p, const std::vector<int>& columns, int length,
+                                      std::string_view text);
 // Merges neighbouring runs of one format and drops empty ones.
 void normalise(Paragraph& p);
 

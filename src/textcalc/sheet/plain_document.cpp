@@ -148,4 +148,20 @@ void PlainDocument::replaceSelection(const std::string& typed)
     m_caret = at;
 }
 
+void PlainDocument::replaceInLine(int line, const std::vector<int>& columns, int length, const std::string& text)
+{
+    std::string typed = text;
+    std::erase(typed, '\r');
+    std::vector<Paragraph> parts = replaceColumns(paragraph(line), columns, length, typed);
+    const int added = static_cast<int>(parts.size()) - 1;
+    const auto at = m_content.paragraphs.begin() + line;
+    *at = std::move(parts.front());
+    m_content.paragraphs.insert(at + 1, std::make_move_iterator(parts.begin() + 1), std::make_move_iterator(parts.end()));
+    for (Position* q : {&m_anchor, &m_caret}) {
+        if (q->line > line)
+            q->line += added;
+        *q = clamp(*q);
+    }
+}
+
 } // namespace textcalc::sheet

@@ -27,6 +27,7 @@ public:
     Position selectionEnd() const override { return std::max(m_anchor, m_caret); }
     void select(Position start, Position end) override;
     void replaceSelection(const std::string& text) override;
+    void replaceInLine(int line, const std::vector<int>& columns, int length, const std::string& text) override;
 
 private:
     Position clamp(Position p) const;

@@ -190,6 +190,11 @@ private:
     void installDialogs();
     void applyInputFont();
     void setRunning(bool on);
+    // A run of the engine (a sheet run, a decimal conversion) on the GUI thread: the window
+    // turns read-only and the engine's polls process events and take Stop and Esc.
+    void startRun();
+    // Back from a run: editable again, and a close or quit asked for meanwhile carried out.
+    void endRun();
     void sheetChanged();
     void selectionMoved();
     void insertAtCaret(const QString& text);

@@ -84,14 +84,7 @@ void TTextm::Calcul(bool group)
     sheet::QtDocument doc(
         *kalkul->document(), [this] { return kalkul->textCursor(); },
         [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
-    m_stopRequested = false;
-    setRunning(true);
-    // The engine asks every 20 ms or so: the window repaints, shows the picture growing and
-    // takes the Stop button or Esc meanwhile (nothing that edits or runs is enabled).
-    m_engine.callbacks.stopRequested = [this] {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return m_stopRequested;
-    };
+    startRun();
     m_engine.settings.EchoOutputs = output->isChecked();
     m_engine.settings.Precision = m_settings.textDigits;
     sheet::CharFormat outputFormat = sheet::fromQt(QTextCharFormat());
@@ -102,7 +95,7 @@ void TTextm::Calcul(bool group)
     outputFormat.colour = fromQColor(m_outputColour);
     const sheet::CalculResult result = sheet::Calcul(doc, m_engine, group ? sheet::RunMode::Group : sheet::RunMode::Line,
                                                      outputFormat, nextline->isChecked());
-    setRunning(false);
+    endRun();
 
     if (result.ran) {
         output->setChecked(result.echoOutputs);
@@ -116,6 +109,23 @@ void TTextm::Calcul(bool group)
     if (pages->currentWidget() == Obrazek)
         picturePage->obrinfo();
     emit runFinished();
+}
+
+void TTextm::startRun()
+{
+    m_stopRequested = false;
+    setRunning(true);
+    // The engine asks every 20 ms or so: the window repaints, shows the picture growing and
+    // takes the Stop button or Esc meanwhile (nothing that edits or runs is enabled).
+    m_engine.callbacks.stopRequested = [this] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return m_stopRequested;
+    };
+}
+
+void TTextm::endRun()
+{
+    setRunning(false);
     if (m_closeAfterRun) {
         m_closeAfterRun = false;
         QTimer::singleShot(0, this, &QWidget::close);
@@ -127,15 +137,22 @@ void TTextm::Calcul(bool group)
 }
 
 // The caret's output line is printed again in floating form; a line that cannot be read
-// stays as it is (the engine beeps).
+// stays as it is (the engine beeps). The line may hold a long computation: it runs as a run
+// does, Stop and Esc end it and the status bar says it is running.
 void TTextm::ADecimExecute()
 {
-    QTextCursor c = kalkul->textCursor();
-    const QTextBlock block = c.block();
-    std::string line = block.text().toStdString();
-    if (!m_engine.convertToDecimal(line))
+    if (m_running)
         return;
-    c.movePosition(QTextCursor::StartOfBlock);
+    const QTextBlock block = kalkul->textCursor().block();
+    std::string line = block.text().toStdString();
+    const QString status = panels[3]->text();
+    startRun();
+    const bool converted = m_engine.convertToDecimal(line);
+    endRun();
+    panels[3]->setText(status);
+    if (!converted)
+        return;
+    QTextCursor c(block);
     c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     c.insertText(QString::fromStdString(line));
 }

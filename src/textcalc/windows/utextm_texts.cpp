@@ -96,6 +96,7 @@ void TTextm::popis(const ui::Language& lang)
     m_runningText = t("running", "Probíhá výpočet... (Esc zastaví)");
     m_stoppedLine = t("stopped", "Error. Program stopped by the user.");
     m_engine.settings.stoppedLine = m_stoppedLine.toStdString();
+    m_engine.settings.memoryLine = lang.text("nomemory", "Error. Not enough memory.");
     if (m_running)
         panels[3]->setText(" " + m_runningText);
 }

@@ -233,6 +233,40 @@ TEST(Run, TenThousandOutputsStop)
     EXPECT_EQ(sheet.services.messages[1].text, "The number of outputs reached 10000. Further outputs won\u00b4t be added.");
 }
 
+// A run's arrays take at most MaxRunMemory, also over several runs; running out is no error a
+// TRY catches, and its line is the one the settings give.
+TEST(Run, ArraysHaveTheMemoryOfARun)
+{
+    const auto arrays = [](int from, int to) {
+        std::string program;
+        for (int k = from; k < to; ++k)
+            program += "a" + std::to_string(k) + "[5000]:=1; ";
+        return program;
+    };
+    const size_t fit = MaxRunMemory / (MaxArrayLength * sizeof(Number));
+    struct Row {
+        const char* name;
+        std::vector<std::string> runs;
+        Lines last;
+    };
+    const Lines noMemory{"Chyba. Nedostatek paměti."};
+    const Row rows[] = {
+        {"AllInOneRun", {arrays(0, int(fit) + 1) + "1"}, noMemory},
+        {"OverTwoRuns", {arrays(0, int(fit) - 1) + "2", arrays(int(fit), int(fit) + 2) + "3"}, noMemory},
+        {"NotCaughtByTry", {arrays(0, int(fit)) + "try z[5000]:=1; 4"}, noMemory},
+        {"LengthsCountToo", {arrays(0, int(fit) - 1) + "b[0]:=5000; 5; c[0]:=5000; 6"}, {"5", noMemory[0]}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Sheet sheet;
+        sheet.calc.settings.memoryLine = noMemory[0];
+        Lines out;
+        for (const std::string& program : row.runs)
+            out = sheet.run(program);
+        EXPECT_EQ(out, row.last);
+    }
+}
+
 TEST(Run, TooManyInstructions)
 {
     Sheet sheet;

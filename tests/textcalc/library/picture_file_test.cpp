@@ -7,9 +7,13 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace textcalc::library_tests;
 
@@ -163,6 +167,40 @@ TEST(PictureFile, UnwritableFileIsNamed)
         } catch (const platform::UserError& e) {
             EXPECT_EQ(std::string(e.what()), "Cannot write the file \"" + std::string(name) + "\".");
         }
+    }
+}
+
+// A save that fails half-way (the file size limit, as a full disk would) keeps the old
+// picture file whole and leaves nothing beside it.
+TEST(PictureFile, FailedSaveKeepsTheOldFile)
+{
+    Session session;
+    for (const char* name : {"kept.bmp", "kept.jpg", "kept.png"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path file = session.directory / name;
+        session.run("SetSize(20, 10)");
+        session.picture.save(file.string(), 80);
+        const std::string before = readBytes(file);
+        noisyFile(session, "noise.bmp");
+        std::filesystem::remove(session.directory / "noise.bmp");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(before.size() + 100), rlim_t(before.size() + 100)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            try {
+                session.picture.save(file.string(), 100);
+            } catch (const platform::UserError&) {
+                ::_exit(0);
+            }
+            ::_exit(1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not fail";
+        EXPECT_EQ(readBytes(file), before);
+        for (const auto& entry : std::filesystem::directory_iterator(session.directory))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(std::string(name) + ".")) << entry.path();
     }
 }
 

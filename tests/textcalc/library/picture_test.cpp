@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Reading, PictureValues, testing::Values(
     ProgramCase{"PenPosition", "MoveTo(7, 8); penposx; penposy; LineTo(20, 30); penposx; RectTo(1, 1); penposy", {"7", "8", "20", "30"}},
     ProgramCase{"TextMovesThePen", "MoveTo(10, 10); TextLabel('Wide text'); sgn(penposx-40); NumLabel(1/3); sgn(penposx-60)", {"1", "1"}},
     ProgramCase{"CoordinateBeyond32Bit", "SetColor(3000000000, 0, 0)", {"Error. General computation error"}},
-    ProgramCase{"PictureTooLarge", "SetSize(100000, 100000); picwidth", {"Error. General computation error"}},
+    ProgramCase{"PictureTooLarge", "SetSize(100000, 100000); picwidth", {"Error. Not enough memory."}},
+    ProgramCase{"PictureBeyondItsPixels", "SetSize(9000, 8000); picwidth", {"Error. Not enough memory."}},
     ProgramCase{"ColourRoundedToEven", "SetColor(0, 0, 254.5); blue(pixel(0, 0))", {"254"}}), rowName);
 
 // Hatched brushes fill with their lines and leave the gaps between them as they were.

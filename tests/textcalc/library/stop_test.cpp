@@ -3,6 +3,8 @@
 // user-function calls; a TRY of the program does not catch it.
 #include "program_table.h"
 
+#include <chrono>
+
 using namespace textcalc::library_tests;
 
 namespace {
@@ -39,6 +41,47 @@ INSTANTIATE_TEST_SUITE_P(Runs, Stop, ::testing::Values(
                 "Assign(f, 'stop'); Rewrite(f); WriteLn(f, sum(n, n=1..1000000000000000)); 5",
                 {textcalc::StoppedLine}}),
     rowName);
+
+// A stop asked for arrives soon whatever the loop's step: one step may take seconds (trial
+// division near 2^63, a flood fill or a new size of the largest picture). The bound is loose
+// for a loaded machine; the steps alone would keep a stop waiting for tens of seconds.
+TEST(Stop, ArrivesSoonInLongSteps)
+{
+    using Clock = std::chrono::steady_clock;
+    const ProgramCase rows[] = {
+        {"PrimeNearTheLargestInteger", "x:=0; while x<1 do y:=prime(9223372036854775783)", {textcalc::StoppedLine}},
+        {"PrimeInASum", "sum(prime(9223372036854775783), n=1..100)", {textcalc::StoppedLine}},
+        {"FloodFillOfTheLargestPicture", "SetSize(8192, 8192); while 1 do begin SetBrush(x); FloodFill(0, 0); x:=x+1 end",
+         {textcalc::StoppedLine}},
+        {"NewSizesOfTheLargestPicture", "x:=0; while 1 do begin x:=1-x; SetSize(8192, 8191+x) end", {textcalc::StoppedLine}},
+    };
+    for (const ProgramCase& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session;
+        const Clock::time_point asked = Clock::now() + std::chrono::milliseconds(300);
+        session.calc.callbacks.stopRequested = [asked] { return Clock::now() >= asked; };
+        EXPECT_EQ(session.run(row.program), row.expected);
+        EXPECT_LT(Clock::now() - asked, std::chrono::seconds(3));
+    }
+}
+
+// The decimal conversion of an output line evaluates it as a run does: a stop ends it, the line
+// stays, and a run afterwards is not stopped by it.
+TEST(Stop, EndsADecimalConversion)
+{
+    Session session;
+    session.run("f(x):=sum(n, n=1..x)");
+    auto stop = std::make_shared<StopAfter>(StopAfter{3});
+    session.calc.callbacks.stopRequested = [stop] { return (*stop)(); };
+    std::string line = "f(10^15)";
+    EXPECT_FALSE(session.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "f(10^15)");
+    EXPECT_EQ(stop->asked, 3);
+    session.calc.callbacks.stopRequested = [] { return false; };
+    line = "f(4)";
+    EXPECT_TRUE(session.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "10");
+}
 
 TEST(Stop, TheNextRunStartsAfresh)
 {

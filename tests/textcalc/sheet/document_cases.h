@@ -5,6 +5,7 @@
 
 #include "textcalc/language/calculator.h"
 #include "textcalc/sheet/calcul.h"
+#include "textcalc/sheet/find.h"
 
 #include "platform/headless/headless_services.h"
 
@@ -97,6 +98,51 @@ inline void checkCaretFollowsEdits(const MakeDocument& make)
     EXPECT_EQ(doc.caret(), (Position{2, 0}));
 }
 
+struct ReplaceAllCase {
+    const char* name;
+    Lines sheet;
+    Position start, end;
+    const char* text;
+    const char* replacement;
+    int count;
+    Lines after;
+    Position selStart, selEnd; // same offset and length as before, on the new text
+};
+
+inline const ReplaceAllCase kReplaceAllCases[] = {
+    {"WholeSheetWithoutASelection", {"ab AB aB", "cab"}, {0, 1}, {0, 1}, "ab", "x", 4, {"x x x", "cx"}, {0, 1}, {0, 1}},
+    {"CaretKeepsItsOffset", {"ab AB aB", "cab"}, {1, 0}, {1, 0}, "ab", "x", 4, {"x x x", "cx"}, {1, 2}, {1, 2}},
+    {"LongerInsideTheSelection", {"ab ab ab ab"}, {0, 3}, {0, 8}, "ab", "abab", 2, {"ab abab abab ab"}, {0, 3}, {0, 8}},
+    {"ShorterInsideTheSelection", {"aaa aaa aaa"}, {0, 0}, {0, 7}, "aaa", "b", 2, {"b b aaa"}, {0, 0}, {0, 7}},
+    {"RangeEndFollowsLongerText", {"ab ab ab"}, {0, 0}, {0, 5}, "ab", "abcd", 2, {"abcd abcd ab"}, {0, 0}, {0, 5}},
+    {"RangeEndFollowsShorterText", {"ab ab ab"}, {0, 0}, {0, 5}, "ab", "", 2, {"  ab"}, {0, 0}, {0, 4}},
+    {"ReplacementHoldingTheText", {"a a"}, {0, 0}, {0, 0}, "a", "aa", 2, {"aa aa"}, {0, 0}, {0, 0}},
+    {"OnlyWhollyInsideTheSelection", {"ab", "ab", "ab"}, {0, 1}, {2, 1}, "ab", "X", 1, {"ab", "X", "ab"}, {0, 1}, {2, 2}},
+    {"CzechCapitals", {"Čáp ČÁP čáp"}, {0, 0}, {0, 0}, "čáp", "vrána", 3, {"vrána vrána vrána"}, {0, 0}, {0, 0}},
+    {"NotFound", {"abc"}, {0, 1}, {0, 2}, "x", "y", 0, {"abc"}, {0, 1}, {0, 2}},
+    {"AdjacentOccurrences", {"aaaa"}, {0, 0}, {0, 0}, "a", "ba", 4, {"babababa"}, {0, 0}, {0, 0}},
+    {"LineBreaksInTheReplacement", {"a;b;", "c;d"}, {0, 0}, {0, 0}, ";", "\n", 3, {"a", "b", "", "c", "d"}, {0, 0}, {0, 0}},
+    {"LineBreaksInsideTheSelection", {"x;y", "z;w", ";"}, {0, 2}, {1, 2}, ";", "!\n", 1, {"x;y", "z!", "w", ";"}, {0, 2}, {1, 2}},
+    {"OldOutputLinesStayWhereTheyWere", {"a b", "> b", "b"}, {0, 0}, {0, 0}, "b", "1\n2", 3,
+     {"a 1", "2", "> 1", "> 2", "1", "2"}, {0, 0}, {0, 0}},
+    {"SurrogatePairsAreOneColumn", {"😀a😀a"}, {0, 0}, {0, 0}, "a", "bc", 2, {"😀bc😀bc"}, {0, 0}, {0, 0}},
+    {"EmptyTextDoesNothing", {"abc"}, {0, 0}, {0, 0}, "", "y", 0, {"abc"}, {0, 0}, {0, 0}},
+};
+
+inline void checkReplaceAll(const MakeDocument& make)
+{
+    for (const ReplaceAllCase& c : kReplaceAllCases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<Document> made = make(contentOf(c.sheet));
+        Document& doc = *made;
+        doc.select(c.start, c.end);
+        EXPECT_EQ(replaceAll(doc, c.text, c.replacement), c.count);
+        EXPECT_EQ(linesOf(doc), c.after);
+        EXPECT_EQ(doc.selectionStart(), c.selStart);
+        EXPECT_EQ(doc.selectionEnd(), c.selEnd);
+    }
+}
+
 struct CalculCase {
     const char* name;
     Lines before;
@@ -122,6 +168,10 @@ inline const CalculCase kCalculCases[] = {
     {"DeletedOutputsEndedTheSheet", {"1+1", "> a", "> b"}, {0, 0}, RunMode::Line, true, {"1+1", "> 2"}, {1, 1}},
     {"CaretBackWithoutNextline", {"1+1", "", "> a", "3"}, {0, 1}, RunMode::Line, false,
      {"1+1", "> 2", "", "> a", "3"}, {0, 1}},
+    {"RightAlignedNoteBelowTheOutputsStays", {"1+1", "> a", "> b", ">> note", "> c"}, {0, 0}, RunMode::Line, false,
+     {"1+1", "> 2", ">> note", "> c"}, {0, 0}},
+    {"RightAlignedLineWhereAnOutputGoesIsReplaced", {"for i:=1 to 2 do i", ">> note", "3"}, {0, 0}, RunMode::Line, false,
+     {"for i:=1 to 2 do i", "> 1", "> 2", "3"}, {0, 0}},
     {"LeftOutputTextIsAProgramLine", {"1+1", "old output saved as text"}, {0, 0}, RunMode::Line, false,
      {"1+1", "> 2", "old output saved as text"}, {0, 0}},
     // Groups: every program line between the nearest output lines, joined by blanks.

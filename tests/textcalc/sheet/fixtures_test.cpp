@@ -23,11 +23,11 @@ struct FixtureCase {
 
 const FixtureCase kFixtures[] = {
     {"libreoffice_sheet.rtf",
-     {"x:=1/3; Příliš žluťoučký kůň", "> 4/3 úpěl ďábelské ódy", "> vpravo ŠČŘŽÝ", "", "a{b}\\c €"}},
+     {"x:=1/3; Příliš žluťoučký kůň", "> 4/3 úpěl ďábelské ódy", ">> vpravo ŠČŘŽÝ", "", "a{b}\\c €"}},
     {"libreoffice_document.rtf",
-     {"Program: x:=2; y:=x^10", "> 1024", "Čeština: příliš žluťoučký kůň úpěl", "> vpravo malé", "odrážka", "a\tb\t",
+     {"Program: x:=2; y:=x^10", "> 1024", "Čeština: příliš žluťoučký kůň úpěl", ">> vpravo malé", "odrážka", "a\tb\t",
       "odkaz a poznámka"}},
-    {"wordpad_like.rtf", {"x:=1/3", "> 1/3", "Příliš žluťoučký kůň", "> vpravo", ""}},
+    {"wordpad_like.rtf", {"x:=1/3", "> 1/3", "Příliš žluťoučký kůň", ">> vpravo", ""}},
 };
 
 TEST(Fixtures, Text)

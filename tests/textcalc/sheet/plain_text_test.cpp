@@ -33,6 +33,11 @@ TEST(PlainText, Reads)
         {"ByteOrderMark", "\xEF\xBB\xBFx:=1", {"x:=1"}},
         {"Windows1250", "\xe8\xf8\x9e\xfd", {"čřžý"}},
         {"TabsKeptControlsDropped", std::string("a\tb\0c\x1b" "d", 7), {"a\tbcd"}},
+        {"DeleteDroppedAsInRtf", "a\x7f" "b", {"ab"}},
+        {"SeparatorsAreBlanksFrameMarksDropped", "a\u2028" "b\u2029" "c\uFDD0" "d\uFDD1\uFEFF", {"a b cd"}},
+        {"SurrogateBytesAreWindows1250", "\xED\xA0\x80", {"í\u00A0€"}},
+        {"OverlongFormIsWindows1250", "\xC0\xAF", {"ŔŻ"}},
+        {"BeyondUnicodeIsWindows1250", "\xF5\x80\x80\x80", {"ő€€€"}},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -55,6 +60,28 @@ TEST(PlainText, WriteLosesOnlyFormats)
     EXPECT_EQ(text, "x:=1/3\n1/3\nčř\n");
     // Reopened, former outputs are ordinary program lines.
     EXPECT_EQ(linesOf(PlainDocument(readPlainText(text, Input))), (Lines{"x:=1/3", "1/3", "čř", ""}));
+}
+
+TEST(PlainText, TextTellsFromBinary)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool text;
+    };
+    const Case cases[] = {
+        {"Empty", "", true},
+        {"Program", "x:=1\r\n\tx+1\f\x1a", true},
+        {"Windows1250", "\xe8\xf8\x9e\xfd", true},
+        {"FewControls", "a\x01" + std::string(18, 'b'), true},
+        {"NulByte", std::string("x:=1\0", 5), false},
+        {"ManyControls", "a\x01\x02" + std::string(17, 'b'), false},
+        {"Deletes", std::string(10, '\x7f') + std::string(10, 'a'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(looksLikeText(c.bytes), c.text);
+    }
 }
 
 TEST(PlainText, TooManyLinesRefused)

@@ -110,6 +110,9 @@ const ReadCase kReadCases[] = {
     {"TableCells", R"({\rtf1\trowd\cellx100\cellx200 a\cell b\cell\row c\par})", {"a\tb\t", "c"}},
     {"ListTextSkipped", R"({\rtf1{\listtext 1.\tab}item\par})", {"item"}},
     {"ControlCharactersDropped", "{\\rtf1 a\x01\x7f" "b\\par}", {"ab"}},
+    {"SeparatorsAreBlanksFrameMarksDropped", R"({\rtf1 a\u8232?b\u8233?c\u-560?d\u-559?\par})", {"a b cd"}},
+    {"LastParagraphWithoutParKeepsItsAlignment", R"({\rtf1\ansi \pard\ql 2+3\par \pard\qc old})", {"2+3", "> old"}},
+    {"LastRightAlignedParagraph", R"({\rtf1 a\par\qr note })", {"a", "> note "}},
 };
 
 TEST(Rtf, ReadsText)

@@ -156,14 +156,29 @@ TEST_F(TextWindow, ReadOnlyFileIsSavedElsewhere)
     EXPECT_EQ(contents(locked), "old");
 }
 
-TEST_F(TextWindow, OpeningAMissingFileLeavesTheSheet)
+TEST_F(TextWindow, FileThatCannotBeOpenedLeavesTheSheet)
 {
-    type("keep me");
-    services.answers = {Answer::No};
-    files = {path(dir.path() / "sheets" / "nothere.rtf")};
-    window->AOpen->trigger();
-    EXPECT_EQ(messageTexts().back(), "Error. File \" nothere.rtf \" does not exist.");
-    EXPECT_EQ(window->kalkul->toPlainText(), "keep me");
+    std::string noise(200000, '\0');
+    for (size_t k = 0; k < noise.size(); ++k)
+        noise[k] = char((k * 7919 + k / 13) % 251);
+    dir.write("sheets/photo.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01", 13) + noise);
+    dir.write("sheets/noise.rtf", noise);
+    struct Case {
+        const char* name;
+        const char* message;
+    };
+    for (const Case c : {Case{"nothere.rtf", "Error. File \" nothere.rtf \" does not exist."},
+                         Case{"photo.jpg", "Error. File \" photo.jpg \" is neither a sheet nor a text file."},
+                         Case{"noise.rtf", "Error. File \" noise.rtf \" is neither a sheet nor a text file."}}) {
+        SCOPED_TRACE(c.name);
+        window->kalkul->clear();
+        type("keep me");
+        services.answers = {Answer::No};
+        files = {path(dir.path() / "sheets" / c.name)};
+        window->AOpen->trigger();
+        EXPECT_EQ(messageTexts().back(), c.message);
+        EXPECT_EQ(window->kalkul->toPlainText(), "keep me");
+    }
 }
 
 TEST_F(TextWindow, OpenedFileBecomesTheSheetWithTheCaretAtTheStart)

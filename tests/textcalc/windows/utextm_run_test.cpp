@@ -121,6 +121,34 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
     EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
 }
 
+// Converting an output line that holds a long computation runs as a run does: the window
+// stays live and read-only, says so, and Esc (the Stop action) ends it with the line kept.
+TEST_F(TextWindow, DecimalConversionOfALongLineIsStopped)
+{
+    type("f(x):=sum(n, n=1..x)\nf(10^15)");
+    window->popis(ui::Language());
+    caretTo(0);
+    window->AExecl->trigger();
+    caretTo(2);
+    window->nastred->trigger();
+    bool readOnly = false, running = false;
+    QString status;
+    QTimer::singleShot(150, window.get(), [&] {
+        readOnly = window->kalkul->isReadOnly();
+        running = window->running();
+        status = window->panels[3]->text();
+        window->AStop->trigger();
+    });
+    const QString before = window->panels[3]->text();
+    window->ADecim->trigger();
+    EXPECT_TRUE(readOnly);
+    EXPECT_TRUE(running);
+    EXPECT_EQ(status, QString::fromUtf8(" Probíhá výpočet... (Esc zastaví)"));
+    EXPECT_EQ(lines(*window).value(2), "f(10^15)");
+    EXPECT_FALSE(window->kalkul->isReadOnly());
+    EXPECT_EQ(window->panels[3]->text(), before);
+}
+
 TEST_F(TextWindow, ClosingDuringARunStopsItThenCloses)
 {
     window->show();

@@ -1,10 +1,10 @@
 #include "textcalc/sheet/files/plain_text.h"
 
+#include "textcalc/sheet/files/line_characters.h"
 #include "textcalc/sheet/files/rtf_reader.h"
 
 #include "platform/utf8.h"
 
-#include <algorithm>
 
 namespace textcalc::sheet {
 
@@ -36,18 +36,32 @@ SheetContent readPlainText(std::string_view bytes, const CharFormat& format)
         content.paragraphs.push_back(std::move(p));
         line.clear();
     };
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    for (size_t i = 0; i < text.size();) {
+        const char32_t c = platform::decodeUtf8(text, i);
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            if (c == '\r' && i < text.size() && text[i] == '\n')
                 ++i;
             endLine();
-        } else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') {
-            line += c;
+        } else if (const char32_t kept = lineCharacter(c)) {
+            platform::appendUtf8(line, kept);
         }
     }
     endLine();
     return content;
+}
+
+bool looksLikeText(std::string_view bytes)
+{
+    size_t controls = 0;
+    for (const char ch : bytes) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c == 0)
+            return false;
+        // Line breaks, tabs, form feeds and the old end-of-file mark stand in text files.
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != 0x1A) || c == 0x7F)
+            ++controls;
+    }
+    return controls * 20 <= bytes.size();
 }
 
 } // namespace textcalc::sheet

@@ -1,5 +1,6 @@
 #include "textcalc/sheet/files/rtf_reader.h"
 
+#include "textcalc/sheet/files/line_characters.h"
 #include "textcalc/sheet/paragraph.h"
 
 #include "platform/utf8.h"
@@ -84,14 +85,7 @@ public:
                 m_stack.push_back(m_state);
                 m_skipChars = 0;
             } else if (c == '}') {
-                if (m_stack.empty())
-                    break;
-                if (m_state.destination == Destination::FontTable)
-                    commitFont();
-                m_state = m_stack.back();
-                m_stack.pop_back();
-                m_skipChars = 0;
-                if (m_stack.empty())
+                if (closeGroup())
                     break; // the document's group is closed
             } else if (c == '\\') {
                 control();
@@ -104,65 +98,107 @@ public:
             }
         }
         // A truncated file: keep the paragraph in progress.
-        flushText();
-        if (!m_paragraph.runs.empty() || m_content.paragraphs.empty())
+        if (inProgress() || m_content.paragraphs.empty())
             endParagraph();
         return std::move(m_content);
     }
 
+    // Whether anything but blanks follows the document's group.
+    bool textAfterDocument() const
+    {
+        return m_stack.empty() && m_data.find_first_not_of(" \t\r\n", m_pos) != std::string_view::npos;
+    }
+
 private:
+    bool inProgress() const { return !m_text.empty() || !m_paragraph.runs.empty(); }
+
+    // True when the group closed was the document's. Its last paragraph, which many writers do
+    // not end with \par, ends with the properties it was written in, not those outside.
+    bool closeGroup()
+    {
+        if (m_stack.empty())
+            return true;
+        if (m_state.destination == Destination::FontTable)
+            commitFont();
+        if (m_stack.size() == 1 && inProgress())
+            endParagraph();
+        m_state = m_stack.back();
+        m_stack.pop_back();
+        m_skipChars = 0;
+        return m_stack.empty();
+    }
+
+    struct ControlWord {
+        std::string_view word; // at most 32 letters: no word we know is longer
+        bool hasParam = false;
+        int value = 0;
+    };
+
+    // The letters, the optional signed number (clamped to 32 bits) and the blank that may end
+    // a control word.
+    ControlWord readControlWord()
+    {
+        ControlWord w;
+        const size_t start = m_pos;
+        while (m_pos < m_data.size() && std::isalpha(static_cast<unsigned char>(m_data[m_pos])))
+            ++m_pos;
+        w.word = m_data.substr(start, std::min<size_t>(m_pos - start, 32));
+        const bool negative = m_pos + 1 < m_data.size() && m_data[m_pos] == '-'
+            && std::isdigit(static_cast<unsigned char>(m_data[m_pos + 1]));
+        if (negative)
+            ++m_pos;
+        long long value = 0;
+        while (m_pos < m_data.size() && std::isdigit(static_cast<unsigned char>(m_data[m_pos]))) {
+            w.hasParam = true;
+            value = std::min<long long>(value * 10 + (m_data[m_pos] - '0'), 1LL << 40);
+            ++m_pos;
+        }
+        if (m_pos < m_data.size() && m_data[m_pos] == ' ')
+            ++m_pos;
+        w.value = static_cast<int>(std::clamp<long long>(negative ? -value : value, -(1LL << 31), (1LL << 31) - 1));
+        return w;
+    }
+
     void control()
     {
         if (m_pos >= m_data.size())
             return;
         const char c = m_data[m_pos];
         if (std::isalpha(static_cast<unsigned char>(c))) {
-            const size_t start = m_pos;
-            while (m_pos < m_data.size() && std::isalpha(static_cast<unsigned char>(m_data[m_pos])))
-                ++m_pos;
-            const std::string_view word = m_data.substr(start, std::min<size_t>(m_pos - start, 32));
-            bool negative = false;
-            if (m_pos + 1 < m_data.size() && m_data[m_pos] == '-' && std::isdigit(static_cast<unsigned char>(m_data[m_pos + 1]))) {
-                negative = true;
-                ++m_pos;
-            }
-            bool hasParam = false;
-            long long value = 0;
-            while (m_pos < m_data.size() && std::isdigit(static_cast<unsigned char>(m_data[m_pos]))) {
-                hasParam = true;
-                value = std::min<long long>(value * 10 + (m_data[m_pos] - '0'), 1LL << 40);
-                ++m_pos;
-            }
-            if (m_pos < m_data.size() && m_data[m_pos] == ' ')
-                ++m_pos;
-            value = std::clamp<long long>(negative ? -value : value, -(1LL << 31), (1LL << 31) - 1);
-            controlWord(word, hasParam, static_cast<int>(value));
+            const ControlWord w = readControlWord();
+            controlWord(w.word, w.hasParam, w.value);
             return;
         }
         ++m_pos;
-        if (c == '\'') {
-            int value = 0;
-            for (int k = 0; k < 2; ++k) {
-                const int digit = m_pos < m_data.size() ? hexDigit(m_data[m_pos]) : -1;
-                if (digit < 0)
-                    return;
-                value = value * 16 + digit;
-                ++m_pos;
-            }
-            if (m_skipChars > 0)
-                --m_skipChars;
-            else
-                byte(static_cast<unsigned char>(value));
-            return;
-        }
-        if (c == '*') {
+        if (c == '\'')
+            hexByte();
+        else if (c == '*')
             m_state.destination = Destination::Skip;
-            return;
-        }
-        if (m_skipChars > 0) {
+        else if (m_skipChars > 0)
             --m_skipChars;
-            return;
+        else
+            controlSymbol(c);
+    }
+
+    // \'hh: one byte of the code page; an incomplete one is dropped.
+    void hexByte()
+    {
+        int value = 0;
+        for (int k = 0; k < 2; ++k) {
+            const int digit = m_pos < m_data.size() ? hexDigit(m_data[m_pos]) : -1;
+            if (digit < 0)
+                return;
+            value = value * 16 + digit;
+            ++m_pos;
         }
+        if (m_skipChars > 0)
+            --m_skipChars;
+        else
+            byte(static_cast<unsigned char>(value));
+    }
+
+    void controlSymbol(char c)
+    {
         switch (c) {
         case '\\':
         case '{':
@@ -198,59 +234,63 @@ private:
             --m_skipChars;
             return;
         }
-        if (m_state.destination == Destination::Skip)
+        if (m_state.destination == Destination::Skip || documentWord(w, n) || destinationWord(w))
             return;
-        // Document-wide settings.
-        if (w == "ansicpg") {
-            m_codePage = n;
-            return;
-        }
-        if (w == "deff") {
-            m_defaultFont = n;
-            return;
-        }
-        // Destinations.
-        if (w == "fonttbl") {
-            m_state.destination = Destination::FontTable;
-            return;
-        }
-        if (w == "colortbl") {
-            m_state.destination = Destination::ColourTable;
-            m_colourSet = false;
-            return;
-        }
-        if (isSkippedDestination(w)) {
-            m_state.destination = Destination::Skip;
-            return;
-        }
         // Unicode characters and their fallbacks, in font names as in text.
         if (w == "uc") {
             m_state.unicodeSkip = std::clamp(n, 0, 16);
-            return;
-        }
-        if (w == "u") {
+        } else if (w == "u") {
             unicode(static_cast<char32_t>(n < 0 ? n + 65536 : n) & 0xFFFF);
             m_skipChars = m_state.unicodeSkip;
-            return;
-        }
-        if (m_state.destination == Destination::FontTable) {
+        } else if (m_state.destination == Destination::FontTable) {
             fontTableWord(w, n);
-            return;
+        } else if (m_state.destination == Destination::ColourTable) {
+            colourTableWord(w, n);
+        } else {
+            textWord(w, hasParam, n);
         }
-        if (m_state.destination == Destination::ColourTable) {
-            const int v = std::clamp(n, 0, 255);
-            if (w == "red")
-                m_rgb[0] = v;
-            else if (w == "green")
-                m_rgb[1] = v;
-            else if (w == "blue")
-                m_rgb[2] = v;
-            else
-                return;
-            m_colourSet = true;
-            return;
+    }
+
+    // Document-wide settings.
+    bool documentWord(std::string_view w, int n)
+    {
+        if (w == "ansicpg")
+            m_codePage = n;
+        else if (w == "deff")
+            m_defaultFont = n;
+        else
+            return false;
+        return true;
+    }
+
+    // The words that start a destination: the tables, and the groups whose content is skipped.
+    bool destinationWord(std::string_view w)
+    {
+        if (w == "fonttbl") {
+            m_state.destination = Destination::FontTable;
+        } else if (w == "colortbl") {
+            m_state.destination = Destination::ColourTable;
+            m_colourSet = false;
+        } else if (isSkippedDestination(w)) {
+            m_state.destination = Destination::Skip;
+        } else {
+            return false;
         }
-        textWord(w, hasParam, n);
+        return true;
+    }
+
+    void colourTableWord(std::string_view w, int n)
+    {
+        const int v = std::clamp(n, 0, 255);
+        if (w == "red")
+            m_rgb[0] = v;
+        else if (w == "green")
+            m_rgb[1] = v;
+        else if (w == "blue")
+            m_rgb[2] = v;
+        else
+            return;
+        m_colourSet = true;
     }
 
     void fontTableWord(std::string_view w, int n)
@@ -358,8 +398,8 @@ private:
         }
         switch (m_state.destination) {
         case Destination::Text:
-            // Control characters (DEL too) have no place in a sheet line; the writer drops them.
-            if ((c < 0x20 && c != '\t') || c == 0x7F)
+            c = lineCharacter(c);
+            if (c == 0)
                 return;
             if (!m_text.empty() && !m_state.sameFormat(m_textState))
                 flushText();
@@ -468,5 +508,14 @@ bool looksLikeRtf(std::string_view data)
 }
 
 SheetContent readRtf(std::string_view data) { return Reader(data).read(); }
+
+std::optional<SheetContent> readRtfDocument(std::string_view data)
+{
+    Reader reader(data);
+    SheetContent content = reader.read();
+    if (reader.textAfterDocument())
+        return std::nullopt;
+    return content;
+}
 
 } // namespace textcalc::sheet

@@ -10,6 +10,7 @@
 // text it holds. Reading never takes more than linear time in the input.
 #include "textcalc/sheet/document.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -24,6 +25,10 @@ struct TooManyLines : std::runtime_error {
 };
 
 bool looksLikeRtf(std::string_view data);
+// Whatever follows the document's group is ignored.
 SheetContent readRtf(std::string_view data);
+// Nothing when anything but blanks follows the document's group: a text that only starts like
+// RTF (a plain-text sheet whose first line is "{\rtf…").
+std::optional<SheetContent> readRtfDocument(std::string_view data);
 
 } // namespace textcalc::sheet

@@ -5,6 +5,7 @@
 #include "textcalc/sheet/files/rtf_writer.h"
 
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 
 #include <fstream>
 #include <iterator>
@@ -24,7 +25,12 @@ platform::UserError tooLarge(const std::filesystem::path& file)
 
 SheetContent readSheet(std::string_view bytes, const CharFormat& plainFormat)
 {
-    return looksLikeRtf(bytes) ? readRtf(bytes) : readPlainText(bytes, plainFormat);
+    if (looksLikeRtf(bytes))
+        if (std::optional<SheetContent> rtf = readRtfDocument(bytes))
+            return std::move(*rtf);
+    if (!looksLikeText(bytes))
+        throw NotText();
+    return readPlainText(bytes, plainFormat);
 }
 
 SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plainFormat)
@@ -54,6 +60,8 @@ SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plai
         return readSheet(bytes, plainFormat);
     } catch (const TooManyLines&) {
         throw tooLarge(file);
+    } catch (const NotText&) {
+        throw platform::UserError("Error. File " + quoted(file) + " is neither a sheet nor a text file.");
     }
 }
 
@@ -66,10 +74,7 @@ bool savesAsRtf(const std::filesystem::path& file)
 void saveSheet(const std::filesystem::path& file, const SheetContent& content)
 {
     const std::string bytes = savesAsRtf(file) ? writeRtf(content) : writePlainText(content);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
+    if (!platform::replaceFile(file, bytes))
         throw platform::UserError("Error. File " + quoted(file) + " cannot be written.");
 }
 

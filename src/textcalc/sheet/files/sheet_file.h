@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <string_view>
 
 namespace textcalc::sheet {
@@ -13,11 +14,18 @@ namespace textcalc::sheet {
 // Larger files are refused: a sheet is text a person writes, and a file this big is not one.
 constexpr std::uintmax_t MaxSheetFileBytes = 32u << 20;
 
-// RTF or plain text by content; plain-text lines get `plainFormat`.
+// Thrown by readSheet for bytes that are neither RTF nor text (looksLikeText).
+struct NotText : std::runtime_error {
+    NotText() : std::runtime_error("neither RTF nor text") {}
+};
+
+// RTF or plain text by content; plain-text lines get `plainFormat`. A file that only starts
+// like RTF reads as plain text.
 SheetContent readSheet(std::string_view bytes, const CharFormat& plainFormat);
 SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plainFormat);
 
 bool savesAsRtf(const std::filesystem::path& file);
+// Replaces the file as one step: a failure or a crash leaves the old file whole.
 void saveSheet(const std::filesystem::path& file, const SheetContent& content);
 
 } // namespace textcalc::sheet

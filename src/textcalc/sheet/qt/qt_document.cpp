@@ -33,6 +33,14 @@ int columnOfUnits(const QString& text, int units)
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+// Text as the editor takes it typed or pasted: a CR LF is one line break.
+QString typedText(const std::string& text)
+{
+    QString typed = fromUtf8(text);
+    typed.remove(QLatin1Char('\r'));
+    return typed;
+}
+
 } // namespace
 
 QtDocument::QtDocument(QTextDocument& document, std::function<QTextCursor()> getCursor,
@@ -188,13 +196,37 @@ void QtDocument::replaceSelection(const std::string& text)
 {
     QTextCursor c = cursor();
     const int start = c.selectionStart();
-    QString inserted = fromUtf8(text);
-    inserted.remove(QLatin1Char('\r'));
-    c.insertText(inserted); // line breaks become paragraph breaks
+    c.insertText(typedText(text)); // line breaks become paragraph breaks
     const int end = c.position();
     c.setPosition(start);
     c.setPosition(end, QTextCursor::KeepAnchor);
     setCursor(c);
+}
+
+void QtDocument::replaceInLine(int line, const std::vector<int>& columns, int length, const std::string& text)
+{
+    const QTextBlock b = block(line);
+    const QString lineText = b.text();
+    // The columns' UTF-16 positions, all in one pass over the line.
+    std::vector<std::pair<int, int>> spans;
+    int units = 0, column = 0;
+    const auto unitsAt = [&](int target) {
+        for (; column < target && units < lineText.size(); ++column)
+            units += lineText.at(units).isHighSurrogate() && units + 1 < lineText.size() ? 2 : 1;
+        return units;
+    };
+    for (const int start : columns) {
+        const int from = unitsAt(start);
+        spans.emplace_back(from, unitsAt(start + length));
+    }
+    // From the right: a replacement moves nothing still to be replaced.
+    const QString inserted = typedText(text);
+    QTextCursor c(&m_document);
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+        c.setPosition(b.position() + span->first);
+        c.setPosition(b.position() + span->second, QTextCursor::KeepAnchor);
+        c.insertText(inserted);
+    }
 }
 
 void QtDocument::beginUpdate()

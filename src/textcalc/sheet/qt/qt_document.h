@@ -32,6 +32,7 @@ public:
     Position selectionEnd() const override;
     void select(Position start, Position end) override;
     void replaceSelection(const std::string& text) override;
+    void replaceInLine(int line, const std::vector<int>& columns, int length, const std::string& text) override;
     void beginUpdate() override;
     void endUpdate() override;
     void clearUndo() override;

@@ -37,6 +37,7 @@ TEST(QtDocument, ReplaceSelection) { testing_support::checkReplaceSelection(make
 TEST(QtDocument, SelectionIsOrderedWhateverTheDirection) { testing_support::checkSelectionOrder(makeQt); }
 TEST(QtDocument, DeleteLine) { testing_support::checkDeleteLine(makeQt); }
 TEST(QtDocument, CaretFollowsEdits) { testing_support::checkCaretFollowsEdits(makeQt); }
+TEST(QtDocument, ReplaceAll) { testing_support::checkReplaceAll(makeQt); }
 TEST(QtDocument, CalculTable) { testing_support::checkCalculTable(makeQt); }
 TEST(QtDocument, CalculNothingToRun) { testing_support::checkNothingToRun(makeQt); }
 
