@@ -175,6 +175,7 @@ private:
     void installDialogs();
     void applyInputFont();
     void setRunning(bool on);
+    void showLines(int first, int last);
     void sheetChanged();
     void selectionMoved();
     void insertAtCaret(const QString& text);

@@ -9,6 +9,7 @@
 #include "textcalc/sheet/qt/qt_document.h"
 
 #include <QAction>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -18,11 +19,14 @@
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace textcalc {
 
@@ -107,6 +111,7 @@ void TTextm::Calcul(bool group)
     if (result.ran) {
         output->setChecked(result.echoOutputs);
         panels[3]->setText(QString::fromStdString(result.elapsedText));
+        showLines(result.firstOutputLine, result.lastOutputLine);
     } else {
         panels[3]->setText(" 0 s");
     }
@@ -124,6 +129,23 @@ void TTextm::Calcul(bool group)
         m_quitAfterRun = false;
         QTimer::singleShot(0, this, &TTextm::quitAfterRun);
     }
+}
+
+// Scrolls no further than needed to show the lines, and the caret above all.
+void TTextm::showLines(int first, int last)
+{
+    QTextDocument* doc = kalkul->document();
+    const QTextBlock top = doc->findBlockByNumber(first), bottom = doc->findBlockByNumber(last);
+    if (top.isValid() && bottom.isValid()) {
+        const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+        QScrollBar* bar = kalkul->verticalScrollBar();
+        int value = bar->value();
+        const int view = kalkul->viewport()->height();
+        value = std::max(value, int(std::ceil(layout->blockBoundingRect(bottom).bottom())) - view);
+        value = std::min(value, int(layout->blockBoundingRect(top).top()));
+        bar->setValue(value);
+    }
+    kalkul->ensureCursorVisible();
 }
 
 // The caret's output line is printed again in floating form; a line that cannot be read

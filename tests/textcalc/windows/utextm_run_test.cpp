@@ -3,10 +3,13 @@
 // window or by quitting the program.
 #include "window_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCoreApplication>
-#include <QTimer>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +122,68 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
     EXPECT_TRUE(window->AExecl->isEnabled());
     EXPECT_TRUE(window->ANew->isEnabled());
     EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
+}
+
+// A run keeps the view where it is and scrolls only as far as its outputs and the caret need:
+// a 40-line sheet in a window that shows about a dozen lines, the run line in the middle.
+TEST_F(TextWindow, RunKeepsTheViewAndShowsOutputsAndCaret)
+{
+    struct Row {
+        const char* name;
+        int line;
+        const char* program;
+        bool nextline;
+        bool stop;       // stopped by the Stop action
+        bool viewStays;  // the outputs and the caret were in view already
+    };
+    const Row rows[] = {
+        {"a line in the middle", 20, "x:=1", true, false, true},
+        {"the caret stays on the line", 20, "x:=1", false, false, true},
+        {"a ShowText box", 20, "ShowText('hi'); 2", true, false, true},
+        {"stopped", 20, "while 1 do x:=x+1", true, true, true},
+        {"the last line", 39, "x:=39", true, false, false},
+        {"more outputs than the view holds", 20, "for i:=1 to 30 do i", true, false, false},
+        {"more outputs, the caret stays", 20, "for i:=1 to 30 do i", false, false, false},
+    };
+    window->resize(500, 400);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTextEdit* sheet = window->kalkul;
+    QScrollBar* bar = sheet->verticalScrollBar();
+    const auto rectOf = [&](int line) {
+        QRectF r = sheet->document()->documentLayout()->blockBoundingRect(sheet->document()->findBlockByNumber(line));
+        return r.translated(0, -bar->value());
+    };
+    const auto inView = [&](const QRectF& r) { return r.top() >= 0 && r.bottom() <= sheet->viewport()->height() + 1; };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QStringList sheetLines;
+        for (int k = 0; k < 40; ++k)
+            sheetLines << QString("x:=%1").arg(k);
+        sheetLines[r.line] = r.program;
+        type(sheetLines.join("\n"));
+        window->nextline->setChecked(r.nextline);
+        window->output->setChecked(false);
+        caretTo(r.line);
+        QCoreApplication::processEvents();
+        bar->setValue(bar->value() + int(rectOf(r.line).top()) - sheet->viewport()->height() / 2);
+        const int before = bar->value();
+        ASSERT_GT(before, 0);
+        if (r.stop)
+            QTimer::singleShot(100, window.get(), [&] { window->AStop->trigger(); });
+        window->AExecl->trigger();
+        QCoreApplication::processEvents();
+        const int outputs = int(lines(*window).size()) - 40 - (r.line == 39 ? 1 : 0);
+        EXPECT_TRUE(inView(sheet->cursorRect()));
+        if (r.viewStays)
+            EXPECT_EQ(bar->value(), before);
+        else
+            EXPECT_GT(bar->value(), before);
+        if (r.nextline || outputs < 5)
+            EXPECT_TRUE(inView(rectOf(r.line + outputs)));
+        else
+            EXPECT_EQ(sheet->textCursor().blockNumber(), r.line);
+    }
 }
 
 TEST_F(TextWindow, ClosingDuringARunStopsItThenCloses)

@@ -43,11 +43,20 @@ QtDocument::QtDocument(QTextDocument& document, std::function<QTextCursor()> get
 {
 }
 
-QTextCursor QtDocument::cursor() const { return m_getCursor ? m_getCursor() : m_ownCursor; }
+QTextCursor QtDocument::cursor() const
+{
+    if (m_pendingCursor)
+        return *m_pendingCursor;
+    return m_getCursor ? m_getCursor() : m_ownCursor;
+}
 
+// The editor scrolls to the caret it is given, and inside an edit block its layout is stale:
+// a batch hands the caret over when it ends, so the view moves only as far as needed.
 void QtDocument::setCursor(const QTextCursor& c)
 {
-    if (m_setCursor)
+    if (m_updateDepth > 0 && m_setCursor)
+        m_pendingCursor = c;
+    else if (m_setCursor)
         m_setCursor(c);
     else
         m_ownCursor = c;
@@ -208,8 +217,14 @@ void QtDocument::beginUpdate()
 
 void QtDocument::endUpdate()
 {
-    if (m_updateDepth > 0 && --m_updateDepth == 0)
-        m_editBlock.endEditBlock();
+    if (m_updateDepth == 0 || --m_updateDepth > 0)
+        return;
+    m_editBlock.endEditBlock();
+    if (m_pendingCursor) {
+        const QTextCursor caret = *m_pendingCursor;
+        m_pendingCursor.reset();
+        m_setCursor(caret);
+    }
 }
 
 void QtDocument::clearUndo() { m_document.clearUndoRedoStacks(); }
