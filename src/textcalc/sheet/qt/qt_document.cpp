@@ -127,6 +127,8 @@ void QtDocument::replaceLineText(int line, const std::string& text)
     c.insertText(fromUtf8(text), format);
 }
 
+// The line goes with the break before it, so the line after it keeps its own format (where
+// the caret stands after a shorter run's outputs); the first line goes with the break after it.
 void QtDocument::deleteLine(int line)
 {
     const QTextBlock b = block(line);
@@ -135,13 +137,12 @@ void QtDocument::deleteLine(int line)
         return;
     }
     QTextCursor c(&m_document);
-    if (b.next().isValid()) {
-        c.setPosition(b.position());
-        c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
-    } else {
-        // The last line: delete the break before it instead.
+    if (line > 0) {
         c.setPosition(b.position() - 1);
         c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+    } else {
+        c.setPosition(b.position());
+        c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
     }
     c.removeSelectedText();
 }

@@ -68,21 +68,44 @@ TEST(QtContent, Formats)
     EXPECT_EQ(fromQt(Qt::AlignJustify), Alignment::Left);
 }
 
+// Outputs take the output font; the lines after them keep their own, also where a shorter
+// run deleted old outputs before them (the user types on that line next).
 TEST(QtDocument, CalculWritesTheOutputFontAndCannotBeUndone)
 {
-    auto document = std::make_unique<QTextDocument>();
-    loadContent(*document, contentOf({"for i:=1 to 2 do i", "> old", "x"}, Input));
-    OwningQtDocument doc(std::move(document));
-    platform::HeadlessServices services;
-    Calculator calc(services);
-    Calcul(doc, calc, RunMode::Line, OutputFont, true);
-    const SheetContent after = sheet::contentOf(doc.document());
-    ASSERT_EQ(after.paragraphs.size(), 4u);
-    EXPECT_EQ(after.paragraphs[0], (Paragraph{Alignment::Left, {{"for i:=1 to 2 do i", Input}}, Input}));
-    EXPECT_EQ(after.paragraphs[1], (Paragraph{Alignment::Center, {{"1", OutputFont}}, OutputFont}));
-    EXPECT_EQ(after.paragraphs[2], (Paragraph{Alignment::Center, {{"2", OutputFont}}, OutputFont}));
-    EXPECT_EQ(after.paragraphs[3].runs, (std::vector<sheet::Run>{{"x", Input}}));
-    EXPECT_FALSE(doc.document().isUndoAvailable());
+    const Paragraph one{Alignment::Center, {{"1", OutputFont}}, OutputFont};
+    const Paragraph two{Alignment::Center, {{"2", OutputFont}}, OutputFont};
+    const auto left = [](const char* text) {
+        return Paragraph{Alignment::Left, text[0] ? std::vector<sheet::Run>{{text, Input}} : std::vector<sheet::Run>{}, Input};
+    };
+    struct Row {
+        const char* name;
+        Lines before;
+        const char* rerun; // the first line's text for a second run, or null
+        std::vector<Paragraph> after;
+    };
+    const Row rows[] = {
+        {"more outputs", {"for i:=1 to 2 do i", "> old", "x"}, nullptr,
+         {left("for i:=1 to 2 do i"), one, two, left("x")}},
+        {"fewer outputs at the sheet's end", {"for i:=1 to 3 do i"}, "for i:=1 to 1 do i",
+         {left("for i:=1 to 1 do i"), one, left("")}},
+        {"fewer outputs before a line", {"for i:=1 to 3 do i", "x"}, "2",
+         {left("2"), two, left("x")}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        auto document = std::make_unique<QTextDocument>();
+        loadContent(*document, contentOf(r.before, Input));
+        OwningQtDocument doc(std::move(document));
+        platform::HeadlessServices services;
+        Calculator calc(services);
+        Calcul(doc, calc, RunMode::Line, OutputFont, false);
+        if (r.rerun) {
+            doc.replaceLineText(0, r.rerun);
+            Calcul(doc, calc, RunMode::Line, OutputFont, false);
+        }
+        EXPECT_EQ(sheet::contentOf(doc.document()).paragraphs, r.after);
+        EXPECT_FALSE(doc.document().isUndoAvailable());
+    }
 }
 
 TEST(QtDocument, UpdateIsOneUndoStep)
