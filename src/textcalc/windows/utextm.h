@@ -174,6 +174,7 @@ private:
     void applyShortcuts();
     void installDialogs();
     void applyInputFont();
+    QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
     void setRunning(bool on);
     void showLines(int first, int last);
     void sheetChanged();

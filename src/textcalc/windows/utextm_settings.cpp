@@ -67,8 +67,7 @@ void TTextm::applySettings()
     anewExecute();
 }
 
-// The input font over the whole sheet, and for what is typed next.
-void TTextm::applyInputFont()
+QTextCharFormat TTextm::inputFormat() const
 {
     const ui::FontSetting& s = m_settings.inputFont;
     QTextCharFormat f;
@@ -78,6 +77,14 @@ void TTextm::applyInputFont()
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(false);
+    return f;
+}
+
+// The input font over the whole sheet, and for what is typed next.
+void TTextm::applyInputFont()
+{
+    const ui::FontSetting& s = m_settings.inputFont;
+    const QTextCharFormat f = inputFormat();
     // Lines that carry no format of their own (a new sheet, a typed line) show the input font too.
     kalkul->document()->setDefaultFont(fontOf(s));
     QPalette palette = kalkul->palette();

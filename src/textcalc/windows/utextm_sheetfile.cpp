@@ -10,12 +10,13 @@
 
 namespace textcalc {
 
-// A file that cannot be read is refused with the module's message; the sheet stays.
+// A file that cannot be read is refused with the module's message; the sheet stays. Plain
+// text opens in the input font, as a new sheet does, whatever the sheet before held.
 bool TTextm::loadSheet(const QString& path)
 {
     try {
         const sheet::SheetContent content =
-            sheet::loadSheet(path.toStdString(), sheet::fromQt(kalkul->currentCharFormat()));
+            sheet::loadSheet(path.toStdString(), sheet::fromQt(inputFormat()));
         sheet::loadContent(*kalkul->document(), content);
         return true;
     } catch (const std::exception& e) {

@@ -2,6 +2,8 @@
 // question, with scripted boxes and file dialogs.
 #include "window_fixture.h"
 
+#include "textcalc/sheet/qt/qt_content.h"
+
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
@@ -144,6 +146,53 @@ TEST_F(TextWindow, OpenedFileBecomesTheSheetWithTheCaretAtTheStart)
     EXPECT_EQ(window->windowTitle(), "notes - Textová kalkulačka");
     EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->panels[0]->text(), " row 1 / 2");
+}
+
+// A plain-text sheet opens in the input font, as New gives it, whatever the sheet before held
+// or where its caret stood.
+TEST_F(TextWindow, PlainTextOpensInTheInputFont)
+{
+    struct Row {
+        const char* name;
+        const char* before; // an RTF sheet opened first, or a program run first
+        bool run;
+    };
+    const Row rows[] = {
+        {"after a monospace bold red RTF line",
+         "{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;}"
+         "\\pard\\f0\\fs40\\b\\cf1 x:=1\\par\\pard x+1\\par}",
+         false},
+        {"after a run left the caret in an output line", "1+1", true},
+    };
+    settings.inputFont = {0x008000, 17, "DejaVu Sans"};
+    window->applySettings();
+    const auto plain = dir.write("sheets/plain.txt", "a:=2\nb:=3");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        if (r.run) {
+            type(r.before);
+            caretTo(0);
+            window->AExecl->trigger();
+            caretTo(1, 1);
+            window->kalkul->document()->setModified(false);
+        } else {
+            files = {path(dir.write("sheets/formatted.rtf", r.before))};
+            window->AOpen->trigger();
+        }
+        files = {path(plain)};
+        window->AOpen->trigger();
+        const textcalc::sheet::SheetContent content = textcalc::sheet::contentOf(*window->kalkul->document());
+        ASSERT_EQ(content.paragraphs.size(), 2u);
+        for (const textcalc::sheet::Paragraph& p : content.paragraphs) {
+            ASSERT_EQ(p.runs.size(), 1u);
+            for (const textcalc::sheet::CharFormat& f : {p.runs[0].format, p.endFormat}) {
+                EXPECT_EQ(f.fontName, "DejaVu Sans");
+                EXPECT_EQ(f.size, 17);
+                EXPECT_EQ(f.colour, 0x008000u);
+                EXPECT_FALSE(f.bold);
+            }
+        }
+    }
 }
 
 TEST_F(TextWindow, PrintingWritesTheSheetWithTheFileNameAsTitle)
