@@ -200,6 +200,7 @@ private:
     bool m_stopRequested = false;
     bool m_quitAfterRun = false;
     bool m_closeAfterRun = false;
+    bool m_quitAnswered = false; // the shut-down question was answered: the program ends
     bool m_applyingFormat = false;
     QString m_stoppedLine;
     QString m_runningText;

@@ -134,10 +134,11 @@ bool TTextm::writeTextCalculatorKeys()
     return file.endBatch();
 }
 
-// An untitled modified sheet stays in memory when the window is only hidden.
+// An untitled modified sheet stays in memory when the window is only hidden. At shut-down the
+// program closes every window once more after mayQuit: the question was answered then.
 bool TTextm::FormCloseQuery()
 {
-    if (modified() && FileName != UntitledName && !saveQuestion())
+    if (!m_quitAnswered && modified() && FileName != UntitledName && !saveQuestion())
         return false;
     writeTextCalculatorKeys();
     return true;
@@ -177,6 +178,7 @@ bool TTextm::mayQuit()
     raise();
     if (!saveQuestion())
         return false;
+    m_quitAnswered = true;
     if (isVisible())
         writeTextCalculatorKeys();
     return true;
