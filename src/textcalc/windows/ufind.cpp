@@ -90,9 +90,15 @@ void Tfind::showEvent(QShowEvent* event)
     }
 }
 
+void Tfind::setReplaceEnabled(bool on)
+{
+    repbut->setEnabled(on);
+    repallbut->setEnabled(on);
+}
+
 void Tfind::findrep(bool replace)
 {
-    if (!m_document)
+    if (!m_document || (replace && !repbut->isEnabled()))
         return;
     const std::string text = findt->text().toStdString();
     const bool found = replace ? sheet::replaceNext(*m_document, text, replt->text().toStdString())
@@ -103,7 +109,7 @@ void Tfind::findrep(bool replace)
 
 void Tfind::repallbutClick()
 {
-    if (!m_document)
+    if (!m_document || !repallbut->isEnabled())
         return;
     const int count = sheet::replaceAll(*m_document, findt->text().toStdString(), replt->text().toStdString());
     m_services.message(platform::MessageKind::Plain,

@@ -24,6 +24,8 @@ public:
 
     // The sheet the buttons work on; null: they do nothing.
     void setDocument(sheet::Document* document) { m_document = document; }
+    // While a run goes on the sheet is read-only: finding stays, replacing does not.
+    void setReplaceEnabled(bool on);
 
     // ui::ToolWindow. Always on top of the text calculator, whatever the switch says.
     QWidget* widget() override { return this; }

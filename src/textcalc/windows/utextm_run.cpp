@@ -61,6 +61,7 @@ void TTextm::setRunning(bool on)
     for (QWidget* w : std::initializer_list<QWidget*>{FontName, velikost, IncButton, DecButton, ColButton})
         w->setEnabled(!on);
     kalkul->setReadOnly(on);
+    findWindow->setReplaceEnabled(!on);
     picturePage->setRunning(on);
     if (on)
         pictureTimer->start();

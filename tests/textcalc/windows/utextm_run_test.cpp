@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -89,7 +91,8 @@ TEST_F(TextWindow, EchoButtonFollowsTheRunsOutputSwitch)
 }
 
 // The endless loop is stopped by the Stop action while the window keeps working: the sheet is
-// read-only, nothing can start another run, and the status bar says a run is going on.
+// read-only (find/replace too), nothing can start another run, and the status bar says a run
+// is going on.
 TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
 {
     type("x:=0\nwhile 1 do x:=x+1\nafter");
@@ -98,10 +101,15 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
     window->AExecl->trigger();
     caretTo(2);
     window->output->setChecked(false); // no report line for every step of the loop
-    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true;
+    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true, replaced = true;
     QString status;
+    window->findWindow->findt->setText("after");
+    window->findWindow->replt->setText("x\ny");
     QTimer::singleShot(150, window.get(), [&] {
         readOnly = window->kalkul->isReadOnly();
+        replaced = window->findWindow->repbut->isEnabled() || window->findWindow->repallbut->isEnabled();
+        window->findWindow->repallbutClick();
+        window->findWindow->findrep(true);
         execEnabled = window->AExecl->isEnabled() || window->AExecg->isEnabled();
         newEnabled = window->ANew->isEnabled() || window->APaste->isEnabled();
         stopEnabled = window->AStop->isEnabled();
@@ -111,6 +119,7 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
     });
     window->AExecl->trigger();
     EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(replaced);
     EXPECT_FALSE(execEnabled);
     EXPECT_FALSE(newEnabled);
     EXPECT_TRUE(stopEnabled);
@@ -119,6 +128,7 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
                                            "Error. Program stopped by the user.", "after"}));
     EXPECT_FALSE(window->kalkul->isReadOnly());
     EXPECT_FALSE(window->AStop->isEnabled());
+    EXPECT_TRUE(window->findWindow->repallbut->isEnabled());
     EXPECT_TRUE(window->AExecl->isEnabled());
     EXPECT_TRUE(window->ANew->isEnabled());
     EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
