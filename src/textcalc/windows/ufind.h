@@ -42,10 +42,16 @@ public:
     QPushButton* repallbut;
     QPushButton* ZavBut;
 
-    // "Najít" (replace false) and "Nahradit" (replace true).
+    // "Najít" (replace false) and "Nahradit" (replace true). Past the last occurrence the
+    // search goes on from the top of the sheet (searchWrapped tells).
     void findrep(bool replace);
+    // Inside the selection, or in the whole sheet when nothing is selected or the selection is
+    // an occurrence that Find left selected.
     void repallbutClick();
     void ZavButClick() { hide(); }
+
+signals:
+    void searchWrapped();
 
 protected:
     void showEvent(QShowEvent* event) override;

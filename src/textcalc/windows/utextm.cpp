@@ -82,6 +82,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
         findWindow->activateWindow();
     });
     connect(this, &TTextm::closing, findWindow, &QWidget::hide);
+    connect(findWindow, &Tfind::searchWrapped, this, [this] { info->showMessage(m_searchWrappedNote, 5000); });
 
     connect(kalkul->document(), &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
     connect(kalkul->document(), &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);

@@ -79,7 +79,7 @@ public:
     QLabel* panels[4];
 
     QAction *ANew, *AOpen, *ASave, *saveas, *APrint, *AClose;
-    QAction *AUndo, *ACut, *ACopy, *APaste, *ASelall, *AFind, *AInscol;
+    QAction *AUndo, *ARedo, *ACut, *ACopy, *APaste, *ASelall, *AFind, *AInscol;
     QAction *AExecl, *AExecg, *AClear, *ADecim, *AStop;
     QAction *ABold, *AItalic, *AUnder;
     QAction *output, *nextline, *FontBut, *CopFontBut, *doleva, *nastred;
@@ -172,6 +172,7 @@ private:
     void createLanguageMenus();
     void createStatusBar();
     void applyShortcuts();
+    void showShortcutsInToolTips();
     void installDialogs();
     void applyInputFont();
     QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
@@ -204,6 +205,7 @@ private:
     bool m_applyingFormat = false;
     QString m_stoppedLine;
     QString m_runningText;
+    QString m_searchWrappedNote;
     std::map<QAction*, bool> m_enabledBeforeRun;
 };
 

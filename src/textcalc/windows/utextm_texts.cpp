@@ -16,11 +16,8 @@ namespace textcalc {
 void TTextm::popis(const ui::Language& lang)
 {
     auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.text(key, czech)); };
-    // A command's hint is its caption; commands that open a dialog end in "...".
-    auto command = [](QAction* a, const QString& caption) {
-        a->setText(caption);
-        a->setToolTip(caption);
-    };
+    // Commands that open a dialog end in "..."; the hints follow at the end.
+    auto command = [](QAction* a, const QString& caption) { a->setText(caption); };
     auto hint = [](auto* control, const QString& text) { control->setToolTip(text); };
 
     const bool untitled = FileName == UntitledName;
@@ -40,6 +37,7 @@ void TTextm::popis(const ui::Language& lang)
     command(APrint, t("print", "Tisknout") + "...");
     command(AClose, t("close", "Zavřít"));
     command(AUndo, t("undo", "Zpět"));
+    command(ARedo, t("redo", "Znovu"));
     command(ACut, t("cut", "Vyjmout"));
     command(ACopy, t("copy", "Kopírovat"));
     command(APaste, t("paste", "Vložit"));
@@ -95,8 +93,10 @@ void TTextm::popis(const ui::Language& lang)
     m_runningText = t("running", "Probíhá výpočet... (Esc zastaví)");
     m_stoppedLine = t("stopped", "Error. Program stopped by the user.");
     m_engine.settings.stoppedLine = m_stoppedLine.toStdString();
+    m_searchWrappedNote = t("findwrap", "Hledání pokračuje od začátku listu.");
     if (m_running)
         panels[3]->setText(" " + m_runningText);
+    showShortcutsInToolTips();
 }
 
 } // namespace textcalc

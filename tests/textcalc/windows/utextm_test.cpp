@@ -30,42 +30,45 @@ QAction* menuItem(textcalc::TTextm& w, const char* submenu, const QString& capti
     return nullptr;
 }
 
+// Tool tips name the command and its keys; Ctrl+F finds beside the configurable key.
 TEST_F(TextWindow, ActionsHaveTheirCaptionsAndDefaultShortcuts)
 {
     struct Row {
         QAction* action;
         const char* caption;
-        const char* shortcut;
+        const char* shortcuts;
+        const char* toolTip;
     };
     const Row rows[] = {
-        {window->ANew, "Nový", "Ctrl+N"},
-        {window->AOpen, "Otevřít...", "Ctrl+O"},
-        {window->ASave, "Uložit", "Ctrl+S"},
-        {window->saveas, "Uložit jako...", ""},
-        {window->APrint, "Tisknout...", "Ctrl+P"},
-        {window->AClose, "Zavřít", "Alt+F4"},
-        {window->AUndo, "Zpět", "Ctrl+Z"},
-        {window->ACut, "Vyjmout", "Ctrl+X"},
-        {window->ACopy, "Kopírovat", "Ctrl+C"},
-        {window->APaste, "Vložit", "Ctrl+V"},
-        {window->ASelall, "Vybrat vše", "Ctrl+A"},
-        {window->AFind, "Najít, nahradit...", "F3"},
-        {window->AInscol, "Vložit barvu...", ""},
-        {window->AExecl, "Provést řádek", "F9"},
-        {window->AExecg, "Provést skupinu", "F10"},
-        {window->AClear, "Smazat všechny objekty", ""},
-        {window->ADecim, "Převést na desetinné číslo", ""},
-        {window->ABold, "Tučně", "Ctrl+B"},
-        {window->AItalic, "Kurzíva", "Ctrl+I"},
-        {window->AUnder, "Podtrženo", "Ctrl+U"},
-        {window->AStop, "Zastavit výpočet", "Esc"},
+        {window->ANew, "Nový", "Ctrl+N", "Nový (Ctrl+N)"},
+        {window->AOpen, "Otevřít...", "Ctrl+O", "Otevřít (Ctrl+O)"},
+        {window->ASave, "Uložit", "Ctrl+S", "Uložit (Ctrl+S)"},
+        {window->saveas, "Uložit jako...", "", "Uložit jako"},
+        {window->APrint, "Tisknout...", "Ctrl+P", "Tisknout (Ctrl+P)"},
+        {window->AClose, "Zavřít", "Alt+F4", "Zavřít (Alt+F4)"},
+        {window->AUndo, "Zpět", "Ctrl+Z", "Zpět (Ctrl+Z)"},
+        {window->ARedo, "Znovu", "Ctrl+Y; Ctrl+Shift+Z", "Znovu (Ctrl+Y, Ctrl+Shift+Z)"},
+        {window->ACut, "Vyjmout", "Ctrl+X", "Vyjmout (Ctrl+X)"},
+        {window->ACopy, "Kopírovat", "Ctrl+C", "Kopírovat (Ctrl+C)"},
+        {window->APaste, "Vložit", "Ctrl+V", "Vložit (Ctrl+V)"},
+        {window->ASelall, "Vybrat vše", "Ctrl+A", "Vybrat vše (Ctrl+A)"},
+        {window->AFind, "Najít, nahradit...", "F3; Ctrl+F", "Najít, nahradit (F3, Ctrl+F)"},
+        {window->AInscol, "Vložit barvu...", "", "Vložit barvu"},
+        {window->AExecl, "Provést řádek", "F9", "Provést řádek (F9)"},
+        {window->AExecg, "Provést skupinu", "F10", "Provést skupinu (F10)"},
+        {window->AClear, "Smazat všechny objekty", "", "Smazat všechny objekty"},
+        {window->ADecim, "Převést na desetinné číslo", "", "Převést na desetinné číslo"},
+        {window->ABold, "Tučně", "Ctrl+B", "Tučně (Ctrl+B)"},
+        {window->AItalic, "Kurzíva", "Ctrl+I", "Kurzíva (Ctrl+I)"},
+        {window->AUnder, "Podtrženo", "Ctrl+U", "Podtrženo (Ctrl+U)"},
+        {window->AStop, "Zastavit výpočet", "Esc", "Zastavit výpočet (Esc)"},
     };
     window->popis(ui::Language());
     for (const Row& r : rows) {
         SCOPED_TRACE(r.caption);
         EXPECT_EQ(r.action->text(), QString::fromUtf8(r.caption));
-        EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.caption));
-        EXPECT_EQ(r.action->shortcut().toString(), QString(r.shortcut));
+        EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.toolTip));
+        EXPECT_EQ(QKeySequence::listToString(r.action->shortcuts()), QString(r.shortcuts));
     }
 }
 
@@ -75,11 +78,24 @@ TEST_F(TextWindow, ShortcutsComeFromTheSettingsSection)
     settings.textShortcuts[1] = "";        // execg
     settings.textShortcuts[3] = "nonsense"; // clear
     settings.textShortcuts[20] = "F7";     // inscol
+    settings.textShortcuts[10] = "Ctrl+F"; // open: find keeps only its own key
     window->applySettings();
     EXPECT_EQ(window->AExecl->shortcut().toString(), "Ctrl+R");
+    EXPECT_EQ(window->AExecl->toolTip(), QString::fromUtf8("Provést řádek (Ctrl+R)"));
     EXPECT_TRUE(window->AExecg->shortcut().isEmpty());
     EXPECT_TRUE(window->AClear->shortcut().isEmpty());
     EXPECT_EQ(window->AInscol->shortcut().toString(), "F7");
+    EXPECT_EQ(QKeySequence::listToString(window->AFind->shortcuts()), "F3");
+}
+
+// Redo takes back what Undo took back.
+TEST_F(TextWindow, RedoAfterUndo)
+{
+    type("x:=1");
+    window->AUndo->trigger();
+    EXPECT_EQ(window->kalkul->toPlainText(), "");
+    window->ARedo->trigger();
+    EXPECT_EQ(window->kalkul->toPlainText(), "x:=1");
 }
 
 TEST_F(TextWindow, StatusPanelsFollowTheCaret)
@@ -345,7 +361,8 @@ TEST_F(TextWindow, ShippedLanguageFilesHoldEveryKey)
                           "mibasic", "miassign", "miothers", "micompos", "mitextfiles", "drawing", "colors",
                           "combin", "othercolor", "nextline", "alloutput", "outfont", "fontname", "fontsize",
                           "incsize", "decsize", "fontcolor", "leftalign", "centeralign", "maintool", "formtool",
-                          "statusbar", "sheet", "picture", "close", "stop", "running", "stopped"};
+                          "statusbar", "sheet", "picture", "close", "stop", "running", "stopped", "redo",
+                          "findwrap"};
     for (const char* language : {"cestina", "english"}) {
         const platform::IniFile file(std::filesystem::path(ZOLT_DATA_DIR) / "langs" / (std::string(language) + ".ini"));
         for (const char* key : keys) {
@@ -370,6 +387,12 @@ TEST_F(TextWindow, FindWindowSearchesTheSheetAndClosesWithIt)
     window->findWindow->findt->setText("beta");
     window->findWindow->findbut->click();
     EXPECT_EQ(window->kalkul->textCursor().selectedText(), "Beta");
+    EXPECT_TRUE(window->info->currentMessage().isEmpty());
+    // Past the last hit the search goes on from the top, and the status bar says so.
+    window->popis(ui::Language());
+    window->findWindow->findbut->click();
+    EXPECT_EQ(window->kalkul->textCursor().selectionStart(), 6);
+    EXPECT_EQ(window->info->currentMessage(), QString::fromUtf8("Hledání pokračuje od začátku listu."));
     window->close();
     EXPECT_FALSE(window->findWindow->isVisible());
 }
