@@ -71,11 +71,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     createStatusBar();
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 
-    m_findDocument = std::make_unique<sheet::QtDocument>(
-        *kalkul->document(), [this] { return kalkul->textCursor(); },
-        [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
     findWindow = new Tfind(services, this);
-    findWindow->setDocument(m_findDocument.get());
     connect(AFind, &QAction::triggered, this, [this] {
         findWindow->show();
         findWindow->raise();
@@ -84,8 +80,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     connect(this, &TTextm::closing, findWindow, &QWidget::hide);
     connect(findWindow, &Tfind::searchWrapped, this, [this] { info->showMessage(m_searchWrappedNote, 5000); });
 
-    connect(kalkul->document(), &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
-    connect(kalkul->document(), &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
+    setSheetDocument(kalkul->document());
     connect(kalkul, &QTextEdit::cursorPositionChanged, this, &TTextm::selectionMoved);
     connect(kalkul, &QTextEdit::selectionChanged, this, &TTextm::selectionMoved);
     connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
@@ -119,6 +114,26 @@ void TTextm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     vypln();
+}
+
+// Opening a file fills a new document apart from the editor and swaps it in: Qt then lays out
+// the first screen at once and the rest as the window idles (filled in place, the sheet was
+// laid out twice before the caption changed). The old document goes when the window idles.
+void TTextm::setSheetDocument(QTextDocument* document)
+{
+    QTextDocument* old = kalkul->document();
+    if (document != old) {
+        document->setDefaultFont(old->defaultFont());
+        document->setParent(kalkul);
+        old->setParent(nullptr);
+        kalkul->setDocument(document);
+        old->deleteLater();
+    }
+    m_findDocument = std::make_unique<sheet::QtDocument>(
+        *document, [this] { return kalkul->textCursor(); }, [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
+    findWindow->setDocument(m_findDocument.get());
+    connect(document, &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
+    connect(document, &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
 }
 
 void TTextm::sheetChanged()

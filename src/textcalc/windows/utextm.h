@@ -34,6 +34,7 @@ class QPrinter;
 class QStatusBar;
 class QTabWidget;
 class QTextCharFormat;
+class QTextDocument;
 class QTextEdit;
 class QTimer;
 class QToolBar;
@@ -175,6 +176,7 @@ private:
     void showShortcutsInToolTips();
     void installDialogs();
     void applyInputFont();
+    void setSheetDocument(QTextDocument* document);
     QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
     void setRunning(bool on);
     void showLines(int first, int last);

@@ -117,7 +117,6 @@ void TTextm::aopenExecute()
     if (!loadSheet(*path))
         return;
     FileName = *path;
-    kalkul->moveCursor(QTextCursor::Start);
     kalkul->document()->setModified(false);
     ASave->setEnabled(false);
     inform();

@@ -6,18 +6,25 @@
 #include "textcalc/sheet/files/sheet_file.h"
 
 #include <QFileInfo>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <memory>
 
 namespace textcalc {
 
 // A file that cannot be read is refused with the module's message; the sheet stays. Plain
-// text opens in the input font, as a new sheet does, whatever the sheet before held.
+// text opens in the input font, as a new sheet does, whatever the sheet before held. The caret
+// ends at the start.
 bool TTextm::loadSheet(const QString& path)
 {
     try {
         const sheet::SheetContent content =
             sheet::loadSheet(path.toStdString(), sheet::fromQt(inputFormat()));
-        sheet::loadContent(*kalkul->document(), content);
+        auto document = std::make_unique<QTextDocument>();
+        document->setDefaultFont(kalkul->document()->defaultFont());
+        sheet::loadContent(*document, content);
+        setSheetDocument(document.release());
         return true;
     } catch (const std::exception& e) {
         m_services.message(platform::MessageKind::Error, e.what());

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPrinter>
 
 #include <filesystem>
@@ -146,6 +148,13 @@ TEST_F(TextWindow, OpenedFileBecomesTheSheetWithTheCaretAtTheStart)
     EXPECT_EQ(window->windowTitle(), "notes - Textová kalkulačka");
     EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->panels[0]->text(), " row 1 / 2");
+    // The opened sheet is the one the window's commands work on.
+    window->findWindow->findt->setText("X+1");
+    window->findWindow->findbut->click();
+    EXPECT_EQ(window->kalkul->textCursor().selectedText(), "x+1");
+    window->kalkul->textCursor().insertText("y");
+    EXPECT_TRUE(window->ASave->isEnabled());
+    EXPECT_EQ(window->panels[0]->text(), " row 2 / 2");
 }
 
 // A plain-text sheet opens in the input font, as New gives it, whatever the sheet before held
