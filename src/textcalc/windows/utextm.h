@@ -104,8 +104,10 @@ public:
     void inform();
     // Yes/No/Cancel about a modified sheet; false when the user cancelled (or a save failed).
     bool saveQuestion();
-    // Loads a sheet file; false, with a message and the sheet unchanged, when it can't be read.
+    // Loads a sheet file; false, with a message and the sheet unchanged, when it can't be read,
+    // and with the sheet unchanged when the user cancelled a long load.
     bool loadSheet(const QString& path);
+    int openProgressDelay = 500; // ms before a long load shows its progress
     bool saveSheet(const QString& path);
     void APrintExecute();
     void printTo(QPrinter& printer); // the sheet, with FileName as the job title
@@ -177,6 +179,7 @@ private:
     void installDialogs();
     void applyInputFont();
     void setSheetDocument(QTextDocument* document);
+    bool loadWithProgress(QTextDocument& document, const sheet::SheetContent& content);
     QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
     void setRunning(bool on);
     void showLines(int first, int last);
@@ -208,6 +211,8 @@ private:
     QString m_stoppedLine;
     QString m_runningText;
     QString m_searchWrappedNote;
+    QString m_openingText;
+    QString m_cancelText;
     std::map<QAction*, bool> m_enabledBeforeRun;
 };
 

@@ -94,6 +94,8 @@ void TTextm::popis(const ui::Language& lang)
     m_stoppedLine = t("stopped", "Error. Program stopped by the user.");
     m_engine.settings.stoppedLine = m_stoppedLine.toStdString();
     m_searchWrappedNote = t("findwrap", "Hledání pokračuje od začátku listu.");
+    m_openingText = t("opening", "Otevírá se list...");
+    m_cancelText = t("cancel", "Zrušit");
     if (m_running)
         panels[3]->setText(" " + m_runningText);
     showShortcutsInToolTips();

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -201,6 +203,52 @@ TEST_F(TextWindow, PlainTextOpensInTheInputFont)
                 EXPECT_FALSE(f.bold);
             }
         }
+    }
+}
+
+// A sheet with a line the editor cannot lay out in time is refused and says why; a long load
+// shows its progress and a cancelled one leaves the sheet as it was.
+TEST_F(TextWindow, LongOpensShowProgressAndLinesBeyondTheLimitsAreRefused)
+{
+    struct Row {
+        const char* name;
+        std::string text;
+        bool cancel;
+        bool opens;
+        const char* message;
+    };
+    std::string lines;
+    for (int k = 0; k < 5000; ++k)
+        lines += "x:=" + std::to_string(k) + "\n";
+    const Row rows[] = {
+        {"a line too long", "1+1\n" + std::string(20001, '9'), false, false,
+         "Error. Line 2 of file \" big.txt \" has 20001 characters; the text calculator opens lines of up to 20000."},
+        {"cancelled", lines, true, false, nullptr},
+        {"not cancelled", lines, false, true, nullptr},
+    };
+    window->openProgressDelay = 0;
+    window->popis(ui::Language());
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        window->anewExecute();
+        type("old sheet");
+        window->kalkul->document()->setModified(false);
+        services.messages.clear();
+        files = {path(dir.write("sheets/big.txt", r.text))};
+        QString progressLabel;
+        if (r.cancel)
+            QTimer::singleShot(0, window.get(), [&] {
+                auto* progress = window->findChild<QProgressDialog*>();
+                ASSERT_NE(progress, nullptr);
+                progressLabel = progress->labelText();
+                progress->cancel();
+            });
+        window->AOpen->trigger();
+        EXPECT_EQ(window->kalkul->toPlainText() != "old sheet", r.opens);
+        EXPECT_EQ(window->windowTitle().startsWith("big - "), r.opens);
+        EXPECT_EQ(messageTexts(), r.message ? std::vector<std::string>{r.message} : std::vector<std::string>{});
+        if (r.cancel)
+            EXPECT_EQ(progressLabel, QString::fromUtf8("Otevírá se list..."));
     }
 }
 

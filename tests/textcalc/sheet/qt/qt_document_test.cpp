@@ -5,6 +5,8 @@
 #include "textcalc/sheet/qt/qt_content.h"
 #include "textcalc/sheet/qt/qt_document.h"
 
+#include "platform/errors.h"
+
 #include <QTextDocument>
 
 namespace textcalc::sheet {
@@ -106,6 +108,65 @@ TEST(QtDocument, CalculWritesTheOutputFontAndCannotBeUndone)
         EXPECT_EQ(sheet::contentOf(doc.document()).paragraphs, r.after);
         EXPECT_FALSE(doc.document().isUndoAvailable());
     }
+}
+
+// Lines beyond what the editor lays out in time are refused, naming the first such line.
+TEST(QtContent, EditorLimits)
+{
+    const auto runs = [](int count) {
+        Paragraph p;
+        for (int k = 0; k < count; ++k)
+            p.runs.push_back({"x", k % 2 ? Input : OutputFont});
+        return p;
+    };
+    const auto text = [](const std::string& repeated, int times) {
+        std::string s;
+        for (int k = 0; k < times; ++k)
+            s += repeated;
+        return Paragraph{Alignment::Left, {{s, Input}}, Input};
+    };
+    struct Row {
+        const char* name;
+        std::vector<Paragraph> lines;
+        const char* message; // empty: accepted
+    };
+    const Row rows[] = {
+        {"longest line", {text("x", MaxEditorLineLength)}, ""},
+        {"letters, not bytes", {text("ž", MaxEditorLineLength)}, ""},
+        {"one character more", {Paragraph{}, text("x", MaxEditorLineLength + 1)},
+         "Error. Line 2 of file \" a.rtf \" has 20001 characters; the text calculator opens lines of up to 20000."},
+        {"most formats", {runs(MaxEditorLineFormats)}, ""},
+        {"one format more", {runs(MaxEditorLineFormats + 1)},
+         "Error. Line 1 of file \" a.rtf \" changes its format 2001 times; the text calculator opens lines with up to "
+         "2000."},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::string message;
+        try {
+            checkEditorLimits(SheetContent{r.lines}, "a.rtf");
+        } catch (const platform::UserError& e) {
+            message = e.what();
+        }
+        EXPECT_EQ(message, r.message);
+    }
+}
+
+// Loading reports its progress in batches and stops when told to.
+TEST(QtContent, LoadingStopsWhenProgressSaysSo)
+{
+    Lines lines(2500, "x:=1");
+    std::vector<int> reported;
+    QTextDocument document;
+    EXPECT_FALSE(loadContent(document, contentOf(lines, Input), [&](int loaded, int total) {
+        reported.push_back(loaded);
+        EXPECT_EQ(total, 2500);
+        return loaded < 2000;
+    }));
+    EXPECT_EQ(reported, (std::vector<int>{1000, 2000}));
+    EXPECT_EQ(document.blockCount(), 2000);
+    EXPECT_TRUE(loadContent(document, contentOf(lines, Input), [](int, int) { return true; }));
+    EXPECT_EQ(document.blockCount(), 2500);
 }
 
 TEST(QtDocument, UpdateIsOneUndoStep)
