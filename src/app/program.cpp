@@ -72,6 +72,7 @@ void Program::createToolWindows()
     m_tools->popis(m_language);
     m_tools->buildMacroMenu(*m_main);
     Vrch();
+    m_tools->offerRecovery();
 }
 
 // Creating the settings dialog lists the skins and languages and applies the saved skin.

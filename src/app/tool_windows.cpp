@@ -134,4 +134,10 @@ bool ToolWindows::mayClose()
     return !d->text || d->text->mayQuit();
 }
 
+void ToolWindows::offerRecovery()
+{
+    if (d->text)
+        d->text->offerRecovery();
+}
+
 } // namespace app

@@ -37,6 +37,8 @@ struct ToolWindows {
 
     void open(const std::string& action); // AText, AStat, ALinear, ABase
     bool mayClose();
+    // A sheet a program that died left behind is offered back, once the windows are ready.
+    void offerRecovery();
 
     struct Impl;
     std::unique_ptr<Impl> d;

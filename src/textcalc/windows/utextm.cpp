@@ -1,5 +1,7 @@
 #include "textcalc/windows/utextm.h"
 
+#include "textcalc/windows/sheet_recovery.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
@@ -72,6 +74,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 
     findWindow = new Tfind(services, this);
+    createRecovery();
     connect(AFind, &QAction::triggered, this, [this] {
         findWindow->show();
         findWindow->raise();
@@ -100,6 +103,8 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
 
 TTextm::~TTextm()
 {
+    // The document outlives the members; its last signals reach nothing.
+    disconnect(kalkul->document(), nullptr, this, nullptr);
     delete m_fontBuffer;
 }
 
@@ -138,6 +143,7 @@ void TTextm::setSheetDocument(QTextDocument* document)
 
 void TTextm::sheetChanged()
 {
+    m_recoveryStale = true;
     posun();
 }
 

@@ -42,6 +42,8 @@ class QToolButton;
 
 namespace textcalc {
 
+class SheetRecovery;
+
 class TTextm : public QMainWindow, public ui::ToolWindow {
     Q_OBJECT
 public:
@@ -101,7 +103,7 @@ public:
     void aopenExecute();
     bool asaveExecute(); // false when nothing was saved
     bool Ulozjako();
-    void inform();
+    void inform(); // the caption: the sheet's name (untitled or its file's) and the window's title
     // Yes/No/Cancel about a modified sheet; false when the user cancelled (or a save failed).
     bool saveQuestion();
     // Loads a sheet file; false, with a message and the sheet unchanged, when it can't be read,
@@ -111,6 +113,15 @@ public:
     bool saveSheet(const QString& path);
     void APrintExecute();
     void printTo(QPrinter& printer); // the sheet, with FileName as the job title
+
+    // ---- Recovery ---------------------------------------------------------------------------------
+    // The copy of a modified sheet that survives a crash (sheet_recovery.h).
+    void writeRecovery();
+    // At start-up: a copy a program that died left is offered (Restore / Discard); restored, it
+    // is the sheet again, modified, with its file name.
+    void offerRecovery();
+    // The Restore / Discard question; true for Restore. Tests replace it.
+    std::function<bool(const QString& text)> restoreQuestion;
 
     // The file and colour dialogs; tests replace them. nullopt when the user cancels.
     std::function<std::optional<QString>(bool save)> fileDialog;
@@ -179,6 +190,9 @@ private:
     void installDialogs();
     void applyInputFont();
     void setSheetDocument(QTextDocument* document);
+    void createRecovery();
+    void removeRecovery();
+    void markUnmodified();
     bool loadWithProgress(QTextDocument& document, const sheet::SheetContent& content);
     QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
     void setRunning(bool on);
@@ -213,6 +227,11 @@ private:
     QString m_searchWrappedNote;
     QString m_openingText;
     QString m_cancelText;
+    QString m_restoreQuestionText; // with %1 for the sheet's name
+    QString m_restoreText;
+    QString m_discardText;
+    std::unique_ptr<SheetRecovery> m_recovery;
+    bool m_recoveryStale = true; // the sheet changed since the last copy
     std::map<QAction*, bool> m_enabledBeforeRun;
 };
 

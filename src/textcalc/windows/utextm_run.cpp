@@ -85,6 +85,7 @@ void TTextm::Calcul(bool group)
 {
     if (m_running || kalkul->isReadOnly())
         return;
+    writeRecovery(); // a run that never ends or crashes loses nothing typed before it
     sheet::QtDocument doc(
         *kalkul->document(), [this] { return kalkul->textCursor(); },
         [this](const QTextCursor& c) { kalkul->setTextCursor(c); });

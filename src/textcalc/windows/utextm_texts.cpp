@@ -23,12 +23,9 @@ void TTextm::popis(const ui::Language& lang)
     const bool untitled = FileName == UntitledName;
     TitleText = t("text", "Textová kalkulačka");
     UntitledName = t("newname", "Nový soubor");
-    if (untitled) {
+    if (untitled)
         FileName = UntitledName;
-        setWindowTitle(UntitledName + " - " + TitleText);
-    } else {
-        inform();
-    }
+    inform();
 
     command(ANew, t("new", "Nový"));
     command(AOpen, t("open", "Otevřít") + "...");
@@ -96,6 +93,9 @@ void TTextm::popis(const ui::Language& lang)
     m_searchWrappedNote = t("findwrap", "Hledání pokračuje od začátku listu.");
     m_openingText = t("opening", "Otevírá se list...");
     m_cancelText = t("cancel", "Zrušit");
+    m_restoreQuestionText = t("recovered", "Po minulém běhu programu zůstal neuložený list \" %1 \". Obnovit jej?");
+    m_restoreText = t("restore", "Obnovit");
+    m_discardText = t("discard", "Zahodit");
     if (m_running)
         panels[3]->setText(" " + m_runningText);
     showShortcutsInToolTips();

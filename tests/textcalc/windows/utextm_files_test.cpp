@@ -2,9 +2,13 @@
 // question, with scripted boxes and file dialogs.
 #include "window_fixture.h"
 
+#include "textcalc/sheet/files/sheet_file.h"
 #include "textcalc/sheet/qt/qt_content.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLockFile>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -14,6 +18,7 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -252,6 +257,114 @@ TEST_F(TextWindow, LongOpensShowProgressAndLinesBeyondTheLimitsAreRefused)
     }
 }
 
+// The recovery copy: written while the sheet is modified (before a run too), never into the
+// user's file, and gone once the sheet is saved or given up.
+TEST_F(TextWindow, RecoveryCopyFollowsTheModifiedSheet)
+{
+    const auto copy = dir.path() / "recovery" / (std::to_string(QCoreApplication::applicationPid()) + ".rtf");
+    const auto copyText = [&] {
+        return std::filesystem::exists(copy) ? textcalc::sheet::loadSheet(copy, {}).paragraphs.front().text()
+                                             : std::string("<none>");
+    };
+    const auto work = dir.write("sheets/work.txt", "a:=1");
+    files = {path(work)};
+    window->AOpen->trigger();
+    window->writeRecovery();
+    EXPECT_EQ(copyText(), "<none>") << "an unmodified sheet needs no copy";
+    type("x:=2");
+    window->writeRecovery();
+    EXPECT_EQ(copyText(), "x:=2");
+    EXPECT_EQ(contents(dir.path() / "recovery" / (copy.stem().string() + ".name")), path(work).toStdString());
+    EXPECT_EQ(contents(work), "a:=1");
+    caretTo(0);
+    window->AExecl->trigger();
+    EXPECT_EQ(textcalc::sheet::loadSheet(copy, {}).paragraphs.size(), 1u) << "written before the run";
+    window->ASave->trigger();
+    EXPECT_EQ(copyText(), "<none>");
+    type("y:=3");
+    window->writeRecovery();
+    EXPECT_EQ(copyText(), "y:=3");
+    services.answers = {Answer::No};
+    window->ANew->trigger();
+    EXPECT_EQ(copyText(), "<none>");
+    type("z:=4");
+    window->writeRecovery();
+    window.reset(); // the program ends normally
+    EXPECT_EQ(copyText(), "<none>");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "recovery" / (copy.stem().string() + ".lock")));
+}
+
+// A start finds what a program that died left and offers it: Restore gives the sheet back,
+// modified and with its name; Discard drops it; another running program's copy is not offered.
+TEST_F(TextWindow, StartOffersACopyLeftBehind)
+{
+    struct Row {
+        const char* name;
+        bool restore;
+        bool lockedByARunningProgram;
+        bool readable;
+        QString sheetAfter;
+        bool copyStays;
+        std::vector<QString> questions;
+    };
+    const QString question = QString::fromUtf8("Po minulém běhu programu zůstal neuložený list \" work.rtf \". Obnovit jej?");
+    const Row rows[] = {
+        {"restore", true, false, true, "b:=2", false, {question}},
+        {"discard", false, false, true, "", false, {question}},
+        {"its program runs", true, true, true, "", true, {}},
+        {"a copy that cannot be read stays", true, false, false, "", true, {question}},
+    };
+    window->popis(ui::Language());
+    const auto work = dir.path() / "sheets" / "work.rtf";
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        window->anewExecute();
+        const auto copy = r.readable ? dir.write("recovery/4242.rtf", "{\\rtf1\\ansi b:=2\\par}")
+                                     : dir.write("recovery/4242.rtf", "{\\rtf1 " + std::string(20001, 'x') + "}");
+        dir.write("recovery/4242.name", work.string());
+        QLockFile running(path(dir.path() / "recovery" / "4242.lock"));
+        if (r.lockedByARunningProgram)
+            ASSERT_TRUE(running.tryLock(0));
+        std::vector<QString> asked;
+        window->restoreQuestion = [&](const QString& text) {
+            asked.push_back(text);
+            return r.restore;
+        };
+        services.messages.clear();
+        window->offerRecovery();
+        running.unlock();
+        EXPECT_EQ(asked, r.questions);
+        EXPECT_EQ(window->kalkul->toPlainText(), r.sheetAfter);
+        EXPECT_EQ(std::filesystem::exists(copy), r.copyStays);
+        if (r.sheetAfter.isEmpty())
+            continue;
+        EXPECT_EQ(window->FileName, path(work));
+        EXPECT_TRUE(window->modified());
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8("work - Textová kalkulačka"));
+    }
+}
+
+// The test program started again with ZOLT_KILLED_SHEET_DIR (main.cpp) is a program with a
+// changed sheet, killed with SIGKILL after its copy was written.
+TEST_F(TextWindow, KilledProgramsSheetIsRestored)
+{
+    const auto work = dir.write("sheets/work.txt", "a:=1");
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ZOLT_KILLED_SHEET_DIR", path(dir.path()));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit);
+    window->popis(ui::Language());
+    window->restoreQuestion = [](const QString&) { return true; };
+    window->offerRecovery();
+    EXPECT_EQ(window->kalkul->toPlainText(), "x:=42a:=1");
+    EXPECT_EQ(window->FileName, path(work));
+    EXPECT_TRUE(window->modified());
+    EXPECT_EQ(contents(work), "a:=1");
+}
+
 TEST_F(TextWindow, PrintingWritesTheSheetWithTheFileNameAsTitle)
 {
     type("x:=1/3");
@@ -332,3 +445,17 @@ TEST_F(TextWindow, ClosingTheWindowAsksOnlyAboutATitledSheet)
 }
 
 } // namespace
+
+int killedWithAChangedSheet(const char* folder)
+{
+    platform::HeadlessServices services;
+    ui::Settings settings;
+    textcalc::TTextm window(services, settings, platform::DataFolders::portable(folder));
+    window.applySettings();
+    window.fileDialog = [&](bool) { return std::optional(QString(folder) + "/sheets/work.txt"); };
+    window.AOpen->trigger();
+    window.kalkul->textCursor().insertText("x:=42");
+    window.writeRecovery();
+    std::raise(SIGKILL);
+    return 0;
+}
