@@ -2,16 +2,22 @@
 # Installs build/zoltcalc_*.deb (as root) and runs the installed commands as an unprivileged user,
 # for whom the program directory /usr/lib/zoltcalc is read-only: the CLI explains itself and
 # keeps text files per user, and the program starts under Xvfb, saves its settings to the
-# user's folder at shut-down and reads them back at the next start.
+# user's folder at shut-down and reads them back at the next start. The package passes lintian,
+# its AppStream description and desktop entry their validators, and the desktop entry's Exec
+# lines open a sheet and the text calculator.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/zoltcalc_*.deb
+# --reinstall: a package of the same version built again replaces the one installed.
+DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall ./build/zoltcalc_*.deb
 . scripts/lib/packages.sh
-require_packages xvfb xauth xdotool
+require_packages xvfb xauth xdotool lintian appstream desktop-file-utils
 
 home=$(mktemp -d)
 mkdir -m 700 "$home/run"
+deb=$(ls build/zoltcalc_*.deb)
+cp "$deb" "$home/"
+printf 'x:=6*7\nx\n' > "$home/answer.txt"
 chown -R nobody "$home"
 trap 'rm -rf "$home"' EXIT
 # A user of the package: a home of its own, nothing from the build's environment.
@@ -20,6 +26,16 @@ as_user() {
     env HOME="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 "$@"
 }
 fail() { echo "check_package: $*" >&2; exit 1; }
+
+# What a distribution and a software centre check first.
+as_user lintian --fail-on error,warning "$home/${deb##*/}" || fail "lintian"
+metainfo=/usr/share/metainfo/org.zoltcalc.ZoltCalc.metainfo.xml
+desktop=/usr/share/applications/org.zoltcalc.ZoltCalc.desktop
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+for shot in $(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo"); do
+  [ -f "packaging/screenshots/$shot" ] || fail "the AppStream description names $shot, which packaging/screenshots lacks"
+done
 
 as_user test ! -w /usr/lib/zoltcalc || fail "the program directory is writable for the user"
 [ "$(as_user zoltcalc --version)" = "$(as_user zoltcalc-cli --version | sed 's/zoltcalc-cli/zoltcalc/')" ] ||
@@ -41,22 +57,39 @@ out=$(as_user zoltcalc-cli run --picture "$home/p.png" \
 # The program: first start seeds the user's settings; the window moved and switched off with
 # Esc writes its position there; the next start shows the window at that position.
 settings="$home/.config/zoltcalc/settings.ini"
+# start_program COMMAND CODE: runs COMMAND under Xvfb, prints the keypad's position, runs the
+# shell CODE (the keypad is "$w"; wait_for TITLE waits for another window), then Esc ends it.
 start_program() {
   as_user xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
-    zoltcalc & pid=$!
-    for i in $(seq 50); do
-      w=$(xdotool search --onlyvisible --name "ZOLT CALC" 2>/dev/null | head -1) && [ -n "$w" ] && break
-      sleep 0.2
-    done
-    [ -n "$w" ] || { echo "no window" >&2; kill $pid; exit 1; }
+    wait_for() {
+      for i in $(seq 50); do
+        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$w" ] && return 0
+        sleep 0.2
+      done
+      echo "no window \"$1\"" >&2; kill $pid; exit 1
+    }
+    '"$1"' & pid=$!
+    wait_for "^ZOLT CALC$"
     xdotool getwindowgeometry "$w" | sed -n "s/.*Position: \([0-9]*\),\([0-9]*\).*/position \1 \2/p"
-    '"$1"'
+    keypad=$w
+    '"$2"'
+    w=$keypad
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
-    xdotool key --window "$w" Escape
+    xdotool key Escape
     for i in $(seq 50); do kill -0 $pid 2>/dev/null || exit 0; sleep 0.2; done
     echo "the program did not end on Esc" >&2; kill $pid; exit 1'
 }
-start_program 'xdotool windowmove "$w" 310 170; sleep 0.5' >/dev/null || fail "first start"
+start_program zoltcalc 'xdotool windowmove "$w" 310 170; sleep 0.5' >/dev/null || fail "first start"
 grep -q '^left=310' "$settings" && grep -q '^top=170' "$settings" || fail "settings not written to $settings"
-[ "$(start_program ':')" = "position 310 170" ] || fail "settings not read back at the next start"
+[ "$(start_program zoltcalc ':')" = "position 310 170" ] || fail "settings not read back at the next start"
+
+# The desktop entry as a file manager runs it: the sheet in the text calculator, its name in the
+# caption; its "Text calculator" action with an untitled sheet.
+exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[Desktop Action/ s/^Exec=//p' "$desktop")
+[ "$exec_line" = "zoltcalc %F" ] || fail "the desktop entry runs: $exec_line"
+start_program "${exec_line/\%F/$home/answer.txt}" 'wait_for "^answer - "' >/dev/null ||
+  fail "the desktop entry did not open the sheet"
+action_line=$(sed -n '/^\[Desktop Action text-calculator\]/,/^\[/ s/^Exec=//p' "$desktop")
+start_program "$action_line" 'wait_for "^Nov.* - Textov"' >/dev/null ||
+  fail "the desktop entry's Text calculator action did not show the text calculator"
 echo "check_package: the installed package works"

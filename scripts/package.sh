@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+. scripts/lib/packages.sh
+require_packages dpkg-dev file
 rm -f build/zoltcalc_*.deb
 (cd build && cpack -G DEB)
 ls build/zoltcalc_*.deb

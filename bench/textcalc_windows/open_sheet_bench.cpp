@@ -59,7 +59,7 @@ void openBigSheet(benchmark::State& state, bool laidOut)
     const std::filesystem::path file = folder.path() / "sheets" / "big.rtf";
     std::ofstream(file, std::ios::binary) << writeRtf(groupedSheet());
     platform::HeadlessServices services;
-    ui::Settings settings;
+    settings::Settings settings;
     textcalc::TTextm window(services, settings, platform::DataFolders::portable(folder.path()));
     window.applySettings();
     window.resize(700, 500);

@@ -5,9 +5,11 @@
 #include "keypad/windows/umain.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
+#include "ui/manual.h"
 
 #include <QObject>
+#include <QString>
 
 #include <filesystem>
 #include <memory>
@@ -40,10 +42,13 @@ public:
     bool canRun() const { return m_canRun; }
     // Shows the keypad (and the trail), then creates the other calculators' windows.
     void show();
+    // After show(), for a start from a sheet or the desktop's "Text calculator" action: the
+    // text calculator over the keypad, with `sheet` open in it unless that is empty.
+    void showTextCalculator(const QString& sheet);
 
     keypad::Tmain& main() { return *m_main; }
     const platform::DataFolders& folders() const { return m_folders; }
-    ui::Settings& settings() { return m_settings; }
+    settings::Settings& settings() { return m_settings; }
     Tabout* about() { return m_about; }
     Tsettings* settingsDialog() { return m_settingsDialog; }
 
@@ -64,14 +69,14 @@ private:
     void createWindows();
     void createToolWindows();
     void createSettingsDialog();
-    void applySettingsTexts(const ui::Language& language);
     void Start();
 
     platform::DataFolders m_folders;
     platform::Services& m_services;
-    ui::Settings m_settings;
+    settings::Settings m_settings;
     bool m_canRun = true;
     ui::Language m_language;
+    ui::Manual m_manual;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;

@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/picture_module.h"
+#include "cli/program_dir.h"
 
 #include <dlfcn.h>
 #include <stdexcept>
@@ -14,11 +15,9 @@ namespace {
 
 using namespace picture_ops;
 
-std::filesystem::path programDirectory()
+int32_t packed(textcalc::Colour colour)
 {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path(".") : exe.parent_path();
+    return static_cast<int32_t>(colour.language());
 }
 
 class LazyPicture : public textcalc::PictureAccess {
@@ -36,11 +35,15 @@ public:
     int64_t penPosY() const override { return query(PenPosY); }
     int64_t width() const override { return query(Width); }
     int64_t height() const override { return query(Height); }
-    int64_t pixel(int64_t x, int64_t y) const override { return query(Pixel, x, y); }
-    void setPixel(int32_t x, int32_t y, int32_t colour) override { call(SetPixel, x, y, colour); }
-    void setPen(int32_t colour, int32_t width) override { call(SetPen, colour, width); }
-    void setBrush(int32_t colour, int32_t style) override { call(SetBrush, colour, style); }
-    void setFont(int32_t colour, int32_t size) override { call(SetFont, colour, size); }
+    std::optional<textcalc::Colour> pixel(int64_t x, int64_t y) const override
+    {
+        const int64_t colour = query(Pixel, x, y);
+        return colour < 0 ? std::nullopt : std::optional(textcalc::Colour::fromLanguage(colour));
+    }
+    void setPixel(int32_t x, int32_t y, textcalc::Colour colour) override { call(SetPixel, x, y, packed(colour)); }
+    void setPen(textcalc::Colour colour, int32_t width) override { call(SetPen, packed(colour), width); }
+    void setBrush(textcalc::Colour colour, int32_t style) override { call(SetBrush, packed(colour), style); }
+    void setFont(textcalc::Colour colour, int32_t size) override { call(SetFont, packed(colour), size); }
     void moveTo(int32_t x, int32_t y) override { call(MoveTo, x, y); }
     void lineTo(int32_t x, int32_t y) override { call(LineTo, x, y); }
     void rectTo(int32_t x, int32_t y) override { call(RectTo, x, y); }
@@ -62,7 +65,7 @@ private:
     const ZoltPictureApi& module() const
     {
         if (!m_api) {
-            const std::filesystem::path path = programDirectory() / "libzoltcalc-picture.so";
+            const std::filesystem::path path = programDirectory() / "modules" / "libzoltcalc-picture.so";
             void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (!handle)
                 throw std::runtime_error(std::string("cannot load the drawing module: ") + dlerror());

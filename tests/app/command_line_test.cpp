@@ -1,5 +1,5 @@
-// zoltcalc's own command line: help and version need no display, anything Qt does not take is
-// refused with the usage instead of starting the program.
+// zoltcalc's own command line: help and version need no display; an option neither Qt nor the
+// program takes, or a second sheet, is refused with the usage instead of starting the program.
 #include "run_shell.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +25,12 @@ TEST(CommandLine, AnswersOrRefusesWithoutStarting)
         {"ShortHelp", "-h", true, 0, usage},
         {"HelpAfterAQtOption", "-style Fusion --help", true, 0, usage},
         {"Version", "--version", true, 0, "zoltcalc [0-9]+\\.[0-9]+\\.[0-9]+\n"},
-        {"StrayFile", "notes.rtf", true, 2, "zoltcalc: unknown argument 'notes.rtf'\n" + usage},
+        {"HelpAfterASheet", "notes.rtf --help", true, 0, usage},
         {"UnknownOption", "--bogus", false, 2, "zoltcalc: unknown argument '--bogus'\n" + usage},
-        {"StrayAfterAQtOptionValue", "-style Fusion x", true, 2, "zoltcalc: unknown argument 'x'\n" + usage},
+        {"UnknownOptionBesideASheet", "--text-calculator notes.rtf --bogus", false, 2,
+         "zoltcalc: unknown argument '--bogus'\n" + usage},
+        {"SecondSheet", "-style Fusion a.rtf b.rtf", false, 2,
+         "zoltcalc: one FILE at a time, 'b.rtf' is a second one\n" + usage},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

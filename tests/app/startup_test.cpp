@@ -290,7 +290,8 @@ TEST(Program, ShutDownAsksAboutANamedSheetOnce)
         in.services.messages.clear();
         in.services.answers = {r.answer};
         bool ended = false;
-        QObject::connect(&program, &app::Program::finished, qApp, [&] { ended = true; QApplication::quit(); },
+        QObject row; // a late queued call dies with the row instead of reaching its locals
+        QObject::connect(&program, &app::Program::finished, &row, [&] { ended = true; QApplication::quit(); },
                          Qt::QueuedConnection);
         QTimer::singleShot(0, &program, [&] { program.vypni(); });
         QTimer::singleShot(300, &program, [&] {
@@ -300,6 +301,54 @@ TEST(Program, ShutDownAsksAboutANamedSheetOnce)
         QApplication::exec();
         EXPECT_EQ(texts(in.services), std::vector<std::string>{"Save changes in file \" named.txt \" ?"});
         EXPECT_EQ(ended, r.ends);
+    }
+}
+
+// `zoltcalc FILE` and the "Text calculator" start option: the text calculator is shown over the
+// keypad, FILE read as the open action reads it, or refused with that action's message.
+TEST(Program, StartsWithTheTextCalculatorShowingItsSheet)
+{
+    const struct {
+        const char* name;
+        const char* file; // written into the program directory, then given as the sheet
+        const char* content;
+        const char* sheet; // the argument; empty for the start option alone
+        std::string title;
+        std::string text;
+        std::vector<std::string> messages;
+    } rows[] = {
+        {"StartOptionAlone", nullptr, nullptr, "", "Nový soubor - Textová kalkulačka", "", {}},
+        {"RtfSheet", "notes.rtf", "{\\rtf1\\ansi x:=1\\par 2*x\\par}", "notes.rtf", "notes - Textová kalkulačka",
+         "x:=1\n2*x", {}},
+        {"PlainSheet", "plan.txt", "a:=2\na+1", "plan.txt", "plan - Textová kalkulačka", "a:=2\na+1", {}},
+        {"MissingFile", nullptr, nullptr, "gone.rtf", "Nový soubor - Textová kalkulačka", "",
+         {"Error. File \" gone.rtf \" does not exist."}},
+        {"Folder", nullptr, nullptr, "sheets", "Nový soubor - Textová kalkulačka", "",
+         {"Error. File \" sheets \" does not exist."}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Install in;
+        in.dir.writeFile("settings.ini", "");
+        in.dir.makeDir("sheets");
+        if (r.file)
+            in.dir.writeFile(r.file, r.content);
+        app::Program program(in.dir.path(), in.services);
+        program.show();
+        in.services.messages.clear();
+        const QString sheet = *r.sheet ? QString::fromStdString((in.dir.path() / r.sheet).string()) : QString();
+        program.showTextCalculator(sheet);
+        QWidget* text = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Textm")
+                text = w;
+        ASSERT_NE(text, nullptr);
+        EXPECT_TRUE(text->isVisible());
+        EXPECT_TRUE(program.main().isVisible());
+        EXPECT_EQ(text->windowTitle().toStdString(), r.title);
+        EXPECT_EQ(text->findChild<QTextEdit*>("kalkul")->toPlainText().toStdString(), r.text);
+        EXPECT_EQ(texts(in.services), r.messages);
+        program.main().close();
     }
 }
 

@@ -4,10 +4,12 @@
 // (picture.h, Qt Gui) implements it; a calculator without a picture (its `picture` pointer
 // null) reads 0 for the four constants and draws nothing.
 //
-// Colours here are surface colours, red in the low byte (see colour.h). Coordinates are
-// pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
+// Coordinates are pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
 // rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
+#include "textcalc/number/colour.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace textcalc {
@@ -19,15 +21,15 @@ public:
     virtual int64_t penPosY() const = 0;
     virtual int64_t width() const = 0;
     virtual int64_t height() const = 0;
-    // The surface colour of pixel (x, y); -1 outside the bitmap.
-    virtual int64_t pixel(int64_t x, int64_t y) const = 0;
+    // The colour of pixel (x, y); none outside the bitmap.
+    virtual std::optional<Colour> pixel(int64_t x, int64_t y) const = 0;
 
-    virtual void setPixel(int32_t x, int32_t y, int32_t colour) = 0;
-    virtual void setPen(int32_t colour, int32_t width) = 0;
+    virtual void setPixel(int32_t x, int32_t y, Colour colour) = 0;
+    virtual void setPen(Colour colour, int32_t width) = 0;
     // Styles 0 solid, 1 clear, 2 horizontal, 3 vertical, 4 forward diagonal, 5 backward
     // diagonal, 6 cross, 7 diagonal cross.
-    virtual void setBrush(int32_t colour, int32_t style) = 0;
-    virtual void setFont(int32_t colour, int32_t size) = 0; // size in points
+    virtual void setBrush(Colour colour, int32_t style) = 0;
+    virtual void setFont(Colour colour, int32_t size) = 0; // size in points
     virtual void moveTo(int32_t x, int32_t y) = 0;
     virtual void lineTo(int32_t x, int32_t y) = 0; // the pen moves to (x, y)
     // Outlined with the pen, filled with the brush; right and bottom edges exclusive; the pen

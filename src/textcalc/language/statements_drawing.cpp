@@ -16,9 +16,9 @@ int32_t integer(Interpreter& calc, const std::string& text)
     return roundToInt32(calc.eval(text).Re);
 }
 
-int32_t colour(Interpreter& calc, const std::string& text)
+Colour colour(Interpreter& calc, const std::string& text)
 {
-    return inttocol(integer(calc, text));
+    return Colour::fromLanguage(integer(calc, text));
 }
 
 // |v| without overflowing at the most negative value.
@@ -34,7 +34,7 @@ void executeDrawingStatement(Interpreter& calc, const Instruction& in)
     PictureAccess* picture = calc.picture;
     switch (in.kind) {
     case KindSetColor: {
-        const int32_t c = colour(calc, in.Text3);
+        const Colour c = colour(calc, in.Text3);
         const int32_t y = integer(calc, in.Text2);
         const int32_t x = integer(calc, in.Text1);
         if (picture)
@@ -44,7 +44,7 @@ void executeDrawingStatement(Interpreter& calc, const Instruction& in)
     case KindSetPen:
     case KindSetBrush:
     case KindSetFont: {
-        const int32_t c = colour(calc, in.Text1);
+        const Colour c = colour(calc, in.Text1);
         const int32_t second = integer(calc, in.Text2);
         if (!picture)
             break;

@@ -118,8 +118,8 @@ Number pixel(Interpreter& calc, std::string_view text, size_t& pos)
     const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').Re);
     if (!calc.picture)
         return exactInteger(0);
-    const int64_t c = calc.picture->pixel(x, y);
-    return exactInteger(c < 0 ? -1 : coltoint(c));
+    const std::optional<Colour> c = calc.picture->pixel(x, y);
+    return exactInteger(c ? c->language() : -1);
 }
 
 Number rgbtocolor(Interpreter& calc, std::string_view text, size_t& pos)

@@ -6,6 +6,8 @@
 //
 // Positions are (line, column) with the column counted in Unicode code points of the line's
 // UTF-8 text. Offsets over the whole text count a line break as two characters.
+#include "textcalc/number/colour.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,13 +16,10 @@ namespace textcalc::sheet {
 
 enum class Alignment { Left, Center, Right };
 
-// A colour as the language and the settings file write it: red + 256 * green + 65536 * blue.
-using Colour = std::uint32_t;
-
 struct CharFormat {
     std::string fontName = "Times New Roman";
     double size = 12; // points
-    Colour colour = 0;
+    Colour colour;
     bool bold = false;
     bool italic = false;
     bool underline = false;

@@ -114,16 +114,19 @@ void TTextm::aopenExecute()
 {
     if (!saveQuestion())
         return;
-    const auto path = fileDialog(false);
-    if (!path)
-        return;
-    if (!QFileInfo(*path).isFile()) {
-        m_services.message(platform::MessageKind::Error, "Error. File \" " + nameOnly(*path) + " \" does not exist.");
+    if (const auto path = fileDialog(false))
+        openSheet(*path);
+}
+
+void TTextm::openSheet(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        m_services.message(platform::MessageKind::Error, "Error. File \" " + nameOnly(path) + " \" does not exist.");
         return;
     }
-    if (!loadSheet(*path))
+    if (!loadSheet(path))
         return;
-    FileName = *path;
+    FileName = path;
     markUnmodified();
     inform();
     posun();

@@ -19,7 +19,7 @@ TEST(PlainDocument, SelectionIsOrderedWhateverTheDirection) { testing_support::c
 TEST(PlainDocument, DeleteLine) { testing_support::checkDeleteLine(makePlain); }
 TEST(PlainDocument, CaretFollowsEdits) { testing_support::checkCaretFollowsEdits(makePlain); }
 
-const CharFormat Red{"Arial", 14, 255, true, false, true};
+const CharFormat Red{"Arial", 14, Colour{255, 0, 0}, true, false, true};
 
 TEST(PlainDocument, InsertedTextTakesTheFormatBeforeIt)
 {

@@ -204,7 +204,7 @@ TEST_F(TextWindow, PlainTextOpensInTheInputFont)
             for (const textcalc::sheet::CharFormat& f : {p.runs[0].format, p.endFormat}) {
                 EXPECT_EQ(f.fontName, "DejaVu Sans");
                 EXPECT_EQ(f.size, 17);
-                EXPECT_EQ(f.colour, 0x008000u);
+                EXPECT_EQ(f.colour, (textcalc::Colour{0, 128, 0}));
                 EXPECT_FALSE(f.bold);
             }
         }
@@ -449,7 +449,7 @@ TEST_F(TextWindow, ClosingTheWindowAsksOnlyAboutATitledSheet)
 int killedWithAChangedSheet(const char* folder)
 {
     platform::HeadlessServices services;
-    ui::Settings settings;
+    settings::Settings settings;
     textcalc::TTextm window(services, settings, platform::DataFolders::portable(folder));
     window.applySettings();
     window.fileDialog = [&](bool) { return std::optional(QString(folder) + "/sheets/work.txt"); };
