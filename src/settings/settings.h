@@ -80,6 +80,7 @@ struct Settings {
     bool formatToolbar = true;
     bool statusBar = true;
     bool textMaximized = false;
+    int textZoom = 100; // percent, a view setting of the sheet
     bool activePage = false;
     bool outputs = true;
     bool nextline = true;

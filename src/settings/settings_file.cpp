@@ -94,6 +94,7 @@ void textCalculator(Io& io, Settings& s)
     io.boolean(tc, "format_toolbar", s.formatToolbar, W::TextCalculator);
     io.boolean(tc, "status_bar", s.statusBar, W::TextCalculator);
     io.boolean(tc, "maximized", s.textMaximized, W::TextCalculator);
+    io.integer(tc, "zoom", s.textZoom, {25, 400}, W::TextCalculator); // the sheet's MinZoom, MaxZoom
     io.boolean(tc, "active_page", s.activePage, W::ShutDown);
     io.boolean(tc, "outputs", s.outputs, W::ShutDown);
     io.boolean(tc, "nextline", s.nextline, W::ShutDown);

@@ -193,6 +193,7 @@ TEST(WriteSettings, WritesOnlyTheKeysOfItsOwner)
         {"text_calculator", "main_toolbar", Owner::TextCalculator},
         {"text_calculator", "format_toolbar", Owner::TextCalculator},
         {"text_calculator", "status_bar", Owner::TextCalculator},
+        {"text_calculator", "zoom", Owner::TextCalculator},
         {"text_calculator", "label_font", Owner::User},
         {"settings_window", "format", Owner::ShutDown},
         {"settings_window", "leading_zeros", Owner::ShutDown},

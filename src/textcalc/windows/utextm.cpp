@@ -1,6 +1,9 @@
 #include "textcalc/windows/utextm.h"
 
 #include "textcalc/windows/sheet_recovery.h"
+#include "textcalc/windows/sheet_zoom.h"
+
+#include <QAbstractTextDocumentLayout>
 
 #include <QAction>
 #include <QEvent>
@@ -66,6 +69,7 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
 
     installDialogs();
     createActions();
+    createZoom();
     createMenus();
     createToolBars();
     createFormatBar();
@@ -134,6 +138,7 @@ void TTextm::setSheetDocument(QTextDocument* document)
         old->setParent(nullptr);
         kalkul->setDocument(document);
         old->deleteLater();
+        document->documentLayout()->setPaintDevice(m_zoomDevice.get());
     }
     m_findDocument = std::make_unique<sheet::QtDocument>(
         *document, [this] { return kalkul->textCursor(); }, [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
@@ -158,6 +163,8 @@ void TTextm::selectionMoved()
 
 bool TTextm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == kalkul->viewport() && event->type() == QEvent::Wheel && zoomByWheel(event))
+        return true;
     // Key presses and clicks move the caret; the status bar follows at once.
     if ((watched == kalkul || watched == kalkul->viewport())
         && (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease))

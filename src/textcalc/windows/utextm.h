@@ -44,6 +44,7 @@ class QToolButton;
 namespace textcalc {
 
 class SheetRecovery;
+class ZoomedDevice;
 
 class TTextm : public QMainWindow, public ui::ToolWindow {
     Q_OBJECT
@@ -88,6 +89,7 @@ public:
     QAction *ABold, *AItalic, *AUnder;
     QAction *output, *nextline, *FontBut, *CopFontBut, *doleva, *nastred;
     QAction *hlavtul, *formtul, *infoshow;
+    QAction *AZoomIn, *AZoomOut, *AZoomReset;
     QFontComboBox* FontName;
     QComboBox* velikost;
     QToolButton *IncButton, *DecButton, *ColButton;
@@ -122,6 +124,10 @@ public:
     bool saveSheet(const QString& path);
     void APrintExecute();
     void printTo(QPrinter& printer); // the sheet, with FileName as the job title
+
+    // ---- Zoom: a view setting, no font of the document changes (sheet_zoom.h) ----------------
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
 
     // ---- Recovery ---------------------------------------------------------------------------------
     // The copy of a modified sheet that survives a crash (sheet_recovery.h).
@@ -203,6 +209,9 @@ private:
     void applyInputFont();
     void setSheetDocument(QTextDocument* document);
     void createRecovery();
+    void createZoom();
+    void zoomTo(int percent);
+    bool zoomByWheel(QEvent* event);
     void removeRecovery();
     void markUnmodified();
     bool loadWithProgress(QTextDocument& document, const sheet::SheetContent& content);
@@ -244,6 +253,9 @@ private:
     QString m_discardText;
     std::unique_ptr<SheetRecovery> m_recovery;
     bool m_recoveryStale = true; // the sheet changed since the last copy
+    std::unique_ptr<ZoomedDevice> m_zoomDevice;
+    int m_zoom = 100;      // percent
+    int m_wheelDelta = 0;  // the wheel's turn not yet zoomed
     std::map<QAction*, bool> m_enabledBeforeRun;
 };
 

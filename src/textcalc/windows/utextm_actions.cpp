@@ -178,6 +178,8 @@ void TTextm::createMenus()
     miview = menuBar()->addMenu(QString::fromUtf8("Zobrazit"));
     miview->setObjectName("miview");
     miview->addActions({hlavtul, formtul, infoshow});
+    miview->addSeparator();
+    miview->addActions({AZoomIn, AZoomOut, AZoomReset});
 }
 
 void TTextm::createToolBars()

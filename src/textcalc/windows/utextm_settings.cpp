@@ -61,6 +61,7 @@ void TTextm::applySettings()
     picturePage->setBackgroundColour(desktopColour(s.textBackground));
     m_dialogFolder = QString::fromStdString((m_folders.data / "sheets").string());
     applyShortcuts();
+    setZoom(s.textZoom);
     ASave->setEnabled(false);
     anewExecute();
 }
@@ -123,6 +124,7 @@ bool TTextm::writeTextCalculatorKeys()
     m_settings.mainToolbar = hlavtul->isChecked();
     m_settings.formatToolbar = formtul->isChecked();
     m_settings.statusBar = infoshow->isChecked();
+    m_settings.textZoom = m_zoom;
     platform::IniFile file(m_folders.settingsFile);
     return settings::writeSettings(file, m_settings, m_services.decimalSeparator(), settings::Owner::TextCalculator);
 }

@@ -58,6 +58,9 @@ void TTextm::popis(const ui::Language& lang)
     command(hlavtul, t("maintool", "Hlavní panel nástrojů"));
     command(formtul, t("formtool", "Panel formátu"));
     command(infoshow, t("statusbar", "Stavový řádek"));
+    command(AZoomIn, t("zoomin", "Zvětšit"));
+    command(AZoomOut, t("zoomout", "Zmenšit"));
+    command(AZoomReset, t("zoomreset", "Původní velikost"));
     hlavniBar->setWindowTitle(hlavtul->text());
     formatBar->setWindowTitle(formtul->text());
     hint(FontName, t("fontname", "Písmo"));

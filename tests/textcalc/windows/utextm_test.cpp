@@ -11,6 +11,10 @@
 #include <QMenu>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QAbstractTextDocumentLayout>
+#include <QWheelEvent>
+
+#include <functional>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QFontComboBox>
@@ -62,6 +66,9 @@ TEST_F(TextWindow, ActionsHaveTheirCaptionsAndDefaultShortcuts)
         {window->AItalic, "Kurzíva", "Ctrl+I", "Kurzíva (Ctrl+I)"},
         {window->AUnder, "Podtrženo", "Ctrl+U", "Podtrženo (Ctrl+U)"},
         {window->AStop, "Zastavit výpočet", "Esc", "Zastavit výpočet (Esc)"},
+        {window->AZoomIn, "Zvětšit", "Ctrl++; Ctrl+=", "Zvětšit (Ctrl++, Ctrl+=)"},
+        {window->AZoomOut, "Zmenšit", "Ctrl+-", "Zmenšit (Ctrl+-)"},
+        {window->AZoomReset, "Původní velikost", "Ctrl+0", "Původní velikost (Ctrl+0)"},
     };
     window->popis(ui::Language());
     for (const Row& r : rows) {
@@ -86,6 +93,62 @@ TEST_F(TextWindow, ShortcutsComeFromTheSettingsSection)
     EXPECT_TRUE(window->AClear->shortcut().isEmpty());
     EXPECT_EQ(window->AInscol->shortcut().toString(), "F7");
     EXPECT_EQ(QKeySequence::listToString(window->AFind->shortcuts()), "F3");
+}
+
+// Zoom is a view setting: the sheet's lines grow and shrink, no format of the document changes,
+// a sheet opened later shows at the same zoom, and start-up applies the stored one.
+TEST_F(TextWindow, ZoomChangesTheViewNotTheDocument)
+{
+    const auto wheel = [this](int delta, Qt::KeyboardModifiers modifiers) {
+        return [this, delta, modifiers] {
+            QWheelEvent turn(QPointF(20, 20), QPointF(20, 20), {}, QPoint(0, delta), Qt::NoButton, modifiers,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(window->kalkul->viewport(), &turn);
+        };
+    };
+    const auto trigger = [](QAction* a, int times = 1) {
+        return [a, times] {
+            for (int k = 0; k < times; ++k)
+                a->trigger();
+        };
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> act;
+        int zoom;
+    };
+    const Row rows[] = {
+        {"Ctrl++", trigger(window->AZoomIn), 110},
+        {"Ctrl++ again", trigger(window->AZoomIn), 125},
+        {"Ctrl+-", trigger(window->AZoomOut), 110},
+        {"Ctrl+0", trigger(window->AZoomReset), 100},
+        {"the wheel with Ctrl", wheel(120, Qt::ControlModifier), 110},
+        {"half a wheel step", wheel(60, Qt::ControlModifier), 110},
+        {"the other half", wheel(60, Qt::ControlModifier), 125},
+        {"the wheel alone scrolls", wheel(-120, Qt::NoModifier), 125},
+        {"out to the smallest", trigger(window->AZoomOut, 20), 50},
+        {"in to the largest", trigger(window->AZoomIn, 20), 300},
+    };
+    window->resize(500, 400);
+    window->show();
+    type("x:=1\nx+1");
+    const textcalc::sheet::SheetContent content = textcalc::sheet::contentOf(*window->kalkul->document());
+    const auto height = [this] { return window->kalkul->document()->documentLayout()->documentSize().height(); };
+    const double atHundred = height();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.act();
+        EXPECT_EQ(window->zoom(), r.zoom);
+        EXPECT_NEAR(height() / atHundred, r.zoom / 100.0, 0.15 * r.zoom / 100.0);
+        EXPECT_EQ(textcalc::sheet::contentOf(*window->kalkul->document()), content);
+        EXPECT_EQ(window->AZoomReset->isEnabled(), r.zoom != 100);
+    }
+    files = {QString::fromStdString(dir.write("sheets/a.txt", "x:=1\nx+1").string())};
+    window->AOpen->trigger();
+    EXPECT_NEAR(height() / atHundred, 3.0, 0.45) << "an opened sheet keeps the zoom";
+    settings.textZoom = 150;
+    window->applySettings();
+    EXPECT_EQ(window->zoom(), 150);
 }
 
 // Redo takes back what Undo took back.
@@ -323,7 +386,9 @@ TEST_F(TextWindow, ClosingWritesTheBarsAndMaximisedState)
 {
     window->show();
     window->formtul->setChecked(false);
+    window->AZoomIn->trigger();
     EXPECT_TRUE(window->close());
+    EXPECT_EQ(platform::IniFile(dir.path() / "settings.ini").readInteger("text_calculator", "zoom", 0), 110);
     platform::IniFile file(dir.path() / "settings.ini");
     EXPECT_TRUE(file.readBool("text_calculator", "main_toolbar", false));
     EXPECT_FALSE(file.readBool("text_calculator", "format_toolbar", true));
