@@ -111,6 +111,10 @@ struct Settings {
     int hintAppearPause = 600;
     int hintHidePause = 3000;
 
+    // recent_sheets: the sheets last opened or saved, the latest first
+    std::vector<std::string> recentSheets;
+    static constexpr size_t maxRecentSheets = 8;
+
     FontSetting inputFont{0, 30, "Times New Roman"};
     FontSetting outputFont{16711680, 10, "Times New Roman"};
 

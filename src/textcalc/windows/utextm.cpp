@@ -71,6 +71,7 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
     createActions();
     createZoom();
     createMenus();
+    createRecentSheets();
     createToolBars();
     createFormatBar();
     createLanguageMenus();

@@ -125,6 +125,11 @@ public:
     void APrintExecute();
     void printTo(QPrinter& printer); // the sheet, with FileName as the job title
 
+    // ---- Recent sheets: in the File menu, the latest first --------------------------------
+    void rememberSheet(const QString& path);
+    void openRecentSheet(const QString& path);
+    QList<QAction*> recentSheetActions() const { return m_recentActions; }
+
     // ---- Zoom: a view setting, no font of the document changes (sheet_zoom.h) ----------------
     void setZoom(int percent);
     int zoom() const { return m_zoom; }
@@ -210,6 +215,8 @@ private:
     void setSheetDocument(QTextDocument* document);
     void createRecovery();
     void createZoom();
+    void createRecentSheets();
+    void showRecentSheets();
     void zoomTo(int percent);
     bool zoomByWheel(QEvent* event);
     void removeRecovery();
@@ -253,6 +260,9 @@ private:
     QString m_discardText;
     std::unique_ptr<SheetRecovery> m_recovery;
     bool m_recoveryStale = true; // the sheet changed since the last copy
+    QAction* m_recentEnd = nullptr; // the separator below the recent sheets
+    QList<QAction*> m_recentActions;
+    QString m_recentGoneText;       // with %1 for the file
     std::unique_ptr<ZoomedDevice> m_zoomDevice;
     int m_zoom = 100;      // percent
     int m_wheelDelta = 0;  // the wheel's turn not yet zoomed

@@ -130,6 +130,7 @@ void TTextm::openSheet(const QString& path)
     markUnmodified();
     inform();
     posun();
+    rememberSheet(path);
 }
 
 void TTextm::inform()
@@ -158,6 +159,7 @@ bool TTextm::asaveExecute()
         return false;
     inform();
     markUnmodified();
+    rememberSheet(FileName);
     return true;
 }
 

@@ -62,6 +62,7 @@ void TTextm::applySettings()
     m_dialogFolder = QString::fromStdString((m_folders.data / "sheets").string());
     applyShortcuts();
     setZoom(s.textZoom);
+    showRecentSheets();
     ASave->setEnabled(false);
     anewExecute();
 }

@@ -99,6 +99,7 @@ void TTextm::popis(const ui::Language& lang)
     m_cancelText = t("cancel", "Zrušit");
     m_restoreQuestionText = t("recovered", "Po minulém běhu programu zůstal neuložený list \" %1 \". Obnovit jej?");
     m_restoreText = t("restore", "Obnovit");
+    m_recentGoneText = t("recentgone", "Soubor \" %1 \" už neexistuje, ze seznamu posledních listů byl odebrán.");
     m_discardText = t("discard", "Zahodit");
     if (m_running)
         panels[3]->setText(" " + m_runningText);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLockFile>
+#include <QMenu>
 #include <QProcess>
 #include <QFile>
 #include <QFileInfo>
@@ -255,6 +256,64 @@ TEST_F(TextWindow, LongOpensShowProgressAndLinesBeyondTheLimitsAreRefused)
         if (r.cancel)
             EXPECT_EQ(progressLabel, QString::fromUtf8("Otevírá se list..."));
     }
+}
+
+// The File menu lists the sheets last opened or saved, the latest first and each once, at most
+// eight, kept in settings.ini; an entry opens its sheet, and one whose file is gone is removed
+// with a message.
+TEST_F(TextWindow, RecentSheetsInTheFileMenu)
+{
+    const auto file = [&](const std::string& name) { return path(dir.write("sheets/" + name, "x:=1")); };
+    const auto listed = [&] {
+        std::vector<std::string> texts;
+        for (QAction* a : window->recentSheetActions())
+            texts.push_back(a->text().toStdString());
+        return texts;
+    };
+    const auto stored = [&] {
+        const platform::IniFile ini(dir.path() / "settings.ini");
+        std::vector<std::string> names;
+        for (int k = 1; k <= 8; ++k)
+            if (const std::string f = ini.readString("recent_sheets", std::to_string(k), ""); !f.empty())
+                names.push_back(std::filesystem::path(f).filename().string());
+        return names;
+    };
+    window->popis(ui::Language());
+    files = {file("a.txt"), file("b.rtf")};
+    window->AOpen->trigger();
+    window->AOpen->trigger();
+    files = {file("c.txt")};
+    type("saved as c");
+    window->saveas->trigger();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 c.txt", "&2 b.rtf", "&3 a.txt"}));
+    EXPECT_EQ(stored(), (std::vector<std::string>{"c.txt", "b.rtf", "a.txt"}));
+    EXPECT_TRUE(window->misheet->actions().contains(window->recentSheetActions().front()));
+
+    window->recentSheetActions().back()->trigger(); // a.txt: opened and first again
+    EXPECT_EQ(window->FileName, file("a.txt"));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 a.txt", "&2 c.txt", "&3 b.rtf"}));
+
+    for (char name = 'd'; name <= 'k'; ++name) {
+        files = {file(std::string(1, name) + ".txt")};
+        window->AOpen->trigger();
+    }
+    EXPECT_EQ(stored(), (std::vector<std::string>{"k.txt", "j.txt", "i.txt", "h.txt", "g.txt", "f.txt", "e.txt",
+                                                  "d.txt"}));
+
+    std::filesystem::remove(dir.path() / "sheets" / "g.txt");
+    type("kept");
+    services.messages.clear();
+    window->recentSheetActions()[4]->trigger();
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Soubor \" " + path(dir.path() / "sheets" / "g.txt").toStdString()
+                                                        + " \" už neexistuje, ze seznamu posledních listů byl odebrán."}));
+    EXPECT_EQ(window->kalkul->toPlainText(), "kept");
+    EXPECT_EQ(stored(), (std::vector<std::string>{"k.txt", "j.txt", "i.txt", "h.txt", "f.txt", "e.txt", "d.txt"}));
+    EXPECT_EQ(listed().size(), 7u);
+
+    settings.recentSheets = {path(dir.path() / "sheets" / "b.rtf").toStdString()};
+    window->kalkul->document()->setModified(false);
+    window->applySettings(); // start-up shows the stored list
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 b.rtf"}));
 }
 
 // The recovery copy: written while the sheet is modified (before a run too), never into the

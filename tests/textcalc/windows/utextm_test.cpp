@@ -427,7 +427,8 @@ TEST_F(TextWindow, ShippedLanguageFilesHoldEveryKey)
                           "combin", "othercolor", "nextline", "alloutput", "outfont", "fontname", "fontsize",
                           "incsize", "decsize", "fontcolor", "leftalign", "centeralign", "maintool", "formtool",
                           "statusbar", "sheet", "picture", "close", "stop", "running", "stopped", "redo",
-                          "opening", "cancel", "findwrap", "recovered", "restore", "discard"};
+                          "opening", "cancel", "findwrap", "recovered", "restore", "discard", "recentgone",
+                          "zoomin", "zoomout", "zoomreset"};
     for (const char* language : {"cestina", "english"}) {
         const platform::IniFile file(std::filesystem::path(ZOLT_DATA_DIR) / "langs" / (std::string(language) + ".ini"));
         for (const char* key : keys) {
