@@ -57,6 +57,8 @@ void TTextm::setRunning(bool on)
         for (const auto& [a, enabled] : m_enabledBeforeRun)
             a->setEnabled(enabled);
         m_enabledBeforeRun.clear();
+        // The run's outputs changed the sheet: Save follows the sheet, not the time before.
+        ASave->setEnabled(modified());
     }
     AStop->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{FontName, velikost, IncButton, DecButton, ColButton})

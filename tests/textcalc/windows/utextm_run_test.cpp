@@ -72,6 +72,17 @@ TEST_F(TextWindow, OutputFontButtonSetsFontAndColourOfOutputs)
     EXPECT_TRUE(settings.outputFont.italic);
 }
 
+// A run on a sheet just opened or saved changes it: Save is on afterwards.
+TEST_F(TextWindow, RunOnAnUnmodifiedSheetEnablesSave)
+{
+    files = {QString::fromStdString(dir.write("sheets/s.txt", "1+1").string())};
+    window->AOpen->trigger();
+    ASSERT_FALSE(window->ASave->isEnabled());
+    window->AExecl->trigger();
+    EXPECT_TRUE(window->modified());
+    EXPECT_TRUE(window->ASave->isEnabled());
+}
+
 TEST_F(TextWindow, GroupRunJoinsTheLinesUpToTheOutputs)
 {
     type("s:=0;\nfor k:=1 to 4 do\ns:=s+k;\ns");
