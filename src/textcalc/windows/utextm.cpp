@@ -146,6 +146,7 @@ void TTextm::setSheetDocument(QTextDocument* document)
     findWindow->setDocument(m_findDocument.get());
     connect(document, &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
     connect(document, &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
+    ASave->setEnabled(document->isModified());
 }
 
 void TTextm::sheetChanged()

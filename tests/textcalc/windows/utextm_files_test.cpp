@@ -399,6 +399,7 @@ TEST_F(TextWindow, StartOffersACopyLeftBehind)
             continue;
         EXPECT_EQ(window->FileName, path(work));
         EXPECT_TRUE(window->modified());
+        EXPECT_TRUE(window->ASave->isEnabled());
         EXPECT_EQ(window->windowTitle(), QString::fromUtf8("work - Textová kalkulačka"));
     }
 }
