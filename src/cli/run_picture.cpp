@@ -1,5 +1,6 @@
 // The picture of `zoltcalc-cli run`: a stand-in that loads the drawing module on first use and
-// turns a failed call into an exception on this side of the boundary.
+// turns a failed call (the picture refused it, as a size beyond its limit) into the run's
+// failure on this side of the boundary.
 #include "cli/run_picture.h"
 
 #include "cli/command.h"
@@ -84,14 +85,14 @@ private:
     {
         int64_t result = 0;
         if (!module().query(m_picture, what, x, y, &result))
-            throw std::runtime_error("picture failure");
+            throw textcalc::RunError();
         return result;
     }
 
     void call(int op, int32_t a = 0, int32_t b = 0, int32_t c = 0, const char* text = "")
     {
         if (!module().call(m_picture, op, a, b, c, text))
-            throw std::runtime_error("picture failure");
+            throw textcalc::RunError();
     }
 
     mutable const ZoltPictureApi* m_api = nullptr;

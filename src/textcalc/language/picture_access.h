@@ -2,11 +2,15 @@
 // The picture as the language sees it: the constants penposx, penposy, picwidth and picheight
 // of the evaluator, the library's pixel() and the drawing statements. The picture module
 // (picture.h, Qt Gui) implements it; a calculator without a picture (its `picture` pointer
-// null) reads 0 for the four constants and draws nothing.
+// null) has the NullPicture below.
 //
 // Coordinates are pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
 // rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
+//
+// A call the picture refuses (a size beyond its limit) throws RunError without a message: the
+// run's general error line, which a program's TRY takes.
 #include "textcalc/number/colour.h"
+#include "textcalc/number/run_error.h"
 
 #include <cstdint>
 #include <optional>
@@ -48,6 +52,29 @@ public:
     virtual void clear() = 0;
     // Shows the drawing so far while the run goes on; nothing where nobody watches.
     virtual void draw() {}
+};
+
+// No picture: the four constants and every pixel read 0, and drawing leaves no trace.
+class NullPicture : public PictureAccess {
+public:
+    int64_t penPosX() const override { return 0; }
+    int64_t penPosY() const override { return 0; }
+    int64_t width() const override { return 0; }
+    int64_t height() const override { return 0; }
+    std::optional<Colour> pixel(int64_t, int64_t) const override { return Colour{}; }
+    void setPixel(int32_t, int32_t, Colour) override {}
+    void setPen(Colour, int32_t) override {}
+    void setBrush(Colour, int32_t) override {}
+    void setFont(Colour, int32_t) override {}
+    void moveTo(int32_t, int32_t) override {}
+    void lineTo(int32_t, int32_t) override {}
+    void rectTo(int32_t, int32_t) override {}
+    void ellipTo(int32_t, int32_t) override {}
+    void spot(int32_t) override {}
+    void floodFill(int32_t, int32_t) override {}
+    void textLabel(const std::string&) override {}
+    void setSize(int32_t, int32_t) override {}
+    void clear() override {}
 };
 
 } // namespace textcalc

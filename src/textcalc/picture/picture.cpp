@@ -2,6 +2,7 @@
 
 #include "textcalc/number/qt/qt_colour.h"
 #include "textcalc/picture/picture_file.h"
+#include "textcalc/number/run_error.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,7 +14,6 @@
 #include <tuple>
 #include <unistd.h>
 #include <cmath>
-#include <stdexcept>
 #include <vector>
 
 namespace textcalc {
@@ -33,7 +33,7 @@ QImage blankImage(int width, int height)
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (int64_t{width} * height > Picture::maxPixels)
-        throw std::length_error("picture too large");
+        throw RunError(); // the general error line of a run
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(3780); // 96 dots per inch
@@ -328,7 +328,7 @@ void Picture::clear()
 void Picture::setImage(const QImage& image)
 {
     if (int64_t{image.width()} * image.height() > maxPixels)
-        throw std::length_error("picture too large");
+        throw RunError(); // the general error line of a run
     m_image = image.convertToFormat(QImage::Format_RGB32);
     m_image.setDotsPerMeterX(3780);
     m_image.setDotsPerMeterY(3780);

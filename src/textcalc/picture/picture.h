@@ -50,7 +50,7 @@ public:
     // The font name of labels (the setting "label_font").
     void setFontName(const std::string& name);
     // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay. An image of
-    // more than maxPixels pixels throws std::length_error, like setSize.
+    // more than maxPixels pixels throws RunError, like setSize (a run's failure there).
     void setImage(const QImage& image);
     // Reads a picture file (picture_file.h); on failure throws platform::UserError and the
     // picture stays as it was.

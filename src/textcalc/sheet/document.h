@@ -9,6 +9,7 @@
 #include "textcalc/number/colour.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,13 @@ struct Position {
 // Output lines are the ones whose alignment is not left.
 inline bool isOutputAlignment(Alignment a) { return a != Alignment::Left; }
 
+// A line number outside the sheet: a fault of the caller, which reaches the outer boundary.
+class LineOutOfRange : public std::logic_error {
+public:
+    explicit LineOutOfRange(int line) : std::logic_error("sheet line " + std::to_string(line)) {}
+};
+
+// Every call with a line number throws LineOutOfRange for a line the sheet does not have.
 class Document {
 public:
     virtual ~Document() = default;

@@ -31,7 +31,7 @@ bool TTextm::loadSheet(const QString& path)
             return false;
         setSheetDocument(document.release());
         return true;
-    } catch (const std::exception& e) {
+    } catch (const platform::UserError& e) {
         m_services.message(platform::MessageKind::Error, e.what());
         return false;
     }
@@ -62,7 +62,7 @@ bool TTextm::saveSheet(const QString& path)
     try {
         sheet::saveSheet(path.toStdString(), sheet::contentOf(*kalkul->document()));
         return true;
-    } catch (const std::exception& e) {
+    } catch (const platform::UserError& e) {
         m_services.message(platform::MessageKind::Error, e.what());
         return false;
     }

@@ -192,16 +192,16 @@ private:
 
 // The clock stands still and the generator starts alike, so that time and random draws
 // read the same on both sides.
-void setUp(Sheet& sheet, bool compiled, uint64_t seed)
+void setUp(ContextSheet& sheet, bool compiled, uint64_t seed)
 {
     sheet.services.fixedTime = std::chrono::system_clock::time_point(std::chrono::seconds(1000));
-    sheet.internals.compiledEvaluation = compiled;
-    sheet.internals.randomGenerator.seed(seed);
+    sheet.interpreter.compiledEvaluation = compiled;
+    sheet.context.randomGenerator.seed(seed);
 }
 
 Lines runWith(bool compiled, const std::string& program, uint64_t seed)
 {
-    Sheet sheet;
+    ContextSheet sheet;
     setUp(sheet, compiled, seed);
     return sheet.run(program);
 }
@@ -228,7 +228,7 @@ TEST(Differential, LinesOfOneSheetGiveTheSameLines)
 {
     const int cases = caseCount(3000) / 10;
     for (int c = 0; c < cases; ++c) {
-        Sheet compiled, read;
+        ContextSheet compiled, read;
         setUp(compiled, true, c);
         setUp(read, false, c);
         ProgramMaker maker(static_cast<uint32_t>(1000000 + c));

@@ -209,7 +209,7 @@ TEST(PictureFile, JpegQualityReachesTheEncoder)
 TEST(PictureFile, PictureOverTheLimitIsRefused)
 {
     Session session;
-    EXPECT_THROW(session.picture.setImage(QImage(9000, 9000, QImage::Format_Mono)), std::length_error);
+    EXPECT_THROW(session.picture.setImage(QImage(9000, 9000, QImage::Format_Mono)), textcalc::RunError);
     EXPECT_EQ(session.picture.width(), 200);
 }
 

@@ -363,6 +363,17 @@ TEST(PicturePage, PasteWithoutABitmapBeeps)
     EXPECT_EQ(f.panels(), " width 200| height 150|");
 }
 
+TEST(PicturePage, PasteOfTooLargeABitmapIsRefused)
+{
+    PageFixture f;
+    QApplication::clipboard()->setImage(QImage(9000, 9000, QImage::Format_Mono));
+    f.page.APastepicExecute();
+    ASSERT_EQ(f.services.messages.size(), 1u);
+    EXPECT_EQ(f.services.messages[0].text, "The picture on the clipboard is too large (9000 x 9000 pixels).");
+    EXPECT_EQ(f.picture.width(), 200);
+    EXPECT_EQ(f.picture.pixel(10, 10), red);
+}
+
 TEST(PicturePage, ClearKeepsTheSize)
 {
     PageFixture f;
