@@ -67,6 +67,7 @@ void Program::createToolWindows()
     m_tools->buildMacroMenu(*m_main);
     m_tools->addHelp(m_manual);
     Vrch();
+    m_tools->offerRecovery();
 }
 
 // Creating the settings dialog lists the skins and languages and applies the saved skin.

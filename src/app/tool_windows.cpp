@@ -190,4 +190,10 @@ bool ToolWindows::mayClose()
     return !d->text || d->text->mayQuit();
 }
 
+void ToolWindows::offerRecovery()
+{
+    if (d->text)
+        d->text->offerRecovery();
+}
+
 } // namespace app

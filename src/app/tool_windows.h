@@ -44,6 +44,8 @@ struct ToolWindows {
     void open(const std::string& action); // AText, AStat, ALinear, ABase
     void openSheet(const QString& path);  // in the text calculator, as its open action does
     bool mayClose();
+    // A sheet a program that died left behind is offered back, once the windows are ready.
+    void offerRecovery();
 
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -80,6 +80,7 @@ struct Settings {
     bool formatToolbar = true;
     bool statusBar = true;
     bool textMaximized = false;
+    int textZoom = 100; // percent, a view setting of the sheet
     bool activePage = false;
     bool outputs = true;
     bool nextline = true;
@@ -109,6 +110,10 @@ struct Settings {
 
     int hintAppearPause = 600;
     int hintHidePause = 3000;
+
+    // recent_sheets: the sheets last opened or saved, the latest first
+    std::vector<std::string> recentSheets;
+    static constexpr size_t maxRecentSheets = 8;
 
     FontSetting inputFont{0, 30, "Times New Roman"};
     FontSetting outputFont{16711680, 10, "Times New Roman"};

@@ -94,6 +94,7 @@ void textCalculator(Io& io, Settings& s)
     io.boolean(tc, "format_toolbar", s.formatToolbar, W::TextCalculator);
     io.boolean(tc, "status_bar", s.statusBar, W::TextCalculator);
     io.boolean(tc, "maximized", s.textMaximized, W::TextCalculator);
+    io.integer(tc, "zoom", s.textZoom, {25, 400}, W::TextCalculator); // the sheet's MinZoom, MaxZoom
     io.boolean(tc, "active_page", s.activePage, W::ShutDown);
     io.boolean(tc, "outputs", s.outputs, W::ShutDown);
     io.boolean(tc, "nextline", s.nextline, W::ShutDown);
@@ -139,6 +140,8 @@ void schema(Io& io, Settings& s)
 
     io.integer("hints", "appear_pause", s.hintAppearPause, {0, 600000}, W::User);
     io.integer("hints", "hide_pause", s.hintHidePause, {0, 600000}, W::User);
+
+    io.list("recent_sheets", s.recentSheets, Settings::maxRecentSheets, W::TextCalculator);
 
     io.font("text_calculator_input_font", "", s.inputFont, W::User);
     io.font("text_calculator_output_font", "", s.outputFont, W::ShutDown);
@@ -197,6 +200,14 @@ public:
         text(s, prefix + "name", v.name, w);
         boolean(s, prefix + "bold", v.bold, w);
         boolean(s, prefix + "italic", v.italic, w);
+    }
+    // Keys "1", "2", …; empty ones are skipped.
+    void list(const char* s, std::vector<std::string>& v, size_t max, Owner)
+    {
+        v.clear();
+        for (size_t i = 1; i <= max; ++i)
+            if (std::string item = f.readString(s, std::to_string(i), ""); !item.empty())
+                v.push_back(std::move(item));
     }
     template <size_t N>
     void shortcuts(const char* s, const std::array<ShortcutKey, N>& keys, std::vector<std::string>& v)
@@ -268,6 +279,12 @@ public:
         text(s, prefix + "name", v.name, w);
         boolean(s, prefix + "bold", v.bold, w);
         boolean(s, prefix + "italic", v.italic, w);
+    }
+    // Every key is written, empty beyond the list's end, so no older item outlives it.
+    void list(const char* s, const std::vector<std::string>& v, size_t max, Owner w)
+    {
+        for (size_t i = 1; i <= max; ++i)
+            text(s, std::to_string(i), i <= v.size() ? v[i - 1] : std::string(), w);
     }
     template <size_t N>
     void shortcuts(const char*, const std::array<ShortcutKey, N>&, const std::vector<std::string>&)

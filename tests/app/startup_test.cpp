@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/startup_check.h"
 #include "keypad/windows/utrail.h"
+#include "textcalc/windows/utextm.h"
 #include "platform/headless/headless_services.h"
 #include "test_support.h"
 
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -263,6 +265,52 @@ TEST(Program, TextCalculatorSheetIsNotLostAtShutDown)
     in.services.answers = {platform::Answer::No};
     program.vypni();
     EXPECT_FALSE(m.isVisible());
+}
+
+// A changed sheet with a name, its window shown, closed by the keypad's AClose (Esc): the
+// question comes once, whatever the answer, and the program ends only when it may (the
+// keypad's actions are off while another window is active: vypni is what AClose runs).
+TEST(Program, ShutDownAsksAboutANamedSheetOnce)
+{
+    struct Row {
+        const char* name;
+        platform::Answer answer;
+        bool ends;
+    };
+    const Row rows[] = {
+        {"no", platform::Answer::No, true},
+        {"cancel", platform::Answer::Cancel, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Install in;
+        in.dir.writeFile("sheets/named.txt", "x:=1");
+        app::Program program(in.dir.path(), in.services);
+        program.show();
+        program.openWindow("AText");
+        textcalc::TTextm* text = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* t = qobject_cast<textcalc::TTextm*>(w))
+                text = t;
+        ASSERT_NE(text, nullptr);
+        text->fileDialog = [&](bool) { return std::optional(QString::fromStdString((in.dir.path() / "sheets/named.txt").string())); };
+        text->AOpen->trigger();
+        text->kalkul->insertPlainText("y");
+        in.services.messages.clear();
+        in.services.answers = {r.answer};
+        bool ended = false;
+        QObject row; // a late queued call dies with the row instead of reaching its locals
+        QObject::connect(&program, &app::Program::finished, &row, [&] { ended = true; QApplication::quit(); },
+                         Qt::QueuedConnection);
+        QTimer::singleShot(0, &program, [&] { program.vypni(); });
+        QTimer::singleShot(300, &program, [&] {
+            text->kalkul->document()->setModified(false); // the test's own end asks nothing
+            QApplication::quit();
+        });
+        QApplication::exec();
+        EXPECT_EQ(texts(in.services), std::vector<std::string>{"Save changes in file \" named.txt \" ?"});
+        EXPECT_EQ(ended, r.ends);
+    }
 }
 
 // `zoltcalc FILE` and the "Text calculator" start option: the text calculator is shown over the

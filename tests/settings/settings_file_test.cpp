@@ -193,6 +193,9 @@ TEST(WriteSettings, WritesOnlyTheKeysOfItsOwner)
         {"text_calculator", "main_toolbar", Owner::TextCalculator},
         {"text_calculator", "format_toolbar", Owner::TextCalculator},
         {"text_calculator", "status_bar", Owner::TextCalculator},
+        {"text_calculator", "zoom", Owner::TextCalculator},
+        {"recent_sheets", "1", Owner::TextCalculator},
+        {"recent_sheets", "8", Owner::TextCalculator},
         {"text_calculator", "label_font", Owner::User},
         {"settings_window", "format", Owner::ShutDown},
         {"settings_window", "leading_zeros", Owner::ShutDown},
@@ -217,6 +220,21 @@ TEST(WriteSettings, WritesOnlyTheKeysOfItsOwner)
             EXPECT_EQ(written.readString(r.section, r.key, "-") != "-", r.owner == owner)
                 << r.section << "/" << r.key << " by owner " << static_cast<int>(owner);
     }
+}
+
+// The recent sheets come back in their order, gaps closed; a shorter list leaves no older item.
+TEST(WriteSettings, RecentSheetsReplaceTheOldList)
+{
+    TempFile f;
+    f.write("[recent_sheets]\n1=/s/a.rtf\n3=/s/c.txt\n4=/s/d.rtf\n9=/s/beyond.rtf\n");
+    settings::Settings s = settings::readSettings(platform::IniFile(f.path), '.');
+    EXPECT_EQ(s.recentSheets, (std::vector<std::string>{"/s/a.rtf", "/s/c.txt", "/s/d.rtf"}));
+    s.recentSheets = {"/s/new.rtf", "/s/a.rtf"};
+    {
+        platform::IniFile ini(f.path);
+        ASSERT_TRUE(settings::writeSettings(ini, s, '.', settings::Owner::TextCalculator));
+    }
+    EXPECT_EQ(settings::readSettings(platform::IniFile(f.path), '.').recentSheets, s.recentSheets);
 }
 
 // Shut-down rewrites only its own keys: the shipped file's comments, and keys the user added,

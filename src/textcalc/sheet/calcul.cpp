@@ -93,6 +93,8 @@ CalculResult finishCalcul(Document& doc, Calculator& calc, const RunPlan& plan, 
     result.elapsedSeconds = calc.elapsedSeconds();
     result.elapsedText = calc.elapsedText();
     result.endedWithError = endsWithError(calc.Outputs);
+    result.firstOutputLine = plan.lastLine + 1;
+    result.lastOutputLine = plan.lastLine + static_cast<int>(calc.Outputs.size());
     return result;
 }
 

@@ -39,6 +39,8 @@ struct CalculResult {
     double elapsedSeconds = 0;  // since the run started
     std::string elapsedText;    // the same for the status bar: " 0.25 s"
     bool endedWithError = false; // the last output is an error line or the Break line
+    int firstOutputLine = 0;     // the lines the outputs were written to, for the view to show
+    int lastOutputLine = -1;
 };
 
 // Writes `outputs` below plan.lastLine: the sheet gets an empty last line first when the run's

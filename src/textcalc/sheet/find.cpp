@@ -130,6 +130,15 @@ bool replaceNext(Document& doc, const std::string& text, const std::string& repl
     return true;
 }
 
+bool selectionIsOccurrence(const Document& doc, const std::string& text)
+{
+    const Position start = doc.selectionStart(), end = doc.selectionEnd();
+    const std::u32string needle = folded(text);
+    if (needle.empty() || start.line != end.line || end.column - start.column != int(needle.size()))
+        return false;
+    return folded(doc.lineText(start.line)).compare(size_t(start.column), needle.size(), needle) == 0;
+}
+
 int replaceAll(Document& doc, const std::string& text, const std::string& replacement)
 {
     const std::u32string needle = folded(text);

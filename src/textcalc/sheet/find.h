@@ -17,6 +17,9 @@ bool findNext(Document& doc, const std::string& text);
 // that repeated calls walk through the sheet.
 bool replaceNext(Document& doc, const std::string& text, const std::string& replacement);
 
+// Whether the selection is exactly one occurrence of `text`, as a search leaves it.
+bool selectionIsOccurrence(const Document& doc, const std::string& text);
+
 // Replaces every occurrence inside the selection, or in the whole sheet when nothing is
 // selected, each search going on after the inserted replacement up to the end of the range
 // (which moves with the replacements' change of length). Afterwards the selection has its old

@@ -90,22 +90,41 @@ void Tfind::showEvent(QShowEvent* event)
     }
 }
 
+void Tfind::setReplaceEnabled(bool on)
+{
+    repbut->setEnabled(on);
+    repallbut->setEnabled(on);
+}
+
 void Tfind::findrep(bool replace)
 {
-    if (!m_document)
+    if (!m_document || (replace && !repbut->isEnabled()))
         return;
+    sheet::Document& doc = *m_document;
     const std::string text = findt->text().toStdString();
-    const bool found = replace ? sheet::replaceNext(*m_document, text, replt->text().toStdString())
-                               : sheet::findNext(*m_document, text);
-    if (!found)
-        m_services.message(platform::MessageKind::Plain, "String not found.");
+    const auto step = [&] {
+        return replace ? sheet::replaceNext(doc, text, replt->text().toStdString()) : sheet::findNext(doc, text);
+    };
+    if (step())
+        return;
+    const sheet::Position start = doc.selectionStart(), end = doc.selectionEnd();
+    doc.setCaret({});
+    if (step()) {
+        emit searchWrapped();
+        return;
+    }
+    doc.select(start, end);
+    m_services.message(platform::MessageKind::Plain, "String not found.");
 }
 
 void Tfind::repallbutClick()
 {
-    if (!m_document)
+    if (!m_document || !repallbut->isEnabled())
         return;
-    const int count = sheet::replaceAll(*m_document, findt->text().toStdString(), replt->text().toStdString());
+    const std::string text = findt->text().toStdString();
+    if (sheet::selectionIsOccurrence(*m_document, text))
+        m_document->setCaret(m_document->selectionStart());
+    const int count = sheet::replaceAll(*m_document, text, replt->text().toStdString());
     m_services.message(platform::MessageKind::Plain,
                        count > 0 ? "String replaced " + std::to_string(count) + " times." : "String not found.");
 }

@@ -24,6 +24,8 @@ public:
 
     // The sheet the buttons work on; null: they do nothing.
     void setDocument(sheet::Document* document) { m_document = document; }
+    // While a run goes on the sheet is read-only: finding stays, replacing does not.
+    void setReplaceEnabled(bool on);
 
     // ui::ToolWindow. Always on top of the text calculator, whatever the switch says.
     QWidget* widget() override { return this; }
@@ -41,10 +43,16 @@ public:
     QPushButton* repallbut;
     QPushButton* ZavBut;
 
-    // "Najít" (replace false) and "Nahradit" (replace true).
+    // "Najít" (replace false) and "Nahradit" (replace true). Past the last occurrence the
+    // search goes on from the top of the sheet (searchWrapped tells).
     void findrep(bool replace);
+    // Inside the selection, or in the whole sheet when nothing is selected or the selection is
+    // an occurrence that Find left selected.
     void repallbutClick();
     void ZavButClick() { hide(); }
+
+signals:
+    void searchWrapped();
 
 protected:
     void showEvent(QShowEvent* event) override;

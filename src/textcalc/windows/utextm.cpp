@@ -1,5 +1,10 @@
 #include "textcalc/windows/utextm.h"
 
+#include "textcalc/windows/sheet_recovery.h"
+#include "textcalc/windows/sheet_zoom.h"
+
+#include <QAbstractTextDocumentLayout>
+
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
@@ -64,7 +69,9 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
 
     installDialogs();
     createActions();
+    createZoom();
     createMenus();
+    createRecentSheets();
     createToolBars();
     createFormatBar();
     createLanguageMenus();
@@ -72,20 +79,17 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
     createStatusBar();
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 
-    m_findDocument = std::make_unique<sheet::QtDocument>(
-        *kalkul->document(), [this] { return kalkul->textCursor(); },
-        [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
     findWindow = new Tfind(services, this);
-    findWindow->setDocument(m_findDocument.get());
+    createRecovery();
     connect(AFind, &QAction::triggered, this, [this] {
         findWindow->show();
         findWindow->raise();
         findWindow->activateWindow();
     });
     connect(this, &TTextm::closing, findWindow, &QWidget::hide);
+    connect(findWindow, &Tfind::searchWrapped, this, [this] { info->showMessage(m_searchWrappedNote, 5000); });
 
-    connect(kalkul->document(), &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
-    connect(kalkul->document(), &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
+    setSheetDocument(kalkul->document());
     connect(kalkul, &QTextEdit::cursorPositionChanged, this, &TTextm::selectionMoved);
     connect(kalkul, &QTextEdit::selectionChanged, this, &TTextm::selectionMoved);
     connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
@@ -105,6 +109,8 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
 
 TTextm::~TTextm()
 {
+    // The document outlives the members; its last signals reach nothing.
+    disconnect(kalkul->document(), nullptr, this, nullptr);
     delete m_fontBuffer;
 }
 
@@ -121,8 +127,31 @@ void TTextm::resizeEvent(QResizeEvent* event)
     vypln();
 }
 
+// Opening a file fills a new document apart from the editor and swaps it in: Qt then lays out
+// the first screen at once and the rest as the window idles (filled in place, the sheet was
+// laid out twice before the caption changed). The old document goes when the window idles.
+void TTextm::setSheetDocument(QTextDocument* document)
+{
+    QTextDocument* old = kalkul->document();
+    if (document != old) {
+        document->setDefaultFont(old->defaultFont());
+        document->setParent(kalkul);
+        old->setParent(nullptr);
+        kalkul->setDocument(document);
+        old->deleteLater();
+        document->documentLayout()->setPaintDevice(m_zoomDevice.get());
+    }
+    m_findDocument = std::make_unique<sheet::QtDocument>(
+        *document, [this] { return kalkul->textCursor(); }, [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
+    findWindow->setDocument(m_findDocument.get());
+    connect(document, &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
+    connect(document, &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
+    ASave->setEnabled(document->isModified());
+}
+
 void TTextm::sheetChanged()
 {
+    m_recoveryStale = true;
     posun();
 }
 
@@ -136,6 +165,8 @@ void TTextm::selectionMoved()
 
 bool TTextm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == kalkul->viewport() && event->type() == QEvent::Wheel && zoomByWheel(event))
+        return true;
     // Key presses and clicks move the caret; the status bar follows at once.
     if ((watched == kalkul || watched == kalkul->viewport())
         && (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease))

@@ -35,12 +35,16 @@ class QPrinter;
 class QStatusBar;
 class QTabWidget;
 class QTextCharFormat;
+class QTextDocument;
 class QTextEdit;
 class QTimer;
 class QToolBar;
 class QToolButton;
 
 namespace textcalc {
+
+class SheetRecovery;
+class ZoomedDevice;
 
 class TTextm : public QMainWindow, public ui::ToolWindow {
     Q_OBJECT
@@ -80,11 +84,12 @@ public:
     QLabel* panels[4];
 
     QAction *ANew, *AOpen, *ASave, *saveas, *APrint, *AClose;
-    QAction *AUndo, *ACut, *ACopy, *APaste, *ASelall, *AFind, *AInscol;
+    QAction *AUndo, *ARedo, *ACut, *ACopy, *APaste, *ASelall, *AFind, *AInscol;
     QAction *AExecl, *AExecg, *AClear, *ADecim, *AStop;
     QAction *ABold, *AItalic, *AUnder;
     QAction *output, *nextline, *FontBut, *CopFontBut, *doleva, *nastred;
     QAction *hlavtul, *formtul, *infoshow;
+    QAction *AZoomIn, *AZoomOut, *AZoomReset;
     QFontComboBox* FontName;
     QComboBox* velikost;
     QToolButton *IncButton, *DecButton, *ColButton;
@@ -109,14 +114,34 @@ public:
     void openSheet(const QString& path);
     bool asaveExecute(); // false when nothing was saved
     bool Ulozjako();
-    void inform();
+    void inform(); // the caption: the sheet's name (untitled or its file's) and the window's title
     // Yes/No/Cancel about a modified sheet; false when the user cancelled (or a save failed).
     bool saveQuestion();
-    // Loads a sheet file; false, with a message and the sheet unchanged, when it can't be read.
+    // Loads a sheet file; false, with a message and the sheet unchanged, when it can't be read,
+    // and with the sheet unchanged when the user cancelled a long load.
     bool loadSheet(const QString& path);
+    int openProgressDelay = 500; // ms before a long load shows its progress
     bool saveSheet(const QString& path);
     void APrintExecute();
     void printTo(QPrinter& printer); // the sheet, titled by APrintExecute with its file's name
+
+    // ---- Recent sheets: in the File menu, the latest first --------------------------------
+    void rememberSheet(const QString& path);
+    void openRecentSheet(const QString& path);
+    QList<QAction*> recentSheetActions() const { return m_recentActions; }
+
+    // ---- Zoom: a view setting, no font of the document changes (sheet_zoom.h) ----------------
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
+
+    // ---- Recovery ---------------------------------------------------------------------------------
+    // The copy of a modified sheet that survives a crash (sheet_recovery.h).
+    void writeRecovery();
+    // At start-up: a copy a program that died left is offered (Restore / Discard); restored, it
+    // is the sheet again, modified, with its file name.
+    void offerRecovery();
+    // The Restore / Discard question; true for Restore. Tests replace it.
+    std::function<bool(const QString& text)> restoreQuestion;
 
     // The file and colour dialogs; tests replace them. nullopt when the user cancels.
     std::function<std::optional<QString>(bool save)> fileDialog;
@@ -187,14 +212,27 @@ private:
     void fillLanguageMenus();
     void createStatusBar();
     void applyShortcuts();
+    void showShortcutsInToolTips();
     void installDialogs();
     void applyInputFont();
+    void setSheetDocument(QTextDocument* document);
+    void createRecovery();
+    void createZoom();
+    void createRecentSheets();
+    void showRecentSheets();
+    void zoomTo(int percent);
+    bool zoomByWheel(QEvent* event);
+    void removeRecovery();
+    void markUnmodified();
+    bool loadWithProgress(QTextDocument& document, const sheet::SheetContent& content);
+    QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
     void setRunning(bool on);
     // A run of the engine (a sheet run, a decimal conversion) on the GUI thread: the window
     // turns read-only and the engine's polls process events and take Stop and Esc.
     void startRun();
     // Back from a run: editable again, and a close or quit asked for meanwhile carried out.
     void endRun();
+    void showLines(int first, int last);
     void sheetChanged();
     void selectionMoved();
     void insertAtCaret(const QString& text);
@@ -218,10 +256,25 @@ private:
     bool m_stopRequested = false;
     bool m_quitAfterRun = false;
     bool m_closeAfterRun = false;
+    bool m_quitAnswered = false; // the shut-down question was answered: the program ends
     bool m_applyingFormat = false;
     bool m_shownOnce = false;
     QString m_stoppedLine;
     QString m_runningText;
+    QString m_searchWrappedNote;
+    QString m_openingText;
+    QString m_cancelText;
+    QString m_restoreQuestionText; // with %1 for the sheet's name
+    QString m_restoreText;
+    QString m_discardText;
+    std::unique_ptr<SheetRecovery> m_recovery;
+    bool m_recoveryStale = true; // the sheet changed since the last copy
+    QAction* m_recentEnd = nullptr; // the separator below the recent sheets
+    QList<QAction*> m_recentActions;
+    QString m_recentGoneText;       // with %1 for the file
+    std::unique_ptr<ZoomedDevice> m_zoomDevice;
+    int m_zoom = 100;      // percent
+    int m_wheelDelta = 0;  // the wheel's turn not yet zoomed
     std::map<QAction*, bool> m_enabledBeforeRun;
 };
 

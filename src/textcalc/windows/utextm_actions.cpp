@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <algorithm>
 #include <utility>
 
 namespace textcalc {
@@ -100,6 +101,7 @@ void TTextm::createActions()
     make(APrint, "APrint", "Tisknout...");
     make(AClose, "AClose", "Zavřít");
     make(AUndo, "AUndo", "Zpět");
+    make(ARedo, "ARedo", "Znovu");
     make(ACut, "ACut", "Vyjmout");
     make(ACopy, "ACopy", "Kopírovat");
     make(APaste, "APaste", "Vložit");
@@ -123,6 +125,7 @@ void TTextm::createActions()
     for (QAction* a : {ABold, AItalic, AUnder, output, nextline, hlavtul, formtul, infoshow})
         a->setCheckable(true);
     AStop->setShortcut(Qt::Key_Escape);
+    ARedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     AStop->setEnabled(false);
 
     connect(ANew, &QAction::triggered, this, &TTextm::anewExecute);
@@ -132,6 +135,7 @@ void TTextm::createActions()
     connect(APrint, &QAction::triggered, this, &TTextm::APrintExecute);
     connect(AClose, &QAction::triggered, this, &QWidget::close);
     connect(AUndo, &QAction::triggered, kalkul, &QTextEdit::undo);
+    connect(ARedo, &QAction::triggered, kalkul, &QTextEdit::redo);
     connect(ACut, &QAction::triggered, kalkul, &QTextEdit::cut);
     connect(ACopy, &QAction::triggered, kalkul, &QTextEdit::copy);
     connect(APaste, &QAction::triggered, kalkul, &QTextEdit::paste);
@@ -156,6 +160,7 @@ void TTextm::createActionIcons()
         {ASave, s->standardIcon(QStyle::SP_DialogSaveButton)},
         {APrint, drawnIcon(drawPrinter)},
         {AUndo, glyphIcon(QString::fromUtf8("↶"))},
+        {ARedo, glyphIcon(QString::fromUtf8("↷"))},
         {ACut, glyphIcon(QString::fromUtf8("✂"))},
         {ACopy, drawnIcon(drawCopy)},
         {APaste, drawnIcon(drawPaste)},
@@ -186,7 +191,7 @@ void TTextm::createMenus()
 
     miedit = menuBar()->addMenu(QString::fromUtf8("Úpravy"));
     miedit->setObjectName("miedit");
-    miedit->addAction(AUndo);
+    miedit->addActions({AUndo, ARedo});
     miedit->addSeparator();
     miedit->addActions({ACut, ACopy, APaste, ASelall});
     miedit->addSeparator();
@@ -203,6 +208,8 @@ void TTextm::createMenus()
     miview = menuBar()->addMenu(QString::fromUtf8("Zobrazit"));
     miview->setObjectName("miview");
     miview->addActions({hlavtul, formtul, infoshow});
+    miview->addSeparator();
+    miview->addActions({AZoomIn, AZoomOut, AZoomReset});
 }
 
 void TTextm::createToolBars()
@@ -213,7 +220,7 @@ void TTextm::createToolBars()
     hlavniBar->setIconSize(QSize(20, 20));
     hlavniBar->addActions({ANew, AOpen, ASave, APrint});
     hlavniBar->addSeparator();
-    hlavniBar->addActions({ACut, ACopy, APaste, AUndo, AFind});
+    hlavniBar->addActions({ACut, ACopy, APaste, AUndo, ARedo, AFind});
     hlavniBar->addSeparator();
     hlavniBar->addActions({AExecl, AExecg, AStop});
     hlavniBar->addSeparator();
@@ -241,6 +248,27 @@ void TTextm::applyShortcuts()
                                                                       : std::string(settings::textShortcutKeys[i].text);
         const auto key = ui::parseShortcut(text);
         a->setShortcut(key ? QKeySequence(*key) : QKeySequence());
+    }
+    // Ctrl+F finds here as everywhere else, beside the configurable key, unless a key of the
+    // section gave it to another action.
+    const QKeySequence ctrlF(Qt::CTRL | Qt::Key_F);
+    const QList<QAction*> actions = findChildren<QAction*>();
+    if (std::none_of(actions.begin(), actions.end(), [&](QAction* a) { return a->shortcuts().contains(ctrlF); }))
+        AFind->setShortcuts(AFind->shortcuts() << ctrlF);
+    showShortcutsInToolTips();
+}
+
+// A command's tool tip is its caption with its keys: "Otevřít (Ctrl+O)".
+void TTextm::showShortcutsInToolTips()
+{
+    for (QAction* a : findChildren<QAction*>()) {
+        QString caption = a->text();
+        if (caption.endsWith("..."))
+            caption.chop(3);
+        QStringList keys;
+        for (const QKeySequence& key : a->shortcuts())
+            keys << key.toString(QKeySequence::NativeText);
+        a->setToolTip(keys.isEmpty() ? caption : caption + " (" + keys.join(", ") + ")");
     }
 }
 

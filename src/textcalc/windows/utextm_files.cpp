@@ -54,6 +54,14 @@ bool TTextm::modified() const
     return kalkul->document()->isModified();
 }
 
+// After new, open and save there is nothing to save and nothing to recover.
+void TTextm::markUnmodified()
+{
+    kalkul->document()->setModified(false);
+    ASave->setEnabled(false);
+    removeRecovery();
+}
+
 // Both dialogs start in the sheets folder and remember the folder and filter last used.
 std::optional<QString> TTextm::chooseFile(bool save)
 {
@@ -101,10 +109,9 @@ void TTextm::anewExecute()
     FileName = UntitledName;
     kalkul->clear();
     applyInputFont();
-    setWindowTitle(UntitledName + " - " + TitleText);
+    inform();
     posun();
-    kalkul->document()->setModified(false);
-    ASave->setEnabled(false);
+    markUnmodified();
 }
 
 void TTextm::aopenExecute()
@@ -124,15 +131,18 @@ void TTextm::openSheet(const QString& path)
     if (!loadSheet(path))
         return;
     FileName = path;
-    kalkul->moveCursor(QTextCursor::Start);
-    kalkul->document()->setModified(false);
-    ASave->setEnabled(false);
+    markUnmodified();
     inform();
     posun();
+    rememberSheet(path);
 }
 
 void TTextm::inform()
 {
+    if (FileName == UntitledName) {
+        setWindowTitle(UntitledName + " - " + TitleText);
+        return;
+    }
     const QString name = QFileInfo(FileName).fileName();
     QString title = name.left(std::max<qsizetype>(0, name.size() - 4)) + " - " + TitleText;
     if (readOnly(FileName))
@@ -152,8 +162,8 @@ bool TTextm::asaveExecute()
     if (!saveSheet(FileName))
         return false;
     inform();
-    kalkul->document()->setModified(false);
-    ASave->setEnabled(false);
+    markUnmodified();
+    rememberSheet(FileName);
     return true;
 }
 

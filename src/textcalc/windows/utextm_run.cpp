@@ -10,6 +10,7 @@
 #include "textcalc/sheet/qt/qt_document.h"
 
 #include <QAction>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -19,11 +20,14 @@
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace textcalc {
 
@@ -53,11 +57,14 @@ void TTextm::setRunning(bool on)
         for (const auto& [a, enabled] : m_enabledBeforeRun)
             a->setEnabled(enabled);
         m_enabledBeforeRun.clear();
+        // The run's outputs changed the sheet: Save follows the sheet, not the time before.
+        ASave->setEnabled(modified());
     }
     AStop->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{FontName, velikost, IncButton, DecButton, ColButton})
         w->setEnabled(!on);
     kalkul->setReadOnly(on);
+    findWindow->setReplaceEnabled(!on);
     picturePage->setRunning(on);
     if (on)
         pictureTimer->start();
@@ -81,6 +88,7 @@ void TTextm::Calcul(bool group)
 {
     if (m_running || kalkul->isReadOnly())
         return;
+    writeRecovery(); // a run that never ends or crashes loses nothing typed before it
     sheet::QtDocument doc(
         *kalkul->document(), [this] { return kalkul->textCursor(); },
         [this](const QTextCursor& c) { kalkul->setTextCursor(c); });
@@ -100,6 +108,7 @@ void TTextm::Calcul(bool group)
     if (result.ran) {
         output->setChecked(result.echoOutputs);
         panels[3]->setText(QString::fromStdString(result.elapsedText));
+        showLines(result.firstOutputLine, result.lastOutputLine);
     } else {
         panels[3]->setText(" 0 s");
     }
@@ -134,6 +143,23 @@ void TTextm::endRun()
         m_quitAfterRun = false;
         QTimer::singleShot(0, this, &TTextm::quitAfterRun);
     }
+}
+
+// Scrolls no further than needed to show the lines, and the caret above all.
+void TTextm::showLines(int first, int last)
+{
+    QTextDocument* doc = kalkul->document();
+    const QTextBlock top = doc->findBlockByNumber(first), bottom = doc->findBlockByNumber(last);
+    if (top.isValid() && bottom.isValid()) {
+        const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+        QScrollBar* bar = kalkul->verticalScrollBar();
+        int value = bar->value();
+        const int view = kalkul->viewport()->height();
+        value = std::max(value, int(std::ceil(layout->blockBoundingRect(bottom).bottom())) - view);
+        value = std::min(value, int(layout->blockBoundingRect(top).top()));
+        bar->setValue(value);
+    }
+    kalkul->ensureCursorVisible();
 }
 
 // The caret's output line is printed again in floating form; a line that cannot be read

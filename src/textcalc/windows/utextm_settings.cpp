@@ -61,12 +61,13 @@ void TTextm::applySettings()
     picturePage->setBackgroundColour(desktopColour(s.textBackground));
     m_dialogFolder = QString::fromStdString((m_folders.data / "sheets").string());
     applyShortcuts();
+    setZoom(s.textZoom);
+    showRecentSheets();
     ASave->setEnabled(false);
     anewExecute();
 }
 
-// The input font over the whole sheet, and for what is typed next.
-void TTextm::applyInputFont()
+QTextCharFormat TTextm::inputFormat() const
 {
     const settings::FontSetting& s = m_settings.inputFont;
     QTextCharFormat f;
@@ -76,6 +77,14 @@ void TTextm::applyInputFont()
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(false);
+    return f;
+}
+
+// The input font over the whole sheet, and for what is typed next.
+void TTextm::applyInputFont()
+{
+    const settings::FontSetting& s = m_settings.inputFont;
+    const QTextCharFormat f = inputFormat();
     // Lines that carry no format of their own (a new sheet, a typed line) show the input font too.
     kalkul->document()->setDefaultFont(fontOf(s));
     QPalette palette = kalkul->palette();
@@ -116,14 +125,16 @@ bool TTextm::writeTextCalculatorKeys()
     m_settings.mainToolbar = hlavtul->isChecked();
     m_settings.formatToolbar = formtul->isChecked();
     m_settings.statusBar = infoshow->isChecked();
+    m_settings.textZoom = m_zoom;
     platform::IniFile file(m_folders.settingsFile);
     return settings::writeSettings(file, m_settings, m_services.decimalSeparator(), settings::Owner::TextCalculator);
 }
 
-// An untitled modified sheet stays in memory when the window is only hidden.
+// An untitled modified sheet stays in memory when the window is only hidden. At shut-down the
+// program closes every window once more after mayQuit: the question was answered then.
 bool TTextm::FormCloseQuery()
 {
-    if (modified() && FileName != UntitledName && !saveQuestion())
+    if (!m_quitAnswered && modified() && FileName != UntitledName && !saveQuestion())
         return false;
     writeTextCalculatorKeys();
     return true;
@@ -163,6 +174,7 @@ bool TTextm::mayQuit()
     raise();
     if (!saveQuestion())
         return false;
+    m_quitAnswered = true;
     if (isVisible())
         writeTextCalculatorKeys();
     return true;

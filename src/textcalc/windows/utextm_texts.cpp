@@ -16,22 +16,16 @@ namespace textcalc {
 void TTextm::popis(const ui::Language& lang)
 {
     auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.text(key, czech)); };
-    // A command's hint is its caption; commands that open a dialog end in "...".
-    auto command = [](QAction* a, const QString& caption) {
-        a->setText(caption);
-        a->setToolTip(caption);
-    };
+    // Commands that open a dialog end in "..."; the hints follow at the end.
+    auto command = [](QAction* a, const QString& caption) { a->setText(caption); };
     auto hint = [](auto* control, const QString& text) { control->setToolTip(text); };
 
     const bool untitled = FileName == UntitledName;
     TitleText = t("text", "Textová kalkulačka");
     UntitledName = t("newname", "Nový soubor");
-    if (untitled) {
+    if (untitled)
         FileName = UntitledName;
-        setWindowTitle(UntitledName + " - " + TitleText);
-    } else {
-        inform();
-    }
+    inform();
 
     command(ANew, t("new", "Nový"));
     command(AOpen, t("open", "Otevřít") + "...");
@@ -40,6 +34,7 @@ void TTextm::popis(const ui::Language& lang)
     command(APrint, t("print", "Tisknout") + "...");
     command(AClose, t("close", "Zavřít"));
     command(AUndo, t("undo", "Zpět"));
+    command(ARedo, t("redo", "Znovu"));
     command(ACut, t("cut", "Vyjmout"));
     command(ACopy, t("copy", "Kopírovat"));
     command(APaste, t("paste", "Vložit"));
@@ -63,6 +58,9 @@ void TTextm::popis(const ui::Language& lang)
     command(hlavtul, t("maintool", "Hlavní panel nástrojů"));
     command(formtul, t("formtool", "Panel formátu"));
     command(infoshow, t("statusbar", "Stavový řádek"));
+    command(AZoomIn, t("zoomin", "Zvětšit"));
+    command(AZoomOut, t("zoomout", "Zmenšit"));
+    command(AZoomReset, t("zoomreset", "Původní velikost"));
     hlavniBar->setWindowTitle(hlavtul->text());
     formatBar->setWindowTitle(formtul->text());
     hint(FontName, t("fontname", "Písmo"));
@@ -97,8 +95,16 @@ void TTextm::popis(const ui::Language& lang)
     m_stoppedLine = t("stopped", "Error. Program stopped by the user.");
     m_engine.settings.stoppedLine = m_stoppedLine.toStdString();
     m_engine.settings.memoryLine = lang.text("nomemory", "Error. Not enough memory.");
+    m_searchWrappedNote = t("findwrap", "Hledání pokračuje od začátku listu.");
+    m_openingText = t("opening", "Otevírá se list...");
+    m_cancelText = t("cancel", "Zrušit");
+    m_restoreQuestionText = t("recovered", "Po minulém běhu programu zůstal neuložený list \" %1 \". Obnovit jej?");
+    m_restoreText = t("restore", "Obnovit");
+    m_recentGoneText = t("recentgone", "Soubor \" %1 \" už neexistuje, ze seznamu posledních listů byl odebrán.");
+    m_discardText = t("discard", "Zahodit");
     if (m_running)
         panels[3]->setText(" " + m_runningText);
+    showShortcutsInToolTips();
 }
 
 } // namespace textcalc

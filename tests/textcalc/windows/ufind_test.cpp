@@ -64,10 +64,18 @@ TEST(Tfind, FindButtonSelectsTheNextOccurrence)
     EXPECT_EQ(f.doc.selectionStart(), (Position{0, 3}));
     f.window.findbut->click();
     EXPECT_EQ(f.doc.selectionStart(), (Position{1, 1}));
+    int wrapped = 0;
+    QObject::connect(&f.window, &textcalc::Tfind::searchWrapped, [&] { ++wrapped; });
+    f.window.findbut->click();
+    EXPECT_EQ(f.doc.selectionStart(), (Position{0, 0})) << "on from the top";
+    EXPECT_EQ(wrapped, 1);
     EXPECT_TRUE(f.messages().empty());
+    f.window.findt->setText("abc");
     f.window.findbut->click();
     EXPECT_EQ(f.messages(), std::vector<std::string>{"String not found."});
-    EXPECT_EQ(f.doc.selectionStart(), (Position{1, 1})) << "the last occurrence stays selected";
+    EXPECT_EQ(f.doc.selectionStart(), (Position{0, 0})) << "the last occurrence stays selected";
+    EXPECT_EQ(f.doc.selectionEnd(), (Position{0, 2}));
+    EXPECT_EQ(wrapped, 1);
 }
 
 TEST(Tfind, ReplaceButtonWalksThroughTheSheet)
@@ -75,16 +83,18 @@ TEST(Tfind, ReplaceButtonWalksThroughTheSheet)
     FindFixture f({"ab ab", "ab"});
     f.window.findt->setText("AB");
     f.window.replt->setText("xyz");
+    f.doc.setCaret({0, 1}); // the first occurrence comes last, from the top
     for (int k = 0; k < 3; ++k)
         f.window.repbut->click();
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"xyz xyz", "xyz"}));
-    EXPECT_EQ(f.doc.selectionStart(), (Position{1, 0}));
-    EXPECT_EQ(f.doc.selectionEnd(), (Position{1, 3}));
+    EXPECT_EQ(f.doc.selectionStart(), (Position{0, 0}));
+    EXPECT_EQ(f.doc.selectionEnd(), (Position{0, 3}));
     EXPECT_TRUE(f.messages().empty());
     f.window.repbut->click();
     EXPECT_EQ(f.messages(), std::vector<std::string>{"String not found."});
 }
 
+// A selection that Find left on an occurrence is no range: Replace all takes the whole sheet.
 TEST(Tfind, ReplaceAllCountsAndRestoresTheSelection)
 {
     struct Row {
@@ -93,12 +103,16 @@ TEST(Tfind, ReplaceAllCountsAndRestoresTheSelection)
         Position start, end;
         std::vector<std::string> after;
         const char* message;
+        Position startAfter; // the old start as an offset into the new text
     };
     const Row rows[] = {
-        {"WholeSheet", "ab", {0, 0}, {0, 0}, {"Q Q", "cQ"}, "String replaced 3 times."},
-        {"InsideTheSelection", "ab", {0, 2}, {1, 0}, {"ab Q", "cab"}, "String replaced 1 times."},
-        {"NotFound", "zz", {0, 1}, {0, 4}, {"ab AB", "cab"}, "String not found."},
-        {"EmptySearchText", "", {0, 0}, {0, 0}, {"ab AB", "cab"}, "String not found."},
+        {"WholeSheet", "ab", {0, 0}, {0, 0}, {"Q Q", "cQ"}, "String replaced 3 times.", {0, 0}},
+        {"InsideTheSelection", "ab", {0, 2}, {1, 0}, {"ab Q", "cab"}, "String replaced 1 times.", {0, 2}},
+        {"SelectionIsAnOccurrence", "ab", {0, 3}, {0, 5}, {"Q Q", "cQ"}, "String replaced 3 times.", {0, 3}},
+        {"LastOccurrenceSelected", "ab", {1, 1}, {1, 3}, {"Q Q", "cQ"}, "String replaced 3 times.", {1, 2}},
+        {"SelectionHoldsMore", "ab", {1, 0}, {1, 3}, {"ab AB", "cQ"}, "String replaced 1 times.", {1, 0}},
+        {"NotFound", "zz", {0, 1}, {0, 4}, {"ab AB", "cab"}, "String not found.", {0, 1}},
+        {"EmptySearchText", "", {0, 0}, {0, 0}, {"ab AB", "cab"}, "String not found.", {0, 0}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -109,7 +123,7 @@ TEST(Tfind, ReplaceAllCountsAndRestoresTheSelection)
         f.window.repallbut->click();
         EXPECT_EQ(f.lines(), row.after);
         EXPECT_EQ(f.messages(), std::vector<std::string>{row.message});
-        EXPECT_EQ(f.doc.selectionStart(), row.start);
+        EXPECT_EQ(f.doc.selectionStart(), row.startAfter);
     }
 }
 

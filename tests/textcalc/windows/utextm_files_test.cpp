@@ -3,13 +3,25 @@
 #include "file_dialog_answer.h"
 #include "window_fixture.h"
 
+#include "textcalc/sheet/files/sheet_file.h"
+#include "textcalc/sheet/qt/qt_content.h"
+
 #include <QAction>
+#include <QCoreApplication>
+#include <QLockFile>
+#include <QMenu>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QTimer>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -191,6 +203,273 @@ TEST_F(TextWindow, OpenedFileBecomesTheSheetWithTheCaretAtTheStart)
     EXPECT_EQ(window->windowTitle(), "notes - Textová kalkulačka");
     EXPECT_FALSE(window->modified());
     EXPECT_EQ(window->panels[0]->text(), " row 1 / 2");
+    // The opened sheet is the one the window's commands work on.
+    window->findWindow->findt->setText("X+1");
+    window->findWindow->findbut->click();
+    EXPECT_EQ(window->kalkul->textCursor().selectedText(), "x+1");
+    window->kalkul->textCursor().insertText("y");
+    EXPECT_TRUE(window->ASave->isEnabled());
+    EXPECT_EQ(window->panels[0]->text(), " row 2 / 2");
+}
+
+// A plain-text sheet opens in the input font, as New gives it, whatever the sheet before held
+// or where its caret stood.
+TEST_F(TextWindow, PlainTextOpensInTheInputFont)
+{
+    struct Row {
+        const char* name;
+        const char* before; // an RTF sheet opened first, or a program run first
+        bool run;
+    };
+    const Row rows[] = {
+        {"after a monospace bold red RTF line",
+         "{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;}"
+         "\\pard\\f0\\fs40\\b\\cf1 x:=1\\par\\pard x+1\\par}",
+         false},
+        {"after a run left the caret in an output line", "1+1", true},
+    };
+    settings.inputFont = {0x008000, 17, "DejaVu Sans"};
+    window->applySettings();
+    const auto plain = dir.write("sheets/plain.txt", "a:=2\nb:=3");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        if (r.run) {
+            type(r.before);
+            caretTo(0);
+            window->AExecl->trigger();
+            caretTo(1, 1);
+            window->kalkul->document()->setModified(false);
+        } else {
+            files = {path(dir.write("sheets/formatted.rtf", r.before))};
+            window->AOpen->trigger();
+        }
+        files = {path(plain)};
+        window->AOpen->trigger();
+        const textcalc::sheet::SheetContent content = textcalc::sheet::contentOf(*window->kalkul->document());
+        ASSERT_EQ(content.paragraphs.size(), 2u);
+        for (const textcalc::sheet::Paragraph& p : content.paragraphs) {
+            ASSERT_EQ(p.runs.size(), 1u);
+            for (const textcalc::sheet::CharFormat& f : {p.runs[0].format, p.endFormat}) {
+                EXPECT_EQ(f.fontName, "DejaVu Sans");
+                EXPECT_EQ(f.size, 17);
+                EXPECT_EQ(f.colour, (textcalc::Colour{0, 128, 0}));
+                EXPECT_FALSE(f.bold);
+            }
+        }
+    }
+}
+
+// A sheet with a line the editor cannot lay out in time is refused and says why; a long load
+// shows its progress and a cancelled one leaves the sheet as it was.
+TEST_F(TextWindow, LongOpensShowProgressAndLinesBeyondTheLimitsAreRefused)
+{
+    struct Row {
+        const char* name;
+        std::string text;
+        bool cancel;
+        bool opens;
+        const char* message;
+    };
+    std::string lines;
+    for (int k = 0; k < 5000; ++k)
+        lines += "x:=" + std::to_string(k) + "\n";
+    const Row rows[] = {
+        {"a line too long", "1+1\n" + std::string(20001, '9'), false, false,
+         "Error. Line 2 of file \" big.txt \" has 20001 characters; the text calculator opens lines of up to 20000."},
+        {"cancelled", lines, true, false, nullptr},
+        {"not cancelled", lines, false, true, nullptr},
+    };
+    window->openProgressDelay = 0;
+    window->popis(ui::Language());
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        window->anewExecute();
+        type("old sheet");
+        window->kalkul->document()->setModified(false);
+        services.messages.clear();
+        files = {path(dir.write("sheets/big.txt", r.text))};
+        QString progressLabel;
+        if (r.cancel)
+            QTimer::singleShot(0, window.get(), [&] {
+                auto* progress = window->findChild<QProgressDialog*>();
+                ASSERT_NE(progress, nullptr);
+                progressLabel = progress->labelText();
+                progress->cancel();
+            });
+        window->AOpen->trigger();
+        EXPECT_EQ(window->kalkul->toPlainText() != "old sheet", r.opens);
+        EXPECT_EQ(window->windowTitle().startsWith("big - "), r.opens);
+        EXPECT_EQ(messageTexts(), r.message ? std::vector<std::string>{r.message} : std::vector<std::string>{});
+        if (r.cancel)
+            EXPECT_EQ(progressLabel, QString::fromUtf8("Otevírá se list..."));
+    }
+}
+
+// The File menu lists the sheets last opened or saved, the latest first and each once, at most
+// eight, kept in settings.ini; an entry opens its sheet, and one whose file is gone is removed
+// with a message.
+TEST_F(TextWindow, RecentSheetsInTheFileMenu)
+{
+    const auto file = [&](const std::string& name) { return path(dir.write("sheets/" + name, "x:=1")); };
+    const auto listed = [&] {
+        std::vector<std::string> texts;
+        for (QAction* a : window->recentSheetActions())
+            texts.push_back(a->text().toStdString());
+        return texts;
+    };
+    const auto stored = [&] {
+        const platform::IniFile ini(dir.path() / "settings.ini");
+        std::vector<std::string> names;
+        for (int k = 1; k <= 8; ++k)
+            if (const std::string f = ini.readString("recent_sheets", std::to_string(k), ""); !f.empty())
+                names.push_back(std::filesystem::path(f).filename().string());
+        return names;
+    };
+    window->popis(ui::Language());
+    files = {file("a.txt"), file("b.rtf")};
+    window->AOpen->trigger();
+    window->AOpen->trigger();
+    files = {file("c.txt")};
+    type("saved as c");
+    window->saveas->trigger();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 c.txt", "&2 b.rtf", "&3 a.txt"}));
+    EXPECT_EQ(stored(), (std::vector<std::string>{"c.txt", "b.rtf", "a.txt"}));
+    EXPECT_TRUE(window->misheet->actions().contains(window->recentSheetActions().front()));
+
+    window->recentSheetActions().back()->trigger(); // a.txt: opened and first again
+    EXPECT_EQ(window->FileName, file("a.txt"));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 a.txt", "&2 c.txt", "&3 b.rtf"}));
+
+    for (char name = 'd'; name <= 'k'; ++name) {
+        files = {file(std::string(1, name) + ".txt")};
+        window->AOpen->trigger();
+    }
+    EXPECT_EQ(stored(), (std::vector<std::string>{"k.txt", "j.txt", "i.txt", "h.txt", "g.txt", "f.txt", "e.txt",
+                                                  "d.txt"}));
+
+    std::filesystem::remove(dir.path() / "sheets" / "g.txt");
+    type("kept");
+    services.messages.clear();
+    window->recentSheetActions()[4]->trigger();
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Soubor \" " + path(dir.path() / "sheets" / "g.txt").toStdString()
+                                                        + " \" už neexistuje, ze seznamu posledních listů byl odebrán."}));
+    EXPECT_EQ(window->kalkul->toPlainText(), "kept");
+    EXPECT_EQ(stored(), (std::vector<std::string>{"k.txt", "j.txt", "i.txt", "h.txt", "f.txt", "e.txt", "d.txt"}));
+    EXPECT_EQ(listed().size(), 7u);
+
+    settings.recentSheets = {path(dir.path() / "sheets" / "b.rtf").toStdString()};
+    window->kalkul->document()->setModified(false);
+    window->applySettings(); // start-up shows the stored list
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 b.rtf"}));
+}
+
+// The recovery copy: written while the sheet is modified (before a run too), never into the
+// user's file, and gone once the sheet is saved or given up.
+TEST_F(TextWindow, RecoveryCopyFollowsTheModifiedSheet)
+{
+    const auto copy = dir.path() / "recovery" / (std::to_string(QCoreApplication::applicationPid()) + ".rtf");
+    const auto copyText = [&] {
+        return std::filesystem::exists(copy) ? textcalc::sheet::loadSheet(copy, {}).paragraphs.front().text()
+                                             : std::string("<none>");
+    };
+    const auto work = dir.write("sheets/work.txt", "a:=1");
+    files = {path(work)};
+    window->AOpen->trigger();
+    window->writeRecovery();
+    EXPECT_EQ(copyText(), "<none>") << "an unmodified sheet needs no copy";
+    type("x:=2");
+    window->writeRecovery();
+    EXPECT_EQ(copyText(), "x:=2");
+    EXPECT_EQ(contents(dir.path() / "recovery" / (copy.stem().string() + ".name")), path(work).toStdString());
+    EXPECT_EQ(contents(work), "a:=1");
+    caretTo(0);
+    window->AExecl->trigger();
+    EXPECT_EQ(textcalc::sheet::loadSheet(copy, {}).paragraphs.size(), 1u) << "written before the run";
+    window->ASave->trigger();
+    EXPECT_EQ(copyText(), "<none>");
+    type("y:=3");
+    window->writeRecovery();
+    EXPECT_EQ(copyText(), "y:=3");
+    services.answers = {Answer::No};
+    window->ANew->trigger();
+    EXPECT_EQ(copyText(), "<none>");
+    type("z:=4");
+    window->writeRecovery();
+    window.reset(); // the program ends normally
+    EXPECT_EQ(copyText(), "<none>");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "recovery" / (copy.stem().string() + ".lock")));
+}
+
+// A start finds what a program that died left and offers it: Restore gives the sheet back,
+// modified and with its name; Discard drops it; another running program's copy is not offered.
+TEST_F(TextWindow, StartOffersACopyLeftBehind)
+{
+    struct Row {
+        const char* name;
+        bool restore;
+        bool lockedByARunningProgram;
+        bool readable;
+        QString sheetAfter;
+        bool copyStays;
+        std::vector<QString> questions;
+    };
+    const QString question = QString::fromUtf8("Po minulém běhu programu zůstal neuložený list \" work.rtf \". Obnovit jej?");
+    const Row rows[] = {
+        {"restore", true, false, true, "b:=2", false, {question}},
+        {"discard", false, false, true, "", false, {question}},
+        {"its program runs", true, true, true, "", true, {}},
+        {"a copy that cannot be read stays", true, false, false, "", true, {question}},
+    };
+    window->popis(ui::Language());
+    const auto work = dir.path() / "sheets" / "work.rtf";
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        window->anewExecute();
+        const auto copy = r.readable ? dir.write("recovery/4242.rtf", "{\\rtf1\\ansi b:=2\\par}")
+                                     : dir.write("recovery/4242.rtf", "{\\rtf1 " + std::string(20001, 'x') + "}");
+        dir.write("recovery/4242.name", work.string());
+        QLockFile running(path(dir.path() / "recovery" / "4242.lock"));
+        if (r.lockedByARunningProgram)
+            ASSERT_TRUE(running.tryLock(0));
+        std::vector<QString> asked;
+        window->restoreQuestion = [&](const QString& text) {
+            asked.push_back(text);
+            return r.restore;
+        };
+        services.messages.clear();
+        window->offerRecovery();
+        running.unlock();
+        EXPECT_EQ(asked, r.questions);
+        EXPECT_EQ(window->kalkul->toPlainText(), r.sheetAfter);
+        EXPECT_EQ(std::filesystem::exists(copy), r.copyStays);
+        if (r.sheetAfter.isEmpty())
+            continue;
+        EXPECT_EQ(window->FileName, path(work));
+        EXPECT_TRUE(window->modified());
+        EXPECT_TRUE(window->ASave->isEnabled());
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8("work - Textová kalkulačka"));
+    }
+}
+
+// The test program started again with ZOLT_KILLED_SHEET_DIR (main.cpp) is a program with a
+// changed sheet, killed with SIGKILL after its copy was written.
+TEST_F(TextWindow, KilledProgramsSheetIsRestored)
+{
+    const auto work = dir.write("sheets/work.txt", "a:=1");
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ZOLT_KILLED_SHEET_DIR", path(dir.path()));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit);
+    window->popis(ui::Language());
+    window->restoreQuestion = [](const QString&) { return true; };
+    window->offerRecovery();
+    EXPECT_EQ(window->kalkul->toPlainText(), "x:=42a:=1");
+    EXPECT_EQ(window->FileName, path(work));
+    EXPECT_TRUE(window->modified());
+    EXPECT_EQ(contents(work), "a:=1");
 }
 
 // The PDF is titled with the sheet's name, not its path; without a printer the dialog proposes
@@ -277,3 +556,17 @@ TEST_F(TextWindow, ClosingTheWindowAsksOnlyAboutATitledSheet)
 }
 
 } // namespace
+
+int killedWithAChangedSheet(const char* folder)
+{
+    platform::HeadlessServices services;
+    settings::Settings settings;
+    textcalc::TTextm window(services, settings, platform::DataFolders::portable(folder));
+    window.applySettings();
+    window.fileDialog = [&](bool) { return std::optional(QString(folder) + "/sheets/work.txt"); };
+    window.AOpen->trigger();
+    window.kalkul->textCursor().insertText("x:=42");
+    window.writeRecovery();
+    std::raise(SIGKILL);
+    return 0;
+}

@@ -3,10 +3,15 @@
 // window or by quitting the program.
 #include "window_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCoreApplication>
-#include <QTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +72,17 @@ TEST_F(TextWindow, OutputFontButtonSetsFontAndColourOfOutputs)
     EXPECT_TRUE(settings.outputFont.italic);
 }
 
+// A run on a sheet just opened or saved changes it: Save is on afterwards.
+TEST_F(TextWindow, RunOnAnUnmodifiedSheetEnablesSave)
+{
+    files = {QString::fromStdString(dir.write("sheets/s.txt", "1+1").string())};
+    window->AOpen->trigger();
+    ASSERT_FALSE(window->ASave->isEnabled());
+    window->AExecl->trigger();
+    EXPECT_TRUE(window->modified());
+    EXPECT_TRUE(window->ASave->isEnabled());
+}
+
 TEST_F(TextWindow, GroupRunJoinsTheLinesUpToTheOutputs)
 {
     type("s:=0;\nfor k:=1 to 4 do\ns:=s+k;\ns");
@@ -86,7 +102,8 @@ TEST_F(TextWindow, EchoButtonFollowsTheRunsOutputSwitch)
 }
 
 // The endless loop is stopped by the Stop action while the window keeps working: the sheet is
-// read-only, nothing can start another run, and the status bar says a run is going on.
+// read-only (find/replace too), nothing can start another run, and the status bar says a run
+// is going on.
 TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
 {
     type("x:=0\nwhile 1 do x:=x+1\nafter");
@@ -95,10 +112,15 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
     window->AExecl->trigger();
     caretTo(2);
     window->output->setChecked(false); // no report line for every step of the loop
-    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true;
+    bool readOnly = false, execEnabled = true, stopEnabled = false, newEnabled = true, replaced = true;
     QString status;
+    window->findWindow->findt->setText("after");
+    window->findWindow->replt->setText("x\ny");
     QTimer::singleShot(150, window.get(), [&] {
         readOnly = window->kalkul->isReadOnly();
+        replaced = window->findWindow->repbut->isEnabled() || window->findWindow->repallbut->isEnabled();
+        window->findWindow->repallbutClick();
+        window->findWindow->findrep(true);
         execEnabled = window->AExecl->isEnabled() || window->AExecg->isEnabled();
         newEnabled = window->ANew->isEnabled() || window->APaste->isEnabled();
         stopEnabled = window->AStop->isEnabled();
@@ -108,6 +130,7 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
     });
     window->AExecl->trigger();
     EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(replaced);
     EXPECT_FALSE(execEnabled);
     EXPECT_FALSE(newEnabled);
     EXPECT_TRUE(stopEnabled);
@@ -116,6 +139,7 @@ TEST_F(TextWindow, StopEndsAnEndlessRunAndKeepsTheSheet)
                                            "Error. Program stopped by the user.", "after"}));
     EXPECT_FALSE(window->kalkul->isReadOnly());
     EXPECT_FALSE(window->AStop->isEnabled());
+    EXPECT_TRUE(window->findWindow->repallbut->isEnabled());
     EXPECT_TRUE(window->AExecl->isEnabled());
     EXPECT_TRUE(window->ANew->isEnabled());
     EXPECT_TRUE(window->panels[3]->text().endsWith(" s"));
@@ -147,6 +171,68 @@ TEST_F(TextWindow, DecimalConversionOfALongLineIsStopped)
     EXPECT_EQ(lines(*window).value(2), "f(10^15)");
     EXPECT_FALSE(window->kalkul->isReadOnly());
     EXPECT_EQ(window->panels[3]->text(), before);
+}
+
+// A run keeps the view where it is and scrolls only as far as its outputs and the caret need:
+// a 40-line sheet in a window that shows about a dozen lines, the run line in the middle.
+TEST_F(TextWindow, RunKeepsTheViewAndShowsOutputsAndCaret)
+{
+    struct Row {
+        const char* name;
+        int line;
+        const char* program;
+        bool nextline;
+        bool stop;       // stopped by the Stop action
+        bool viewStays;  // the outputs and the caret were in view already
+    };
+    const Row rows[] = {
+        {"a line in the middle", 20, "x:=1", true, false, true},
+        {"the caret stays on the line", 20, "x:=1", false, false, true},
+        {"a ShowText box", 20, "ShowText('hi'); 2", true, false, true},
+        {"stopped", 20, "while 1 do x:=x+1", true, true, true},
+        {"the last line", 39, "x:=39", true, false, false},
+        {"more outputs than the view holds", 20, "for i:=1 to 30 do i", true, false, false},
+        {"more outputs, the caret stays", 20, "for i:=1 to 30 do i", false, false, false},
+    };
+    window->resize(500, 400);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTextEdit* sheet = window->kalkul;
+    QScrollBar* bar = sheet->verticalScrollBar();
+    const auto rectOf = [&](int line) {
+        QRectF r = sheet->document()->documentLayout()->blockBoundingRect(sheet->document()->findBlockByNumber(line));
+        return r.translated(0, -bar->value());
+    };
+    const auto inView = [&](const QRectF& r) { return r.top() >= 0 && r.bottom() <= sheet->viewport()->height() + 1; };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QStringList sheetLines;
+        for (int k = 0; k < 40; ++k)
+            sheetLines << QString("x:=%1").arg(k);
+        sheetLines[r.line] = r.program;
+        type(sheetLines.join("\n"));
+        window->nextline->setChecked(r.nextline);
+        window->output->setChecked(false);
+        caretTo(r.line);
+        QCoreApplication::processEvents();
+        bar->setValue(bar->value() + int(rectOf(r.line).top()) - sheet->viewport()->height() / 2);
+        const int before = bar->value();
+        ASSERT_GT(before, 0);
+        if (r.stop)
+            QTimer::singleShot(100, window.get(), [&] { window->AStop->trigger(); });
+        window->AExecl->trigger();
+        QCoreApplication::processEvents();
+        const int outputs = int(lines(*window).size()) - 40 - (r.line == 39 ? 1 : 0);
+        EXPECT_TRUE(inView(sheet->cursorRect()));
+        if (r.viewStays)
+            EXPECT_EQ(bar->value(), before);
+        else
+            EXPECT_GT(bar->value(), before);
+        if (r.nextline || outputs < 5)
+            EXPECT_TRUE(inView(rectOf(r.line + outputs)));
+        else
+            EXPECT_EQ(sheet->textCursor().blockNumber(), r.line);
+    }
 }
 
 TEST_F(TextWindow, ClosingDuringARunStopsItThenCloses)

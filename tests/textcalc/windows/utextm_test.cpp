@@ -11,6 +11,10 @@
 #include <QMenu>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QAbstractTextDocumentLayout>
+#include <QWheelEvent>
+
+#include <functional>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QFontComboBox>
@@ -30,42 +34,48 @@ QAction* menuItem(textcalc::TTextm& w, const char* submenu, const QString& capti
     return nullptr;
 }
 
+// Tool tips name the command and its keys; Ctrl+F finds beside the configurable key.
 TEST_F(TextWindow, ActionsHaveTheirCaptionsAndDefaultShortcuts)
 {
     struct Row {
         QAction* action;
         const char* caption;
-        const char* shortcut;
+        const char* shortcuts;
+        const char* toolTip;
     };
     const Row rows[] = {
-        {window->ANew, "Nový", "Ctrl+N"},
-        {window->AOpen, "Otevřít...", "Ctrl+O"},
-        {window->ASave, "Uložit", "Ctrl+S"},
-        {window->saveas, "Uložit jako...", ""},
-        {window->APrint, "Tisknout...", "Ctrl+P"},
-        {window->AClose, "Zavřít", "Alt+F4"},
-        {window->AUndo, "Zpět", "Ctrl+Z"},
-        {window->ACut, "Vyjmout", "Ctrl+X"},
-        {window->ACopy, "Kopírovat", "Ctrl+C"},
-        {window->APaste, "Vložit", "Ctrl+V"},
-        {window->ASelall, "Vybrat vše", "Ctrl+A"},
-        {window->AFind, "Najít, nahradit...", "F3"},
-        {window->AInscol, "Vložit barvu...", ""},
-        {window->AExecl, "Provést řádek", "F9"},
-        {window->AExecg, "Provést skupinu", "F10"},
-        {window->AClear, "Smazat všechny objekty", ""},
-        {window->ADecim, "Převést na desetinné číslo", ""},
-        {window->ABold, "Tučně", "Ctrl+B"},
-        {window->AItalic, "Kurzíva", "Ctrl+I"},
-        {window->AUnder, "Podtrženo", "Ctrl+U"},
-        {window->AStop, "Zastavit výpočet", "Esc"},
+        {window->ANew, "Nový", "Ctrl+N", "Nový (Ctrl+N)"},
+        {window->AOpen, "Otevřít...", "Ctrl+O", "Otevřít (Ctrl+O)"},
+        {window->ASave, "Uložit", "Ctrl+S", "Uložit (Ctrl+S)"},
+        {window->saveas, "Uložit jako...", "", "Uložit jako"},
+        {window->APrint, "Tisknout...", "Ctrl+P", "Tisknout (Ctrl+P)"},
+        {window->AClose, "Zavřít", "Alt+F4", "Zavřít (Alt+F4)"},
+        {window->AUndo, "Zpět", "Ctrl+Z", "Zpět (Ctrl+Z)"},
+        {window->ARedo, "Znovu", "Ctrl+Y; Ctrl+Shift+Z", "Znovu (Ctrl+Y, Ctrl+Shift+Z)"},
+        {window->ACut, "Vyjmout", "Ctrl+X", "Vyjmout (Ctrl+X)"},
+        {window->ACopy, "Kopírovat", "Ctrl+C", "Kopírovat (Ctrl+C)"},
+        {window->APaste, "Vložit", "Ctrl+V", "Vložit (Ctrl+V)"},
+        {window->ASelall, "Vybrat vše", "Ctrl+A", "Vybrat vše (Ctrl+A)"},
+        {window->AFind, "Najít, nahradit...", "F3; Ctrl+F", "Najít, nahradit (F3, Ctrl+F)"},
+        {window->AInscol, "Vložit barvu...", "", "Vložit barvu"},
+        {window->AExecl, "Provést řádek", "F9", "Provést řádek (F9)"},
+        {window->AExecg, "Provést skupinu", "F10", "Provést skupinu (F10)"},
+        {window->AClear, "Smazat všechny objekty", "", "Smazat všechny objekty"},
+        {window->ADecim, "Převést na desetinné číslo", "", "Převést na desetinné číslo"},
+        {window->ABold, "Tučně", "Ctrl+B", "Tučně (Ctrl+B)"},
+        {window->AItalic, "Kurzíva", "Ctrl+I", "Kurzíva (Ctrl+I)"},
+        {window->AUnder, "Podtrženo", "Ctrl+U", "Podtrženo (Ctrl+U)"},
+        {window->AStop, "Zastavit výpočet", "Esc", "Zastavit výpočet (Esc)"},
+        {window->AZoomIn, "Zvětšit", "Ctrl++; Ctrl+=", "Zvětšit (Ctrl++, Ctrl+=)"},
+        {window->AZoomOut, "Zmenšit", "Ctrl+-", "Zmenšit (Ctrl+-)"},
+        {window->AZoomReset, "Původní velikost", "Ctrl+0", "Původní velikost (Ctrl+0)"},
     };
     window->popis(ui::Language());
     for (const Row& r : rows) {
         SCOPED_TRACE(r.caption);
         EXPECT_EQ(r.action->text(), QString::fromUtf8(r.caption));
-        EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.caption));
-        EXPECT_EQ(r.action->shortcut().toString(), QString(r.shortcut));
+        EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.toolTip));
+        EXPECT_EQ(QKeySequence::listToString(r.action->shortcuts()), QString(r.shortcuts));
     }
 }
 
@@ -75,11 +85,80 @@ TEST_F(TextWindow, ShortcutsComeFromTheSettingsSection)
     settings.textShortcuts[1] = "";        // execg
     settings.textShortcuts[3] = "nonsense"; // clear
     settings.textShortcuts[20] = "F7";     // inscol
+    settings.textShortcuts[10] = "Ctrl+F"; // open: find keeps only its own key
     window->applySettings();
     EXPECT_EQ(window->AExecl->shortcut().toString(), "Ctrl+R");
+    EXPECT_EQ(window->AExecl->toolTip(), QString::fromUtf8("Provést řádek (Ctrl+R)"));
     EXPECT_TRUE(window->AExecg->shortcut().isEmpty());
     EXPECT_TRUE(window->AClear->shortcut().isEmpty());
     EXPECT_EQ(window->AInscol->shortcut().toString(), "F7");
+    EXPECT_EQ(QKeySequence::listToString(window->AFind->shortcuts()), "F3");
+}
+
+// Zoom is a view setting: the sheet's lines grow and shrink, no format of the document changes,
+// a sheet opened later shows at the same zoom, and start-up applies the stored one.
+TEST_F(TextWindow, ZoomChangesTheViewNotTheDocument)
+{
+    const auto wheel = [this](int delta, Qt::KeyboardModifiers modifiers) {
+        return [this, delta, modifiers] {
+            QWheelEvent turn(QPointF(20, 20), QPointF(20, 20), {}, QPoint(0, delta), Qt::NoButton, modifiers,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(window->kalkul->viewport(), &turn);
+        };
+    };
+    const auto trigger = [](QAction* a, int times = 1) {
+        return [a, times] {
+            for (int k = 0; k < times; ++k)
+                a->trigger();
+        };
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> act;
+        int zoom;
+    };
+    const Row rows[] = {
+        {"Ctrl++", trigger(window->AZoomIn), 110},
+        {"Ctrl++ again", trigger(window->AZoomIn), 125},
+        {"Ctrl+-", trigger(window->AZoomOut), 110},
+        {"Ctrl+0", trigger(window->AZoomReset), 100},
+        {"the wheel with Ctrl", wheel(120, Qt::ControlModifier), 110},
+        {"half a wheel step", wheel(60, Qt::ControlModifier), 110},
+        {"the other half", wheel(60, Qt::ControlModifier), 125},
+        {"the wheel alone scrolls", wheel(-120, Qt::NoModifier), 125},
+        {"out to the smallest", trigger(window->AZoomOut, 20), 50},
+        {"in to the largest", trigger(window->AZoomIn, 20), 300},
+    };
+    window->resize(500, 400);
+    window->show();
+    type("x:=1\nx+1");
+    const textcalc::sheet::SheetContent content = textcalc::sheet::contentOf(*window->kalkul->document());
+    const auto height = [this] { return window->kalkul->document()->documentLayout()->documentSize().height(); };
+    const double atHundred = height();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.act();
+        EXPECT_EQ(window->zoom(), r.zoom);
+        EXPECT_NEAR(height() / atHundred, r.zoom / 100.0, 0.15 * r.zoom / 100.0);
+        EXPECT_EQ(textcalc::sheet::contentOf(*window->kalkul->document()), content);
+        EXPECT_EQ(window->AZoomReset->isEnabled(), r.zoom != 100);
+    }
+    files = {QString::fromStdString(dir.write("sheets/a.txt", "x:=1\nx+1").string())};
+    window->AOpen->trigger();
+    EXPECT_NEAR(height() / atHundred, 3.0, 0.45) << "an opened sheet keeps the zoom";
+    settings.textZoom = 150;
+    window->applySettings();
+    EXPECT_EQ(window->zoom(), 150);
+}
+
+// Redo takes back what Undo took back.
+TEST_F(TextWindow, RedoAfterUndo)
+{
+    type("x:=1");
+    window->AUndo->trigger();
+    EXPECT_EQ(window->kalkul->toPlainText(), "");
+    window->ARedo->trigger();
+    EXPECT_EQ(window->kalkul->toPlainText(), "x:=1");
 }
 
 TEST_F(TextWindow, StatusPanelsFollowTheCaret)
@@ -325,7 +404,9 @@ TEST_F(TextWindow, ClosingWritesTheBarsAndMaximisedState)
 {
     window->show();
     window->formtul->setChecked(false);
+    window->AZoomIn->trigger();
     EXPECT_TRUE(window->close());
+    EXPECT_EQ(platform::IniFile(dir.path() / "settings.ini").readInteger("text_calculator", "zoom", 0), 110);
     platform::IniFile file(dir.path() / "settings.ini");
     EXPECT_TRUE(file.readBool("text_calculator", "main_toolbar", false));
     EXPECT_FALSE(file.readBool("text_calculator", "format_toolbar", true));
@@ -363,7 +444,9 @@ TEST_F(TextWindow, ShippedLanguageFilesHoldEveryKey)
                           "mibasic", "miassign", "miothers", "micompos", "mitextfiles", "drawing", "colors",
                           "combin", "othercolor", "nextline", "alloutput", "outfont", "fontname", "fontsize",
                           "incsize", "decsize", "fontcolor", "leftalign", "centeralign", "maintool", "formtool",
-                          "statusbar", "sheet", "picture", "close", "stop", "running", "stopped"};
+                          "statusbar", "sheet", "picture", "close", "stop", "running", "stopped", "redo",
+                          "opening", "cancel", "findwrap", "recovered", "restore", "discard", "recentgone",
+                          "zoomin", "zoomout", "zoomreset"};
     for (const char* language : {"cestina", "english"}) {
         const platform::IniFile file(std::filesystem::path(ZOLT_DATA_DIR) / "langs" / (std::string(language) + ".ini"));
         for (const char* key : keys) {
@@ -388,6 +471,12 @@ TEST_F(TextWindow, FindWindowSearchesTheSheetAndClosesWithIt)
     window->findWindow->findt->setText("beta");
     window->findWindow->findbut->click();
     EXPECT_EQ(window->kalkul->textCursor().selectedText(), "Beta");
+    EXPECT_TRUE(window->info->currentMessage().isEmpty());
+    // Past the last hit the search goes on from the top, and the status bar says so.
+    window->popis(ui::Language());
+    window->findWindow->findbut->click();
+    EXPECT_EQ(window->kalkul->textCursor().selectionStart(), 6);
+    EXPECT_EQ(window->info->currentMessage(), QString::fromUtf8("Hledání pokračuje od začátku listu."));
     window->close();
     EXPECT_FALSE(window->findWindow->isVisible());
 }

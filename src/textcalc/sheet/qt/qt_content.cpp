@@ -2,6 +2,9 @@
 
 #include "textcalc/number/qt/qt_colour.h"
 #include "textcalc/sheet/paragraph.h"
+#include "textcalc/sheet/text_columns.h"
+
+#include "platform/errors.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -80,29 +83,51 @@ private:
 
 } // namespace
 
-void loadContent(QTextDocument& document, const SheetContent& content)
+void checkEditorLimits(const SheetContent& content, const std::string& fileName)
 {
+    const std::string file = " of file \" " + fileName + " \" ";
+    for (size_t k = 0; k < content.paragraphs.size(); ++k) {
+        const Paragraph& p = content.paragraphs[k];
+        const std::string line = "Error. Line " + std::to_string(k + 1) + file;
+        if (const int length = columnCount(p.text()); length > MaxEditorLineLength)
+            throw platform::UserError(line + "has " + std::to_string(length)
+                                      + " characters; the text calculator opens lines of up to "
+                                      + std::to_string(MaxEditorLineLength) + ".");
+        if (p.runs.size() > size_t(MaxEditorLineFormats))
+            throw platform::UserError(line + "changes its format " + std::to_string(p.runs.size())
+                                      + " times; the text calculator opens lines with up to "
+                                      + std::to_string(MaxEditorLineFormats) + ".");
+    }
+}
+
+bool loadContent(QTextDocument& document, const SheetContent& content, const LoadProgress& progress)
+{
+    constexpr int batch = 1000;
+    const int total = static_cast<int>(content.paragraphs.size());
     ToQtFormats formats;
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    bool first = true;
-    for (const Paragraph& p : content.paragraphs) {
+    bool whole = true;
+    for (int k = 0; k < total && whole; ++k) {
+        const Paragraph& p = content.paragraphs[size_t(k)];
         QTextBlockFormat block;
         block.setAlignment(toQt(p.alignment));
-        if (first)
+        if (k == 0)
             cursor.setBlockFormat(block);
         else
             cursor.insertBlock(block);
-        first = false;
         cursor.setBlockCharFormat(formats(p.endFormat));
         for (const Run& r : p.runs)
             cursor.insertText(QString::fromStdString(r.text), formats(r.format));
+        if (progress && (k + 1) % batch == 0)
+            whole = progress(k + 1, total);
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
+    return whole;
 }
 
 SheetContent contentOf(const QTextDocument& document)

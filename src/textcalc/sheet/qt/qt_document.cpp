@@ -50,11 +50,20 @@ QtDocument::QtDocument(QTextDocument& document, std::function<QTextCursor()> get
 {
 }
 
-QTextCursor QtDocument::cursor() const { return m_getCursor ? m_getCursor() : m_ownCursor; }
+QTextCursor QtDocument::cursor() const
+{
+    if (m_pendingCursor)
+        return *m_pendingCursor;
+    return m_getCursor ? m_getCursor() : m_ownCursor;
+}
 
+// The editor scrolls to the caret it is given, and inside an edit block its layout is stale:
+// a batch hands the caret over when it ends, so the view moves only as far as needed.
 void QtDocument::setCursor(const QTextCursor& c)
 {
-    if (m_setCursor)
+    if (m_updateDepth > 0 && m_setCursor)
+        m_pendingCursor = c;
+    else if (m_setCursor)
         m_setCursor(c);
     else
         m_ownCursor = c;
@@ -125,6 +134,8 @@ void QtDocument::replaceLineText(int line, const std::string& text)
     c.insertText(fromUtf8(text), format);
 }
 
+// The line goes with the break before it, so the line after it keeps its own format (where
+// the caret stands after a shorter run's outputs); the first line goes with the break after it.
 void QtDocument::deleteLine(int line)
 {
     const QTextBlock b = block(line);
@@ -133,13 +144,12 @@ void QtDocument::deleteLine(int line)
         return;
     }
     QTextCursor c(&m_document);
-    if (b.next().isValid()) {
-        c.setPosition(b.position());
-        c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
-    } else {
-        // The last line: delete the break before it instead.
+    if (line > 0) {
         c.setPosition(b.position() - 1);
         c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+    } else {
+        c.setPosition(b.position());
+        c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
     }
     c.removeSelectedText();
 }
@@ -239,8 +249,14 @@ void QtDocument::beginUpdate()
 
 void QtDocument::endUpdate()
 {
-    if (m_updateDepth > 0 && --m_updateDepth == 0)
-        m_editBlock.endEditBlock();
+    if (m_updateDepth == 0 || --m_updateDepth > 0)
+        return;
+    m_editBlock.endEditBlock();
+    if (m_pendingCursor) {
+        const QTextCursor caret = *m_pendingCursor;
+        m_pendingCursor.reset();
+        m_setCursor(caret);
+    }
 }
 
 void QtDocument::clearUndo() { m_document.clearUndoRedoStacks(); }

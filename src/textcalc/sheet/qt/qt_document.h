@@ -9,6 +9,7 @@
 #include <QTextCursor>
 
 #include <functional>
+#include <optional>
 
 class QTextDocument;
 
@@ -49,6 +50,7 @@ private:
     std::function<void(const QTextCursor&)> m_setCursor;
     QTextCursor m_ownCursor;
     QTextCursor m_editBlock; // the cursor holding the open edit block
+    std::optional<QTextCursor> m_pendingCursor; // the editor's caret when the batch ends
     int m_updateDepth = 0;
 };
 

@@ -5,6 +5,8 @@
 #include "textcalc/sheet/qt/qt_content.h"
 #include "textcalc/sheet/qt/qt_document.h"
 
+#include "platform/errors.h"
+
 #include <QTextDocument>
 
 namespace textcalc::sheet {
@@ -69,21 +71,103 @@ TEST(QtContent, Formats)
     EXPECT_EQ(fromQt(Qt::AlignJustify), Alignment::Left);
 }
 
+// Outputs take the output font; the lines after them keep their own, also where a shorter
+// run deleted old outputs before them (the user types on that line next).
 TEST(QtDocument, CalculWritesTheOutputFontAndCannotBeUndone)
 {
-    auto document = std::make_unique<QTextDocument>();
-    loadContent(*document, contentOf({"for i:=1 to 2 do i", "> old", "x"}, Input));
-    OwningQtDocument doc(std::move(document));
-    platform::HeadlessServices services;
-    Calculator calc(services);
-    Calcul(doc, calc, RunMode::Line, OutputFont, true);
-    const SheetContent after = sheet::contentOf(doc.document());
-    ASSERT_EQ(after.paragraphs.size(), 4u);
-    EXPECT_EQ(after.paragraphs[0], (Paragraph{Alignment::Left, {{"for i:=1 to 2 do i", Input}}, Input}));
-    EXPECT_EQ(after.paragraphs[1], (Paragraph{Alignment::Center, {{"1", OutputFont}}, OutputFont}));
-    EXPECT_EQ(after.paragraphs[2], (Paragraph{Alignment::Center, {{"2", OutputFont}}, OutputFont}));
-    EXPECT_EQ(after.paragraphs[3].runs, (std::vector<sheet::Run>{{"x", Input}}));
-    EXPECT_FALSE(doc.document().isUndoAvailable());
+    const Paragraph one{Alignment::Center, {{"1", OutputFont}}, OutputFont};
+    const Paragraph two{Alignment::Center, {{"2", OutputFont}}, OutputFont};
+    const auto left = [](const char* text) {
+        return Paragraph{Alignment::Left, text[0] ? std::vector<sheet::Run>{{text, Input}} : std::vector<sheet::Run>{}, Input};
+    };
+    struct Row {
+        const char* name;
+        Lines before;
+        const char* rerun; // the first line's text for a second run, or null
+        std::vector<Paragraph> after;
+    };
+    const Row rows[] = {
+        {"more outputs", {"for i:=1 to 2 do i", "> old", "x"}, nullptr,
+         {left("for i:=1 to 2 do i"), one, two, left("x")}},
+        {"fewer outputs at the sheet's end", {"for i:=1 to 3 do i"}, "for i:=1 to 1 do i",
+         {left("for i:=1 to 1 do i"), one, left("")}},
+        {"fewer outputs before a line", {"for i:=1 to 3 do i", "x"}, "2",
+         {left("2"), two, left("x")}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        auto document = std::make_unique<QTextDocument>();
+        loadContent(*document, contentOf(r.before, Input));
+        OwningQtDocument doc(std::move(document));
+        platform::HeadlessServices services;
+        Calculator calc(services);
+        Calcul(doc, calc, RunMode::Line, OutputFont, false);
+        if (r.rerun) {
+            doc.replaceLineText(0, r.rerun);
+            Calcul(doc, calc, RunMode::Line, OutputFont, false);
+        }
+        EXPECT_EQ(sheet::contentOf(doc.document()).paragraphs, r.after);
+        EXPECT_FALSE(doc.document().isUndoAvailable());
+    }
+}
+
+// Lines beyond what the editor lays out in time are refused, naming the first such line.
+TEST(QtContent, EditorLimits)
+{
+    const auto runs = [](int count) {
+        Paragraph p;
+        for (int k = 0; k < count; ++k)
+            p.runs.push_back({"x", k % 2 ? Input : OutputFont});
+        return p;
+    };
+    const auto text = [](const std::string& repeated, int times) {
+        std::string s;
+        for (int k = 0; k < times; ++k)
+            s += repeated;
+        return Paragraph{Alignment::Left, {{s, Input}}, Input};
+    };
+    struct Row {
+        const char* name;
+        std::vector<Paragraph> lines;
+        const char* message; // empty: accepted
+    };
+    const Row rows[] = {
+        {"longest line", {text("x", MaxEditorLineLength)}, ""},
+        {"letters, not bytes", {text("ž", MaxEditorLineLength)}, ""},
+        {"one character more", {Paragraph{}, text("x", MaxEditorLineLength + 1)},
+         "Error. Line 2 of file \" a.rtf \" has 20001 characters; the text calculator opens lines of up to 20000."},
+        {"most formats", {runs(MaxEditorLineFormats)}, ""},
+        {"one format more", {runs(MaxEditorLineFormats + 1)},
+         "Error. Line 1 of file \" a.rtf \" changes its format 2001 times; the text calculator opens lines with up to "
+         "2000."},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::string message;
+        try {
+            checkEditorLimits(SheetContent{r.lines}, "a.rtf");
+        } catch (const platform::UserError& e) {
+            message = e.what();
+        }
+        EXPECT_EQ(message, r.message);
+    }
+}
+
+// Loading reports its progress in batches and stops when told to.
+TEST(QtContent, LoadingStopsWhenProgressSaysSo)
+{
+    Lines lines(2500, "x:=1");
+    std::vector<int> reported;
+    QTextDocument document;
+    EXPECT_FALSE(loadContent(document, contentOf(lines, Input), [&](int loaded, int total) {
+        reported.push_back(loaded);
+        EXPECT_EQ(total, 2500);
+        return loaded < 2000;
+    }));
+    EXPECT_EQ(reported, (std::vector<int>{1000, 2000}));
+    EXPECT_EQ(document.blockCount(), 2000);
+    EXPECT_TRUE(loadContent(document, contentOf(lines, Input), [](int, int) { return true; }));
+    EXPECT_EQ(document.blockCount(), 2500);
 }
 
 TEST(QtDocument, UpdateIsOneUndoStep)
