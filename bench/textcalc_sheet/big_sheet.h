@@ -9,8 +9,8 @@ namespace sheet_bench {
 
 using namespace textcalc::sheet;
 
-inline const CharFormat Input{"Courier New", 10, 0, false, false, false};
-inline const CharFormat Output{"Times New Roman", 12, 255, true, false, false};
+inline const CharFormat Input{"Courier New", 10, {}, false, false, false};
+inline const CharFormat Output{"Times New Roman", 12, textcalc::Colour{255, 0, 0}, true, false, false};
 constexpr int Lines = 10000;
 
 inline SheetContent bigSheet()

@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include "app/focus_return.h"
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "app/startup_check.h"
 #include "app/tool_windows.h"
 #include "app/uabout.h"
@@ -14,12 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QPushButton>
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -28,13 +22,13 @@
 namespace app {
 
 Program::Program(platform::DataFolders folders, platform::Services& services)
-    : m_folders(std::move(folders)), m_services(services), m_hints(this)
+    : m_folders(std::move(folders)), m_services(services), m_manual(m_folders.program, services), m_hints(this)
 {
     QApplication::setApplicationName("ZOLT CALC");
     new FocusReturn(this);
     // settings.ini is read once; the windows take their values from the record. Reading it
     // first lets the hint style be in place before any widget is polished.
-    m_settings = readSettings(platform::IniFile(m_folders.settingsFile), m_services.decimalSeparator());
+    m_settings = settings::readSettings(platform::IniFile(m_folders.settingsFile), m_services.decimalSeparator());
     m_hints.setEnabled(m_settings.hints);
     m_hints.setPauses(m_settings.hintAppearPause, m_settings.hintHidePause);
     m_main = std::make_unique<keypad::Tmain>(m_services, m_settings, m_folders.program);
@@ -71,6 +65,7 @@ void Program::createToolWindows()
     m_tools->applySettings(m_settings);
     m_tools->popis(m_language);
     m_tools->buildMacroMenu(*m_main);
+    m_tools->addHelp(m_manual);
     Vrch();
 }
 
@@ -112,40 +107,11 @@ void Program::popis()
 {
     const std::string name = m_settingsDialog->languageFile();
     m_language = name.empty() ? ui::Language() : ui::Language(m_folders.program / "langs" / (name + ".ini"));
-    const ui::Language& lang = m_language;
-    m_main->popis(lang);
-    m_about->setWindowTitle(" " + QString::fromStdString(lang.text("about", "O programu")));
-    m_about->NapBut->setText(QString::fromStdString(lang.text("help", "Nápověda")));
-    m_about->ZavBut->setText(QString::fromStdString(lang.text("close", "Zavřít")));
-    m_about->setTexts(QString::fromStdString(lang.text("version", "Verze")),
-                      QString::fromStdString(lang.text("description", "Vědecká kalkulačka s textovou kalkulačkou, "
-                                                                      "statistikou, soustavami rovnic a makry.")),
-                      QString::fromStdString(lang.text("helplink", "Nápověda ke kalkulačce")));
-    applySettingsTexts(lang);
-    m_tools->popis(lang);
-}
-
-void Program::applySettingsTexts(const ui::Language& lang)
-{
-    Tsettings* d = m_settingsDialog;
-    auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.text(key, czech)); };
-    d->setWindowTitle(" " + t("settings", "Nastavení"));
-    d->format->setTitle(t("format", " Formát výstupu "));
-    d->formatGroup->button(0)->setText(t("normal", "Normální"));
-    d->formatGroup->button(1)->setText(t("scient", "Vědecký"));
-    d->poccisLabel->setText(t("digits", "počet číslic"));
-    d->desmistaLabel->setText(t("decimals", "desetinných míst"));
-    d->zaokrouhl->setText(t("rndcipher", "Zaokrouhlovat poslední číslici"));
-    d->leadzerosLabel->setText(t("leadzeros", "max. počet úvodních nul"));
-    d->BaseLabel->setText(t("numbase", "číselná soustava"));
-    d->SkinLabel->setText(t("skin", "vzhled"));
-    d->LangLabel->setText(t("lang", "jazyk"));
-    d->hints->setText(t("hints", "Zobrazovat krátkou vystupující nápovědu"));
-    d->prior->setText(t("priority", "Uplatňovat prioritu operací"));
-    d->aot->setText(t("ontop", "Vždy navrchu"));
-    d->separLabel->setText(t("ordsep", "oddělovač řádů"));
-    d->ZavBut->setText(t("close", "Zavřít"));
-    d->NapBut->setText(t("help", "Nápověda"));
+    m_manual.setLanguage(name);
+    m_main->popis(m_language);
+    m_about->popis(m_language);
+    m_settingsDialog->popis(m_language);
+    m_tools->popis(m_language);
 }
 
 void Program::show()
@@ -190,7 +156,7 @@ void Program::vypni()
     m_tools->collectSettings(m_settings);
     m_settings.separator = m_settingsDialog->separatorText();
     platform::IniFile file(m_folders.settingsFile);
-    if (!writeSettings(file, m_settings, m_services.decimalSeparator()))
+    if (!settings::writeSettings(file, m_settings, m_services.decimalSeparator()))
         m_services.message(platform::MessageKind::Error,
                            "The settings could not be saved to \"" + file.path().string() + "\".");
     m_main->close();

@@ -5,7 +5,8 @@
 #include "keypad/windows/umain.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
+#include "ui/manual.h"
 
 #include <QObject>
 #include <QString>
@@ -47,7 +48,7 @@ public:
 
     keypad::Tmain& main() { return *m_main; }
     const platform::DataFolders& folders() const { return m_folders; }
-    ui::Settings& settings() { return m_settings; }
+    settings::Settings& settings() { return m_settings; }
     Tabout* about() { return m_about; }
     Tsettings* settingsDialog() { return m_settingsDialog; }
 
@@ -68,14 +69,14 @@ private:
     void createWindows();
     void createToolWindows();
     void createSettingsDialog();
-    void applySettingsTexts(const ui::Language& language);
     void Start();
 
     platform::DataFolders m_folders;
     platform::Services& m_services;
-    ui::Settings m_settings;
+    settings::Settings m_settings;
     bool m_canRun = true;
     ui::Language m_language;
+    ui::Manual m_manual;
     Hints m_hints;
     std::unique_ptr<keypad::Tmain> m_main;
     Tabout* m_about = nullptr;

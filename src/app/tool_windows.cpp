@@ -56,7 +56,7 @@ void ToolWindows::createBase(platform::Services& services)
 }
 
 // The text calculator and its find window, which the text calculator owns.
-void ToolWindows::createTextCalculator(platform::Services& services, keypad::Tmain& main, ui::Settings& settings,
+void ToolWindows::createTextCalculator(platform::Services& services, keypad::Tmain& main, settings::Settings& settings,
                                        const platform::DataFolders& folders)
 {
     d->text = d->add(std::make_unique<textcalc::TTextm>(services, settings, folders), "AText");
@@ -77,7 +77,7 @@ void ToolWindows::createMacros(platform::Services& services, keypad::Tmain& main
     d->macroWindow = d->add(std::make_unique<Tmacros>(*d->macroHost, main.engine()));
 }
 
-void ToolWindows::applySettings(const ui::Settings& settings)
+void ToolWindows::applySettings(const settings::Settings& settings)
 {
     for (ui::ToolWindow* w : d->windows)
         w->applySettings(settings);
@@ -101,7 +101,22 @@ void ToolWindows::buildMacroMenu(keypad::Tmain& main)
         macros::captionMacroMenu(d->macroMenu, *d->language);
 }
 
-void ToolWindows::collectSettings(ui::Settings& settings)
+void ToolWindows::addHelp(const ui::Manual& manual)
+{
+    d->text->manual = &manual;
+    for (ui::ToolWindow* w : d->windows) {
+        const char* page = w->manualPage();
+        if (!page)
+            continue;
+        auto* help = new QAction(w->widget());
+        help->setShortcut(Qt::Key_F1);
+        help->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(help, &QAction::triggered, help, [&manual, page] { manual.open(page); });
+        w->widget()->addAction(help);
+    }
+}
+
+void ToolWindows::collectSettings(settings::Settings& settings)
 {
     for (ui::ToolWindow* w : d->windows)
         w->collectSettings(settings);

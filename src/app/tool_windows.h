@@ -7,7 +7,8 @@
 #include "platform/data_folders.h"
 #include "platform/services.h"
 #include "ui/language.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
+#include "ui/manual.h"
 
 #include <memory>
 #include <string>
@@ -24,16 +25,19 @@ struct ToolWindows {
 
     // Creation, in the start-up order.
     void createBase(platform::Services& services);
-    void createTextCalculator(platform::Services& services, keypad::Tmain& main, ui::Settings& settings,
+    void createTextCalculator(platform::Services& services, keypad::Tmain& main, settings::Settings& settings,
                               const platform::DataFolders& folders);
     void createStatisticsAndLinear(platform::Services& services);
     void createMacros(platform::Services& services, keypad::Tmain& main);
 
     // Every window alike, in the creation order.
-    void applySettings(const ui::Settings& settings);
+    void applySettings(const settings::Settings& settings);
     void popis(const ui::Language& language);
     void buildMacroMenu(keypad::Tmain& main);
-    void collectSettings(ui::Settings& settings);
+    // F1 over each window opens its page of the manual; the text calculator's help menu
+    // opens its pages there too. The manual must outlive the windows.
+    void addHelp(const ui::Manual& manual);
+    void collectSettings(settings::Settings& settings);
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
 
     void open(const std::string& action); // AText, AStat, ALinear, ABase

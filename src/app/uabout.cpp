@@ -1,6 +1,8 @@
 #include "app/uabout.h"
 
 #include "platform/qt/fixed_window.h"
+#include "ui/window_texts.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -55,11 +57,19 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Tabout::setTexts(const QString& version, const QString& description, const QString& helpLink)
+void Tabout::popis(const ui::Language& language)
 {
-    verze->setText(version + " " + ZOLT_VERSION);
-    popisek->setText(description);
-    odkaz->setText("<a href=\"Help.htm\">" + helpLink.toHtmlEscaped() + "</a>");
+    using ui::TextRole;
+    ui::applyTexts(language, {
+        {this, TextRole::Title, "about", "O programu"},
+        {NapBut, TextRole::Text, "help", "Nápověda"},
+        {ZavBut, TextRole::Text, "close", "Zavřít"},
+        {popisek, TextRole::Text, "description",
+         "Vědecká kalkulačka s textovou kalkulačkou, statistikou, soustavami rovnic a makry."},
+    });
+    auto text = [&](const char* key, const char* czech) { return QString::fromStdString(language.text(key, czech)); };
+    verze->setText(text("version", "Verze") + " " + ZOLT_VERSION);
+    odkaz->setText("<a href=\"Help.htm\">" + text("helplink", "Nápověda ke kalkulačce").toHtmlEscaped() + "</a>");
 }
 
 } // namespace app

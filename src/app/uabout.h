@@ -1,5 +1,7 @@
 #pragma once
 // Tabout: the program's name and version, and a link to its help page.
+#include "ui/language.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -19,8 +21,8 @@ public:
     QPushButton* NapBut;
     QPushButton* ZavBut;
 
-    // The language's words for the version line, the description and the help link.
-    void setTexts(const QString& version, const QString& description, const QString& helpLink);
+    // The language's texts: title, buttons, the version line, the description and the help link.
+    void popis(const ui::Language& language);
 
 signals:
     void helpRequested(); // the help button or the link: the program opens Help.htm

@@ -3,6 +3,7 @@
 #include "platform/qt/fixed_window.h"
 #include "keypad/number_format.h"
 #include "ui/skin.h"
+#include "ui/window_texts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -54,7 +55,7 @@ int fillList(QComboBox* combo, const std::filesystem::path& dir, int& saved)
 
 } // namespace
 
-Tsettings::Tsettings(ui::Settings& settings, const std::filesystem::path& programDir, QWidget* parent)
+Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& programDir, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_programDir(programDir)
 {
     platform::makeFixedWindow(this);
@@ -207,9 +208,9 @@ void Tsettings::storeNumberFormat()
 {
     if (m_loading)
         return;
-    m_settings.format = formatGroup->checkedId() == static_cast<int>(ui::OutputForm::Scientific)
-                            ? ui::OutputForm::Scientific
-                            : ui::OutputForm::Normal;
+    m_settings.format = formatGroup->checkedId() == static_cast<int>(settings::OutputForm::Scientific)
+                            ? settings::OutputForm::Scientific
+                            : settings::OutputForm::Normal;
     m_settings.numberOfDigits = poccis->value();
     m_settings.decimals = desmista->value();
     m_settings.leadingZeros = leadzeros->value();
@@ -247,6 +248,30 @@ std::string Tsettings::separatorText() const
     const QString text = separ->text();
     const qsizetype first = !text.isEmpty() && text.at(0).isHighSurrogate() ? 2 : 1;
     return text.left(first).toStdString();
+}
+
+void Tsettings::popis(const ui::Language& language)
+{
+    using ui::TextRole;
+    ui::applyTexts(language, {
+        {this, TextRole::Title, "settings", "Nastavení"},
+        {format, TextRole::Text, "format", " Formát výstupu "},
+        {formatGroup->button(0), TextRole::Text, "normal", "Normální"},
+        {formatGroup->button(1), TextRole::Text, "scient", "Vědecký"},
+        {poccisLabel, TextRole::Text, "digits", "počet číslic"},
+        {desmistaLabel, TextRole::Text, "decimals", "desetinných míst"},
+        {zaokrouhl, TextRole::Text, "rndcipher", "Zaokrouhlovat poslední číslici"},
+        {leadzerosLabel, TextRole::Text, "leadzeros", "max. počet úvodních nul"},
+        {BaseLabel, TextRole::Text, "numbase", "číselná soustava"},
+        {SkinLabel, TextRole::Text, "skin", "vzhled"},
+        {LangLabel, TextRole::Text, "lang", "jazyk"},
+        {hints, TextRole::Text, "hints", "Zobrazovat krátkou vystupující nápovědu"},
+        {prior, TextRole::Text, "priority", "Uplatňovat prioritu operací"},
+        {aot, TextRole::Text, "ontop", "Vždy navrchu"},
+        {separLabel, TextRole::Text, "ordsep", "oddělovač řádů"},
+        {ZavBut, TextRole::Text, "close", "Zavřít"},
+        {NapBut, TextRole::Text, "help", "Nápověda"},
+    });
 }
 
 } // namespace app

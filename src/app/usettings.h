@@ -2,7 +2,8 @@
 // Tsettings: the keypad's number format, the switches, and the choice of skin and language.
 // It edits the settings record; number format, base and priority take effect as they change,
 // hints, always-on-top and the digit-group separator when the dialog is closed, in any way.
-#include "ui/settings.h"
+#include "settings/settings.h"
+#include "ui/language.h"
 
 #include <QDialog>
 
@@ -26,12 +27,14 @@ class Tsettings : public QDialog {
 public:
     // FormCreate: lists skins/*.ini and langs/*.ini of the program directory and selects the
     // saved ones (an index beyond a list selects its first item).
-    Tsettings(ui::Settings& settings, const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    Tsettings(settings::Settings& settings, const std::filesystem::path& programDir, QWidget* parent = nullptr);
 
     std::string skinName() const;     // the selected skin, empty when there is none
     std::string languageFile() const; // the selected language file's name, empty when none
     // The first character of `separ`: the separator okej applies and shut-down writes.
     std::string separatorText() const;
+    // The language's texts of the title, the labels, the switches and the buttons.
+    void popis(const ui::Language& language);
 
     QGroupBox* format;
     QButtonGroup* formatGroup;
@@ -79,7 +82,7 @@ private:
     void apply();
     void storeNumberFormat();
 
-    ui::Settings& m_settings;
+    settings::Settings& m_settings;
     std::filesystem::path m_programDir;
     int m_skinTag = -1; // index last applied, so re-selecting the same skin does nothing
     int m_langTag = -1;

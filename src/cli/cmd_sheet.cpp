@@ -24,8 +24,8 @@ using namespace textcalc::sheet;
 
 // The window's fonts before settings.ini changes them: program lines of a plain-text sheet,
 // and the outputs.
-const CharFormat InputFont{"Times New Roman", 30, 0, false, false, false};
-const CharFormat OutputFont{"Times New Roman", 10, 16711680, false, false, false};
+const CharFormat InputFont{"Times New Roman", 30, {}, false, false, false};
+const CharFormat OutputFont{"Times New Roman", 10, textcalc::Colour{0, 0, 255}, false, false, false};
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 

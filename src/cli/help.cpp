@@ -1,5 +1,7 @@
 #include "cli/help.h"
 
+#include "cli/program_dir.h"
+
 #include <algorithm>
 #include <iomanip>
 
@@ -71,7 +73,10 @@ void printOverview(std::ostream& out)
     for (const Command& c : commands())
         out << "  " << std::left << std::setw(8) << c.name << c.help.summary << "\n";
     out << "\nEvery subcommand takes --decimal-separator C and --help; \"zoltcalc-cli help SUBCOMMAND\"\n"
-           "describes one. Usage errors exit with status 2.\n";
+           "describes one. Usage errors exit with status 2.\n"
+           "\nThe manual of the language and the calculators, in a web browser:\n"
+        << "  " << (programDirectory() / "manual" / "english" / "index.html").string() << "\n"
+        << "  " << (programDirectory() / "manual" / "cestina" / "index.html").string() << " (in Czech)\n";
 }
 
 void printHelp(std::ostream& out, const Command& command)

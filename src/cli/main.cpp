@@ -14,12 +14,13 @@ namespace {
 const Command Commands[] = {
     {"base", "base NUMBER FROM TO [PLACES]",
      {"convert a number between bases",
-      "Converts NUMBER from base FROM to base TO (2 to 16) with PLACES digits after the point\n"
-      "(0 to 15, default 5), as the base conversion window does. Prints the result, or\n"
-      "\"Invalid combination of number and base.\" and exits 1.",
+      "Converts NUMBER from base FROM to base TO (2 to 36) with PLACES digits after the comma\n"
+      "(0 to 15, default 5), as the base conversion window does; a fraction in NUMBER follows\n"
+      "a comma too. Prints the result, or \"Invalid combination of number and base.\" and\n"
+      "exits 1.",
       {},
       "zoltcalc-cli base ff 16 2\n"
-      "zoltcalc-cli base 255 10 16"},
+      "zoltcalc-cli base 255,75 10 36 3"},
      &runBase},
 
     {"keys",

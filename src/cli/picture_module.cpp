@@ -45,7 +45,11 @@ bool query(void* p, int what, int64_t x, int64_t y, int64_t* result)
         case PenPosY: *result = pic.penPosY(); break;
         case Width: *result = pic.width(); break;
         case Height: *result = pic.height(); break;
-        default: *result = pic.pixel(x, y); break;
+        default: {
+            const std::optional<textcalc::Colour> colour = pic.pixel(x, y);
+            *result = colour ? colour->language() : -1;
+            break;
+        }
         }
     });
 }
@@ -55,10 +59,10 @@ bool call(void* p, int op, int32_t a, int32_t b, int32_t c, const char* text)
     return guarded([&] {
         textcalc::Picture& pic = picture(p);
         switch (op) {
-        case SetPixel: pic.setPixel(a, b, c); break;
-        case SetPen: pic.setPen(a, b); break;
-        case SetBrush: pic.setBrush(a, b); break;
-        case SetFont: pic.setFont(a, b); break;
+        case SetPixel: pic.setPixel(a, b, textcalc::Colour::fromLanguage(c)); break;
+        case SetPen: pic.setPen(textcalc::Colour::fromLanguage(a), b); break;
+        case SetBrush: pic.setBrush(textcalc::Colour::fromLanguage(a), b); break;
+        case SetFont: pic.setFont(textcalc::Colour::fromLanguage(a), b); break;
         case MoveTo: pic.moveTo(a, b); break;
         case LineTo: pic.lineTo(a, b); break;
         case RectTo: pic.rectTo(a, b); break;

@@ -2,6 +2,7 @@
 // The C boundary between zoltcalc-cli and its drawing module. The CLI links its C++ runtime
 // statically and the module uses the system's (through Qt), so nothing C++ crosses: plain
 // values and strings only, and no exception — every call reports failure by returning false.
+// Colours cross as the language's integers; a pixel outside the picture reads as -1.
 #include <cstdint>
 
 extern "C" {

@@ -1,9 +1,11 @@
 // The picture of `zoltcalc-cli run`: a stand-in that loads the drawing module on first use and
-// turns a failed call into an exception on this side of the boundary.
+// turns a failed call (the picture refused it, as a size beyond its limit) into the run's
+// failure on this side of the boundary.
 #include "cli/run_picture.h"
 
 #include "cli/command.h"
 #include "cli/picture_module.h"
+#include "cli/program_dir.h"
 
 #include <dlfcn.h>
 #include <stdexcept>
@@ -14,11 +16,9 @@ namespace {
 
 using namespace picture_ops;
 
-std::filesystem::path programDirectory()
+int32_t packed(textcalc::Colour colour)
 {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path(".") : exe.parent_path();
+    return static_cast<int32_t>(colour.language());
 }
 
 class LazyPicture : public textcalc::PictureAccess {
@@ -36,11 +36,15 @@ public:
     int64_t penPosY() const override { return query(PenPosY); }
     int64_t width() const override { return query(Width); }
     int64_t height() const override { return query(Height); }
-    int64_t pixel(int64_t x, int64_t y) const override { return query(Pixel, x, y); }
-    void setPixel(int32_t x, int32_t y, int32_t colour) override { call(SetPixel, x, y, colour); }
-    void setPen(int32_t colour, int32_t width) override { call(SetPen, colour, width); }
-    void setBrush(int32_t colour, int32_t style) override { call(SetBrush, colour, style); }
-    void setFont(int32_t colour, int32_t size) override { call(SetFont, colour, size); }
+    std::optional<textcalc::Colour> pixel(int64_t x, int64_t y) const override
+    {
+        const int64_t colour = query(Pixel, x, y);
+        return colour < 0 ? std::nullopt : std::optional(textcalc::Colour::fromLanguage(colour));
+    }
+    void setPixel(int32_t x, int32_t y, textcalc::Colour colour) override { call(SetPixel, x, y, packed(colour)); }
+    void setPen(textcalc::Colour colour, int32_t width) override { call(SetPen, packed(colour), width); }
+    void setBrush(textcalc::Colour colour, int32_t style) override { call(SetBrush, packed(colour), style); }
+    void setFont(textcalc::Colour colour, int32_t size) override { call(SetFont, packed(colour), size); }
     void moveTo(int32_t x, int32_t y) override { call(MoveTo, x, y); }
     void lineTo(int32_t x, int32_t y) override { call(LineTo, x, y); }
     void rectTo(int32_t x, int32_t y) override { call(RectTo, x, y); }
@@ -81,14 +85,14 @@ private:
     {
         int64_t result = 0;
         if (!module().query(m_picture, what, x, y, &result))
-            throw std::runtime_error("picture failure");
+            throw textcalc::RunError();
         return result;
     }
 
     void call(int op, int32_t a = 0, int32_t b = 0, int32_t c = 0, const char* text = "")
     {
         if (!module().call(m_picture, op, a, b, c, text))
-            throw std::runtime_error("picture failure");
+            throw textcalc::RunError();
     }
 
     mutable const ZoltPictureApi* m_api = nullptr;

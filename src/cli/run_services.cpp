@@ -1,5 +1,6 @@
 #include "cli/run_services.h"
 
+#include "cli/program_dir.h"
 #include "platform/data_folders.h"
 #include "textcalc/language/calculator.h"
 
@@ -10,13 +11,6 @@ namespace cli {
 namespace {
 
 const char* const OutputsQuestion = "The number of outputs reached 100. Add further outputs?";
-
-std::filesystem::path executableDirectory()
-{
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : exe.parent_path();
-}
 
 } // namespace
 
@@ -61,7 +55,7 @@ void takeRunOptions(Args& args, textcalc::Calculator& calc)
     // user's data folder when an installed program directory cannot be written.
     calc.settings.programDirectory = args.takeOption("dir", directory)
         ? std::filesystem::path(directory)
-        : platform::locateDataFolders(executableDirectory(), platform::UserFolders::fromEnvironment()).data;
+        : platform::locateDataFolders(programDirectory(), platform::UserFolders::fromEnvironment()).data;
 }
 
 } // namespace cli

@@ -28,6 +28,7 @@ public:
     // macro files' texts); it must outlive the window.
     QWidget* widget() override { return this; }
     void popis(const ui::Language& language) override;
+    const char* manualPage() const override { return "macros"; }
 
     QTableWidget* inpdata;
     QTableWidget* results;

@@ -10,7 +10,7 @@
 namespace platform {
 
 struct DataFolders {
-    std::filesystem::path program;      // skins/, langs/, macro files, macropics/, Help.htm
+    std::filesystem::path program;      // skins/, langs/, macro files, macropics/, Help.htm, manual/
     std::filesystem::path settingsFile; // settings.ini
     std::filesystem::path data;         // sheets/, pictures/, textfiles/
     bool perUser = false;

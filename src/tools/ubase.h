@@ -25,6 +25,7 @@ public:
     // ui::ToolWindow
     QWidget* widget() override { return this; }
     void popis(const ui::Language& language) override;
+    const char* manualPage() const override { return "base"; }
 
     // Controls under their design names.
     QLineEdit* vstup;

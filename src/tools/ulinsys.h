@@ -26,6 +26,7 @@ public:
     // ui::ToolWindow
     QWidget* widget() override { return this; }
     void popis(const ui::Language& language) override;
+    const char* manualPage() const override { return "linear"; }
 
     // Controls under their design names.
     QTableWidget* aaa;

@@ -23,7 +23,7 @@ namespace {
 
 struct Dialog {
     testsupport::ProgramDir dir;
-    ui::Settings settings;
+    settings::Settings settings;
     std::unique_ptr<app::Tsettings> d;
     explicit Dialog(int skin = 0)
     {
@@ -80,7 +80,7 @@ TEST(SettingsDialog, ScientificFormatGreysOutDecimalsAndZeros)
     t.d->formatGroup->button(1)->click();
     EXPECT_FALSE(t.d->desmista->isEnabled());
     EXPECT_FALSE(t.d->leadzerosLabel->isEnabled());
-    EXPECT_EQ(t.settings.format, ui::OutputForm::Scientific);
+    EXPECT_EQ(t.settings.format, settings::OutputForm::Scientific);
     t.d->formatGroup->button(0)->click();
     EXPECT_TRUE(t.d->desmista->isEnabled());
     t.d->hide();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 #include <sys/wait.h>
 
@@ -98,6 +99,31 @@ TEST(Help, EverySubcommandExplainsItself)
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << example;
         }
     }
+}
+
+// The overview names the manual in each language, beside the program that prints it.
+TEST(Help, OverviewNamesTheManual)
+{
+    const std::string overview = test_support::runCli("--help", "2>&1").out;
+    const std::vector<std::string> pages = section(overview, "The manual of the language and the calculators, in a web browser:");
+    ASSERT_EQ(pages.size(), 2u) << overview;
+    for (const std::string& line : pages) {
+        const std::filesystem::path page = firstWord(line);
+        EXPECT_TRUE(std::filesystem::is_regular_file(page)) << page;
+        EXPECT_EQ(page.parent_path().parent_path().parent_path(), std::filesystem::path(ZOLT_CLI).parent_path());
+    }
+}
+
+// The bases the help promises are the bases the command takes.
+TEST(Help, BaseTakesTheBasesItsHelpStates)
+{
+    const std::string help = test_support::runCli("help base", "2>&1").out;
+    std::smatch range;
+    ASSERT_TRUE(std::regex_search(help, range, std::regex("\\(2 to ([0-9]+)\\)"))) << help;
+    const int highest = std::stoi(range[1]);
+    EXPECT_EQ(test_support::runCli("base 1 10 " + std::to_string(highest), "2>&1").status, 0);
+    EXPECT_EQ(test_support::runCli("base 1 10 " + std::to_string(highest + 1), "2>&1").status, 1);
+    EXPECT_EQ(test_support::runCli("base 255,75 10 16", "2>&1").out, "FF,C0000\n");
 }
 
 TEST(Help, KeysListsEveryKeyName)

@@ -1,6 +1,6 @@
 // The settings reader and writer: any settings.ini gives a settings record, and writing that
 // record back is stable (a second read and write gives the same file).
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include "fuzz_support.h"
 
@@ -18,9 +18,9 @@ std::string contents(const std::filesystem::path& p)
 
 std::string roundTrip(const std::filesystem::path& path, char separator)
 {
-    const ui::Settings settings = app::readSettings(platform::IniFile(path), separator);
+    const settings::Settings settings = settings::readSettings(platform::IniFile(path), separator);
     platform::IniFile file(path);
-    fuzz::require(app::writeSettings(file, settings, separator), "settings are written");
+    fuzz::require(settings::writeSettings(file, settings, separator), "settings are written");
     return contents(path);
 }
 

@@ -4,7 +4,6 @@
 // afterwards) and a picture of the given type to draw on (NoPicture: none, as in the language
 // core's tests, which do not link the picture).
 #include "textcalc/language/calculator.h"
-#include "textcalc/language/interpreter.h"
 
 #include "platform/headless/headless_services.h"
 
@@ -68,8 +67,6 @@ public:
     platform::HeadlessServices services;
     PictureType picture;
     Calculator calc;
-    // The run's inside, for tests of preparation, compilation and evaluation on their own.
-    Interpreter& internals = calc.interpreter();
     std::filesystem::path directory;
 };
 

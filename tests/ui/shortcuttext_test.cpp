@@ -1,5 +1,5 @@
 // Shortcut texts of settings.ini: every default text parses, odd ones give no shortcut.
-#include "ui/settings.h"
+#include "settings/settings.h"
 #include "ui/shortcuttext.h"
 
 #include <gtest/gtest.h>
@@ -50,9 +50,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, Parse, ::testing::ValuesIn(parsed),
 
 TEST(Parse, EveryDefaultTextOfBothSectionsParses)
 {
-    for (const auto& k : ui::mainShortcutKeys)
+    for (const auto& k : settings::mainShortcutKeys)
         EXPECT_EQ(ui::parseShortcut(k.text).has_value(), std::string(k.text) != "") << k.key;
-    for (const auto& k : ui::textShortcutKeys)
+    for (const auto& k : settings::textShortcutKeys)
         EXPECT_EQ(ui::parseShortcut(k.text).has_value(), std::string(k.text) != "") << k.key;
 }
 

@@ -15,7 +15,7 @@
 
 namespace keypad {
 
-Tmain::Tmain(platform::Services& services, ui::Settings& settings, std::filesystem::path programDir,
+Tmain::Tmain(platform::Services& services, settings::Settings& settings, std::filesystem::path programDir,
              QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(services), m_settings(settings),
       m_programDir(std::move(programDir)), m_engine(services)
@@ -174,7 +174,7 @@ Settings Tmain::engineSettings() const
     s.format.digits = m_settings.numberOfDigits;
     s.format.decimals = m_settings.decimals;
     s.format.leadingZeros = m_settings.leadingZeros;
-    s.format.scientific = m_settings.format == ui::OutputForm::Scientific;
+    s.format.scientific = m_settings.format == settings::OutputForm::Scientific;
     s.format.rounding = m_settings.rounding;
     s.format.separator = m_settings.separator;
     s.priority = m_settings.operationPriority;

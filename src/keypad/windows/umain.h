@@ -8,7 +8,7 @@
 // pop-up menus).
 #include "keypad/engine.h"
 #include "ui/language.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
 #include "ui/skin.h"
 
 #include <QKeyCombination>
@@ -49,7 +49,7 @@ public:
 class Tmain : public QWidget, public Listener {
     Q_OBJECT
 public:
-    Tmain(platform::Services& services, ui::Settings& settings, std::filesystem::path programDir,
+    Tmain(platform::Services& services, settings::Settings& settings, std::filesystem::path programDir,
           QWidget* parent = nullptr);
     ~Tmain() override;
 
@@ -58,7 +58,7 @@ public:
     void attach(Ttrail* trail, Tdmsdeg* dmsDialog);
 
     Engine& engine() { return m_engine; }
-    ui::Settings& settings() { return m_settings; }
+    settings::Settings& settings() { return m_settings; }
     const std::filesystem::path& programDir() const { return m_programDir; }
     Ttrail* trailWindow() const { return m_trail; }
 
@@ -180,7 +180,7 @@ private:
     void activateOnClick();
 
     platform::Services& m_services;
-    ui::Settings& m_settings;
+    settings::Settings& m_settings;
     std::filesystem::path m_programDir;
     Engine m_engine;
     TmainHost* m_host = nullptr;

@@ -4,6 +4,7 @@
 #include "keypad/windows/utrail.h"
 #include "ui/colors.h"
 #include "ui/language.h"
+#include "ui/manual.h"
 #include "ui/shortcuttext.h"
 
 #include <QAction>
@@ -36,7 +37,7 @@ const std::map<QString, QString>& pressingActions()
 
 void Tmain::createActions()
 {
-    for (const ui::ShortcutKey& sk : ui::mainShortcutKeys) {
+    for (const settings::ShortcutKey& sk : settings::mainShortcutKeys) {
         const QString name = sk.action;
         auto* a = new QAction(this);
         a->setObjectName(name);
@@ -149,8 +150,8 @@ std::optional<QKeyCombination> Tmain::shortcutOf(const QString& actionName) cons
 void Tmain::applyShortcuts()
 {
     m_shortcuts.clear();
-    for (size_t i = 0; i < ui::mainShortcutKeys.size(); ++i) {
-        const QString name = ui::mainShortcutKeys[i].action;
+    for (size_t i = 0; i < settings::mainShortcutKeys.size(); ++i) {
+        const QString name = settings::mainShortcutKeys[i].action;
         const std::string text = i < m_settings.mainShortcuts.size() ? m_settings.mainShortcuts[i] : "";
         const auto sc = ui::parseShortcut(text);
         if (sc)
@@ -163,7 +164,7 @@ void Tmain::applyShortcuts()
 QAction* Tmain::actionForKey(int key, Qt::KeyboardModifiers modifiers) const
 {
     QAction* found = nullptr;
-    for (const ui::ShortcutKey& sk : ui::mainShortcutKeys) {
+    for (const settings::ShortcutKey& sk : settings::mainShortcutKeys) {
         const QString name = sk.action;
         const auto it = m_shortcuts.find(name);
         QAction* a = action(name);
@@ -200,13 +201,9 @@ void Tmain::AHelpExecute()
     openDocument(m_programDir / "Help.htm");
 }
 
-// Without a desktop launcher nothing would open and nothing would say so: the user is told
-// which file to open.
 void Tmain::openDocument(const std::filesystem::path& path)
 {
-    if (!m_services.openDocument(path))
-        m_services.message(platform::MessageKind::Warning,
-                           "No viewer could be started for \"" + path.string() + "\". Please open the file yourself.");
+    ui::openDocument(m_services, path);
 }
 
 void Tmain::refreshMemoryCaption(int index)

@@ -21,7 +21,7 @@ Ttrail::Ttrail(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(paper);
-    applyLook(ui::FontSetting{}, 0xFFFFFF);
+    applyLook(settings::FontSetting{}, 0xFFFFFF);
 }
 
 void Ttrail::setText(const std::string& text)
@@ -35,7 +35,7 @@ void Ttrail::setWidth(int width)
     resize(std::max(width, minimumSizeHint().width()), height());
 }
 
-void Ttrail::applyLook(const ui::FontSetting& font, unsigned background)
+void Ttrail::applyLook(const settings::FontSetting& font, unsigned background)
 {
     QFont f(QString::fromStdString(font.name));
     f.setPointSize(font.size);

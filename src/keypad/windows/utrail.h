@@ -1,7 +1,7 @@
 #pragma once
 // Ttrail: the calculation trail, a narrow window with one read-only line `paper` that the
 // keypad writes to. It follows the main window and can be shown or hidden (ATrail).
-#include "ui/settings.h"
+#include "settings/settings.h"
 
 #include <QWidget>
 
@@ -19,7 +19,7 @@ public:
     void setText(const std::string& text);
     void setWidth(int width);
     // Font and background colour of `paper` from the settings; the height follows the font.
-    void applyLook(const ui::FontSetting& font, unsigned background);
+    void applyLook(const settings::FontSetting& font, unsigned background);
 };
 
 } // namespace keypad

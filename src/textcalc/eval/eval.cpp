@@ -15,7 +15,7 @@ using namespace evaluation;
 Number Interpreter::eval(std::string_view text)
 {
     if (compiledEvaluation)
-        if (code::Code* compiled = m_codes->find(*this, text))
+        if (code::Code* compiled = m_codes->find(text, services.decimalSeparator()))
             return code::Runner(*this).run(*compiled);
     return evalText(text);
 }
@@ -117,7 +117,7 @@ bool Interpreter::lookupVariable(std::string_view name, Number& out)
             out = BoundVariables[k].Value;
             return true;
         }
-    for (const Variable& v : Variables)
+    for (const Variable& v : variables())
         if (sameName(v.Name, name)) {
             out = v.Value;
             return true;
@@ -132,10 +132,11 @@ void Interpreter::resolveIdentifier(std::string_view name, std::string_view text
     const char next = pos < text.size() ? text[pos] : ';';
     if (next == '[') {
         // Searched from the last entry, as the interpreter appends arrays.
+        const std::vector<Array>& tables = arrays();
         const Array* array = nullptr;
-        for (size_t k = Arrays.size(); k-- > 0 && !array;)
-            if (Arrays[k].Name == name)
-                array = &Arrays[k];
+        for (size_t k = tables.size(); k-- > 0 && !array;)
+            if (tables[k].Name == name)
+                array = &tables[k];
         if (!array)
             unknownArray(*this, name);
         ++pos;
@@ -143,7 +144,7 @@ void Interpreter::resolveIdentifier(std::string_view name, std::string_view text
         return;
     }
     if (next == '(') {
-        const int f = findByName(Functions, name);
+        const int f = findByName(functions(), name);
         // "x(2)" with x a variable and no function of that name multiplies: the bracket is
         // left for the caller's implicit multiplication.
         if (f < 0 && !library::find(name) && lookupVariable(name, out))
@@ -154,8 +155,8 @@ void Interpreter::resolveIdentifier(std::string_view name, std::string_view text
             return;
         }
         std::vector<code::Argument> arguments;
-        code::scanArguments(*this, text, pos, arguments);
-        out = callUserFunction(Functions[static_cast<size_t>(f)], arguments);
+        code::scanArguments(text, pos, arguments);
+        out = callUserFunction(functions()[static_cast<size_t>(f)], arguments);
         return;
     }
     if (lookupVariable(name, out))
@@ -195,26 +196,6 @@ Number Interpreter::callUserFunction(const Function& f, std::vector<code::Argume
         ParamBindings.push_back({f.Params[k], m_arguments[argumentsBase + k]});
     m_arguments.resize(argumentsBase);
     return eval(f.Body);
-}
-
-char Interpreter::scanArgument(std::string_view text, size_t& pos, std::string_view& arg)
-{
-    const size_t start = pos;
-    int depth = 0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (depth == 0 && (c == ')' || c == ',' || c == '=' || c == ']' || c == '_')) {
-            arg = text.substr(start, pos - start);
-            ++pos;
-            return c;
-        }
-        if (c == '(' || c == '[')
-            ++depth;
-        else if (c == ')' || c == ']')
-            --depth;
-    }
-    arg = text.substr(start);
-    return ';';
 }
 
 } // namespace textcalc

@@ -23,7 +23,7 @@
 namespace textcalc {
 class Interpreter;
 struct Level;
-}
+} // namespace textcalc
 
 namespace textcalc::code {
 
@@ -78,7 +78,7 @@ struct Argument {
 // The argument texts from just after "(" up to the first stop that ends the list (")", "]"
 // or the end of the text); `pos` ends after that stop. Scanning has no effects, so taking the
 // whole list before evaluating any argument changes nothing.
-void scanArguments(Interpreter& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments);
+void scanArguments(std::string_view text, size_t& pos, std::vector<Argument>& arguments);
 
 struct CallSite {
     uint32_t name;            // names[name]
@@ -87,7 +87,7 @@ struct CallSite {
     size_t argumentsAt;       // just after "(" in Code::text
     std::vector<Argument> arguments;
     // The user function the name was found as (-1: none) while the functions stay as they
-    // were (Interpreter::m_functionGeneration).
+    // were (Interpreter::functionGeneration).
     uint64_t generation = 0;
     int function = -1;
 };
@@ -104,21 +104,22 @@ struct Code {
 };
 
 // Reads `text` into its compiled form; literals are converted with `separator`.
-std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char separator);
+std::unique_ptr<Code> compile(std::string_view text, char separator);
 
 // The compiled forms of the texts evaluated so far, by text.
 class CodeCache {
 public:
-    // The compiled form of `text`, compiled on first use; null when the text is to be read
-    // as text. Forms stay in place until clear().
-    Code* find(Interpreter& calc, std::string_view text)
+    // The compiled form of `text`, compiled on first use (literals converted with
+    // `separator`); null when the text is to be read as text. Forms stay in place until
+    // clear().
+    Code* find(std::string_view text, char separator)
     {
         // Loops evaluate the same text from the same place again and again: a form found
         // for that place is checked against the text itself, which is cheaper than hashing it.
         const Recent& recent = m_recent[(reinterpret_cast<uintptr_t>(text.data()) >> 4) % m_recent.size()];
         if (recent.data == text.data() && recent.code && recent.code->text == text)
             return recent.code->fallback ? nullptr : recent.code;
-        return lookUp(calc, text);
+        return lookUp(text, separator);
     }
     void clear()
     {
@@ -131,7 +132,7 @@ private:
         const char* data = nullptr;
         Code* code = nullptr;
     };
-    Code* lookUp(Interpreter& calc, std::string_view text);
+    Code* lookUp(std::string_view text, char separator);
 
     std::array<Recent, 64> m_recent{};
     // Texts made during a run (lines read from files, typed answers) could be many; beyond

@@ -1,7 +1,7 @@
 // Reads an expression text into its compiled form: one pass that takes the same decisions as
 // Interpreter::evalLevel at every character and records them as steps.
-#include "textcalc/language/interpreter.h"
 #include "textcalc/eval/eval_code.h"
+#include "textcalc/language/tables.h"
 
 #include "platform/stack_budget.h"
 
@@ -19,8 +19,8 @@ struct Unsupported {};
 
 class Compiler {
 public:
-    Compiler(Interpreter& calc, Code& code, char separator)
-        : m_calc(calc), m_code(code), m_separator(separator), m_stackBase(__builtin_frame_address(0))
+    Compiler(Code& code, char separator)
+        : m_code(code), m_separator(separator), m_stackBase(__builtin_frame_address(0))
     {
     }
 
@@ -36,7 +36,6 @@ private:
     uint32_t name(std::string_view text);
     uint32_t literal(std::string_view literal, bool& valid);
 
-    Interpreter& m_calc;
     Code& m_code;
     char m_separator;
     // The compiler runs inside a run that may already use most of its stack budget, so it
@@ -122,7 +121,7 @@ uint32_t Compiler::level(size_t& pos, int nesting, bool& reached)
                 site.builtin = library::find(m_code.names[ref].name);
                 site.argumentsAt = pos + 1;
                 size_t scan = site.argumentsAt;
-                scanArguments(m_calc, text, scan, site.arguments);
+                scanArguments(text, scan, site.arguments);
                 size_t inner = site.argumentsAt;
                 bool innerReached;
                 site.child = level(inner, nesting + 1, innerReached);
@@ -171,18 +170,18 @@ bool isPlain(std::string_view text)
 
 } // namespace
 
-void scanArguments(Interpreter& calc, std::string_view text, size_t& pos, std::vector<Argument>& arguments)
+void scanArguments(std::string_view text, size_t& pos, std::vector<Argument>& arguments)
 {
     for (;;) {
         Argument a;
-        a.stop = calc.scanArgument(text, pos, a.text);
+        a.stop = scanArgument(text, pos, a.text);
         arguments.push_back(a);
         if (a.stop == ')' || a.stop == ']' || a.stop == ';')
             return;
     }
 }
 
-std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char separator)
+std::unique_ptr<Code> compile(std::string_view text, char separator)
 {
     auto code = std::make_unique<Code>();
     code->text = text;
@@ -192,7 +191,7 @@ std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char sep
         code->fallback = true;
         return code;
     }
-    Compiler compiler(calc, *code, separator);
+    Compiler compiler(*code, separator);
     if (isPlain(text)) {
         compiler.plain();
         return code;
@@ -210,7 +209,7 @@ std::unique_ptr<Code> compile(Interpreter& calc, std::string_view text, char sep
     return code;
 }
 
-Code* CodeCache::lookUp(Interpreter& calc, std::string_view text)
+Code* CodeCache::lookUp(std::string_view text, char separator)
 {
     Code* code;
     if (const auto at = m_codes.find(text); at != m_codes.end()) {
@@ -218,7 +217,7 @@ Code* CodeCache::lookUp(Interpreter& calc, std::string_view text)
     } else {
         if (m_codes.size() >= capacity)
             return nullptr;
-        std::unique_ptr<Code> compiled = compile(calc, text, calc.services.decimalSeparator());
+        std::unique_ptr<Code> compiled = compile(text, separator);
         code = compiled.get();
         m_codes.emplace(std::string_view(code->text), std::move(compiled));
     }

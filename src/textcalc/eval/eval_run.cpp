@@ -25,7 +25,7 @@ Number Runner::run(Code& code)
 Number Runner::argument(Argument& a)
 {
     if (!a.looked) {
-        a.code = m_calc.compiledEvaluation ? m_calc.m_codes->find(m_calc, a.text) : nullptr;
+        a.code = m_calc.compiledEvaluation ? m_calc.codes().find(a.text, m_calc.services.decimalSeparator()) : nullptr;
         a.looked = true;
     }
     return a.code ? run(*a.code) : m_calc.eval(a.text);
@@ -100,7 +100,7 @@ bool Runner::variable(NameRef& ref, Number& out)
             out = k->Value;
             return true;
         }
-    const std::vector<Variable>& variables = m_calc.Variables;
+    const std::vector<Variable>& variables = m_calc.variables();
     if (ref.variable == NotFound) {
         for (size_t k = ref.variablesSearched; k < variables.size(); ++k)
             if (sameName(variables[k].Name, ref.name)) {
@@ -124,7 +124,7 @@ void Runner::variableOrConstant(NameRef& ref, Number& out)
 Number Runner::element(Code& code, const Step& step)
 {
     NameRef& ref = code.names[step.index];
-    const std::vector<Array>& arrays = m_calc.Arrays;
+    const std::vector<Array>& arrays = m_calc.arrays();
     if (ref.array == NotFound) {
         for (size_t k = ref.arraysSearched; k < arrays.size(); ++k)
             if (arrays[k].Name == ref.name) {
@@ -136,7 +136,7 @@ Number Runner::element(Code& code, const Step& step)
             unknownArray(m_calc, ref.name);
     }
     const Number index = level(code, step.child);
-    return arrayElement(m_calc, ref.name, m_calc.Arrays[ref.array].Elements, index);
+    return arrayElement(m_calc, ref.name, m_calc.arrays()[ref.array].Elements, index);
 }
 
 // As Interpreter::resolveIdentifier for a name followed by "(": a user function, else a
@@ -145,12 +145,12 @@ void Runner::call(Code& code, const Step& step, Level& level)
 {
     CallSite& site = code.calls[step.index];
     NameRef& ref = code.names[site.name];
-    if (site.generation != m_calc.m_functionGeneration) {
-        site.function = findByName(m_calc.Functions, ref.name);
-        site.generation = m_calc.m_functionGeneration;
+    if (site.generation != m_calc.functionGeneration()) {
+        site.function = findByName(m_calc.functions(), ref.name);
+        site.generation = m_calc.functionGeneration();
     }
     if (site.function >= 0) {
-        level.operand = m_calc.callUserFunction(m_calc.Functions[static_cast<size_t>(site.function)], site.arguments);
+        level.operand = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments);
     } else if (site.builtin.oneArgument) {
         const Number x = this->level(code, site.child);
         RandomSource random = library::randomSource(m_calc);

@@ -1,6 +1,6 @@
 #include "textcalc/eval/eval_support.h"
 
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/run_context.h"
 
 #include "platform/floattext.h"
 #include "platform/utf8.h"
@@ -56,6 +56,26 @@ size_t nameEnd(std::string_view text, size_t pos)
     return pos;
 }
 
+char scanArgument(std::string_view text, size_t& pos, std::string_view& arg)
+{
+    const size_t start = pos;
+    int depth = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (depth == 0 && (c == ')' || c == ',' || c == '=' || c == ']' || c == '_')) {
+            arg = text.substr(start, pos - start);
+            ++pos;
+            return c;
+        }
+        if (c == '(' || c == '[')
+            ++depth;
+        else if (c == ')' || c == ']')
+            --depth;
+    }
+    arg = text.substr(start);
+    return ';';
+}
+
 bool readSigns(std::string_view text, size_t& pos)
 {
     bool negative = false;
@@ -64,13 +84,13 @@ bool readSigns(std::string_view text, size_t& pos)
     return negative;
 }
 
-void unexpected(Interpreter& calc, char c)
+void unexpected(RunContext& calc, char c)
 {
     const char shown = c == '%' ? '=' : (c == '#' ? ':' : c);
     calc.chyb(std::string("Unexpected character \" ") + shown + " \".");
 }
 
-void unexpectedAt(Interpreter& calc, std::string_view text, size_t pos)
+void unexpectedAt(RunContext& calc, std::string_view text, size_t pos)
 {
     const char c = pos < text.size() ? text[pos] : ';';
     if (static_cast<unsigned char>(c) < 0x80)
@@ -113,7 +133,7 @@ Constant findConstant(std::string_view name)
     return {};
 }
 
-Number constantValue(Interpreter& calc, const Constant& constant, std::string_view name)
+Number constantValue(RunContext& calc, const Constant& constant, std::string_view name)
 {
     switch (constant.kind) {
     case Constant::Pi:
@@ -127,13 +147,13 @@ Number constantValue(Interpreter& calc, const Constant& constant, std::string_vi
         return floating(std::nearbyint(elapsed.count() * 100.0L) / 100.0L);
     }
     case Constant::PenX:
-        return exactInteger(calc.picture ? calc.picture->penPosX() : 0);
+        return exactInteger(calc.picture().penPosX());
     case Constant::PenY:
-        return exactInteger(calc.picture ? calc.picture->penPosY() : 0);
+        return exactInteger(calc.picture().penPosY());
     case Constant::Width:
-        return exactInteger(calc.picture ? calc.picture->width() : 0);
+        return exactInteger(calc.picture().width());
     case Constant::Height:
-        return exactInteger(calc.picture ? calc.picture->height() : 0);
+        return exactInteger(calc.picture().height());
     case Constant::Colour:
         return exactInteger(constant.colour);
     case Constant::Unknown:
@@ -142,7 +162,7 @@ Number constantValue(Interpreter& calc, const Constant& constant, std::string_vi
     calc.chyb("Unknown variable identifier \" " + std::string(name) + " \".");
 }
 
-Number arrayElement(Interpreter& calc, std::string_view name, const std::vector<Number>& elements, const Number& index)
+Number arrayElement(RunContext& calc, std::string_view name, const std::vector<Number>& elements, const Number& index)
 {
     const int64_t k = roundToInt64(index.Re);
     if (k < 0 || k > static_cast<int64_t>(elements.size()))
@@ -150,7 +170,7 @@ Number arrayElement(Interpreter& calc, std::string_view name, const std::vector<
     return k == 0 ? exactInteger(static_cast<int64_t>(elements.size())) : elements[static_cast<size_t>(k - 1)];
 }
 
-void unknownArray(Interpreter& calc, std::string_view name)
+void unknownArray(RunContext& calc, std::string_view name)
 {
     calc.chyb("Unknown array identifier \" " + std::string(name) + " \".");
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 namespace textcalc {
-class Interpreter;
+class RunContext;
 }
 
 namespace textcalc::evaluation {
@@ -40,14 +40,19 @@ std::string invalidLiteral(std::string_view literal);
 // The end of the name starting at `pos`: letters and digits.
 size_t nameEnd(std::string_view text, size_t pos);
 
+// Takes one raw argument from `pos`: the characters up to ")" "," "=" "]" or "_" at bracket
+// depth 0. Returns that stop character (consumed, not part of `arg`), or ';' when the text
+// ends first. `arg` points into `text`.
+char scanArgument(std::string_view text, size_t& pos, std::string_view& arg);
+
 // Skips the signs at `pos` (directly after an operator); returns whether they negate.
 bool readSigns(std::string_view text, size_t& pos);
 
 // "Unexpected character \" {c} \"." with the prepared codes shown as typed.
-[[noreturn]] void unexpected(Interpreter& calc, char c);
+[[noreturn]] void unexpected(RunContext& calc, char c);
 // The same for the character at `pos`, any character: one beyond ASCII (typed into GetNum,
 // read by ReadLn) is shown whole, so that the error line stays valid UTF-8.
-[[noreturn]] void unexpectedAt(Interpreter& calc, std::string_view text, size_t pos);
+[[noreturn]] void unexpectedAt(RunContext& calc, std::string_view text, size_t pos);
 
 // A constant, found by name once; Unknown stands for a name that is none.
 struct Constant {
@@ -57,11 +62,11 @@ struct Constant {
 };
 Constant findConstant(std::string_view name);
 // The constant's value now; Unknown ends the run with "Unknown variable identifier \" {n} \".".
-Number constantValue(Interpreter& calc, const Constant& constant, std::string_view name);
+Number constantValue(RunContext& calc, const Constant& constant, std::string_view name);
 
 // Element `index` of an array (index 0 is the count); other indices end the run.
-Number arrayElement(Interpreter& calc, std::string_view name, const std::vector<Number>& elements, const Number& index);
-[[noreturn]] void unknownArray(Interpreter& calc, std::string_view name);
+Number arrayElement(RunContext& calc, std::string_view name, const std::vector<Number>& elements, const Number& index);
+[[noreturn]] void unknownArray(RunContext& calc, std::string_view name);
 
 // The position of the ")" or "]" that closes the bracket opened just before `pos`, or the
 // end of the text.

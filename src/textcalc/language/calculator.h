@@ -84,9 +84,6 @@ public:
     // line cannot be evaluated; the line is then unchanged.
     bool convertToDecimal(std::string& line);
 
-    // The run's inner workings, for the engine's own tests.
-    Interpreter& interpreter() { return *m_interpreter; }
-
 private:
     std::unique_ptr<Interpreter> m_interpreter;
 };

@@ -1,10 +1,23 @@
 // compileblock: the prepared items of one block become linked instructions. A keyword's marker
 // starts a header (IF, WHILE, FOR, TRY) that governs the one statement after it, or a nested
 // block (BEGIN, REPEAT); an ELSE goes to the nearest IF that still may take one.
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/compile.h"
 #include "textcalc/language/markers.h"
 
 namespace textcalc {
+
+namespace {
+
+void compileblock(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k);
+
+// Instruction numbers are signed 16-bit.
+int appendInstruction(RunContext& run, std::vector<Instruction>& program)
+{
+    if (program.size() >= static_cast<size_t>(MaxInstructions))
+        run.chyb("Program too long: more than " + std::to_string(MaxInstructions) + " instructions.");
+    program.emplace_back();
+    return static_cast<int>(program.size()) - 1;
+}
 
 // Walks the items of one block with a position, a state, the last complete statement and the
 // IF instructions that may still take an ELSE. Each keyword has its own step below; what must
@@ -12,8 +25,9 @@ namespace textcalc {
 // the run with its message.
 class BlockCompiler {
 public:
-    BlockCompiler(Interpreter& in, size_t k)
-        : m_in(in), m_block(k), m_count(in.Blocks[k].size()), m_last(static_cast<int>(in.Program.size()))
+    BlockCompiler(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k)
+        : m_run(run), m_blocks(blocks), m_program(program), m_block(k), m_count(blocks[k].size()),
+          m_last(static_cast<int>(program.size()))
     {
     }
     void compile();
@@ -22,26 +36,26 @@ private:
     enum class State { Start, Header, Complete, AfterElse };
 
     // Item p, copied: compiling a nested block may grow Blocks. Empty past the end.
-    std::string item(size_t p) const { return p < m_count ? m_in.Blocks[m_block][p] : std::string(); }
-    bool isMarker(size_t p, char letter) const { return p < m_count && markers::isMarker(m_in.Blocks[m_block][p], letter); }
+    std::string item(size_t p) const { return p < m_count ? m_blocks[m_block][p] : std::string(); }
+    bool isMarker(size_t p, char letter) const { return p < m_count && markers::isMarker(m_blocks[m_block][p], letter); }
     // Instruction m, found afresh: compiling a nested block may grow Program.
-    Instruction& at(int m) { return m_in.Program[static_cast<size_t>(m)]; }
+    Instruction& at(int m) { return m_program[static_cast<size_t>(m)]; }
 
     void expectItem(size_t p, const char* message) const
     {
         if (p >= m_count)
-            m_in.chyb(message);
+            m_run.chyb(message);
     }
     std::string expectExpression(size_t p, const char* message) const
     {
-        if (p >= m_count || markers::isMarker(m_in.Blocks[m_block][p]))
-            m_in.chyb(message);
+        if (p >= m_count || markers::isMarker(m_blocks[m_block][p]))
+            m_run.chyb(message);
         return item(p);
     }
     void expectMarker(size_t p, char letter, const char* message) const
     {
         if (!isMarker(p, letter))
-            m_in.chyb(message);
+            m_run.chyb(message);
     }
 
     void elseBranch();
@@ -57,7 +71,9 @@ private:
     // A header's `length` items are read; the statement it governs must follow.
     void header(size_t length, const char* message);
 
-    Interpreter& m_in;
+    RunContext& m_run;
+    std::vector<Block>& m_blocks;
+    std::vector<Instruction>& m_program;
     const size_t m_block;
     const size_t m_count;
     size_t m_p = 0;
@@ -71,14 +87,14 @@ void BlockCompiler::compile()
     while (m_p < m_count) {
         if (isMarker(m_p, markers::Else))
             elseBranch();
-        const int m = static_cast<int>(m_in.Program.size());
+        const int m = static_cast<int>(m_program.size());
         link(m);
-        m_in.appendInstruction();
+        appendInstruction(m_run, m_program);
         const std::string current = item(m_p);
         if (markers::isMarker(current)) {
             keyword(current, m);
         } else {
-            at(m) = m_in.classify(current);
+            at(m) = classify(m_run, current);
             m_state = State::Complete;
             ++m_p;
         }
@@ -88,7 +104,7 @@ void BlockCompiler::compile()
 void BlockCompiler::elseBranch()
 {
     if (m_state != State::Complete || m_openIfs.empty())
-        m_in.chyb("ELSE not expected.");
+        m_run.chyb("ELSE not expected.");
     expectItem(m_p + 1, "Statement expected after ELSE.");
     m_state = State::AfterElse;
     ++m_p;
@@ -131,13 +147,13 @@ void BlockCompiler::keyword(const std::string& marker, int m)
     case markers::Try:
         return tryHeader(m);
     case markers::Do:
-        m_in.chyb("DO not expected.");
+        m_run.chyb("DO not expected.");
     case markers::Else:
-        m_in.chyb("ELSE not expected.");
+        m_run.chyb("ELSE not expected.");
     case markers::To:
-        m_in.chyb("TO not expected.");
+        m_run.chyb("TO not expected.");
     default: // THEN
-        m_in.chyb("THEN not expected.");
+        m_run.chyb("THEN not expected.");
     }
 }
 
@@ -146,7 +162,7 @@ void BlockCompiler::nestedBlock(const std::string& marker, int m, Kind kind)
 {
     at(m).kind = kind;
     at(m).Ref1 = m + 1;
-    m_in.compileblock(static_cast<size_t>(std::stoul(marker.substr(2))));
+    compileblock(m_run, m_blocks, m_program, static_cast<size_t>(std::stoul(marker.substr(2))));
     m_state = State::Complete;
 }
 
@@ -159,7 +175,7 @@ void BlockCompiler::beginBlock(const std::string& marker, int m)
 void BlockCompiler::repeatBlock(const std::string& marker, int m)
 {
     nestedBlock(marker, m, KindRepeat);
-    at(m).Cond = m_in.splitcond(expectExpression(m_p + 1, "Expression expected after UNTIL."));
+    at(m).Cond = splitcond(expectExpression(m_p + 1, "Expression expected after UNTIL."));
     m_p += 2;
 }
 
@@ -167,7 +183,7 @@ void BlockCompiler::ifHeader(int m)
 {
     at(m).kind = KindIf;
     m_openIfs.push_back(m);
-    at(m).Cond = m_in.splitcond(expectExpression(m_p + 1, "Expression expected after IF."));
+    at(m).Cond = splitcond(expectExpression(m_p + 1, "Expression expected after IF."));
     expectMarker(m_p + 2, markers::Then, "THEN expected.");
     header(3, "Statement expected after THEN.");
 }
@@ -177,7 +193,7 @@ void BlockCompiler::whileHeader(int m)
 {
     at(m).kind = KindWhile;
     expectItem(m_p + 1, "Expression expected after WHILE.");
-    at(m).Cond = m_in.splitcond(item(m_p + 1));
+    at(m).Cond = splitcond(item(m_p + 1));
     expectMarker(m_p + 2, markers::Do, "DO expected.");
     header(3, "Statement expected after DO.");
 }
@@ -190,15 +206,15 @@ void BlockCompiler::forHeader(int m)
     const std::string assignment = expectExpression(m_p + 1, noAssignment);
     const size_t hash = assignment.find('#');
     if (hash == std::string::npos)
-        m_in.chyb(noAssignment);
+        m_run.chyb(noAssignment);
     in.LoopVar = assignment.substr(0, std::min(hash, MaxNameLength));
-    m_in.jetonazev(in.LoopVar);
+    m_run.jetonazev(in.LoopVar);
     in.Text1 = assignment.substr(hash + 1);
     expectMarker(m_p + 2, markers::To, "TO expected.");
     in.Text2 = expectExpression(m_p + 3, "Expression expected after TO.");
     expectMarker(m_p + 4, markers::Do, "DO expected.");
     header(5, "Statement expected after DO.");
-    in.Ref2 = m_in.variableIndex(in.LoopVar);
+    in.Ref2 = variableIndex(m_run, in.LoopVar);
 }
 
 void BlockCompiler::tryHeader(int m)
@@ -217,14 +233,23 @@ void BlockCompiler::header(size_t length, const char* message)
 // Appends the instructions of block k, linking each statement to the next through Next,
 // a header (IF, WHILE, FOR, TRY) to its statement through Ref1, and an IF to its ELSE
 // branch through Ref2.
-void Interpreter::compileblock(size_t k)
+void compileblock(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k)
 {
-    DepthGuard guard(*this);
-    if (Blocks[k].empty()) {
-        Program[static_cast<size_t>(appendInstruction())].kind = KindEmpty;
+    DepthGuard guard(run);
+    if (blocks[k].empty()) {
+        program[static_cast<size_t>(appendInstruction(run, program))].kind = KindEmpty;
         return;
     }
-    BlockCompiler(*this, k).compile();
+    BlockCompiler(run, blocks, program, k).compile();
+}
+
+} // namespace
+
+std::vector<Instruction> compile(RunContext& run, std::vector<Block>& blocks)
+{
+    std::vector<Instruction> program;
+    compileblock(run, blocks, program, 0);
+    return program;
 }
 
 } // namespace textcalc

@@ -1,6 +1,7 @@
-// The run: preparation, compilation (compileblock.cpp), execution.
+// The run: preparation, compilation (compile.h), execution.
 #include "textcalc/language/interpreter.h"
 #include "textcalc/eval/eval_code.h"
+#include "textcalc/language/compile.h"
 #include "textcalc/language/statements.h"
 
 #include "platform/checked.h"
@@ -10,57 +11,45 @@
 
 namespace textcalc {
 
-namespace {
+Interpreter::Interpreter(Calculator& owner, platform::Services& services)
+    : RunContext(owner, services), m_codes(std::make_unique<code::CodeCache>())
+{
+    m_arguments.reserve(64);
+}
 
-const char* const GeneralError = "Error. General computation error";
-
-} // namespace
+Interpreter::~Interpreter() = default;
 
 void Interpreter::run(const std::string& text)
 {
     if (text.empty() || text == " ")
         return;
     ParamBindings.clear();
-    Program.clear();
-    Blocks.clear();
-    Outputs.clear();
-    OutputsAccepted = true;
-    StartTime = services.now();
-    m_depth = 0;
-    m_running = true;
-    m_lastPoll = std::chrono::steady_clock::now();
+    m_program.clear();
+    beginRun();
     m_codes->clear(); // texts of earlier runs are not needed again
 
     try {
-        prepare(text);
-        compileblock(0);
-        Blocks.clear();
+        std::vector<Block> blocks = prepare(*this, text);
+        m_program = compile(*this, blocks);
+        blocks.clear();
         execute(0);
-    } catch (const RunAbort&) {
-        // chyb() has written the error line.
+    } catch (const RunError& failure) {
+        report(failure);
     } catch (const RunStopped&) {
         // pollStopNow() has written the stopped line.
     } catch (...) {
-        // Any other failure gets the general line, even when an error line caught by a TRY
-        // happens to stand last: the failure that ended the run must not go unreported.
-        vyp(GeneralError);
+        // A floating failure, or a fault of the calculator itself, gets the general line,
+        // even when an error line caught by a TRY happens to stand last: the failure that
+        // ended the run must not go unreported.
+        report(RunError());
     }
-    m_running = false;
+    endRun();
     BoundVariables.clear();
     ParamBindings.clear();
-    Program.clear();
-    Blocks.clear();
+    m_program.clear();
     m_arguments.clear();
-    if (Outputs.empty())
-        Outputs.push_back("Statements executed (no output).");
-}
-
-int Interpreter::appendInstruction()
-{
-    if (Program.size() >= static_cast<size_t>(MaxInstructions))
-        chyb("Program too long: more than " + std::to_string(MaxInstructions) + " instructions.");
-    Program.emplace_back();
-    return static_cast<int>(Program.size()) - 1;
+    if (outputs().empty())
+        outputs().push_back("Statements executed (no output).");
 }
 
 bool Interpreter::testcond(const Condition& c)
@@ -86,96 +75,122 @@ bool Interpreter::testcond(const Condition& c)
 void Interpreter::execute(int i)
 {
     DepthGuard guard(*this);
-    for (; i >= 0; i = Program[static_cast<size_t>(i)].Next) {
+    for (; i >= 0; i = m_program[static_cast<size_t>(i)].Next) {
         pollStop();
-        executeOne(Program[static_cast<size_t>(i)]);
+        executeOne(m_program[static_cast<size_t>(i)]);
     }
 }
 
+// One case per kind and no default: a new kind is a compiler warning until it has its case.
 void Interpreter::executeOne(const Instruction& in)
 {
+    using namespace statements;
     switch (in.kind) {
-    case KindExpression:
-        if (OutputsAccepted)
-            vyp(cistostr(eval(in.Text1)));
-        break;
-    case KindFunctionDefinition:
-        funcdef(in.Text1);
-        break;
-    case KindAssignment: {
-        Variable& v = Variables[static_cast<size_t>(in.Ref1)];
-        v.Value = eval(in.Text1);
-        if (reporting())
-            vyp(v.Name + " = " + cistostr(v.Value));
-        break;
+    case KindExpression: return expression(in);
+    case KindFunctionDefinition: return funcdef(in.Text1);
+    case KindAssignment: return assignment(in);
+    case KindInc: return executeIncDec(in, 1);
+    case KindDec: return executeIncDec(in, -1);
+    case KindIf: return ifStatement(in);
+    case KindTry: return tryStatement(in);
+    case KindWhile: return whileLoop(in);
+    case KindRepeat: return repeatLoop(in);
+    case KindFor: return forLoop(in);
+    case KindBegin: return execute(in.Ref1);
+    case KindEmpty: return;
+    case KindArrayElement: return executeArrayStatement(in);
+    case KindBreak: chyb("break");
+    case KindAssign: return assign(*this, in);
+    case KindReset: return reset(*this, in);
+    case KindWriteLn: return writeLn(*this, in);
+    case KindRewrite: return rewrite(*this, in);
+    case KindAppend: return append(*this, in);
+    case KindClose: return close(*this, in);
+    case KindOutputOn: return outputOn(*this, in);
+    case KindOutputOff: return outputOff(*this, in);
+    case KindShowText: return showText(*this, in);
+    case KindShowNum: return showNum(*this, in);
+    case KindSetColor: return setColor(*this, in);
+    case KindSetPen: return setPen(*this, in);
+    case KindSetBrush: return setBrush(*this, in);
+    case KindLineTo: return lineTo(*this, in);
+    case KindRectTo: return rectTo(*this, in);
+    case KindMoveTo: return moveTo(*this, in);
+    case KindFloodFill: return floodFill(*this, in);
+    case KindDraw: return draw(*this, in);
+    case KindPause: return pause(*this, in);
+    case KindShowTime: return statements::showTime(*this, in);
+    case KindSetSize: return setSize(*this, in);
+    case KindEllipTo: return ellipTo(*this, in);
+    case KindClear: return clear(*this, in);
+    case KindTextLabel: return textLabel(*this, in);
+    case KindNumLabel: return numLabel(*this, in);
+    case KindSetFont: return setFont(*this, in);
+    case KindSpot: return spot(*this, in);
+    case KindBeep: return beep(*this, in);
     }
-    case KindInc:
-        executeIncDec(in, 1);
-        break;
-    case KindDec:
-        executeIncDec(in, -1);
-        break;
-    case KindIf:
-        if (testcond(in.Cond))
-            execute(in.Ref1);
-        else if (in.Ref2 >= 0)
-            execute(in.Ref2);
-        break;
-    case KindTry: {
-        // The error's line stays in Outputs; bindings of calls the error left are undone.
-        const size_t bound = BoundVariables.size(), bindings = ParamBindings.size();
-        onRunFailure(
-            [&] {
-                try {
-                    execute(in.Ref1);
-                } catch (const RunAbort&) {
-                    // chyb() has written the error line.
-                }
-            },
-            [&] { vyp(GeneralError); });
-        BoundVariables.resize(std::min(bound, BoundVariables.size()));
-        ParamBindings.resize(std::min(bindings, ParamBindings.size()));
-        break;
-    }
-    case KindWhile:
-        while (testcond(in.Cond))
-            execute(in.Ref1);
-        break;
-    case KindRepeat:
-        do
-            execute(in.Ref1);
-        while (!testcond(in.Cond));
-        break;
-    case KindFor: {
-        // The count is fixed before the first iteration; the variable ends holding hi.
-        const int64_t lo = roundToInt32(eval(in.Text1).Re);
-        const int64_t hi = roundToInt32(eval(in.Text2).Re);
-        for (int64_t v = lo; v <= hi; ++v) {
-            Variables[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
-            execute(in.Ref1);
-        }
-        break;
-    }
-    case KindBegin:
+}
+
+// While outputs are declined the expression is not even evaluated.
+void Interpreter::expression(const Instruction& in)
+{
+    if (outputsAccepted())
+        vyp(cistostr(eval(in.Text1)));
+}
+
+void Interpreter::assignment(const Instruction& in)
+{
+    Variable& v = variables()[static_cast<size_t>(in.Ref1)];
+    v.Value = eval(in.Text1);
+    if (reporting())
+        vyp(v.Name + " = " + cistostr(v.Value));
+}
+
+void Interpreter::ifStatement(const Instruction& in)
+{
+    if (testcond(in.Cond))
         execute(in.Ref1);
-        break;
-    case KindEmpty:
-        break;
-    case KindArrayElement:
-        executeArrayStatement(in);
-        break;
-    case KindBreak:
-        chyb("break");
-    default:
-        statements::executeStatement(*this, in);
-        break;
+    else if (in.Ref2 >= 0)
+        execute(in.Ref2);
+}
+
+// The error's line stays in the outputs; bindings of calls the error left are undone.
+void Interpreter::tryStatement(const Instruction& in)
+{
+    const size_t bound = BoundVariables.size(), bindings = ParamBindings.size();
+    onRunFailure([&] { execute(in.Ref1); }, [&](const RunError& failure) { report(failure); });
+    BoundVariables.resize(std::min(bound, BoundVariables.size()));
+    ParamBindings.resize(std::min(bindings, ParamBindings.size()));
+}
+
+void Interpreter::whileLoop(const Instruction& in)
+{
+    while (testcond(in.Cond))
+        execute(in.Ref1);
+}
+
+void Interpreter::repeatLoop(const Instruction& in)
+{
+    do
+        execute(in.Ref1);
+    while (!testcond(in.Cond));
+}
+
+// The count is fixed before the first iteration; the variable ends holding hi.
+void Interpreter::forLoop(const Instruction& in)
+{
+    const int64_t lo = roundToInt32(eval(in.Text1).Re);
+    const int64_t hi = roundToInt32(eval(in.Text2).Re);
+    for (int64_t v = lo; v <= hi; ++v) {
+        variables()[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
+        execute(in.Ref1);
     }
 }
 
 // Inc and Dec change the real fraction and the real part only.
 void Interpreter::executeIncDec(const Instruction& in, int step)
 {
-    Variable& v = Variables[static_cast<size_t>(in.Ref1)];
+    Variable& v = variables()[static_cast<size_t>(in.Ref1)];
     Number& x = v.Value;
     int64_t delta, num;
     if (x.Exact && (__builtin_mul_overflow(x.ReDen, step, &delta) || __builtin_add_overflow(x.ReNum, delta, &num)))
@@ -197,7 +212,7 @@ void Interpreter::executeArrayStatement(const Instruction& in)
     };
     const size_t n = length(eval(in.Text1).Re, [](const std::string& k) { return "Index " + k + " not accepted."; });
     const Number value = eval(in.Text2);
-    Array& a = Arrays[static_cast<size_t>(in.Ref1)];
+    Array& a = arrays()[static_cast<size_t>(in.Ref1)];
     if (n >= 1) {
         if (a.Elements.size() < n)
             a.Elements.resize(n, floating(0.0L));

@@ -2,12 +2,18 @@
 // The picture as the language sees it: the constants penposx, penposy, picwidth and picheight
 // of the evaluator, the library's pixel() and the drawing statements. The picture module
 // (picture.h, Qt Gui) implements it; a calculator without a picture (its `picture` pointer
-// null) reads 0 for the four constants and draws nothing.
+// null) has the NullPicture below.
 //
-// Colours here are surface colours, red in the low byte (see colour.h). Coordinates are
-// pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
+// Coordinates are pixels, origin top-left, y downward; the pen position is the reference point of lineTo,
 // rectTo, ellipTo, spot and textLabel. Pen, brush, font and pen position persist between runs.
+//
+// A call the picture refuses (a size beyond its limit) throws RunError without a message: the
+// run's general error line, which a program's TRY takes.
+#include "textcalc/number/colour.h"
+#include "textcalc/number/run_error.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace textcalc {
@@ -19,15 +25,15 @@ public:
     virtual int64_t penPosY() const = 0;
     virtual int64_t width() const = 0;
     virtual int64_t height() const = 0;
-    // The surface colour of pixel (x, y); -1 outside the bitmap.
-    virtual int64_t pixel(int64_t x, int64_t y) const = 0;
+    // The colour of pixel (x, y); none outside the bitmap.
+    virtual std::optional<Colour> pixel(int64_t x, int64_t y) const = 0;
 
-    virtual void setPixel(int32_t x, int32_t y, int32_t colour) = 0;
-    virtual void setPen(int32_t colour, int32_t width) = 0;
+    virtual void setPixel(int32_t x, int32_t y, Colour colour) = 0;
+    virtual void setPen(Colour colour, int32_t width) = 0;
     // Styles 0 solid, 1 clear, 2 horizontal, 3 vertical, 4 forward diagonal, 5 backward
     // diagonal, 6 cross, 7 diagonal cross.
-    virtual void setBrush(int32_t colour, int32_t style) = 0;
-    virtual void setFont(int32_t colour, int32_t size) = 0; // size in points
+    virtual void setBrush(Colour colour, int32_t style) = 0;
+    virtual void setFont(Colour colour, int32_t size) = 0; // size in points
     virtual void moveTo(int32_t x, int32_t y) = 0;
     virtual void lineTo(int32_t x, int32_t y) = 0; // the pen moves to (x, y)
     // Outlined with the pen, filled with the brush; right and bottom edges exclusive; the pen
@@ -46,6 +52,29 @@ public:
     virtual void clear() = 0;
     // Shows the drawing so far while the run goes on; nothing where nobody watches.
     virtual void draw() {}
+};
+
+// No picture: the four constants and every pixel read 0, and drawing leaves no trace.
+class NullPicture : public PictureAccess {
+public:
+    int64_t penPosX() const override { return 0; }
+    int64_t penPosY() const override { return 0; }
+    int64_t width() const override { return 0; }
+    int64_t height() const override { return 0; }
+    std::optional<Colour> pixel(int64_t, int64_t) const override { return Colour{}; }
+    void setPixel(int32_t, int32_t, Colour) override {}
+    void setPen(Colour, int32_t) override {}
+    void setBrush(Colour, int32_t) override {}
+    void setFont(Colour, int32_t) override {}
+    void moveTo(int32_t, int32_t) override {}
+    void lineTo(int32_t, int32_t) override {}
+    void rectTo(int32_t, int32_t) override {}
+    void ellipTo(int32_t, int32_t) override {}
+    void spot(int32_t) override {}
+    void floodFill(int32_t, int32_t) override {}
+    void textLabel(const std::string&) override {}
+    void setSize(int32_t, int32_t) override {}
+    void clear() override {}
 };
 
 } // namespace textcalc

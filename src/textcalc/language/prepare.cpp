@@ -3,7 +3,7 @@
 // Character codes of prepared statement texts (the evaluator and the interpreter read these):
 //   "#" is ":=", "%" is "=" outside all brackets, "^" is "**", "_" is "..", and a string
 //   literal is replaced by its decimal index in Literals. Keywords become markers (markers.h).
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/compile.h"
 #include "textcalc/language/markers.h"
 
 #include "platform/utf8.h"
@@ -89,7 +89,7 @@ bool allowed(char c)
 }
 
 // String literals: every "'" toggles; the literal becomes its index in Literals.
-std::string extractLiterals(Interpreter& calc, const std::string& text)
+std::string extractLiterals(RunContext& calc, const std::string& text)
 {
     std::string code;
     std::string literal;
@@ -114,7 +114,7 @@ std::string extractLiterals(Interpreter& calc, const std::string& text)
 }
 
 // Lower case, fold the Czech accents, and accept only the language's characters.
-std::string lowerAndCheck(Interpreter& calc, const std::string& code)
+std::string lowerAndCheck(RunContext& calc, const std::string& code)
 {
     std::string lowered;
     lowered.reserve(code.size());
@@ -175,7 +175,7 @@ std::vector<std::string> splitItems(const std::string& text)
 }
 
 // BEGIN/END and REPEAT/UNTIL balance.
-void checkBalance(Interpreter& calc, const std::vector<std::string>& items)
+void checkBalance(RunContext& calc, const std::vector<std::string>& items)
 {
     std::string stack;
     for (const std::string& item : items) {
@@ -201,27 +201,8 @@ void checkBalance(Interpreter& calc, const std::vector<std::string>& items)
                                       : "Recorded REPEAT with no corresponding UNTIL.");
 }
 
-} // namespace
-
-void Interpreter::prepare(const std::string& source)
-{
-    Literals.clear();
-    Blocks.clear();
-
-    std::string text = source;
-    for (char& c : text)
-        if (c == '\t')
-            c = ' ';
-    const std::string code = extractLiterals(*this, removeComments(text));
-    Blocks.push_back(splitItems(markKeywords(lowerAndCheck(*this, code))));
-    checkBalance(*this, Blocks[0]);
-    for (std::string& item : Blocks[0])
-        if (!isMarker(item))
-            checkbrackets(item);
-    nestblocks(0);
-}
-
-void Interpreter::checkbrackets(std::string& statement)
+// Bracket check of one statement; "=" outside brackets becomes "%".
+void checkbrackets(RunContext& calc, std::string& statement)
 {
     std::string open;
     for (char& c : statement) {
@@ -230,49 +211,62 @@ void Interpreter::checkbrackets(std::string& statement)
         } else if (c == ')' || c == ']') {
             const char opener = c == ')' ? '(' : '[';
             if (open.empty())
-                chyb(std::string("Recorded \" ") + c + " \" with no corresponding \" " + opener + " \".");
+                calc.chyb(std::string("Recorded \" ") + c + " \" with no corresponding \" " + opener + " \".");
             if (open.back() != opener)
-                chyb(c == ')' ? "\" ] \" expected but \" ) \" found." : "\" ) \" expected but \" ] \" found.");
+                calc.chyb(c == ')' ? "\" ] \" expected but \" ) \" found." : "\" ) \" expected but \" ] \" found.");
             open.pop_back();
         } else if ((c == '<' || c == '>') && !open.empty()) {
-            chyb(std::string("\" ") + c + " \" not allowed in parentheses.");
+            calc.chyb(std::string("\" ") + c + " \" not allowed in parentheses.");
         } else if (c == '=' && open.empty()) {
             c = '%';
         }
     }
     if (!open.empty())
-        chyb(open.back() == '(' ? "Recorded \" ( \" with no corresponding \" ) \"."
-                                : "Recorded \" [ \" with no corresponding \" ] \".");
-}
-
-// Moves each BEGIN…END and REPEAT…UNTIL body of block k into a block of its own; blocks are
-// numbered in the order their openers appear, outer before inner.
-void Interpreter::nestblocks(size_t k)
-{
-    std::vector<std::string> items = std::move(Blocks[k]);
-    Blocks[k].clear();
-    size_t pos = 0;
-    nestInto(k, items, pos);
+        calc.chyb(open.back() == '(' ? "Recorded \" ( \" with no corresponding \" ) \"."
+                                     : "Recorded \" [ \" with no corresponding \" ] \".");
 }
 
 // Moves items from `pos` into block `target` up to the closer of that block (consumed) or
-// the end; each opener gets a new block filled recursively.
-void Interpreter::nestInto(size_t target, std::vector<std::string>& items, size_t& pos)
+// the end; each BEGIN…END and REPEAT…UNTIL body gets a block of its own, filled recursively.
+// Blocks are numbered in the order their openers appear, outer before inner.
+void nestInto(RunContext& calc, std::vector<Block>& blocks, size_t target, std::vector<std::string>& items,
+              size_t& pos)
 {
-    DepthGuard guard(*this);
+    DepthGuard guard(calc);
     while (pos < items.size()) {
         std::string& item = items[pos++];
         if (isMarker(item, End) || isMarker(item, Until))
             return;
         const bool opener = isMarker(item, Begin) || isMarker(item, Repeat);
         if (opener)
-            item += std::to_string(Blocks.size());
-        Blocks[target].push_back(std::move(item));
+            item += std::to_string(blocks.size());
+        blocks[target].push_back(std::move(item));
         if (opener) {
-            Blocks.emplace_back();
-            nestInto(Blocks.size() - 1, items, pos);
+            blocks.emplace_back();
+            nestInto(calc, blocks, blocks.size() - 1, items, pos);
         }
     }
+}
+
+} // namespace
+
+std::vector<Block> prepare(RunContext& calc, const std::string& source)
+{
+    calc.Literals.clear();
+    std::string text = source;
+    for (char& c : text)
+        if (c == '\t')
+            c = ' ';
+    const std::string code = extractLiterals(calc, removeComments(text));
+    std::vector<std::string> items = splitItems(markKeywords(lowerAndCheck(calc, code)));
+    checkBalance(calc, items);
+    for (std::string& item : items)
+        if (!isMarker(item))
+            checkbrackets(calc, item);
+    std::vector<Block> blocks(1);
+    size_t pos = 0;
+    nestInto(calc, blocks, 0, items, pos);
+    return blocks;
 }
 
 } // namespace textcalc

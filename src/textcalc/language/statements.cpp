@@ -2,8 +2,8 @@
 // have their own files.
 #include "textcalc/language/statements.h"
 
-#include "textcalc/language/interpreter.h"
-#include "textcalc/language/statements_parts.h"
+#include "textcalc/language/program.h"
+#include "textcalc/language/run_context.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,14 +15,14 @@ namespace textcalc::statements {
 
 namespace {
 
-void showMessage(Interpreter& calc, const std::string& text)
+void showMessage(RunContext& calc, const std::string& text)
 {
     calc.services.message(platform::MessageKind::Plain, text, platform::Buttons::Ok);
 }
 
 // Sleeps in short slices instead of spinning the processor, asking between them whether the
 // caller wants the run stopped (the window gives itself a turn there).
-void pause(Interpreter& calc, long double seconds)
+void sleep(RunContext& calc, long double seconds)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = pauseDeadline(Clock::now(), seconds);
@@ -34,7 +34,7 @@ void pause(Interpreter& calc, long double seconds)
 
 } // namespace
 
-std::string elapsedText(Interpreter& calc)
+std::string elapsedText(RunContext& calc)
 {
     const std::chrono::duration<double> elapsed = calc.services.now() - calc.StartTime;
     char digits[64];
@@ -54,43 +54,39 @@ std::chrono::steady_clock::time_point pauseDeadline(std::chrono::steady_clock::t
     return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<long double>(capped));
 }
 
-void executeStatement(Interpreter& calc, const Instruction& in)
+void outputOn(RunContext& calc, const Instruction&)
 {
-    switch (in.kind) {
-    case KindOutputOn:
-        calc.EchoOutputs = true;
-        break;
-    case KindOutputOff:
-        calc.EchoOutputs = false;
-        break;
-    case KindShowText:
-        showMessage(calc, in.Text1);
-        break;
-    case KindShowNum:
-        showMessage(calc, calc.cistostr(calc.eval(in.Text1)));
-        break;
-    case KindPause:
-        pause(calc, std::fabs(calc.eval(in.Text1).Re));
-        break;
-    case KindShowTime:
-        if (calc.showTime)
-            calc.showTime(elapsedText(calc));
-        break;
-    case KindBeep:
-        calc.services.beep();
-        break;
-    case KindAssign:
-    case KindReset:
-    case KindWriteLn:
-    case KindRewrite:
-    case KindAppend:
-    case KindClose:
-        executeFileStatement(calc, in);
-        break;
-    default:
-        executeDrawingStatement(calc, in);
-        break;
-    }
+    calc.settings().EchoOutputs = true;
+}
+
+void outputOff(RunContext& calc, const Instruction&)
+{
+    calc.settings().EchoOutputs = false;
+}
+
+void showText(RunContext& calc, const Instruction& in)
+{
+    showMessage(calc, in.Text1);
+}
+
+void showNum(RunContext& calc, const Instruction& in)
+{
+    showMessage(calc, calc.cistostr(calc.eval(in.Text1)));
+}
+
+void pause(RunContext& calc, const Instruction& in)
+{
+    sleep(calc, std::fabs(calc.eval(in.Text1).Re));
+}
+
+void showTime(RunContext& calc, const Instruction&)
+{
+    calc.showTime(elapsedText(calc));
+}
+
+void beep(RunContext& calc, const Instruction&)
+{
+    calc.services.beep();
 }
 
 } // namespace textcalc::statements

@@ -1,8 +1,10 @@
-// Drawing statements on the calculator's picture. Arguments are evaluated in the order each
-// statement documents; every one must round to a 32-bit integer (else the general error).
-#include "textcalc/language/interpreter.h"
+// Drawing statements on the calculator's picture (a NullPicture when there is none). Arguments
+// are evaluated in the order each statement documents, also without a picture; every one must
+// round to a 32-bit integer (else the general error).
+#include "textcalc/language/program.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/number/colour.h"
-#include "textcalc/language/statements_parts.h"
+#include "textcalc/language/statements.h"
 
 #include <cstdlib>
 #include <limits>
@@ -11,14 +13,14 @@ namespace textcalc::statements {
 
 namespace {
 
-int32_t integer(Interpreter& calc, const std::string& text)
+int32_t integer(RunContext& calc, const std::string& text)
 {
     return roundToInt32(calc.eval(text).Re);
 }
 
-int32_t colour(Interpreter& calc, const std::string& text)
+Colour colour(RunContext& calc, const std::string& text)
 {
-    return inttocol(integer(calc, text));
+    return Colour::fromLanguage(integer(calc, text));
 }
 
 // |v| without overflowing at the most negative value.
@@ -27,90 +29,112 @@ int32_t magnitude(int32_t v)
     return v == std::numeric_limits<int32_t>::min() ? std::numeric_limits<int32_t>::max() : std::abs(v);
 }
 
+struct Point {
+    int32_t x;
+    int32_t y;
+};
+
+// Text1 then Text2: RectTo, EllipTo, FloodFill and SetSize.
+Point point(RunContext& calc, const Instruction& in)
+{
+    const int32_t x = integer(calc, in.Text1);
+    return {x, integer(calc, in.Text2)};
+}
+
+// Text2 then Text1: MoveTo and LineTo evaluate y first.
+Point pointFromY(RunContext& calc, const Instruction& in)
+{
+    const int32_t y = integer(calc, in.Text2);
+    return {integer(calc, in.Text1), y};
+}
+
 } // namespace
 
-void executeDrawingStatement(Interpreter& calc, const Instruction& in)
+// Colour first, then y, then x.
+void setColor(RunContext& calc, const Instruction& in)
 {
-    PictureAccess* picture = calc.picture;
-    switch (in.kind) {
-    case KindSetColor: {
-        const int32_t c = colour(calc, in.Text3);
-        const int32_t y = integer(calc, in.Text2);
-        const int32_t x = integer(calc, in.Text1);
-        if (picture)
-            picture->setPixel(x, y, c);
-        break;
-    }
-    case KindSetPen:
-    case KindSetBrush:
-    case KindSetFont: {
-        const int32_t c = colour(calc, in.Text1);
-        const int32_t second = integer(calc, in.Text2);
-        if (!picture)
-            break;
-        if (in.kind == KindSetPen)
-            picture->setPen(c, second);
-        else if (in.kind == KindSetBrush)
-            picture->setBrush(c, magnitude(second));
-        else
-            picture->setFont(c, second);
-        break;
-    }
-    case KindMoveTo:
-    case KindLineTo: {
-        const int32_t y = integer(calc, in.Text2);
-        const int32_t x = integer(calc, in.Text1);
-        if (picture && in.kind == KindMoveTo)
-            picture->moveTo(x, y);
-        else if (picture)
-            picture->lineTo(x, y);
-        break;
-    }
-    case KindRectTo:
-    case KindEllipTo:
-    case KindFloodFill:
-    case KindSetSize: {
-        const int32_t x = integer(calc, in.Text1);
-        const int32_t y = integer(calc, in.Text2);
-        if (!picture)
-            break;
-        if (in.kind == KindRectTo)
-            picture->rectTo(x, y);
-        else if (in.kind == KindEllipTo)
-            picture->ellipTo(x, y);
-        else if (in.kind == KindFloodFill)
-            picture->floodFill(x, y);
-        else
-            picture->setSize(x, y);
-        break;
-    }
-    case KindSpot: {
-        const int32_t radius = integer(calc, in.Text1);
-        if (picture)
-            picture->spot(radius);
-        break;
-    }
-    case KindTextLabel:
-        if (picture)
-            picture->textLabel(in.Text1);
-        break;
-    case KindNumLabel: {
-        const std::string text = calc.cistostr(calc.eval(in.Text1));
-        if (picture)
-            picture->textLabel(text);
-        break;
-    }
-    case KindDraw:
-        if (picture)
-            picture->draw();
-        break;
-    case KindClear:
-        if (picture)
-            picture->clear();
-        break;
-    default:
-        break;
-    }
+    const Colour c = colour(calc, in.Text3);
+    const Point p = pointFromY(calc, in);
+    calc.picture().setPixel(p.x, p.y, c);
+}
+
+void setPen(RunContext& calc, const Instruction& in)
+{
+    const Colour c = colour(calc, in.Text1);
+    calc.picture().setPen(c, integer(calc, in.Text2));
+}
+
+void setBrush(RunContext& calc, const Instruction& in)
+{
+    const Colour c = colour(calc, in.Text1);
+    calc.picture().setBrush(c, magnitude(integer(calc, in.Text2)));
+}
+
+void setFont(RunContext& calc, const Instruction& in)
+{
+    const Colour c = colour(calc, in.Text1);
+    calc.picture().setFont(c, integer(calc, in.Text2));
+}
+
+void moveTo(RunContext& calc, const Instruction& in)
+{
+    const Point p = pointFromY(calc, in);
+    calc.picture().moveTo(p.x, p.y);
+}
+
+void lineTo(RunContext& calc, const Instruction& in)
+{
+    const Point p = pointFromY(calc, in);
+    calc.picture().lineTo(p.x, p.y);
+}
+
+void rectTo(RunContext& calc, const Instruction& in)
+{
+    const Point p = point(calc, in);
+    calc.picture().rectTo(p.x, p.y);
+}
+
+void ellipTo(RunContext& calc, const Instruction& in)
+{
+    const Point p = point(calc, in);
+    calc.picture().ellipTo(p.x, p.y);
+}
+
+void floodFill(RunContext& calc, const Instruction& in)
+{
+    const Point p = point(calc, in);
+    calc.picture().floodFill(p.x, p.y);
+}
+
+void setSize(RunContext& calc, const Instruction& in)
+{
+    const Point p = point(calc, in);
+    calc.picture().setSize(p.x, p.y);
+}
+
+void spot(RunContext& calc, const Instruction& in)
+{
+    calc.picture().spot(integer(calc, in.Text1));
+}
+
+void textLabel(RunContext& calc, const Instruction& in)
+{
+    calc.picture().textLabel(in.Text1);
+}
+
+void numLabel(RunContext& calc, const Instruction& in)
+{
+    calc.picture().textLabel(calc.cistostr(calc.eval(in.Text1)));
+}
+
+void draw(RunContext& calc, const Instruction&)
+{
+    calc.picture().draw();
+}
+
+void clear(RunContext& calc, const Instruction&)
+{
+    calc.picture().clear();
 }
 
 } // namespace textcalc::statements

@@ -1,26 +1,20 @@
-// The name rule, bound variables of the numerical operators and user-function definitions.
+// User-function definitions and the clear-all of the tables.
 #include "textcalc/language/interpreter.h"
-
-#include <stdexcept>
+#include "textcalc/eval/eval_code.h"
 
 namespace textcalc {
 
-void Interpreter::jetonazev(std::string_view name)
+// The compiled forms go with the tables: the entries their names were found at are gone.
+void Interpreter::clearTables()
 {
-    bool valid = !name.empty() && name.size() <= MaxNameLength && name[0] >= 'a' && name[0] <= 'z';
-    for (char c : name)
-        valid = valid && ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'));
-    if (!valid)
-        chyb("\" " + std::string(name) + " \" is not a valid identifier.");
-}
-
-size_t Interpreter::regvar(std::string_view name, const Number& value)
-{
-    jetonazev(name);
-    if (BoundVariables.size() >= MaxBoundVariables)
-        throw std::length_error("too many bound variables"); // the general error line
-    BoundVariables.push_back({std::string(name), value});
-    return BoundVariables.size() - 1;
+    m_codes->clear();
+    ++m_functionGeneration;
+    variables().clear();
+    arrays().clear();
+    functions().clear();
+    textFiles().clear();
+    BoundVariables.clear();
+    ParamBindings.clear();
 }
 
 // "f(x,y)#x+y": name before the first "(", body after the first ")#", parameters between.
@@ -35,12 +29,12 @@ void Interpreter::funcdef(const std::string& statement)
     std::string params = statement.substr(open + 1, close + 1 - (open + 1));
     params[params.find(')')] = ',';
 
-    int index = findByName(Functions, name);
+    int index = findByName(functions(), name);
     if (index < 0) {
-        Functions.push_back({name, {}, {}});
-        index = static_cast<int>(Functions.size()) - 1;
+        functions().push_back({name, {}, {}});
+        index = static_cast<int>(functions().size()) - 1;
     }
-    Function& f = Functions[static_cast<size_t>(index)];
+    Function& f = functions()[static_cast<size_t>(index)];
     f.Body = body;
 
     size_t taken = 0;

@@ -1,6 +1,6 @@
 #include "textcalc/library/library.h"
 
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/library/library_support.h"
 
 #include <algorithm>
@@ -44,7 +44,7 @@ Builtin find(std::string_view name)
     return at != entries.end() && at->name == name ? at->builtin : Builtin{};
 }
 
-Number call(Interpreter& calc, std::string_view name, std::string_view text, size_t& pos)
+Number call(RunContext& calc, std::string_view name, std::string_view text, size_t& pos)
 {
     const Builtin builtin = find(name);
     if (builtin.scanned)

@@ -8,12 +8,12 @@
 //     which the evaluator reads as a nested level up to and including its ")";
 //   - a scanned function (Builtin::scanned) consumes its argument list up to and including the
 //     closing ")" (pos ends just after it): it takes each argument as raw text with
-//     calc.scanArgument(text, pos, arg), checks the stop character with
+//     evaluation::scanArgument(text, pos, arg), checks the stop character with
 //     calc.jetam(found, expected), and evaluates the text with calc.eval(arg) as often as it
 //     needs (the view stays valid during the call).
-// Tools on the Interpreter: running variables (calc.regvar(name, value) and cutting
-// calc.BoundVariables back); calc.TextFiles, calc.Literals, calc.services, calc.picture,
-// calc.random(), calc.randomGenerator, calc.Precision, calc.cistostr(); errors:
+// What a built-in may use of the run is the RunContext (run_context.h): running variables
+// (calc.regvar(name, value) and cutting calc.BoundVariables back), the text files, the
+// literals, the services, the picture, the random generator, the number text; errors:
 // calc.chyb(message) (never returns).
 #include "textcalc/library/library_functions.h"
 #include "textcalc/library/library_math.h"
@@ -36,6 +36,6 @@ Builtin find(std::string_view name);
 // Evaluates the call of `name` with its argument list at `pos` (reading the bracket of a
 // one-argument function with calc.evalLevel); a name that is no built-in ends the run with
 // "Unknown function identifier \" {n} \".".
-Number call(Interpreter& calc, std::string_view name, std::string_view text, size_t& pos);
+Number call(RunContext& calc, std::string_view name, std::string_view text, size_t& pos);
 
 } // namespace textcalc::library

@@ -2,7 +2,7 @@
 // distributions, colours, logarithms, combinatorics, integer division and rounding.
 #include "textcalc/library/library_functions.h"
 
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/number/colour.h"
 #include "textcalc/number/distributions.h"
 #include "textcalc/library/library_support.h"
@@ -21,7 +21,7 @@ namespace {
 
 // Reads "x1, …, xk)" (k ≥ 1), handing each value to `take` as soon as it is evaluated.
 template <typename Take>
-void eachArgument(Interpreter& calc, std::string_view text, size_t& pos, Take take)
+void eachArgument(RunContext& calc, std::string_view text, size_t& pos, Take take)
 {
     for (bool first = true;; first = false) {
         std::string_view arg;
@@ -34,7 +34,7 @@ void eachArgument(Interpreter& calc, std::string_view text, size_t& pos, Take ta
 
 // On ties the earlier argument stays; the imaginary part of the result is cleared.
 template <bool largest>
-Number extreme(Interpreter& calc, std::string_view text, size_t& pos)
+Number extreme(RunContext& calc, std::string_view text, size_t& pos)
 {
     Number best;
     eachArgument(calc, text, pos, [&best](const Number& v, bool first) {
@@ -55,7 +55,7 @@ int64_t checkedDiv(int64_t a, int64_t b)
     return a / b;
 }
 
-Number gcd(Interpreter& calc, std::string_view text, size_t& pos)
+Number gcd(RunContext& calc, std::string_view text, size_t& pos)
 {
     int64_t acc = 0;
     eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
@@ -65,7 +65,7 @@ Number gcd(Interpreter& calc, std::string_view text, size_t& pos)
 }
 
 // acc := (v div gcd(v, acc))·acc; lcm(0, 0) divides by zero.
-Number lcm(Interpreter& calc, std::string_view text, size_t& pos)
+Number lcm(RunContext& calc, std::string_view text, size_t& pos)
 {
     int64_t acc = 0;
     eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
@@ -78,14 +78,14 @@ Number lcm(Interpreter& calc, std::string_view text, size_t& pos)
     return exactInteger(acc);
 }
 
-Number power(Interpreter& calc, std::string_view text, size_t& pos)
+Number power(RunContext& calc, std::string_view text, size_t& pos)
 {
     const Number base = argumentExpecting(calc, text, pos, ',');
     const Number exponent = argumentExpecting(calc, text, pos, ')');
     return mocn(base, exponent);
 }
 
-Number binom(Interpreter& calc, std::string_view text, size_t& pos)
+Number binom(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int64_t n = absRound(argumentExpecting(calc, text, pos, ',').Re);
     const long double p = std::fabs(fracPart(argumentExpecting(calc, text, pos, ')').Re));
@@ -93,7 +93,7 @@ Number binom(Interpreter& calc, std::string_view text, size_t& pos)
     return exactInteger(distributions::binom(random, n, p));
 }
 
-Number gauss(Interpreter& calc, std::string_view text, size_t& pos)
+Number gauss(RunContext& calc, std::string_view text, size_t& pos)
 {
     std::string_view arg;
     const char stop = scanEither(calc, text, pos, arg, ',', ')');
@@ -103,7 +103,7 @@ Number gauss(Interpreter& calc, std::string_view text, size_t& pos)
     return floating(distributions::gauss(random, mean, variance));
 }
 
-Number fisher(Interpreter& calc, std::string_view text, size_t& pos)
+Number fisher(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int64_t m = absRound(argumentExpecting(calc, text, pos, ',').Re);
     const int64_t n = absRound(argumentExpecting(calc, text, pos, ')').Re);
@@ -112,17 +112,15 @@ Number fisher(Interpreter& calc, std::string_view text, size_t& pos)
 }
 
 // A pixel outside the picture reads as -1, which is no colour.
-Number pixel(Interpreter& calc, std::string_view text, size_t& pos)
+Number pixel(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int32_t x = roundToInt32(argumentExpecting(calc, text, pos, ',').Re);
     const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').Re);
-    if (!calc.picture)
-        return exactInteger(0);
-    const int64_t c = calc.picture->pixel(x, y);
-    return exactInteger(c < 0 ? -1 : coltoint(c));
+    const std::optional<Colour> c = calc.picture().pixel(x, y);
+    return exactInteger(c ? c->language() : -1);
 }
 
-Number rgbtocolor(Interpreter& calc, std::string_view text, size_t& pos)
+Number rgbtocolor(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int64_t r = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
     const int64_t g = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
@@ -139,7 +137,7 @@ Number logarithm(const Number& x)
     return floating(checked(std::log(absval(x))), argum(x));
 }
 
-Number logn(Interpreter& calc, std::string_view text, size_t& pos)
+Number logn(RunContext& calc, std::string_view text, size_t& pos)
 {
     const Number x = argumentExpecting(calc, text, pos, ',');
     const Number base = argumentExpecting(calc, text, pos, ')');
@@ -149,7 +147,7 @@ Number logn(Interpreter& calc, std::string_view text, size_t& pos)
 // n·(n−1)·…·(n−k+1), for comb divided by k!; the loop ends early once the product is 0,
 // which stays 0 (variat(1, 10^15) would otherwise count for days).
 template <bool combinations>
-Number selections(Interpreter& calc, std::string_view text, size_t& pos)
+Number selections(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
     int64_t k = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
@@ -165,7 +163,7 @@ Number selections(Interpreter& calc, std::string_view text, size_t& pos)
 }
 
 template <bool remainder>
-Number integerDivision(Interpreter& calc, std::string_view text, size_t& pos)
+Number integerDivision(RunContext& calc, std::string_view text, size_t& pos)
 {
     const int64_t m = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
     const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
@@ -173,7 +171,7 @@ Number integerDivision(Interpreter& calc, std::string_view text, size_t& pos)
     return exactInteger(remainder ? m - q * n : q);
 }
 
-Number round(Interpreter& calc, std::string_view text, size_t& pos)
+Number round(RunContext& calc, std::string_view text, size_t& pos)
 {
     std::string_view arg;
     const char stop = scanEither(calc, text, pos, arg, ',', ')');

@@ -9,12 +9,12 @@
 #include <string_view>
 
 namespace textcalc {
-class Interpreter;
+class RunContext;
 }
 
 namespace textcalc::library {
 
-using ScannedFunction = Number (*)(Interpreter& calc, std::string_view text, size_t& pos);
+using ScannedFunction = Number (*)(RunContext& calc, std::string_view text, size_t& pos);
 
 struct ScannedEntry {
     std::string_view name;

@@ -2,7 +2,7 @@
 #include "textcalc/library/library_functions.h"
 
 #include "platform/utf8.h"
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/run_context.h"
 #include "textcalc/library/library_support.h"
 #include "textcalc/language/textfile_io.h"
 
@@ -14,12 +14,12 @@ namespace textcalc::library {
 namespace {
 
 // The entry named by the argument "f)", searched from the last entry.
-TextFile& textFile(Interpreter& calc, std::string_view text, size_t& pos, std::string& name)
+TextFile& textFile(RunContext& calc, std::string_view text, size_t& pos, std::string& name)
 {
     name = std::string(scanExpecting(calc, text, pos, ')'));
-    for (size_t k = calc.TextFiles.size(); k-- > 0;)
-        if (calc.TextFiles[k].Name == name)
-            return calc.TextFiles[k];
+    for (size_t k = calc.textFiles().size(); k-- > 0;)
+        if (calc.textFiles()[k].Name == name)
+            return calc.textFiles()[k];
     calc.chyb("Unknown text file identifier \" " + name + " \".");
 }
 
@@ -43,7 +43,7 @@ std::string lineAsExpression(const std::string& line)
 }
 
 // An error while evaluating the line has written its own error line first.
-Number readln(Interpreter& calc, std::string_view text, size_t& pos)
+Number readln(RunContext& calc, std::string_view text, size_t& pos)
 {
     std::string name;
     TextFile& file = textFile(calc, text, pos, name);
@@ -52,10 +52,13 @@ Number readln(Interpreter& calc, std::string_view text, size_t& pos)
     if (!textfiles::readLine(file, line))
         calc.chyb(failure);
     return onRunFailure([&] { return calc.eval(lineAsExpression(platform::toUtf8FromLegacy(line))); },
-                        [&]() -> Number { calc.chyb(failure); });
+                        [&](const RunError& error) -> Number {
+                            calc.writeErrorLine(error);
+                            calc.chyb(failure);
+                        });
 }
 
-Number eof(Interpreter& calc, std::string_view text, size_t& pos)
+Number eof(RunContext& calc, std::string_view text, size_t& pos)
 {
     std::string name;
     TextFile& file = textFile(calc, text, pos, name);
@@ -66,7 +69,7 @@ Number eof(Interpreter& calc, std::string_view text, size_t& pos)
 }
 
 // The argument "k)" is the index of a string literal: preparation replaced the literal by it.
-const std::string& literal(Interpreter& calc, std::string_view text, size_t& pos, const char* function)
+const std::string& literal(RunContext& calc, std::string_view text, size_t& pos, const char* function)
 {
     const std::string_view arg = scanExpecting(calc, text, pos, ')');
     size_t k = 0;
@@ -80,7 +83,7 @@ const std::string& literal(Interpreter& calc, std::string_view text, size_t& pos
 // Read bytes (a file, or standard input in the command line) are text as program text is:
 // UTF-8, else Windows-1250, so that an error line quoting them is valid text. A stop asked for
 // while a dialog waited (the command line's timeout or a signal) ends the run at its answer.
-Number getnum(Interpreter& calc, std::string_view text, size_t& pos)
+Number getnum(RunContext& calc, std::string_view text, size_t& pos)
 {
     const std::string prompt = literal(calc, text, pos, "GetNum");
     const std::string answer = calc.services.inputBox("getnumber", prompt, "0").value_or("0");
@@ -88,7 +91,7 @@ Number getnum(Interpreter& calc, std::string_view text, size_t& pos)
     return calc.eval(platform::toUtf8FromLegacy(answer));
 }
 
-Number question(Interpreter& calc, std::string_view text, size_t& pos)
+Number question(RunContext& calc, std::string_view text, size_t& pos)
 {
     const std::string prompt = literal(calc, text, pos, "Question");
     const platform::Answer answer =

@@ -1,6 +1,7 @@
 #include "textcalc/library/library_support.h"
 
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/run_context.h"
+#include "textcalc/eval/eval_support.h"
 
 #include "platform/checked.h"
 #include "platform/floattext.h"
@@ -10,28 +11,28 @@
 
 namespace textcalc::library {
 
-std::string_view scanExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected)
+std::string_view scanExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected)
 {
     std::string_view arg;
-    calc.jetam(calc.scanArgument(text, pos, arg), expected);
+    calc.jetam(evaluation::scanArgument(text, pos, arg), expected);
     return arg;
 }
 
-char scanEither(Interpreter& calc, std::string_view text, size_t& pos, std::string_view& arg,
+char scanEither(RunContext& calc, std::string_view text, size_t& pos, std::string_view& arg,
                 char first, char second)
 {
-    const char stop = calc.scanArgument(text, pos, arg);
+    const char stop = evaluation::scanArgument(text, pos, arg);
     if (stop != second)
         calc.jetam(stop, first);
     return stop;
 }
 
-Number argumentExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected)
+Number argumentExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected)
 {
     return calc.eval(scanExpecting(calc, text, pos, expected));
 }
 
-int64_t integerBorder(Interpreter& calc, std::string_view text)
+int64_t integerBorder(RunContext& calc, std::string_view text)
 {
     int64_t value = 0;
     const char* end = text.data() + text.size();
@@ -41,7 +42,7 @@ int64_t integerBorder(Interpreter& calc, std::string_view text)
     return roundToInt64(calc.eval(text).Re);
 }
 
-long double realBorder(Interpreter& calc, std::string_view text)
+long double realBorder(RunContext& calc, std::string_view text)
 {
     long double value = 0.0L;
     if (!text.empty() && platform::parseFloat(std::string(text), '.', value))
@@ -49,7 +50,7 @@ long double realBorder(Interpreter& calc, std::string_view text)
     return calc.eval(text).Re;
 }
 
-RandomSource randomSource(Interpreter& calc)
+RandomSource randomSource(RunContext& calc)
 {
     return RandomSource([&calc] { return calc.random(); });
 }

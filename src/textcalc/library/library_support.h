@@ -9,28 +9,28 @@
 #include <string_view>
 
 namespace textcalc {
-class Interpreter;
+class RunContext;
 }
 
 namespace textcalc::library {
 
 // Scans the next raw argument; its stop character must be `expected` (jetam reports
 // otherwise).
-std::string_view scanExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected);
+std::string_view scanExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected);
 // Scans the next raw argument ended by `first` or `second` and returns that stop character;
 // any other stop is reported as `first` expected.
-char scanEither(Interpreter& calc, std::string_view text, size_t& pos, std::string_view& arg,
+char scanEither(RunContext& calc, std::string_view text, size_t& pos, std::string_view& arg,
                 char first, char second);
 // The next argument scanned with scanExpecting and evaluated.
-Number argumentExpecting(Interpreter& calc, std::string_view text, size_t& pos, char expected);
+Number argumentExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected);
 
 // An integer border: a 64-bit integer literal, else the text's value rounded.
-int64_t integerBorder(Interpreter& calc, std::string_view text);
+int64_t integerBorder(RunContext& calc, std::string_view text);
 // A real border or step: a floating literal, else the real part of the text's value.
-long double realBorder(Interpreter& calc, std::string_view text);
+long double realBorder(RunContext& calc, std::string_view text);
 
 // The session's random draws, through the calculator's one uniform generator.
-RandomSource randomSource(Interpreter& calc);
+RandomSource randomSource(RunContext& calc);
 
 // Frac of the run-time: the fractional part with the sign of the value.
 inline long double fracPart(long double v)

@@ -16,7 +16,7 @@ struct Range {
     int64_t up;
 };
 
-Range readRange(Interpreter& calc, BoundScope& scope, std::string_view text, size_t& pos)
+Range readRange(RunContext& calc, BoundScope& scope, std::string_view text, size_t& pos)
 {
     const size_t variable = scope.bind(scanExpecting(calc, text, pos, '='), exactInteger(0));
     const std::string_view lowText = scanExpecting(calc, text, pos, '_');
@@ -27,7 +27,7 @@ Range readRange(Interpreter& calc, BoundScope& scope, std::string_view text, siz
 // Calls step(n) for n = low..up; no call when low > up. Ends without overflowing at the
 // largest 64-bit integer. A range of 10^12 steps must stay stoppable.
 template <typename Step>
-void forEach(Interpreter& calc, const Range& range, Step step)
+void forEach(RunContext& calc, const Range& range, Step step)
 {
     if (range.low > range.up)
         return;
@@ -40,7 +40,7 @@ void forEach(Interpreter& calc, const Range& range, Step step)
 }
 
 template <bool product>
-Number accumulate(Interpreter& calc, std::string_view text, size_t& pos)
+Number accumulate(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const std::string_view body = scanExpecting(calc, text, pos, ',');
@@ -55,7 +55,7 @@ Number accumulate(Interpreter& calc, std::string_view text, size_t& pos)
 }
 
 // iter(x=x0, body, n=low_up): x := body for each n; the final x (x0 when the range is empty).
-Number iter(Interpreter& calc, std::string_view text, size_t& pos)
+Number iter(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), exactInteger(0));
@@ -70,7 +70,7 @@ Number iter(Interpreter& calc, std::string_view text, size_t& pos)
     return calc.BoundVariables[x].Value;
 }
 
-Range readNonEmptyRange(Interpreter& calc, BoundScope& scope, std::string_view text, size_t& pos,
+Range readNonEmptyRange(RunContext& calc, BoundScope& scope, std::string_view text, size_t& pos,
                         std::string_view& body)
 {
     body = scanExpecting(calc, text, pos, ',');
@@ -82,7 +82,7 @@ Range readNonEmptyRange(Interpreter& calc, BoundScope& scope, std::string_view t
 
 // The index whose body has the largest (smallest) real part; ties keep the earlier index.
 template <bool largest>
-Number argExtreme(Interpreter& calc, std::string_view text, size_t& pos)
+Number argExtreme(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     std::string_view body;
@@ -103,7 +103,7 @@ Number argExtreme(Interpreter& calc, std::string_view text, size_t& pos)
 // The whole value with the largest (smallest) real part; the body is evaluated at low twice,
 // first for the start value and then as the first step.
 template <bool largest>
-Number valueExtreme(Interpreter& calc, std::string_view text, size_t& pos)
+Number valueExtreme(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     std::string_view body;

@@ -26,7 +26,7 @@ constexpr int maxHalvings = 299;
 constexpr long double difStep = 1e-6L;
 
 // The signed step h: |step| pointing from a to b, or (b − a)/1000 without a step.
-long double stepWidth(Interpreter& calc, long double a, long double b, bool hasStep, std::string_view stepText)
+long double stepWidth(RunContext& calc, long double a, long double b, bool hasStep, std::string_view stepText)
 {
     if (!hasStep)
         return (b - a) / defaultSteps;
@@ -43,7 +43,7 @@ struct Interval {
     long double h;
 };
 
-Interval readInterval(Interpreter& calc, std::string_view text, size_t& pos)
+Interval readInterval(RunContext& calc, std::string_view text, size_t& pos)
 {
     Interval interval;
     interval.a = realBorder(calc, scanExpecting(calc, text, pos, '_'));
@@ -59,7 +59,7 @@ Interval readInterval(Interpreter& calc, std::string_view text, size_t& pos)
 // is, then b itself: point(x, w) gets each point with the signed width of the step that
 // reaches it, so the last, short step has the width from the last inner point to b.
 template <typename Point>
-void walkGrid(Interpreter& calc, const Interval& interval, Point point)
+void walkGrid(RunContext& calc, const Interval& interval, Point point)
 {
     const long double span = std::fabs(interval.a - interval.b);
     for (long double x = interval.a;;) {
@@ -78,7 +78,7 @@ void walkGrid(Interpreter& calc, const Interval& interval, Point point)
 }
 
 // Trapezoidal rule on the complex value of the body.
-Number integral(Interpreter& calc, std::string_view text, size_t& pos)
+Number integral(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const std::string_view body = scanExpecting(calc, text, pos, ',');
@@ -102,7 +102,7 @@ enum class Measure { Length, Surface, Volume };
 // Length, surface and volume of revolution of the graph y = Re body, piece by piece between
 // neighbouring points; sgn(b − a)·S.
 template <Measure measure>
-Number ofGraph(Interpreter& calc, std::string_view text, size_t& pos)
+Number ofGraph(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const std::string_view body = scanExpecting(calc, text, pos, ',');
@@ -132,7 +132,7 @@ Number ofGraph(Interpreter& calc, std::string_view text, size_t& pos)
 
 // The integral of the body along the curve x = curve(t): the sum of the mean of the body at
 // neighbouring points times the complex chord between them.
-Number curveIntegral(Interpreter& calc, std::string_view text, size_t& pos)
+Number curveIntegral(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const std::string_view body = scanExpecting(calc, text, pos, ',');
@@ -162,7 +162,7 @@ Number curveIntegral(Interpreter& calc, std::string_view text, size_t& pos)
 }
 
 // Bisection on the real part of the body; the result is the last midpoint.
-Number solve(Interpreter& calc, std::string_view text, size_t& pos)
+Number solve(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const std::string_view body = scanExpecting(calc, text, pos, ',');
@@ -195,7 +195,7 @@ Number solve(Interpreter& calc, std::string_view text, size_t& pos)
 // Central differences with the step 1e-6 on the complex value: the first derivative, or the
 // second (second = true).
 template <bool second>
-Number difference(Interpreter& calc, std::string_view text, size_t& pos)
+Number difference(RunContext& calc, std::string_view text, size_t& pos)
 {
     BoundScope scope(calc);
     const std::string_view body = scanExpecting(calc, text, pos, ',');

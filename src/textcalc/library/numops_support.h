@@ -3,7 +3,7 @@
 // BoundVariables and cuts the list back when the operator ends, also when it ends with an
 // error: a TRY around the operator must not leave its running variables hiding the program's
 // variables for the rest of the run.
-#include "textcalc/language/interpreter.h"
+#include "textcalc/language/run_context.h"
 
 #include <string_view>
 
@@ -11,7 +11,7 @@ namespace textcalc::library {
 
 class BoundScope {
 public:
-    explicit BoundScope(Interpreter& calc) : m_calc(calc), m_length(calc.BoundVariables.size()) {}
+    explicit BoundScope(RunContext& calc) : m_calc(calc), m_length(calc.BoundVariables.size()) {}
     ~BoundScope()
     {
         if (m_calc.BoundVariables.size() > m_length)
@@ -24,13 +24,13 @@ public:
     size_t bind(std::string_view name, const Number& value) { return m_calc.regvar(name, value); }
 
 private:
-    Interpreter& m_calc;
+    RunContext& m_calc;
     size_t m_length;
 };
 
 // Integer running variables keep denominator 1 and a zero imaginary part; a step rewrites
 // only the numerator and the floating value.
-inline void setInteger(Interpreter& calc, size_t index, int64_t n)
+inline void setInteger(RunContext& calc, size_t index, int64_t n)
 {
     Number& v = calc.BoundVariables[index].Value;
     v.ReNum = n;
@@ -38,7 +38,7 @@ inline void setInteger(Interpreter& calc, size_t index, int64_t n)
 }
 
 // Real running variables are floating; a step rewrites only the floating value.
-inline void setReal(Interpreter& calc, size_t index, long double x)
+inline void setReal(RunContext& calc, size_t index, long double x)
 {
     calc.BoundVariables[index].Value.Re = x;
 }

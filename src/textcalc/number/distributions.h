@@ -3,19 +3,16 @@
 // Arguments arrive already reduced as the functions' entries say (counts rounded and made
 // non-negative, probabilities as fractional parts); results are plain numbers.
 #include "textcalc/number/random.h"
+#include "textcalc/number/run_error.h"
 
 #include <cstdint>
-#include <stdexcept>
 
 namespace textcalc {
 
 // The counting loops of the random functions have a 16-bit signed counter: a count above
 // 32767 fails the run like any other run-time range error (the general error line). This also
 // ends geom(0) and poisson of a huge rate, which would otherwise count forever.
-class RangeError : public std::runtime_error {
-public:
-    RangeError() : std::runtime_error("Range check error") {}
-};
+class RangeError : public RunError {};
 
 namespace distributions {
 

@@ -1,5 +1,5 @@
 // Number text: values as the sheet prints them, exact fractions or floating numbers.
-#include "textcalc/language/interpreter.h"
+#include "textcalc/number/numtext.h"
 
 #include "platform/floattext.h"
 
@@ -60,13 +60,12 @@ std::string exactText(const Number& x)
 
 } // namespace
 
-std::string Interpreter::cistostr(const Number& x)
+std::string cistostr(const Number& x, int precision, char separator)
 {
     if (x.Exact && agrees(x.ReNum, x.ReDen, x.Re) && agrees(x.ImNum, x.ImDen, x.Im))
         return exactText(x);
 
-    const char separator = services.decimalSeparator();
-    auto format = [&](long double v) { return platform::formatGeneral(v, Precision, separator); };
+    auto format = [&](long double v) { return platform::formatGeneral(v, precision, separator); };
     std::string s;
     if (x.Re != 0.0L)
         s = format(x.Re);
@@ -89,49 +88,6 @@ std::string Interpreter::cistostr(const Number& x)
             c = 'e';
     }
     return s;
-}
-
-// The sheet's convert-to-decimal step on one result line. The line is read as a number alone:
-// "i" is the exact imaginary unit even where the program has a variable i (a loop counter,
-// say), so the variables are set aside meanwhile. Taking i as sqrt(-1) instead would carry the
-// rounding of the polar root into the digits (3-2 * i would become 2.99999999999999988-2 * i).
-bool Interpreter::convertToDecimal(std::string& line)
-{
-    std::string text;
-    for (char c : line)
-        if (c != ' ')
-            text += c;
-    struct SetAside {
-        Interpreter& c;
-        std::vector<Variable> variables;
-        std::vector<BoundVariable> bound;
-        std::vector<ParamBinding> bindings;
-        size_t outputs;
-        explicit SetAside(Interpreter& calc) : c(calc), outputs(calc.Outputs.size())
-        {
-            variables.swap(c.Variables);
-            bound.swap(c.BoundVariables);
-            bindings.swap(c.ParamBindings);
-        }
-        ~SetAside()
-        {
-            variables.swap(c.Variables);
-            bound.swap(c.BoundVariables);
-            bindings.swap(c.ParamBindings);
-            c.Outputs.resize(outputs);
-        }
-    } aside(*this);
-    return onRunFailure(
-        [&] {
-            Number value = eval(text);
-            value.Exact = false;
-            line = cistostr(value);
-            return true;
-        },
-        [&] {
-            services.beep();
-            return false;
-        });
 }
 
 } // namespace textcalc

@@ -3,9 +3,10 @@
 // Gaussian rational. Exact steps fall back to the floating value silently when a 64-bit
 // integer overflows; floating failures (division by zero, overflow, invalid operations)
 // raise platform::FloatError and end the evaluation.
+#include "textcalc/number/run_error.h"
+
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 
 namespace textcalc {
 
@@ -29,11 +30,9 @@ struct Fraction {
 };
 
 // Raised by the fraction routines when a 64-bit step overflows or divides by zero. The
-// number routines catch it and fall back to the floating value.
-class IntegerOverflow : public std::runtime_error {
-public:
-    IntegerOverflow() : std::runtime_error("Integer overflow") {}
-};
+// number routines catch it and fall back to the floating value; raised by an integer
+// function of the library, it fails the run.
+class IntegerOverflow : public RunError {};
 
 Number initcislo(bool exact, long double re, long double im, int64_t reNum, int64_t reDen,
                  int64_t imNum, int64_t imDen);

@@ -1,6 +1,8 @@
 #include "textcalc/picture/picture.h"
 
+#include "textcalc/number/qt/qt_colour.h"
 #include "textcalc/picture/picture_file.h"
+#include "textcalc/number/run_error.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,7 +14,6 @@
 #include <tuple>
 #include <unistd.h>
 #include <cmath>
-#include <stdexcept>
 #include <vector>
 
 namespace textcalc {
@@ -27,17 +28,12 @@ constexpr double pixelsPerPoint = 96.0 / 72.0;
 // Larger letters would only cost memory: no picture is that high.
 constexpr double maxFontPixels = 20000.0;
 
-QColor toQColor(int32_t colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 QImage blankImage(int width, int height)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (int64_t{width} * height > Picture::maxPixels)
-        throw std::length_error("picture too large");
+        throw RunError(); // the general error line of a run
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(3780); // 96 dots per inch
@@ -130,33 +126,32 @@ std::pair<int, int> Picture::limitedSize(int64_t width, int64_t height, bool kee
     return {int(width), int(height)};
 }
 
-int64_t Picture::pixel(int64_t x, int64_t y) const
+std::optional<Colour> Picture::pixel(int64_t x, int64_t y) const
 {
     if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
-        return -1;
-    const QRgb rgb = m_image.pixel(int(x), int(y));
-    return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
+        return std::nullopt;
+    return fromQColor(m_image.pixelColor(int(x), int(y)));
 }
 
-void Picture::setPixel(int32_t x, int32_t y, int32_t colour)
+void Picture::setPixel(int32_t x, int32_t y, Colour colour)
 {
     if (m_image.valid(x, y))
         m_image.setPixel(x, y, toQColor(colour).rgb());
 }
 
-void Picture::setPen(int32_t colour, int32_t width)
+void Picture::setPen(Colour colour, int32_t width)
 {
     m_penColour = colour;
     m_penWidth = width;
 }
 
-void Picture::setBrush(int32_t colour, int32_t style)
+void Picture::setBrush(Colour colour, int32_t style)
 {
     m_brushColour = colour;
     m_brushStyle = style;
 }
 
-void Picture::setFont(int32_t colour, int32_t size)
+void Picture::setFont(Colour colour, int32_t size)
 {
     m_fontColour = colour;
     m_fontSize = size;
@@ -175,7 +170,7 @@ void Picture::moveTo(int32_t x, int32_t y)
 
 // Pens of width 0 or 1 draw one pixel wide and leave out the end point, so that a polyline
 // draws each corner once; wider pens have round ends.
-static QPen makePen(int32_t colour, int32_t width)
+static QPen makePen(Colour colour, int32_t width)
 {
     const int64_t w = std::abs(int64_t{width});
     if (w <= 1)
@@ -200,7 +195,7 @@ void Picture::lineTo(int32_t x, int32_t y)
 
 // Corners in any order; the right and bottom edges are exclusive.
 void Picture::drawBox(int64_t left, int64_t top, int64_t right, int64_t bottom, bool ellipse,
-                      int32_t brushColour)
+                      Colour brushColour)
 {
     if (left > right)
         std::swap(left, right);
@@ -333,7 +328,7 @@ void Picture::clear()
 void Picture::setImage(const QImage& image)
 {
     if (int64_t{image.width()} * image.height() > maxPixels)
-        throw std::length_error("picture too large");
+        throw RunError(); // the general error line of a run
     m_image = image.convertToFormat(QImage::Format_RGB32);
     m_image.setDotsPerMeterX(3780);
     m_image.setDotsPerMeterY(3780);

@@ -31,12 +31,12 @@ public:
     int64_t penPosY() const override { return m_penY; }
     int64_t width() const override { return m_width; }
     int64_t height() const override { return m_height; }
-    int64_t pixel(int64_t x, int64_t y) const override;
+    std::optional<Colour> pixel(int64_t x, int64_t y) const override;
 
-    void setPixel(int32_t x, int32_t y, int32_t colour) override;
-    void setPen(int32_t colour, int32_t width) override;
-    void setBrush(int32_t colour, int32_t style) override;
-    void setFont(int32_t colour, int32_t size) override;
+    void setPixel(int32_t x, int32_t y, Colour colour) override;
+    void setPen(Colour colour, int32_t width) override;
+    void setBrush(Colour colour, int32_t style) override;
+    void setFont(Colour colour, int32_t size) override;
     void moveTo(int32_t x, int32_t y) override;
     void lineTo(int32_t x, int32_t y) override;
     void rectTo(int32_t x, int32_t y) override;
@@ -50,7 +50,7 @@ public:
     // The font name of labels (the setting "label_font").
     void setFontName(const std::string& name);
     // Replaces the bitmap (a loaded or pasted picture); pen, brush and font stay. An image of
-    // more than maxPixels pixels throws std::length_error, like setSize.
+    // more than maxPixels pixels throws RunError, like setSize (a run's failure there).
     void setImage(const QImage& image);
     // Reads a picture file (picture_file.h); on failure throws platform::UserError and the
     // picture stays as it was.
@@ -62,7 +62,7 @@ public:
 
 private:
     void drawBox(int64_t left, int64_t top, int64_t right, int64_t bottom, bool ellipse,
-                 int32_t brushColour);
+                 Colour brushColour);
 
     QImage m_image;
     // The size asked for: a bitmap with one side 0 holds no pixels and forgets the other side.
@@ -70,11 +70,11 @@ private:
     int m_height = 0;
     int32_t m_penX = 0;
     int32_t m_penY = 0;
-    int32_t m_penColour = 0;
+    Colour m_penColour;
     int32_t m_penWidth = 1;
-    int32_t m_brushColour = 0xFFFFFF;
+    Colour m_brushColour{255, 255, 255};
     int32_t m_brushStyle = 0;
-    int32_t m_fontColour = 0;
+    Colour m_fontColour;
     int32_t m_fontSize = 8;
     QString m_fontName = QStringLiteral("Arial");
 };

@@ -6,7 +6,10 @@
 //
 // Positions are (line, column) with the column counted in Unicode code points of the line's
 // UTF-8 text. Offsets over the whole text count a line break as two characters.
+#include "textcalc/number/colour.h"
+
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,13 +17,10 @@ namespace textcalc::sheet {
 
 enum class Alignment { Left, Center, Right };
 
-// A colour as the language and the settings file write it: red + 256 * green + 65536 * blue.
-using Colour = std::uint32_t;
-
 struct CharFormat {
     std::string fontName = "Times New Roman";
     double size = 12; // points
-    Colour colour = 0;
+    Colour colour;
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -57,6 +57,13 @@ struct Position {
 // Output lines are the ones whose alignment is not left.
 inline bool isOutputAlignment(Alignment a) { return a != Alignment::Left; }
 
+// A line number outside the sheet: a fault of the caller, which reaches the outer boundary.
+class LineOutOfRange : public std::logic_error {
+public:
+    explicit LineOutOfRange(int line) : std::logic_error("sheet line " + std::to_string(line)) {}
+};
+
+// Every call with a line number throws LineOutOfRange for a line the sheet does not have.
 class Document {
 public:
     virtual ~Document() = default;

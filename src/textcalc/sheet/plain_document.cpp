@@ -4,7 +4,6 @@
 #include "textcalc/sheet/text_columns.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace textcalc::sheet {
 
@@ -21,7 +20,7 @@ PlainDocument::PlainDocument(SheetContent content) : m_content(std::move(content
 Paragraph& PlainDocument::paragraph(int line)
 {
     if (line < 0 || line >= lineCount())
-        throw std::out_of_range("sheet line " + std::to_string(line));
+        throw LineOutOfRange(line);
     return m_content.paragraphs[static_cast<size_t>(line)];
 }
 
@@ -46,7 +45,7 @@ Position PlainDocument::clamp(Position p) const
 void PlainDocument::insertLine(int line, const std::string& text)
 {
     if (line < 0 || line > lineCount())
-        throw std::out_of_range("sheet line " + std::to_string(line));
+        throw LineOutOfRange(line);
     Paragraph p;
     p.endFormat = line < lineCount() ? formatAt(paragraph(line), 0) : m_content.paragraphs.back().endFormat;
     insertText(p, 0, text, p.endFormat);

@@ -28,6 +28,7 @@ public:
     // ui::ToolWindow. Always on top of the text calculator, whatever the switch says.
     QWidget* widget() override { return this; }
     void popis(const ui::Language& language) override;
+    const char* manualPage() const override { return "find"; }
     bool followsAlwaysOnTop() const override { return false; }
 
     // ---- Controls under their design names -------------------------------------------------

@@ -16,7 +16,7 @@
 
 namespace textcalc {
 
-TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::DataFolders folders,
+TTextm::TTextm(platform::Services& services, settings::Settings& settings, platform::DataFolders folders,
                QWidget* parent)
     : QMainWindow(parent),
       m_services(services),
@@ -68,6 +68,7 @@ TTextm::TTextm(platform::Services& services, ui::Settings& settings, platform::D
     createToolBars();
     createFormatBar();
     createLanguageMenus();
+    createHelpMenu();
     createStatusBar();
     picturePage->setStatusPanels(panels[0], panels[1], panels[2]);
 

@@ -10,7 +10,8 @@
 #include "textcalc/windows/utextm_picture.h"
 #include "platform/data_folders.h"
 #include "ui/language.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
+#include "ui/manual.h"
 #include "ui/tool_window.h"
 
 #include <QColor>
@@ -46,7 +47,7 @@ class TTextm : public QMainWindow, public ui::ToolWindow {
 public:
     // `settings` is the program's record: read by applySettings, written by collectSettings.
     // Sheets, pictures and text files live in folders.data.
-    TTextm(platform::Services& services, ui::Settings& settings, platform::DataFolders folders,
+    TTextm(platform::Services& services, settings::Settings& settings, platform::DataFolders folders,
            QWidget* parent = nullptr);
     ~TTextm() override;
 
@@ -61,8 +62,8 @@ public:
     // ui::ToolWindow: the settings are those of the record the window was given.
     QWidget* widget() override { return this; }
     void popis(const ui::Language& language) override;
-    void applySettings(const ui::Settings&) override { applySettings(); }
-    void collectSettings(ui::Settings&) override { collectSettings(); }
+    void applySettings(const settings::Settings&) override { applySettings(); }
+    void collectSettings(settings::Settings&) override { collectSettings(); }
 
     // ---- Controls under their design names -----------------------------------------------
     QTabWidget* pages;
@@ -90,6 +91,11 @@ public:
     QMenu *misheet, *miedit, *miaction, *miview, *mifunc, *mistate, *colourMenu;
     QTimer* pictureTimer; // shows the drawing while a run goes on
     QAction* othercolor;
+    QMenu* mihelp;
+    QAction* AExamples; // File: the example sheets in the open dialog
+
+    // The pages the Help menu opens; the program sets it (no manual: the menu does nothing).
+    const ui::Manual* manual = nullptr;
 
     // ---- Sheet files ---------------------------------------------------------------------------
     QString FileName;
@@ -130,6 +136,7 @@ public:
     void ADecimExecute();
     void AClearExecute();
     void AInscolExecute();
+    void openExampleSheet();
 
     // ---- Status bar, formatting, layout -----------------------------------------------------------
     void posun();
@@ -173,6 +180,8 @@ private:
     void addAlignmentControls();
     void addStyleControls();
     void createLanguageMenus();
+    void createHelpMenu();
+    void popisHelp(const ui::Language& lang);
     void createStatusBar();
     void applyShortcuts();
     void installDialogs();
@@ -186,7 +195,7 @@ private:
     std::optional<OutputFont> chooseOutputFont(const OutputFont& initial);
 
     platform::Services& m_services;
-    ui::Settings& m_settings;
+    settings::Settings& m_settings;
     platform::DataFolders m_folders;
     Calculator m_engine;
     Picture m_picture;

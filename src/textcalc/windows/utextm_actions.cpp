@@ -203,12 +203,12 @@ void TTextm::createToolBars()
 // Each shortcut of the section replaces the action's default; empty or unknown texts give none.
 void TTextm::applyShortcuts()
 {
-    for (size_t i = 0; i < ui::textShortcutKeys.size(); ++i) {
-        auto* a = findChild<QAction*>(ui::textShortcutKeys[i].action);
+    for (size_t i = 0; i < settings::textShortcutKeys.size(); ++i) {
+        auto* a = findChild<QAction*>(settings::textShortcutKeys[i].action);
         if (!a)
             continue; // the picture's actions arrive with its page
         const std::string& text = i < m_settings.textShortcuts.size() ? m_settings.textShortcuts[i]
-                                                                      : std::string(ui::textShortcutKeys[i].text);
+                                                                      : std::string(settings::textShortcutKeys[i].text);
         const auto key = ui::parseShortcut(text);
         a->setShortcut(key ? QKeySequence(*key) : QKeySequence());
     }

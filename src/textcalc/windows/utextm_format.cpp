@@ -2,6 +2,8 @@
 // underline and the copy-font mode with its brush cursor.
 #include "textcalc/windows/utextm.h"
 
+#include "textcalc/number/qt/qt_colour.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QColorDialog>
@@ -23,14 +25,9 @@ namespace textcalc {
 
 namespace {
 
-// The swatch menu's colours cl0 … cl7 as the desktop's colour values: black, red, blue, navy,
-// fuchsia, green, lime, yellow.
-constexpr unsigned swatchColours[8] = {0, 255, 16711680, 8388608, 16711935, 32768, 65280, 65535};
-
-QColor desktopColour(unsigned value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
+// The swatch menu's colours cl0 … cl7: black, red, blue, navy, fuchsia, green, lime, yellow.
+constexpr Colour swatchColours[8] = {{0, 0, 0},     {255, 0, 0}, {0, 0, 255}, {0, 0, 128},
+                                     {255, 0, 255}, {0, 128, 0}, {0, 255, 0}, {255, 255, 0}};
 
 QPixmap swatch(const QColor& colour, int width, int height)
 {
@@ -147,7 +144,7 @@ void TTextm::addColourControls()
     colourMenu->setObjectName("colourMenu");
     // Menu icons are square; a swatch 45 x 14 pixels needs a button of its own.
     for (int k = 0; k < 8; ++k) {
-        const QColor colour = desktopColour(swatchColours[k]);
+        const QColor colour = toQColor(swatchColours[k]);
         auto* button = new QToolButton;
         button->setAutoRaise(true);
         button->setIconSize(QSize(45, 14));

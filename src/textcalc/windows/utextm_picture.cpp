@@ -460,7 +460,7 @@ void PicturePage::APastepicExecute()
     } else {
         try {
             m_picture.setImage(image);
-        } catch (const std::length_error&) {
+        } catch (const RunError&) {
             m_services.message(platform::MessageKind::Error,
                                QString("The picture on the clipboard is too large (%1 x %2 pixels).")
                                    .arg(image.width())

@@ -4,6 +4,7 @@
 // that edits or starts another run is enabled.
 #include "textcalc/windows/utextm.h"
 
+#include "textcalc/number/qt/qt_colour.h"
 #include "textcalc/sheet/calcul.h"
 #include "textcalc/sheet/qt/qt_content.h"
 #include "textcalc/sheet/qt/qt_document.h"
@@ -98,8 +99,7 @@ void TTextm::Calcul(bool group)
     outputFormat.size = m_outputFont.pointSizeF();
     outputFormat.bold = m_outputFont.bold();
     outputFormat.italic = m_outputFont.italic();
-    outputFormat.colour = static_cast<sheet::Colour>(m_outputColour.red() | m_outputColour.green() << 8
-                                                     | m_outputColour.blue() << 16);
+    outputFormat.colour = fromQColor(m_outputColour);
     const sheet::CalculResult result = sheet::Calcul(doc, m_engine, group ? sheet::RunMode::Group : sheet::RunMode::Line,
                                                      outputFormat, nextline->isChecked());
     setRunning(false);
@@ -149,14 +149,13 @@ void TTextm::AClearExecute()
         m_engine.clearTables();
 }
 
-// The colour goes in as the language writes colours: red·65536 + green·256 + blue.
+// The colour goes in as the number a program would write for it.
 void TTextm::AInscolExecute()
 {
     const auto colour = colourDialog(Qt::black);
     if (!colour)
         return;
-    const long value = colour->red() * 65536L + colour->green() * 256L + colour->blue();
-    insertAtCaret(QString::number(value));
+    insertAtCaret(QString::number(fromQColor(*colour).language()));
 }
 
 } // namespace textcalc

@@ -3,6 +3,8 @@
 #include "textcalc/windows/utextm.h"
 
 #include "platform/inifile.h"
+#include "textcalc/number/qt/qt_colour.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,17 +17,13 @@ namespace textcalc {
 
 namespace {
 
+// settings.ini holds the desktop's colour values.
 QColor desktopColour(unsigned value)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return toQColor(Colour::fromDesktop(value));
 }
 
-unsigned desktopValue(const QColor& c)
-{
-    return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 | static_cast<unsigned>(c.blue()) << 16;
-}
-
-QFont fontOf(const ui::FontSetting& s)
+QFont fontOf(const settings::FontSetting& s)
 {
     QFont font(QString::fromStdString(s.name));
     font.setPointSize(std::max(1, s.size));
@@ -38,7 +36,7 @@ QFont fontOf(const ui::FontSetting& s)
 
 void TTextm::applySettings()
 {
-    const ui::Settings& s = m_settings;
+    const settings::Settings& s = m_settings;
     setGeometry(s.textLeft, s.textTop, s.textWidth, s.textHeight);
     move(s.textLeft, s.textTop);
     // Each view item starts opposite to the stored value and is toggled once.
@@ -70,7 +68,7 @@ void TTextm::applySettings()
 // The input font over the whole sheet, and for what is typed next.
 void TTextm::applyInputFont()
 {
-    const ui::FontSetting& s = m_settings.inputFont;
+    const settings::FontSetting& s = m_settings.inputFont;
     QTextCharFormat f;
     f.setFontFamilies({QString::fromStdString(s.name)});
     f.setFontPointSize(std::max(1, s.size));
@@ -94,7 +92,7 @@ void TTextm::applyInputFont()
 
 void TTextm::collectSettings()
 {
-    ui::Settings& s = m_settings;
+    settings::Settings& s = m_settings;
     const QRect bounds = isMaximized() || isMinimized() ? normalGeometry() : geometry();
     s.textLeft = bounds.x();
     s.textTop = bounds.y();
@@ -105,7 +103,7 @@ void TTextm::collectSettings()
     s.nextline = nextline->isChecked();
     s.pictureWidth = static_cast<int>(m_picture.width());
     s.pictureHeight = static_cast<int>(m_picture.height());
-    s.outputFont.color = desktopValue(m_outputColour);
+    s.outputFont.color = fromQColor(m_outputColour).desktop();
     s.outputFont.size = m_outputFont.pointSize();
     s.outputFont.name = m_outputFont.family().toStdString();
     s.outputFont.bold = m_outputFont.bold();
@@ -119,12 +117,7 @@ bool TTextm::writeTextCalculatorKeys()
     m_settings.formatToolbar = formtul->isChecked();
     m_settings.statusBar = infoshow->isChecked();
     platform::IniFile file(m_folders.settingsFile);
-    file.beginBatch();
-    file.writeBool("text_calculator", "maximized", m_settings.textMaximized);
-    file.writeBool("text_calculator", "main_toolbar", m_settings.mainToolbar);
-    file.writeBool("text_calculator", "format_toolbar", m_settings.formatToolbar);
-    file.writeBool("text_calculator", "status_bar", m_settings.statusBar);
-    return file.endBatch();
+    return settings::writeSettings(file, m_settings, m_services.decimalSeparator(), settings::Owner::TextCalculator);
 }
 
 // An untitled modified sheet stays in memory when the window is only hidden.

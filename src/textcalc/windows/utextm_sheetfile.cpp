@@ -18,7 +18,7 @@ bool TTextm::loadSheet(const QString& path)
             sheet::loadSheet(path.toStdString(), sheet::fromQt(kalkul->currentCharFormat()));
         sheet::loadContent(*kalkul->document(), content);
         return true;
-    } catch (const std::exception& e) {
+    } catch (const platform::UserError& e) {
         m_services.message(platform::MessageKind::Error, e.what());
         return false;
     }
@@ -29,7 +29,7 @@ bool TTextm::saveSheet(const QString& path)
     try {
         sheet::saveSheet(path.toStdString(), sheet::contentOf(*kalkul->document()));
         return true;
-    } catch (const std::exception& e) {
+    } catch (const platform::UserError& e) {
         m_services.message(platform::MessageKind::Error, e.what());
         return false;
     }

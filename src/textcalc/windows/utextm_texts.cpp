@@ -92,6 +92,7 @@ void TTextm::popis(const ui::Language& lang)
     pages->setTabText(pages->indexOf(List), t("sheet", "List"));
     pages->setTabText(pages->indexOf(Obrazek), t("picture", "Obrázek"));
     picturePage->popis(lang);
+    popisHelp(lang);
     m_runningText = t("running", "Probíhá výpočet... (Esc zastaví)");
     m_stoppedLine = t("stopped", "Error. Program stopped by the user.");
     m_engine.settings.stoppedLine = m_stoppedLine.toStdString();

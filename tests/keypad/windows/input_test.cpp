@@ -27,7 +27,7 @@ using keypad::Tmain;
 struct Face {
     testsupport::ProgramDir dir;
     platform::HeadlessServices services;
-    ui::Settings settings;
+    settings::Settings settings;
     Tmain main{services, settings, dir.path()};
     keypad::Ttrail trail;
     keypad::Tdmsdeg dms;

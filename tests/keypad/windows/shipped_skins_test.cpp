@@ -18,7 +18,7 @@ using keypad::Tmain;
 
 struct Shipped {
     platform::HeadlessServices services{','};
-    ui::Settings settings;
+    settings::Settings settings;
     Tmain main{services, settings, ZOLT_BIN_DIR};
     explicit Shipped(const std::string& skin)
     {

@@ -19,7 +19,7 @@ namespace {
 struct Window {
     testsupport::ProgramDir dir;
     platform::HeadlessServices services{'.'};
-    ui::Settings settings;
+    settings::Settings settings;
     keypad::Tmain main{services, settings, dir.path()};
 
     std::vector<std::string> messages() const
@@ -208,7 +208,7 @@ TEST(Display, LongNumberShrinksTheFontInsteadOfLosingDigits)
     for (keypad::Control c : {keypad::Control::c1, keypad::Control::c2})
         w.main.engine().click(c);
     EXPECT_EQ(w.main.display->font().pointSize(), 15);
-    ui::Settings& s = w.settings;
+    settings::Settings& s = w.settings;
     s.separator = " ";
     w.main.applyEngineSettings();
     for (int i = 0; i < 12; ++i)
@@ -228,7 +228,7 @@ namespace {
 TEST(TrailWindow, TakesFontAndColoursFromTheSettings)
 {
     keypad::Ttrail trail;
-    trail.applyLook(ui::FontSetting{255, 20, "DejaVu Serif", true, true}, 0xFF0000);
+    trail.applyLook(settings::FontSetting{255, 20, "DejaVu Serif", true, true}, 0xFF0000);
     const QFont f = trail.paper->font();
     EXPECT_EQ(f.pointSize(), 20);
     EXPECT_TRUE(f.bold());

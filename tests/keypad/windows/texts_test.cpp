@@ -18,7 +18,7 @@ namespace {
 struct Texts {
     testsupport::ProgramDir dir;
     platform::HeadlessServices services{'.'};
-    ui::Settings settings;
+    settings::Settings settings;
     keypad::Tmain main{services, settings, dir.path()};
     keypad::Ttrail trail;
     keypad::Tdmsdeg dms;
@@ -52,10 +52,10 @@ struct Texts {
 
 size_t shortcutIndex(const char* key)
 {
-    for (size_t i = 0; i < ui::mainShortcutKeys.size(); ++i)
-        if (std::string(ui::mainShortcutKeys[i].key) == key)
+    for (size_t i = 0; i < settings::mainShortcutKeys.size(); ++i)
+        if (std::string(settings::mainShortcutKeys[i].key) == key)
             return i;
-    return ui::mainShortcutKeys.size();
+    return settings::mainShortcutKeys.size();
 }
 
 TEST(KeyHints, CzechDefaultsWithTheShortcutOfTheKeysAction)

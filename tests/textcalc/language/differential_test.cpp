@@ -337,17 +337,17 @@ class Sides {
 public:
     Sides()
     {
-        for (Sheet* sheet : {&m_compiled, &m_read})
+        for (ContextSheet* sheet : {&m_compiled, &m_read})
             sheet->services.fixedTime = std::chrono::system_clock::time_point(std::chrono::seconds(1000));
-        m_compiled.internals.compiledEvaluation = true;
-        m_read.internals.compiledEvaluation = false;
+        m_compiled.interpreter.compiledEvaluation = true;
+        m_read.interpreter.compiledEvaluation = false;
     }
 
     void restart(uint64_t seed)
     {
-        for (Sheet* sheet : {&m_compiled, &m_read}) {
-            sheet->calc.clearTables();
-            sheet->internals.randomGenerator.seed(seed);
+        for (ContextSheet* sheet : {&m_compiled, &m_read}) {
+            sheet->interpreter.clearTables();
+            sheet->context.randomGenerator.seed(seed);
         }
     }
 
@@ -372,7 +372,7 @@ public:
     }
 
 private:
-    static Lines run(Sheet& sheet, const Case& c)
+    static Lines run(ContextSheet& sheet, const Case& c)
     {
         sheet.services.inputs.assign(c.answers.begin(), c.answers.end());
         // Removed rather than cut short: a file system may write a truncated file's blocks out
@@ -387,8 +387,8 @@ private:
         return sheet.run(c.program);
     }
 
-    Sheet m_compiled;
-    Sheet m_read;
+    ContextSheet m_compiled;
+    ContextSheet m_read;
 };
 
 int fromEnvironment(const char* name, int byDefault)

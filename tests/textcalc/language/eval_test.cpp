@@ -1,6 +1,8 @@
 // Expressions: precedence, signs, implicit multiplication, literals, names and their errors.
 #include "run_helper.h"
 
+#include "textcalc/eval/eval_support.h"
+
 using namespace textcalc::testing_support;
 
 namespace {
@@ -122,31 +124,30 @@ TEST(Evaluator, BracketsNestedThousandsDeepEndTheRun)
 
 TEST(Evaluator, TextAfterTopLevelBracketIgnored)
 {
-    Sheet sheet;
-    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("1+2)*5")), "3");
-    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("(1+2")), "3");
+    ContextSheet sheet;
+    EXPECT_EQ(sheet.context.cistostr(sheet.context.eval("1+2)*5")), "3");
+    EXPECT_EQ(sheet.context.cistostr(sheet.context.eval("(1+2")), "3");
 }
 
 TEST(Evaluator, TimeCountsFromTheRunStart)
 {
-    Sheet sheet;
+    ContextSheet sheet;
     const auto start = std::chrono::system_clock::time_point(std::chrono::seconds(1000));
     sheet.services.fixedTime = start;
-    sheet.calc.run("t:=time");
+    sheet.run("t:=time");
     sheet.services.fixedTime = start + std::chrono::milliseconds(1234);
-    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("time")), "1.23");
+    EXPECT_EQ(sheet.context.cistostr(sheet.context.eval("time")), "1.23");
 }
 
 TEST(Evaluator, ScanArgumentStopsAtDepthZero)
 {
-    Sheet sheet;
     struct Row { const char* text; const char* arg; char stop; size_t next; };
     for (const Row& r : {Row{"a(b,c),d", "a(b,c)", ',', 7}, Row{"n=1_10)", "n", '=', 2}, Row{"x[1]_2", "x[1]", '_', 5},
                          Row{"1+2", "1+2", ';', 3}, Row{")", "", ')', 1}}) {
         SCOPED_TRACE(r.text);
         size_t pos = 0;
         std::string_view arg;
-        EXPECT_EQ(sheet.internals.scanArgument(r.text, pos, arg), r.stop);
+        EXPECT_EQ(textcalc::evaluation::scanArgument(r.text, pos, arg), r.stop);
         EXPECT_EQ(arg, r.arg);
         EXPECT_EQ(pos, r.next);
     }

@@ -1,5 +1,10 @@
 // Statements: control flow, TRY and Break, assignments, arrays, definitions and the run's lines.
 #include "run_helper.h"
+
+#include "textcalc/language/compile.h"
+
+#include <functional>
+#include <stdexcept>
 #include "small_stack.h"
 
 using namespace textcalc;
@@ -46,6 +51,15 @@ INSTANTIATE_TEST_SUITE_P(Conditions, Statements, testing::Values(
     ProgramCase{"Greater", "if 3 > 2 then x:=1; if 2 > 2 then x:=5; x", {"1"}},
     ProgramCase{"UnknownNameInCondition", "while q do x", {"Error. Unknown variable identifier \" q \"."}},
     ProgramCase{"FloatingEqualsExact", "if 0.5 = 1/2 then x:=1; x", {"1"}}), rowName);
+
+INSTANTIATE_TEST_SUITE_P(WithoutPicture, Statements, testing::Values(
+    ProgramCase{"DrawingLeavesNoTrace",
+                "setpen(clred,2); setbrush(clblue,3); setfont(clgreen); moveto(3,4); lineto(5,6); rectto(9,9); "
+                "ellipto(1,1); floodfill(0,0); setsize(10,10); spot(2); textlabel('a'); numlabel(1); "
+                "setcolor(1,1,clred); draw; clear; pixel(1,1); penposx+penposy; picwidth+picheight",
+                {"0", "0", "0"}},
+    ProgramCase{"ArgumentsStillEvaluated", "try lineto(1/0,1); try setcolor(1,1,q); 7",
+                {"Error. General computation error", "Error. Unknown variable identifier \" q \".", "7"}}), rowName);
 
 INSTANTIATE_TEST_SUITE_P(TryAndBreak, Statements, testing::Values(
     ProgramCase{"TryKeepsGoingAfterFailure", "try y:=1/0; z:=1; z", {"Error. General computation error", "1"}},
@@ -121,7 +135,12 @@ INSTANTIATE_TEST_SUITE_P(CompileErrors, Statements, testing::Values(
     ProgramCase{"ShowTextNeedsLiteral", "showtext(x)", {"Error. Invalid string in \" ShowText \" statement."}},
     ProgramCase{"TextLabelNeedsLiteral", "textlabel(1)", {"Error. Invalid string in \" TextLabel \" statement."}},
     ProgramCase{"DrawingDelimiter", "moveto(1)", {"Error. \" , \" expected, but \" ) \" found."}},
-    ProgramCase{"DrawingTooManyArguments", "spot(1,2)", {"Error. \" ) \" expected, but \" , \" found."}}), rowName);
+    ProgramCase{"DrawingTooManyArguments", "spot(1,2)", {"Error. \" ) \" expected, but \" , \" found."}},
+    ProgramCase{"PenTooManyArguments", "setpen(1,2,3)", {"Error. \" ) \" expected, but \" , \" found."}},
+    ProgramCase{"UnknownFileInReset", "reset(q)", {"Error. Unknown text file identifier \" q \"."}},
+    ProgramCase{"WriteLnWithoutComma", "writeln(q)", {"Error. Unknown text file identifier \"  \"."}},
+    ProgramCase{"IncOperandUpToLastBracket", "inc(x)+1", {"Error. \" x)+ \" is not a valid identifier."}},
+    ProgramCase{"WordFollowedByMoreIsExpression", "beep2", {"Error. Unknown variable identifier \" beep2 \"."}}), rowName);
 
 class Echo : public EchoTable {};
 TEST_P(Echo, ReportsAssignments) { check(); }
@@ -155,6 +174,29 @@ TEST(Run, FailedDefinitionsKeepWhatWasTaken)
         Sheet sheet;
         sheet.run(r.definitions);
         EXPECT_EQ(sheet.run(r.call), r.expected);
+    }
+}
+
+// A picture whose lineTo throws what the test gives it.
+struct FailingPicture : NullPicture {
+    std::function<void()> failure;
+    void lineTo(int32_t, int32_t) override { failure(); }
+};
+
+// TRY takes the program's failures; an exception of the standard library is a fault of the
+// calculator and ends the run at its boundary.
+TEST(Run, TryTakesOnlyTheProgramsFailures)
+{
+    struct Row { const char* name; std::function<void()> failure; Lines expected; };
+    for (const Row& r : {Row{"LimitOfThePicture", [] { throw RunError(); }, {"Error. General computation error", "5"}},
+                         Row{"ContainersLengthError", [] { throw std::length_error("vector"); },
+                             {"Error. General computation error"}},
+                         Row{"RuntimeError", [] { throw std::runtime_error("module"); }, {"Error. General computation error"}},
+                         Row{"OutOfRange", [] { throw std::out_of_range("at"); }, {"Error. General computation error"}}}) {
+        SCOPED_TRACE(r.name);
+        BasicSession<FailingPicture> session;
+        session.picture.failure = r.failure;
+        EXPECT_EQ(session.run("try lineto(1,1); 5"), r.expected);
     }
 }
 
@@ -238,12 +280,12 @@ class Classify : public testing::TestWithParam<ClassifyCase> {};
 
 TEST_P(Classify, FillsFields)
 {
-    Sheet sheet;
-    sheet.internals.Literals = {"hello", "data"};
+    ContextSheet sheet;
+    sheet.context.Literals = {"hello", "data"};
     sheet.calc.TextFiles.emplace_back();
     sheet.calc.TextFiles.back().Name = "m";
     const ClassifyCase& c = GetParam();
-    const Instruction in = sheet.internals.classify(c.statement);
+    const Instruction in = classify(sheet.context, c.statement);
     EXPECT_EQ(in.kind, c.kind);
     EXPECT_EQ(in.Text1, c.text1);
     EXPECT_EQ(in.Text2, c.text2);
@@ -290,14 +332,13 @@ INSTANTIATE_TEST_SUITE_P(Statements, Classify, testing::Values(
 
 TEST(Conditions, SplitByPatternOrder)
 {
-    Sheet sheet;
     struct Row { const char* text; Relation relation; const char* left; const char* right; };
     for (const Row& r : {Row{"a<%b", RelLessEqual, "a", "b"}, Row{"a<>b", RelNotEqual, "a", "b"},
                          Row{"a>%b", RelLessEqual, "b", "a"}, Row{"a<b", RelLess, "a", "b"},
                          Row{"a>b", RelLess, "b", "a"}, Row{"a%b", RelEqual, "a", "b"}, Row{"a", RelPositive, "a", ""},
                          Row{"a%b<c", RelLess, "a%b", "c"}}) {
         SCOPED_TRACE(r.text);
-        const Condition c = sheet.internals.splitcond(r.text);
+        const Condition c = splitcond(r.text);
         EXPECT_EQ(c.relation, r.relation);
         EXPECT_EQ(c.Left, r.left);
         EXPECT_EQ(c.Right, r.right);

@@ -1,6 +1,8 @@
 // Number text: exact fractions, complex shapes, the floating form and convert-to-decimal.
 #include "run_helper.h"
 
+#include "textcalc/number/numtext.h"
+
 using namespace textcalc;
 using namespace textcalc::testing_support;
 
@@ -61,11 +63,10 @@ TEST(NumberText, PrecisionSetsSignificantDigits)
 
 TEST(NumberText, StaleFractionIsNotPrinted)
 {
-    Sheet sheet;
     Number x = initcislo(true, 0.5L, 0.0L, 1, 3, 0, 1); // fraction 1/3 left beside 0.5
-    EXPECT_EQ(sheet.internals.cistostr(x), "0.5");
+    EXPECT_EQ(cistostr(x, 18, '.'), "0.5");
     x = initcislo(true, 0.0L, 0.0L, 0, 1, 0, 1);
-    EXPECT_EQ(sheet.internals.cistostr(x), "0");
+    EXPECT_EQ(cistostr(x, 18, '.'), "0");
 }
 
 TEST(NumberText, ConvertToDecimal)
@@ -93,6 +94,9 @@ TEST(NumberText, ConvertToDecimalReadsIAsTheUnitWhateverTheProgramDefined)
     std::string line = "3 + 2 * i";
     EXPECT_TRUE(sheet.calc.convertToDecimal(line));
     EXPECT_EQ(line, "3 + 2 * i");
+    line = "i"; // the very text the program evaluated, with i its variable
+    EXPECT_TRUE(sheet.calc.convertToDecimal(line));
+    EXPECT_EQ(line, "i");
     EXPECT_EQ(sheet.run("i*10"), Lines{"30"});
 }
 

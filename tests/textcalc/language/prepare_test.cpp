@@ -1,6 +1,8 @@
 // Preparation: comments, literals, case, keywords, statements, brackets and nested blocks.
 #include "run_helper.h"
 
+#include "textcalc/language/compile.h"
+
 using namespace textcalc;
 using namespace textcalc::testing_support;
 
@@ -17,15 +19,14 @@ class Preparation : public testing::TestWithParam<PrepareCase> {};
 
 TEST_P(Preparation, MakesBlocks)
 {
-    Sheet sheet;
-    sheet.internals.prepare(GetParam().text);
-    std::vector<Lines> blocks = sheet.internals.Blocks;
+    ContextSheet sheet;
+    std::vector<Lines> blocks = prepare(sheet.context, GetParam().text);
     for (Lines& block : blocks)
         for (std::string& item : block)
             if (!item.empty() && item[0] == '\xA7')
                 item[0] = '$';
     EXPECT_EQ(blocks, GetParam().blocks);
-    EXPECT_EQ(sheet.internals.Literals, GetParam().literals);
+    EXPECT_EQ(sheet.context.Literals, GetParam().literals);
 }
 
 INSTANTIATE_TEST_SUITE_P(Prepare, Preparation, testing::Values(

@@ -8,37 +8,37 @@ namespace {
 
 TEST(BoundVariables, StackOfRunningVariables)
 {
-    Sheet sheet;
+    ContextSheet sheet;
     sheet.run("n:=100");
-    EXPECT_EQ(sheet.internals.regvar("n", exactInteger(7)), 0u);
-    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("n*2")), "14"); // hides the program variable
-    EXPECT_EQ(sheet.internals.regvar("n", exactInteger(3)), 1u);
-    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("n")), "3"); // the latest entry wins
-    sheet.internals.BoundVariables.resize(0);
-    EXPECT_EQ(sheet.internals.cistostr(sheet.internals.eval("n")), "100");
+    EXPECT_EQ(sheet.context.regvar("n", exactInteger(7)), 0u);
+    EXPECT_EQ(sheet.context.cistostr(sheet.context.eval("n*2")), "14"); // hides the program variable
+    EXPECT_EQ(sheet.context.regvar("n", exactInteger(3)), 1u);
+    EXPECT_EQ(sheet.context.cistostr(sheet.context.eval("n")), "3"); // the latest entry wins
+    sheet.context.BoundVariables.resize(0);
+    EXPECT_EQ(sheet.context.cistostr(sheet.context.eval("n")), "100");
 }
 
 TEST(BoundVariables, NameRule)
 {
-    Sheet sheet;
-    EXPECT_THROW(sheet.internals.regvar("x_1", exactInteger(0)), RunAbort);
-    EXPECT_EQ(sheet.calc.Outputs.back(), "Error. \" x_1 \" is not a valid identifier.");
-    EXPECT_TRUE(sheet.internals.BoundVariables.empty());
+    ContextSheet sheet;
+    EXPECT_EQ(sheet.errorLine([&] { sheet.context.regvar("x_1", exactInteger(0)); }),
+              "Error. \" x_1 \" is not a valid identifier.");
+    EXPECT_TRUE(sheet.context.BoundVariables.empty());
 }
 
 TEST(BoundVariables, AtMost128)
 {
-    Sheet sheet;
+    ContextSheet sheet;
     for (int k = 0; k < 128; ++k)
-        sheet.internals.regvar("v", exactInteger(k));
-    EXPECT_THROW(sheet.internals.regvar("v", exactInteger(0)), std::exception);
-    EXPECT_EQ(sheet.internals.BoundVariables.size(), 128u);
+        sheet.context.regvar("v", exactInteger(k));
+    EXPECT_EQ(sheet.errorLine([&] { sheet.context.regvar("v", exactInteger(0)); }), "Error. General computation error");
+    EXPECT_EQ(sheet.context.BoundVariables.size(), 128u);
 }
 
 TEST(BoundVariables, EmptiedAfterEveryRun)
 {
-    Sheet sheet;
-    sheet.internals.regvar("n", exactInteger(1));
+    ContextSheet sheet;
+    sheet.context.regvar("n", exactInteger(1));
     EXPECT_EQ(sheet.run("n"), Lines{"1"});
     EXPECT_EQ(sheet.run("n"), Lines{"Error. Unknown variable identifier \" n \"."});
 }
@@ -49,12 +49,12 @@ TEST(Names, Rule)
     for (const Row& r : {Row{"x", true}, Row{"x1", true}, Row{"abcdefghijklmnopqrst", true}, Row{"", false},
                          Row{"1x", false}, Row{"abcdefghijklmnopqrstu", false}, Row{"X", false}, Row{"a-b", false}}) {
         SCOPED_TRACE(r.name);
-        Sheet sheet;
+        ContextSheet sheet;
         if (r.valid) {
-            EXPECT_NO_THROW(sheet.internals.jetonazev(r.name));
+            EXPECT_NO_THROW(sheet.context.jetonazev(r.name));
         } else {
-            EXPECT_THROW(sheet.internals.jetonazev(r.name), RunAbort);
-            EXPECT_EQ(sheet.calc.Outputs.back(), "Error. \" " + std::string(r.name) + " \" is not a valid identifier.");
+            EXPECT_EQ(sheet.errorLine([&] { sheet.context.jetonazev(r.name); }),
+                      "Error. \" " + std::string(r.name) + " \" is not a valid identifier.");
         }
     }
 }

@@ -42,7 +42,7 @@ std::string noisyFile(Session& session, const std::string& name)
     std::mt19937 generator(3);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 120; ++x)
-            session.picture.setPixel(x, y, int32_t(generator() & 0xFFFFFF));
+            session.picture.setPixel(x, y, textcalc::Colour::fromDesktop(generator()));
     const auto file = session.directory / name;
     session.picture.save(file.string(), 95);
     return readBytes(file);
@@ -209,7 +209,7 @@ TEST(PictureFile, JpegQualityReachesTheEncoder)
 TEST(PictureFile, PictureOverTheLimitIsRefused)
 {
     Session session;
-    EXPECT_THROW(session.picture.setImage(QImage(9000, 9000, QImage::Format_Mono)), std::length_error);
+    EXPECT_THROW(session.picture.setImage(QImage(9000, 9000, QImage::Format_Mono)), textcalc::RunError);
     EXPECT_EQ(session.picture.width(), 200);
 }
 

@@ -6,18 +6,20 @@
 #include <QImage>
 
 #include <fstream>
+#include <optional>
 
 using namespace textcalc::library_tests;
 
 namespace {
 
-// Surface colours: red in the low byte.
-constexpr int64_t white = 0xFFFFFF, black = 0, red = 0x0000FF, green = 0x00FF00, blue = 0xFF0000;
+using textcalc::Colour;
+constexpr Colour white{255, 255, 255}, black{0, 0, 0}, red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255};
+constexpr std::nullopt_t outside = std::nullopt;
 
 struct PixelCase {
     const char* name;
     const char* program;
-    std::vector<std::tuple<int, int, int64_t>> pixels; // x, y, expected surface colour
+    std::vector<std::tuple<int, int, std::optional<Colour>>> pixels; // x, y, expected colour
 };
 
 std::string pixelRow(const ::testing::TestParamInfo<PixelCase>& info)
@@ -39,6 +41,8 @@ TEST_P(Drawing, PaintsPixels)
 INSTANTIATE_TEST_SUITE_P(Statements, Drawing, testing::Values(
     PixelCase{"SetColorByConstantAndNumber", "SetColor(0, 0, clRed); SetColor(1, 0, 16711680); SetColor(2, 0, 255)",
               {{0, 0, red}, {1, 0, red}, {2, 0, blue}, {3, 0, white}}},
+    PixelCase{"ColourBitsAbove24Dropped", "SetColor(0, 0, 0-1); SetColor(1, 0, 16777216+255); SetColor(2, 0, 0-16711681)",
+              {{0, 0, white}, {1, 0, blue}, {2, 0, Colour{0, 255, 255}}}},
     PixelCase{"LineLeavesOutItsEnd", "SetPen(clRed); MoveTo(10, 10); LineTo(20, 10)",
               {{10, 10, red}, {19, 10, red}, {20, 10, white}, {15, 11, white}, {15, 9, white}}},
     PixelCase{"WidePen", "SetPen(clBlue, 5); MoveTo(10, 50); LineTo(100, 50)",
@@ -59,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Statements, Drawing, testing::Values(
               {{0, 0, red}, {199, 199, red}, {20, 20, white}}},
     PixelCase{"SizeKeepsTopLeft", "SetColor(5, 5, clRed); SetColor(150, 150, clRed); SetSize(100, 100); SetSize(300, 300)",
               {{5, 5, red}, {150, 150, white}, {250, 250, white}}},
-    PixelCase{"ClearKeepsSize", "SetColor(5, 5, clRed); SetSize(50, 60); Clear", {{5, 5, white}, {49, 59, white}, {50, 0, -1}}},
+    PixelCase{"ClearKeepsSize", "SetColor(5, 5, clRed); SetSize(50, 60); Clear", {{5, 5, white}, {49, 59, white}, {50, 0, outside}}},
     PixelCase{"HugeCoordinatesAreClipped", "MoveTo(0-2000000000, 0-2000000000); LineTo(2000000000, 2000000000)",
               {{100, 100, black}, {100, 101, white}}}), pixelRow);
 
@@ -113,7 +117,7 @@ TEST(Picture, LabelBackground)
 {
     Session session;
     session.run("SetColor(0, 0, 0); SetBrush(clYellow); MoveTo(10, 10); TextLabel('i')");
-    EXPECT_EQ(session.picture.pixel(10, 10), 0x00FFFF);
+    EXPECT_EQ(session.picture.pixel(10, 10), (Colour{255, 255, 0}));
     session.run("SetBrush(clYellow, 1); MoveTo(100, 100); TextLabel('i')");
     EXPECT_EQ(session.picture.pixel(100, 100), white);
 }

@@ -17,8 +17,8 @@ namespace textcalc::sheet::testing_support {
 
 using MakeDocument = std::function<std::unique_ptr<Document>(const SheetContent&)>;
 
-inline const CharFormat Input{"Courier New", 10, 0, false, false, false};
-inline const CharFormat OutputFont{"Arial", 12, 255, true, false, false};
+inline const CharFormat Input{"Courier New", 10, {}, false, false, false};
+inline const CharFormat OutputFont{"Arial", 12, Colour{255, 0, 0}, true, false, false};
 
 struct SelectionCase {
     const char* name;

@@ -42,14 +42,14 @@ TEST(Fixtures, LibreOfficeKeepsOurFormats)
 {
     const SheetContent content = fixture("libreoffice_sheet.rtf");
     ASSERT_EQ(content.paragraphs.size(), 5u);
-    const CharFormat input{"Courier New", 10, 0, false, false, false};
+    const CharFormat input{"Courier New", 10, {}, false, false, false};
     EXPECT_EQ(content.paragraphs[0].runs, (std::vector<sheet::Run>{{"x:=1/3; Příliš žluťoučký kůň", input}}));
     EXPECT_EQ(content.paragraphs[1].runs,
-              (std::vector<sheet::Run>{{"4/3 úpěl ďábelské ódy", CharFormat{"Arial", 14, 255, true, false, false}}}));
+              (std::vector<sheet::Run>{{"4/3 úpěl ďábelské ódy", CharFormat{"Arial", 14, Colour{255, 0, 0}, true, false, false}}}));
     EXPECT_EQ(content.paragraphs[2].alignment, Alignment::Right);
     EXPECT_EQ(content.paragraphs[2].runs,
-              (std::vector<sheet::Run>{{"vpravo ", CharFormat{"Times New Roman", 12, 0xFF0000, false, true, true}},
-                                       {"ŠČŘŽÝ", CharFormat{"DejaVu Sans", 9, 0x008000, true, true, false}}}));
+              (std::vector<sheet::Run>{{"vpravo ", CharFormat{"Times New Roman", 12, Colour{0, 0, 255}, false, true, true}},
+                                       {"ŠČŘŽÝ", CharFormat{"DejaVu Sans", 9, Colour{0, 128, 0}, true, true, false}}}));
     EXPECT_EQ(content.paragraphs[3].endFormat, input);
 }
 
@@ -57,13 +57,13 @@ TEST(Fixtures, LibreOfficeDocumentFormats)
 {
     const SheetContent content = fixture("libreoffice_document.rtf");
     ASSERT_EQ(content.paragraphs.size(), 7u);
-    const CharFormat serif{"Liberation Serif", 12, 0, false, false, false};
+    const CharFormat serif{"Liberation Serif", 12, {}, false, false, false};
     EXPECT_EQ(content.paragraphs[1].runs,
-              (std::vector<sheet::Run>{{"1024", CharFormat{"Liberation Sans", 16, 128, true, false, false}}}));
+              (std::vector<sheet::Run>{{"1024", CharFormat{"Liberation Sans", 16, Colour{128, 0, 0}, true, false, false}}}));
     CharFormat italic = serif, underline = serif, green = serif;
     italic.italic = true;
     underline.underline = true;
-    green.colour = 0x00FF00;
+    green.colour = Colour{0, 255, 0};
     EXPECT_EQ(content.paragraphs[2].runs,
               (std::vector<sheet::Run>{{"Čeština: ", serif}, {"příliš", italic}, {" ", serif}, {"žluťoučký", underline},
                                        {" ", serif}, {"kůň", green}, {" úpěl", serif}}));
@@ -74,12 +74,12 @@ TEST(Fixtures, MinimalEditorFile)
 {
     const SheetContent content = fixture("wordpad_like.rtf");
     ASSERT_EQ(content.paragraphs.size(), 5u);
-    const CharFormat courier{"Courier New", 10, 0, false, false, false};
+    const CharFormat courier{"Courier New", 10, {}, false, false, false};
     CharFormat blueItalic = courier;
-    blueItalic.colour = 0xBB4D00;
+    blueItalic.colour = Colour{0, 0x4D, 0xBB};
     blueItalic.italic = true;
     EXPECT_EQ(content.paragraphs[1].runs,
-              (std::vector<sheet::Run>{{"1/3", CharFormat{"Calibri", 12, 255, true, false, false}}}));
+              (std::vector<sheet::Run>{{"1/3", CharFormat{"Calibri", 12, Colour{255, 0, 0}, true, false, false}}}));
     EXPECT_EQ(content.paragraphs[2].runs,
               (std::vector<sheet::Run>{{"Příliš ", courier}, {"žluťoučký", blueItalic}, {" kůň", courier}}));
     EXPECT_TRUE(content.paragraphs[3].runs.at(0).format.underline);

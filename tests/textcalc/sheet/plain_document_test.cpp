@@ -19,7 +19,7 @@ TEST(PlainDocument, SelectionIsOrderedWhateverTheDirection) { testing_support::c
 TEST(PlainDocument, DeleteLine) { testing_support::checkDeleteLine(makePlain); }
 TEST(PlainDocument, CaretFollowsEdits) { testing_support::checkCaretFollowsEdits(makePlain); }
 
-const CharFormat Red{"Arial", 14, 255, true, false, true};
+const CharFormat Red{"Arial", 14, Colour{255, 0, 0}, true, false, true};
 
 TEST(PlainDocument, InsertedTextTakesTheFormatBeforeIt)
 {
@@ -61,8 +61,8 @@ TEST(PlainDocument, EmptyContentIsOneEmptyLine)
     PlainDocument doc(SheetContent{});
     EXPECT_EQ(doc.lineCount(), 1);
     EXPECT_EQ(doc.lineText(0), "");
-    EXPECT_THROW(doc.lineText(1), std::out_of_range);
-    EXPECT_THROW(doc.insertLine(3, "x"), std::out_of_range);
+    EXPECT_THROW(doc.lineText(1), sheet::LineOutOfRange);
+    EXPECT_THROW(doc.insertLine(3, "x"), sheet::LineOutOfRange);
 }
 
 TEST(Paragraph, TextJoinsRuns)

@@ -13,7 +13,7 @@ using testing_support::contentOf;
 using testing_support::Lines;
 using testing_support::linesOf;
 
-const CharFormat Input{"Courier New", 10, 0, false, false, false};
+const CharFormat Input{"Courier New", 10, {}, false, false, false};
 
 struct ReadCase {
     const char* name;

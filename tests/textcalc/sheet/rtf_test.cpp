@@ -17,10 +17,10 @@ using testing_support::Lines;
 using testing_support::linesOf;
 
 const CharFormat Times{};
-const CharFormat Input{"Courier New", 10, 0, false, false, false};
-const CharFormat RedBold{"Arial", 14, 255, true, false, false};
-const CharFormat BlueItalicUnder{"Times New Roman", 10.5, 0xFF0000, false, true, true};
-const CharFormat Navy{"DejaVu Sans", 9, 8388608, true, true, true};
+const CharFormat Input{"Courier New", 10, {}, false, false, false};
+const CharFormat RedBold{"Arial", 14, Colour{255, 0, 0}, true, false, false};
+const CharFormat BlueItalicUnder{"Times New Roman", 10.5, Colour{0, 0, 255}, false, true, true};
+const CharFormat Navy{"DejaVu Sans", 9, Colour{0, 0, 128}, true, true, true};
 
 Paragraph para(Alignment a, std::vector<sheet::Run> runs, CharFormat end = {})
 {
@@ -49,7 +49,7 @@ const RoundTripCase kRoundTrips[] = {
      {{para(Alignment::Center, {{"a", Times}, {"b", Input}, {"c", RedBold}, {"d", BlueItalicUnder}, {"e", Navy}})}}},
     {"TextStartingWithDigitsAfterFormat", {{para(Alignment::Left, {{"12", Input}, {"34", RedBold}})}}},
     {"FontNameOutsideWindows1250",
-     {{para(Alignment::Left, {{"x", CharFormat{"ＭＳ 明朝", 12, 0, false, false, false}}, {"y", Input}})}}},
+     {{para(Alignment::Left, {{"x", CharFormat{"ＭＳ 明朝", 12, {}, false, false, false}}, {"y", Input}})}}},
 };
 
 TEST(Rtf, RoundTrip)
@@ -135,18 +135,18 @@ const char* const Tables = R"({\fonttbl{\f0\froman Times New Roman;}{\f1\fswiss{
 
 const FormatCase kFormatCases[] = {
     {"Defaults", "", {{"x", Times}}},
-    {"FontSizeColour", R"(\f1\fs28\cf1\b )", {{"x", CharFormat{"Arial", 14, 255, true, false, false}}}},
+    {"FontSizeColour", R"(\f1\fs28\cf1\b )", {{"x", CharFormat{"Arial", 14, Colour{255, 0, 0}, true, false, false}}}},
     {"ColourZeroIsAuto", R"(\cf0 )", {{"x", Times}}},
     {"ColourBeyondTheTable", R"(\cf9 )", {{"x", Times}}},
     {"UnknownFontIsTheDefault", R"(\f7 )", {{"x", Times}}},
-    {"HalfPoints", R"(\fs21 )", {{"x", CharFormat{"Times New Roman", 10.5, 0, false, false, false}}}},
-    {"SizeBelowOnePoint", R"(\fs1 )", {{"x", CharFormat{"Times New Roman", 1, 0, false, false, false}}}},
-    {"Styles", R"(\i\ul )", {{"x", CharFormat{"Times New Roman", 12, 0, false, true, true}}}},
+    {"HalfPoints", R"(\fs21 )", {{"x", CharFormat{"Times New Roman", 10.5, {}, false, false, false}}}},
+    {"SizeBelowOnePoint", R"(\fs1 )", {{"x", CharFormat{"Times New Roman", 1, {}, false, false, false}}}},
+    {"Styles", R"(\i\ul )", {{"x", CharFormat{"Times New Roman", 12, {}, false, true, true}}}},
     {"StylesOff", R"(\b\i\ul\b0\i0\ulnone )", {{"x", Times}}},
-    {"UnderlineKinds", R"(\uldb )", {{"x", CharFormat{"Times New Roman", 12, 0, false, false, true}}}},
+    {"UnderlineKinds", R"(\uldb )", {{"x", CharFormat{"Times New Roman", 12, {}, false, false, true}}}},
     {"UnderlineColourIsNotUnderline", R"(\ulc1 )", {{"x", Times}}},
     {"PlainResets", R"(\f2\fs40\cf2\b\i\ul\plain )", {{"x", Times}}},
-    {"GroupsRestore", R"({\b\cf2 a})", {{"a", CharFormat{"Times New Roman", 12, 8388608, true, false, false}}, {"x", Times}}},
+    {"GroupsRestore", R"({\b\cf2 a})", {{"a", CharFormat{"Times New Roman", 12, Colour{0, 0, 128}, true, false, false}}, {"x", Times}}},
 };
 
 TEST(Rtf, ReadsFormats)
@@ -162,8 +162,8 @@ TEST(Rtf, ReadsFormats)
 TEST(Rtf, FontTableWithoutGroupsAndDefaultFont)
 {
     const SheetContent content = readRtf(R"({\rtf1\deff1{\fonttbl\f0\fnil Arial;\f1\fnil Courier New;}a\f0 b\par})");
-    const std::vector<sheet::Run> expected{{"a", CharFormat{"Courier New", 12, 0, false, false, false}},
-                                           {"b", CharFormat{"Arial", 12, 0, false, false, false}}};
+    const std::vector<sheet::Run> expected{{"a", CharFormat{"Courier New", 12, {}, false, false, false}},
+                                           {"b", CharFormat{"Arial", 12, {}, false, false, false}}};
     EXPECT_EQ(content.paragraphs.at(0).runs, expected);
 }
 
@@ -172,7 +172,7 @@ TEST(Rtf, EmptyParagraphTakesTheFormatAtItsMark)
     const SheetContent content = readRtf(std::string("{\\rtf1") + Tables + R"(\f2\fs20\par\qc\f1\cf1\par})");
     ASSERT_EQ(content.paragraphs.size(), 2u);
     EXPECT_EQ(content.paragraphs[0], (Paragraph{Alignment::Left, {}, Input}));
-    EXPECT_EQ(content.paragraphs[1], (Paragraph{Alignment::Center, {}, CharFormat{"Arial", 10, 255, false, false, false}}));
+    EXPECT_EQ(content.paragraphs[1], (Paragraph{Alignment::Center, {}, CharFormat{"Arial", 10, Colour{255, 0, 0}, false, false, false}}));
 }
 
 struct HostileCase {

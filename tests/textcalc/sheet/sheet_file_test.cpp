@@ -19,8 +19,8 @@ using testing_support::contentOf;
 using testing_support::Lines;
 using testing_support::linesOf;
 
-const CharFormat Input{"Courier New", 10, 0, false, false, false};
-const CharFormat Output{"Arial", 12, 255, true, false, false};
+const CharFormat Input{"Courier New", 10, {}, false, false, false};
+const CharFormat Output{"Arial", 12, Colour{255, 0, 0}, true, false, false};
 
 class SheetFile : public ::testing::Test {
 protected:

@@ -24,7 +24,8 @@ namespace {
 using textcalc::Picture;
 using textcalc::PicturePage;
 
-constexpr int64_t white = 0xFFFFFF, red = 0x0000FF;
+using textcalc::Colour;
+constexpr Colour white{255, 255, 255}, red{255, 0, 0};
 
 struct PageFixture {
     PageFixture()
@@ -32,8 +33,8 @@ struct PageFixture {
         std::filesystem::create_directories(pictures);
         page.setStatusPanels(&width, &height, &position);
         page.SetSize(200, 150);
-        picture.setPixel(10, 10, int32_t(red));
-        picture.setPixel(190, 140, int32_t(red));
+        picture.setPixel(10, 10, red);
+        picture.setPixel(190, 140, red);
     }
     std::filesystem::path file(const char* name) const { return pictures / name; }
     // The file dialog answers with `name` in the pictures folder, with the filter `filter`.
@@ -240,7 +241,7 @@ TEST(PicturePage, SavesAndLoadsByTheExactEnding)
                            Row{"b.jpg", " 100 ", "\xFF\xD8", 1}}) {
         SCOPED_TRACE(row.name);
         PageFixture f;
-        f.picture.setBrush(int32_t(red), 0);
+        f.picture.setBrush(red, 0);
         f.picture.rectTo(100, 150);
         f.choose(row.name);
         f.services.inputs.push_back(row.quality);
@@ -347,7 +348,7 @@ TEST(PicturePage, CopyAndPasteTheBitmap)
     f.page.APastepicExecute();
     EXPECT_EQ(f.page.frameSize(), QSize(50, 40));
     EXPECT_EQ(f.panels(), " width 50| height 40|");
-    EXPECT_EQ(f.picture.pixel(49, 39), 0xFF0000);
+    EXPECT_EQ(f.picture.pixel(49, 39), (Colour{0, 0, 255}));
     EXPECT_EQ(f.services.beeps, 0);
 }
 
@@ -360,6 +361,17 @@ TEST(PicturePage, PasteWithoutABitmapBeeps)
     EXPECT_EQ(f.picture.width(), 200);
     EXPECT_EQ(f.picture.pixel(10, 10), red);
     EXPECT_EQ(f.panels(), " width 200| height 150|");
+}
+
+TEST(PicturePage, PasteOfTooLargeABitmapIsRefused)
+{
+    PageFixture f;
+    QApplication::clipboard()->setImage(QImage(9000, 9000, QImage::Format_Mono));
+    f.page.APastepicExecute();
+    ASSERT_EQ(f.services.messages.size(), 1u);
+    EXPECT_EQ(f.services.messages[0].text, "The picture on the clipboard is too large (9000 x 9000 pixels).");
+    EXPECT_EQ(f.picture.width(), 200);
+    EXPECT_EQ(f.picture.pixel(10, 10), red);
 }
 
 TEST(PicturePage, ClearKeepsTheSize)

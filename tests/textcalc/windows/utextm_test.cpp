@@ -401,7 +401,7 @@ TEST_F(TextWindow, TypingAfterShowGoesToTheSheetInTheInputFont)
         EXPECT_EQ(p.runs[0].text, line == 0 ? "x:=2" : "x+1");
         EXPECT_EQ(p.runs[0].format.size, 17);
         EXPECT_EQ(p.runs[0].format.fontName, "Courier New");
-        EXPECT_EQ(p.runs[0].format.colour, 255u);
+        EXPECT_EQ(p.runs[0].format.colour, (textcalc::Colour{255, 0, 0}));
     }
 }
 

@@ -54,7 +54,7 @@ protected:
 
     TempDir dir;
     platform::HeadlessServices services{'.'};
-    ui::Settings settings;
+    settings::Settings settings;
     std::unique_ptr<textcalc::TTextm> window;
     std::deque<std::optional<QString>> files; // answers of the file dialog, in order
     std::vector<bool> dialogs;                // each file dialog shown: true for save

@@ -376,7 +376,7 @@ private:
         case Destination::ColourTable:
             if (c == ';') {
                 if (m_colours.size() < MaxTableEntries)
-                    m_colours.push_back(m_colourSet ? Colour(m_rgb[0] + 256 * m_rgb[1] + 65536 * m_rgb[2]) : 0);
+                    m_colours.push_back(m_colourSet ? Colour(m_rgb[0], m_rgb[1], m_rgb[2]) : Colour());
                 m_rgb = {0, 0, 0};
                 m_colourSet = false;
             }
@@ -401,7 +401,7 @@ private:
         if (font != m_fonts.end())
             f.fontName = font->second.name;
         f.size = s.halfPoints / 2.0;
-        f.colour = s.colour >= 0 && static_cast<size_t>(s.colour) < m_colours.size() ? m_colours[s.colour] : 0;
+        f.colour = s.colour >= 0 && static_cast<size_t>(s.colour) < m_colours.size() ? m_colours[s.colour] : Colour();
         f.bold = s.bold;
         f.italic = s.italic;
         f.underline = s.underline;
@@ -448,7 +448,7 @@ private:
     int m_fontCodePage = 1252;
     std::string m_fontName;
     std::vector<Colour> m_colours;
-    std::array<int, 3> m_rgb{};
+    std::array<std::uint8_t, 3> m_rgb{}; // each clamped to 0-255 as it is read
     bool m_colourSet = false;
 
     SheetContent m_content;

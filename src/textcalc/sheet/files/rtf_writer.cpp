@@ -79,8 +79,8 @@ public:
         }
         out += "}\r\n{\\colortbl ;";
         for (Colour c : m_colours)
-            out += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) + "\\blue"
-                + std::to_string((c >> 16) & 0xFF) + ";";
+            out += "\\red" + std::to_string(c.red()) + "\\green" + std::to_string(c.green()) + "\\blue"
+                + std::to_string(c.blue()) + ";";
         out += "}\r\n" + m_body + "}\r\n";
         return out;
     }
@@ -90,7 +90,7 @@ private:
     void format(const CharFormat& f)
     {
         const int font = indexOf(m_fonts, f.fontName.empty() ? std::string("Times New Roman") : f.fontName);
-        const int colour = indexOf(m_colours, f.colour & 0xFFFFFF) + 1;
+        const int colour = indexOf(m_colours, f.colour) + 1;
         const long halfPoints = std::lround(std::clamp(f.size, 1.0, 1638.0) * 2);
         m_body += "\\plain\\f" + std::to_string(font) + "\\fs" + std::to_string(halfPoints) + "\\cf" + std::to_string(colour);
         if (f.bold)

@@ -1,5 +1,6 @@
 #include "textcalc/sheet/qt/qt_content.h"
 
+#include "textcalc/number/qt/qt_colour.h"
 #include "textcalc/sheet/paragraph.h"
 
 #include <QTextBlock>
@@ -16,7 +17,7 @@ QTextCharFormat toQt(const CharFormat& f)
     QTextCharFormat q;
     q.setFontFamilies(QStringList{QString::fromStdString(f.fontName)});
     q.setFontPointSize(f.size > 0 ? f.size : 12);
-    q.setForeground(QColor(f.colour & 0xFF, (f.colour >> 8) & 0xFF, (f.colour >> 16) & 0xFF));
+    q.setForeground(toQColor(f.colour));
     q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
     q.setFontItalic(f.italic);
     q.setFontUnderline(f.underline);
@@ -31,10 +32,8 @@ CharFormat fromQt(const QTextCharFormat& q, const CharFormat& unset)
         f.fontName = families.front().toStdString();
     if (q.hasProperty(QTextFormat::FontPointSize) && q.fontPointSize() > 0)
         f.size = q.fontPointSize();
-    if (q.foreground().style() != Qt::NoBrush) {
-        const QColor c = q.foreground().color();
-        f.colour = static_cast<Colour>(c.red() + 256 * c.green() + 65536 * c.blue());
-    }
+    if (q.foreground().style() != Qt::NoBrush)
+        f.colour = fromQColor(q.foreground().color());
     f.bold = q.fontWeight() >= QFont::DemiBold;
     f.italic = q.fontItalic();
     f.underline = q.fontUnderline();

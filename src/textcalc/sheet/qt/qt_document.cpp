@@ -6,7 +6,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace textcalc::sheet {
 
@@ -57,7 +56,7 @@ QTextBlock QtDocument::block(int line) const
 {
     const QTextBlock b = m_document.findBlockByNumber(line);
     if (!b.isValid())
-        throw std::out_of_range("sheet line " + std::to_string(line));
+        throw LineOutOfRange(line);
     return b;
 }
 
@@ -74,7 +73,7 @@ Alignment QtDocument::alignment(int line) const { return fromQt(block(line).bloc
 void QtDocument::insertLine(int line, const std::string& text)
 {
     if (line < 0 || line > lineCount())
-        throw std::out_of_range("sheet line " + std::to_string(line));
+        throw LineOutOfRange(line);
     QTextCursor c(&m_document);
     QTextBlockFormat left;
     if (line < lineCount()) {

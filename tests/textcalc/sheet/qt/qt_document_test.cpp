@@ -40,8 +40,8 @@ TEST(QtDocument, CaretFollowsEdits) { testing_support::checkCaretFollowsEdits(ma
 TEST(QtDocument, CalculTable) { testing_support::checkCalculTable(makeQt); }
 TEST(QtDocument, CalculNothingToRun) { testing_support::checkNothingToRun(makeQt); }
 
-const CharFormat Red{"Arial", 14, 255, true, false, true};
-const CharFormat Navy{"DejaVu Sans", 9.5, 8388608, false, true, false};
+const CharFormat Red{"Arial", 14, Colour{255, 0, 0}, true, false, true};
+const CharFormat Navy{"DejaVu Sans", 9.5, Colour{0, 0, 128}, false, true, false};
 
 TEST(QtContent, RoundTrip)
 {

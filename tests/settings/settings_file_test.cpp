@@ -1,5 +1,5 @@
 // settings.ini: defaults, the separator encoding, garbage, and writing back what shut-down owns.
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ TEST(Separator, DecodingOfTheStoredText)
         {"Empty", "", '.', ""},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(app::decodeSeparator(r.stored, r.decimal), r.separator) << r.name;
+        EXPECT_EQ(settings::decodeSeparator(r.stored, r.decimal), r.separator) << r.name;
 }
 
 TEST(Separator, EncodingSurvivesTheTrimmingOfValues)
@@ -63,9 +63,9 @@ TEST(Separator, EncodingSurvivesTheTrimmingOfValues)
     for (const std::string sep : {" ", "", "'", "_", "\u2019", "\u00a0"}) {
         {
             platform::IniFile ini(f.path);
-            ini.writeString("settings_window", "order_separator", app::encodeSeparator(sep));
+            ini.writeString("settings_window", "order_separator", settings::encodeSeparator(sep));
         }
-        const ui::Settings s = app::readSettings(platform::IniFile(f.path), '.');
+        const settings::Settings s = settings::readSettings(platform::IniFile(f.path), '.');
         EXPECT_EQ(s.separator, sep) << "[" << sep << "]";
     }
 }
@@ -83,13 +83,13 @@ TEST(Separator, EncodingKeepsOnlyTheFirstWholeCharacter)
         {"FourByteCharacter", "\U0001F600a", ".\U0001F600."},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(app::encodeSeparator(r.separator), r.stored) << r.name;
+        EXPECT_EQ(settings::encodeSeparator(r.separator), r.stored) << r.name;
 }
 
 TEST(ReadSettings, MissingFileGivesTheDefaults)
 {
     TempFile f;
-    const ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    const settings::Settings s = settings::readSettings(platform::IniFile(f.path), ',');
     EXPECT_EQ(s.mainLeft, 120);
     EXPECT_EQ(s.mainTop, 50);
     EXPECT_EQ(s.numberOfDigits, 14);
@@ -102,7 +102,7 @@ TEST(ReadSettings, MissingFileGivesTheDefaults)
     EXPECT_EQ(s.outputFont.color, 16711680u);
     for (long double m : s.memories)
         EXPECT_EQ(m, 0.0L);
-    EXPECT_EQ(s.mainShortcuts[ui::mainShortcutKeys.size() - 1], "F1");
+    EXPECT_EQ(s.mainShortcuts[settings::mainShortcutKeys.size() - 1], "F1");
 }
 
 TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
@@ -112,12 +112,12 @@ TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
             "number_base=17\nformat=7\nskin=-5\n[main_window_position]\nleft=99999999999999999999\ntop=-70000\n"
             "[angle_units]\nangle_units=XYZ\n[memories]\n1=1e99999\n2=nonsense\n3=-2,5\n"
             "[text_calculator]\nnumber_of_digits=300\n[recorder]\nfont_size=0x7FFFFFFF\n");
-    const ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    const settings::Settings s = settings::readSettings(platform::IniFile(f.path), ',');
     EXPECT_EQ(s.numberOfDigits, 18);
     EXPECT_EQ(s.decimals, 0);
     EXPECT_EQ(s.leadingZeros, 4);
     EXPECT_EQ(s.numberBase, 10);
-    EXPECT_EQ(s.format, ui::OutputForm::Normal);
+    EXPECT_EQ(s.format, settings::OutputForm::Normal);
     EXPECT_EQ(s.skin, -1);
     EXPECT_EQ(s.mainLeft, 120);
     EXPECT_EQ(s.mainTop, -32768);
@@ -133,7 +133,7 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
 {
     TempFile f;
     f.write("[hints]\nappear_pause=250\n[main_window_shortcuts]\nsin=Ctrl+S\n");
-    ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    settings::Settings s = settings::readSettings(platform::IniFile(f.path), ',');
     s.mainLeft = -20;
     s.trailActive = false;
     s.numberBase = 16;
@@ -144,7 +144,7 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     s.outputFont.name = "Arial";
     {
         platform::IniFile ini(f.path);
-        ASSERT_TRUE(app::writeSettings(ini, s, ','));
+        ASSERT_TRUE(settings::writeSettings(ini, s, ','));
     }
     const std::string text = f.read();
     EXPECT_NE(text.find("number_base=16"), std::string::npos);
@@ -152,7 +152,7 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     EXPECT_NE(text.find("1=3,5"), std::string::npos);
     EXPECT_NE(text.find("3=-0,333333333333333"), std::string::npos);
 
-    const ui::Settings r = app::readSettings(platform::IniFile(f.path), ',');
+    const settings::Settings r = settings::readSettings(platform::IniFile(f.path), ',');
     EXPECT_EQ(r.mainLeft, -20);
     EXPECT_FALSE(r.trailActive);
     EXPECT_EQ(r.numberBase, 16);
@@ -170,45 +170,53 @@ TEST(WriteSettings, RoundTripOfTheKeysShutDownOwns)
     EXPECT_EQ(r.mainShortcuts[27], "Ctrl+S");
 }
 
-// Written into an empty file, the settings are the keys shut-down owns, each in its section;
-// what the user edits in the file and what the text calculator writes when it closes is not.
-TEST(WriteSettings, WritesOnlyTheKeysShutDownOwns)
+// Written into an empty file by one owner, the settings are the keys that owner owns, each in
+// its section: shut-down's, or the view the text calculator writes when it closes. What the
+// user edits in the file is written by neither.
+TEST(WriteSettings, WritesOnlyTheKeysOfItsOwner)
 {
-    TempFile f;
-    {
-        platform::IniFile ini(f.path);
-        ASSERT_TRUE(app::writeSettings(ini, ui::Settings{}, '.'));
-    }
-    const platform::IniFile written(f.path);
+    using settings::Owner;
     const struct {
         const char* section;
         const char* key;
-        bool written;
+        Owner owner;
     } rows[] = {
-        {"main_window_position", "left", true},
-        {"recorder", "width", true},
-        {"recorder", "active", true},
-        {"recorder", "font_size", false},
-        {"recorder", "background_color", false},
-        {"text_calculator", "height", true},
-        {"text_calculator", "picture_height", true},
-        {"text_calculator", "number_of_digits", false},
-        {"text_calculator", "maximized", false},
-        {"text_calculator", "label_font", false},
-        {"settings_window", "format", true},
-        {"settings_window", "leading_zeros", true},
-        {"settings_window", "number_base", true},
-        {"settings_window", "language", true},
-        {"angle_units", "angle_units", true},
-        {"memories", "5", true},
-        {"hints", "appear_pause", false},
-        {"text_calculator_input_font", "size", false},
-        {"text_calculator_output_font", "italic", true},
-        {"main_window_shortcuts", "copy", false},
-        {"text_calc_shortcuts", "execl", false},
+        {"main_window_position", "left", Owner::ShutDown},
+        {"recorder", "width", Owner::ShutDown},
+        {"recorder", "active", Owner::ShutDown},
+        {"recorder", "font_size", Owner::User},
+        {"recorder", "background_color", Owner::User},
+        {"text_calculator", "height", Owner::ShutDown},
+        {"text_calculator", "picture_height", Owner::ShutDown},
+        {"text_calculator", "number_of_digits", Owner::User},
+        {"text_calculator", "maximized", Owner::TextCalculator},
+        {"text_calculator", "main_toolbar", Owner::TextCalculator},
+        {"text_calculator", "format_toolbar", Owner::TextCalculator},
+        {"text_calculator", "status_bar", Owner::TextCalculator},
+        {"text_calculator", "label_font", Owner::User},
+        {"settings_window", "format", Owner::ShutDown},
+        {"settings_window", "leading_zeros", Owner::ShutDown},
+        {"settings_window", "number_base", Owner::ShutDown},
+        {"settings_window", "language", Owner::ShutDown},
+        {"angle_units", "angle_units", Owner::ShutDown},
+        {"memories", "5", Owner::ShutDown},
+        {"hints", "appear_pause", Owner::User},
+        {"text_calculator_input_font", "size", Owner::User},
+        {"text_calculator_output_font", "italic", Owner::ShutDown},
+        {"main_window_shortcuts", "copy", Owner::User},
+        {"text_calc_shortcuts", "execl", Owner::User},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(written.readString(r.section, r.key, "-") != "-", r.written) << r.section << "/" << r.key;
+    for (const Owner owner : {Owner::ShutDown, Owner::TextCalculator}) {
+        TempFile f;
+        {
+            platform::IniFile ini(f.path);
+            ASSERT_TRUE(settings::writeSettings(ini, settings::Settings{}, '.', owner));
+        }
+        const platform::IniFile written(f.path);
+        for (const auto& r : rows)
+            EXPECT_EQ(written.readString(r.section, r.key, "-") != "-", r.owner == owner)
+                << r.section << "/" << r.key << " by owner " << static_cast<int>(owner);
+    }
 }
 
 // Shut-down rewrites only its own keys: the shipped file's comments, and keys the user added,
@@ -221,11 +229,11 @@ TEST(WriteSettings, CommentsAndUnknownKeysSurvive)
     ASSERT_FALSE(original.empty());
     original += "\n[my_section]\n; my own note\nmy_key=42\n";
     f.write(original);
-    ui::Settings s = app::readSettings(platform::IniFile(f.path), ',');
+    settings::Settings s = settings::readSettings(platform::IniFile(f.path), ',');
     s.numberBase = 8;
     {
         platform::IniFile ini(f.path);
-        ASSERT_TRUE(app::writeSettings(ini, s, ','));
+        ASSERT_TRUE(settings::writeSettings(ini, s, ','));
     }
     const std::string text = f.read();
     std::istringstream lines(original);

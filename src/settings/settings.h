@@ -1,7 +1,8 @@
 #pragma once
 // The settings record every window reads. Start-up fills it from settings.ini, the settings
-// dialog edits it, shut-down writes it back (src/app/settings_file.*). Defaults are the values
-// a missing settings.ini gives.
+// dialog edits it, shut-down writes it back (settings_file.h). Defaults are the values a
+// missing settings.ini gives. Standard library only: the engines, the CLI and the windows
+// alike can hold one.
 #include "keypad/engine.h" // kMemories
 
 #include <array>
@@ -9,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
+namespace settings {
 
 struct FontSetting {
     unsigned color = 0; // platform colour: red in the low byte
@@ -126,4 +127,4 @@ struct Settings {
     }
 };
 
-} // namespace ui
+} // namespace settings
