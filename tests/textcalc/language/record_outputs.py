@@ -10,7 +10,9 @@ limit are left out and named on standard error.
 
 Usage:
   record_outputs.py [--cli build/bin/zoltcalc-cli] > recorded_outputs.txt
-  record_outputs.py --check tests/textcalc/language/recorded_outputs.txt   (exit 1 on a difference)
+  record_outputs.py --check tests/textcalc/language/recorded_outputs.txt
+    compares with the recorded outputs program by program and exits 1 when a program prints
+    otherwise (programs added to or gone from the tables since are only counted)
 """
 import argparse
 import difflib
@@ -105,14 +107,13 @@ def table_programs(path, source):
             continue
         program, after = joined_literal(source, lits, m.end())
         if program is not None and source[after] == ")":
-            line = source.count("\n", 0, m.start()) + 1
-            programs.append((f"{path}:{line}", program))
+            programs.append((path, program))
     return programs
 
 
 def cli_programs(path, source):
     programs = []
-    for start, _, text in literals(source):
+    for _, _, text in literals(source):
         if not text.startswith(b"run ") or b" -e " not in text:
             continue
         try:
@@ -122,7 +123,7 @@ def cli_programs(path, source):
         program = words[words.index("-e") + 1] if "-e" in words[:-1] else "-"
         if not program.startswith("-"):  # "-e --help" tests the options, not a program
             program = program.encode("utf-8", "surrogateescape")
-            programs.append((f"{path}:{source.count(chr(10), 0, start) + 1}", program))
+            programs.append((path, program))
     return programs
 
 
@@ -185,13 +186,28 @@ def main():
         sys.stdout.buffer.write(output)
         return 0
     with open(args.check, "rb") as f:
-        recorded = f.read()
-    if recorded == output:
-        return 0
-    diff = difflib.unified_diff(recorded.decode("utf-8", "replace").splitlines(),
-                                output.decode("utf-8", "replace").splitlines(), args.check, "now", lineterm="")
-    print("\n".join(diff))
-    return 1
+        recorded = by_program(f.read())
+    now = by_program(output)
+    changed = [p for p in recorded if p in now and now[p] != recorded[p]]
+    for program in changed:
+        print(f"# {program.decode('utf-8', 'replace')}")
+        print("\n".join(difflib.unified_diff(recorded[program].decode("utf-8", "replace").splitlines(),
+                                             now[program].decode("utf-8", "replace").splitlines(),
+                                             "recorded", "now", lineterm="")))
+    print(f"{len(changed)} of {sum(p in now for p in recorded)} programs print otherwise; "
+          f"{sum(p not in now for p in recorded)} recorded programs are gone, {sum(p not in recorded for p in now)} are new",
+          file=sys.stderr)
+    return 1 if changed else 0
+
+
+def by_program(text):
+    """What each program of a recorded file prints, by program."""
+    results = {}
+    for block in re.split(rb"^# .*\n", text, flags=re.M)[1:]:
+        lines = block.splitlines(keepends=True)
+        program = b"".join(line[2:] for line in lines if line.startswith(b"< "))
+        results[program] = b"".join(line for line in lines if not line.startswith(b"< "))
+    return results
 
 
 if __name__ == "__main__":
