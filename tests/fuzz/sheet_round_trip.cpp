@@ -17,7 +17,7 @@ using namespace textcalc::sheet;
 
 namespace {
 
-const CharFormat Input{"Courier New", 10, 0, false, false, false};
+const CharFormat Input{"Courier New", 10, textcalc::Colour{}, false, false, false};
 
 std::vector<std::string> textsOf(const SheetContent& content)
 {
