@@ -12,8 +12,8 @@
 #include "platform/utf8.h"
 
 #include "fuzz_support.h"
+#include "gui_application.h"
 
-#include <QGuiApplication>
 #include <QTextDocument>
 
 using namespace textcalc::sheet;
@@ -41,20 +41,11 @@ void check(Document& doc, Document& reference, const std::string& text, const st
     }
 }
 
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_find_replace";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
+    fuzz::ensureGuiApplication();
     const auto [sheetBytes, rest] = fuzz::twoParts(fuzz::asText(data, size));
     const auto [searchBytes, replacementBytes] = fuzz::twoParts(rest);
     const std::string text = platform::toUtf8FromLegacy(std::string(searchBytes));

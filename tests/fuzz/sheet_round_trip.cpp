@@ -9,8 +9,8 @@
 #include "textcalc/sheet/qt/qt_content.h"
 
 #include "fuzz_support.h"
+#include "gui_application.h"
 
-#include <QGuiApplication>
 #include <QTextDocument>
 
 using namespace textcalc::sheet;
@@ -35,20 +35,11 @@ std::vector<Alignment> alignmentsOf(const SheetContent& content)
     return alignments;
 }
 
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_sheet_round_trip";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
+    fuzz::ensureGuiApplication();
     SheetContent opened;
     try {
         opened = readSheet(fuzz::asText(data, size), Input);
