@@ -264,9 +264,13 @@ void Picture::floodFill(int32_t x, int32_t y)
     std::vector<unsigned char> mask(std::size_t(w) * h, 0);
     std::vector<std::pair<int, int>> stack{{x, y}};
     int minX = x, maxX = x, minY = y, maxY = y;
-    for (uint32_t spans = 1; !stack.empty(); ++spans) {
-        if (spans % 4096 == 0)
-            pollStop(); // a large area takes a noticeable time
+    // Polled by pixels looked at, not by spans: one span of the widest picture reads 3 rows.
+    std::size_t work = 0;
+    while (!stack.empty()) {
+        if (work >= 1u << 16) {
+            work = 0;
+            pollStop();
+        }
         auto [sx, sy] = stack.back();
         stack.pop_back();
         const QRgb* line = row(sy);
@@ -279,6 +283,7 @@ void Picture::floodFill(int32_t x, int32_t y)
         while (r < w - 1 && !marks[r + 1] && line[r + 1] == target)
             ++r;
         std::fill(marks + l, marks + r + 1, 1);
+        work += 3 * std::size_t(r - l + 1);
         minX = std::min(minX, l);
         maxX = std::max(maxX, r);
         minY = std::min(minY, sy);
@@ -298,26 +303,31 @@ void Picture::floodFill(int32_t x, int32_t y)
 }
 
 // The brush painted over the area's bounding box, aligned to the bitmap's origin, then copied
-// through the mask: hatched brushes leave the gaps between their lines untouched.
+// through the mask: hatched brushes leave the gaps between their lines untouched. The box is
+// painted in strips, so that a fill of the largest picture needs no second full-size image and
+// a stop arrives between strips.
 void Picture::paintThroughMask(const std::vector<unsigned char>& mask, const QRect& box)
 {
-    QImage pattern(box.size(), QImage::Format_ARGB32);
-    pattern.fill(Qt::transparent);
-    {
-        QPainter painter(&pattern);
-        painter.setBrushOrigin(-box.left(), -box.top());
-        painter.fillRect(pattern.rect(), QBrush(toQColor(m_brushColour), qtBrushStyle(m_brushStyle)));
-    }
+    constexpr int stripRows = 64;
+    QImage pattern(box.width(), std::min(stripRows, box.height()), QImage::Format_ARGB32);
+    const QBrush brush(toQColor(m_brushColour), qtBrushStyle(m_brushStyle));
     const int w = m_image.width();
-    for (int yy = box.top(); yy <= box.bottom(); ++yy) {
-        if ((yy - box.top()) % 256 == 0)
-            pollStop();
-        QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(yy));
-        const QRgb* fill = reinterpret_cast<const QRgb*>(pattern.constScanLine(yy - box.top()));
-        const unsigned char* marks = &mask[std::size_t(yy) * w];
-        for (int xx = box.left(); xx <= box.right(); ++xx)
-            if (marks[xx] && qAlpha(fill[xx - box.left()]) != 0)
-                line[xx] = fill[xx - box.left()] | 0xFF000000u;
+    for (int top = box.top(); top <= box.bottom(); top += stripRows) {
+        pollStop();
+        pattern.fill(Qt::transparent);
+        {
+            QPainter painter(&pattern);
+            painter.setBrushOrigin(-box.left(), -top);
+            painter.fillRect(pattern.rect(), brush);
+        }
+        for (int yy = top; yy <= std::min(box.bottom(), top + stripRows - 1); ++yy) {
+            QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(yy));
+            const QRgb* fill = reinterpret_cast<const QRgb*>(pattern.constScanLine(yy - top));
+            const unsigned char* marks = &mask[std::size_t(yy) * w];
+            for (int xx = box.left(); xx <= box.right(); ++xx)
+                if (marks[xx] && qAlpha(fill[xx - box.left()]) != 0)
+                    line[xx] = fill[xx - box.left()] | 0xFF000000u;
+        }
     }
 }
 
