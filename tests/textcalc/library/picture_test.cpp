@@ -83,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Reading, PictureValues, testing::Values(
     ProgramCase{"PictureBeyondItsPixels", "SetSize(9000, 8000); picwidth", {"Error. Not enough memory."}},
     ProgramCase{"ColourRoundedToEven", "SetColor(0, 0, 254.5); blue(pixel(0, 0))", {"254"}}), rowName);
 
-// Hatched brushes fill with their lines and leave the gaps between them as they were.
+// Hatched brushes fill with their lines and leave the gaps between them as they were; the
+// 8-pixel pattern runs on unbroken down the picture (the fill paints in strips).
 TEST(Picture, FloodFillWithHatchedBrushes)
 {
     for (int style = 2; style <= 7; ++style) {
@@ -96,6 +97,9 @@ TEST(Picture, FloodFillWithHatchedBrushes)
                 (session.picture.pixel(x, y) == blue ? blues : whites) += 1;
         EXPECT_GT(blues, 8);
         EXPECT_GT(whites, 100);
+        for (int y = 0; y + 8 < 200; ++y) // across the strip edges at 64 and 128
+            for (int x = 0; x < 16; ++x)
+                ASSERT_EQ(session.picture.pixel(x, y), session.picture.pixel(x, y + 8)) << x << "," << y;
     }
 }
 
