@@ -38,12 +38,18 @@ public:
     // ---- Evaluator (prepared text, see the character codes in prepare.cpp) ------------------
     Number eval(std::string_view text) override;
     Number evalLevel(std::string_view text, size_t& pos) override;
-    // Whether eval() runs each text's compiled form (read once, see eval_code.h) rather than
-    // reading the text every time. Both give the same results, errors and effects; the
-    // differential test compares them.
-    bool compiledEvaluation = true;
+    // Another evaluation of the texts, used instead of their compiled forms when set: the
+    // tests' reading of the text character by character, which the differential test compares
+    // with the compiled forms.
+    class TextEvaluator {
+    public:
+        virtual ~TextEvaluator() = default;
+        virtual Number eval(std::string_view text) = 0;
+        virtual Number evalLevel(std::string_view text, size_t& pos) = 0;
+    };
+    TextEvaluator* textEvaluator = nullptr;
 
-    // ---- What the compiled form's runner (eval_run.cpp) shares with the text's reading -------
+    // ---- What the compiled form's runner (eval_run.cpp) needs -----------------------------------
     std::vector<ParamBinding> ParamBindings; // active user-function calls
     code::CodeCache& codes() { return *m_codes; }
     // Changes whenever a function is defined or the tables are emptied: a call site's
@@ -53,11 +59,6 @@ public:
     Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments);
 
 private:
-    Number evalText(std::string_view text);
-    void resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out);
-    Number evalOperand(std::string_view text);
-    bool lookupVariable(std::string_view name, Number& out);
-
     // Runs a definition statement "f(x,y)#body".
     void funcdef(const std::string& statement);
     bool testcond(const Condition& condition);
