@@ -59,6 +59,9 @@ public:
     Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments);
 
 private:
+    // Compiles the expressions of the hot statements once for the run (Instruction::Code1 …).
+    void compileExpressions();
+    Number evalStatement(code::Code* compiled, const std::string& text);
     // Runs a definition statement "f(x,y)#body".
     void funcdef(const std::string& statement);
     bool testcond(const Condition& condition);
@@ -78,6 +81,7 @@ private:
     std::vector<Instruction> m_program;
     std::vector<Number> m_arguments; // staging area of user-function arguments
     std::unique_ptr<code::CodeCache> m_codes;
+    std::vector<std::unique_ptr<code::Code>> m_statementCodes; // the program's, for this run
     uint64_t m_functionGeneration = 1;
 };
 
