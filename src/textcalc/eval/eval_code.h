@@ -99,6 +99,9 @@ struct Code {
     std::string text;
     bool plain = false;      // a lone name or integer: one operand, no level (as eval reads it)
     std::vector<Step> steps; // in the text's order, ending with End
+    // Per step: 1 where a level of plain operands joined by "+", "-", "*" and "/" starts
+    // (the common case, run without the Level record).
+    std::vector<uint8_t> plainSums;
     std::vector<Number> literals;
     std::vector<std::string> messages;
     std::vector<NameRef> names;
@@ -158,6 +161,8 @@ public:
     Number argument(Argument& argument);
 
 private:
+    Number plainSum(Code& code, uint32_t& k);
+    void plainOperand(Code& code, const Step& step, Number& out);
     void variableOrConstant(NameRef& name, Number& out);
     bool variable(NameRef& name, Number& out);
     Number element(Code& code, const Step& step, uint32_t& k);

@@ -29,6 +29,8 @@ private:
     uint32_t name(std::string_view text);
     void literal(size_t start);
     void identifier(size_t start);
+    bool plainSumAt(size_t k) const;
+    void markPlainSums();
 
     Code& m_code;
     const std::string_view m_text;
@@ -114,6 +116,38 @@ void Compiler::steps()
     add(StepKind::End, ';', m_text.size());
     for (size_t k = 0; k < m_listEnds.size(); ++k)
         m_code.calls[k].afterList = m_code.stepAt(m_listEnds[k]);
+    markPlainSums();
+}
+
+// Whether the level that starts at step k is [sign] operand, then operator and operand any
+// number of times, with only "+", "-", "*" and "/" and literals and names as operands, up to
+// its end.
+bool Compiler::plainSumAt(size_t k) const
+{
+    const std::vector<Step>& steps = m_code.steps;
+    const auto operand = [&](size_t i) { return steps[i].kind == StepKind::Name || steps[i].kind == StepKind::Literal; };
+    if (steps[k].kind == StepKind::Add)
+        ++k;
+    for (;;) {
+        if (!operand(k))
+            return false;
+        const StepKind next = steps[k + 1].kind;
+        if (next == StepKind::Close || next == StepKind::End)
+            return true;
+        if (next != StepKind::Add && next != StepKind::Multiply)
+            return false;
+        k += 2;
+    }
+}
+
+void Compiler::markPlainSums()
+{
+    std::vector<Step>& steps = m_code.steps;
+    m_code.plainSums.assign(steps.size(), 0);
+    for (size_t k = 0; k < steps.size(); ++k)
+        if (k == 0 || steps[k - 1].kind == StepKind::Open || steps[k - 1].kind == StepKind::Call
+            || steps[k - 1].kind == StepKind::Element)
+            m_code.plainSums[k] = plainSumAt(k);
 }
 
 void Compiler::plain()

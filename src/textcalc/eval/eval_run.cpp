@@ -40,6 +40,8 @@ Number Runner::argument(Argument& a)
 Number Runner::level(Code& code, uint32_t& k)
 {
     DepthGuard guard(m_calc);
+    if (code.plainSums[k])
+        return plainSum(code, k);
     Level level;
     for (;;) {
         const Step& step = code.steps[k++];
@@ -93,6 +95,49 @@ Number Runner::level(Code& code, uint32_t& k)
             unexpectedAt(m_calc, code.text, step.pos);
         }
     }
+}
+
+// The arithmetic of the Level record for a level of plain operands, in the same order: each
+// product as soon as its right operand is read, each sum once its term is complete.
+Number Runner::plainSum(Code& code, uint32_t& k)
+{
+    const Step* step = &code.steps[k];
+    const auto sign = [](const Step& add) { return (add.c == '-') != add.negate ? '-' : '+'; };
+    Number total; // a leading sign adds to the start value 0
+    char pendingAdd = 0;
+    if (step->kind == StepKind::Add)
+        pendingAdd = sign(*step++);
+    for (;;) {
+        Number term;
+        plainOperand(code, *step++, term);
+        while (step->kind == StepKind::Multiply) {
+            const Step& op = *step;
+            Number factor;
+            plainOperand(code, step[1], factor);
+            step += 2;
+            if (op.negate)
+                factor = negated(factor);
+            term = op.c == '*' ? soucincisel(term, factor) : podilcisel(term, factor);
+        }
+        if (pendingAdd == 0)
+            total = term;
+        else
+            total = soucetcisel(total, pendingAdd == '-' ? negated(term) : term);
+        if (step->kind != StepKind::Add)
+            break;
+        pendingAdd = sign(*step++);
+    }
+    // At ")", "]" or ";", which the level takes, or at the end, which closes the outer ones too.
+    k = static_cast<uint32_t>(step - code.steps.data()) + (step->kind == StepKind::Close ? 1 : 0);
+    return total;
+}
+
+void Runner::plainOperand(Code& code, const Step& step, Number& out)
+{
+    if (step.kind == StepKind::Literal)
+        out = code.literals[step.index];
+    else
+        variableOrConstant(code.names[step.index], out);
 }
 
 // Parameters of active calls and running
