@@ -40,7 +40,7 @@ Number Interpreter::evalLevel(std::string_view text, size_t& pos)
 
 // Every argument is evaluated before any is bound, so arguments see the caller's bindings;
 // the body then sees all bindings of the active calls (dynamic scope).
-Number Interpreter::callUserFunction(const Function& f, std::vector<code::Argument>& arguments)
+Number Interpreter::callUserFunction(const Function& f, std::vector<code::Argument>& arguments, code::Code* body)
 {
     const size_t argumentsBase = m_arguments.size();
     const size_t bindingsBase = ParamBindings.size();
@@ -69,7 +69,7 @@ Number Interpreter::callUserFunction(const Function& f, std::vector<code::Argume
     for (size_t k = 0; k < count; ++k)
         ParamBindings.push_back({f.Params[k], m_arguments[argumentsBase + k]});
     m_arguments.resize(argumentsBase);
-    return eval(f.Body);
+    return body && !textEvaluator ? runner.run(*body) : eval(f.Body);
 }
 
 } // namespace textcalc

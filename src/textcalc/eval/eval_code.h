@@ -93,6 +93,7 @@ struct CallSite {
     // were (Interpreter::functionGeneration).
     uint64_t generation = 0;
     int function = -1;
+    Code* body = nullptr; // the function's body, compiled (null: not at hand)
 };
 
 struct Code {

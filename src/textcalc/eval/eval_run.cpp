@@ -202,9 +202,14 @@ void Runner::call(Code& code, const Step& step, uint32_t& k, Level& level)
     if (site.generation != m_calc.functionGeneration()) {
         site.function = findByName(m_calc.functions(), ref.name);
         site.generation = m_calc.functionGeneration();
+        site.body = site.function >= 0
+                        ? m_calc.codes().find(m_calc.functions()[static_cast<size_t>(site.function)].Body,
+                                              m_calc.services.decimalSeparator())
+                        : nullptr;
     }
     if (site.function >= 0) {
-        level.operand = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments);
+        level.operand = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments,
+                                                site.body);
         k = site.afterList;
     } else if (site.builtin.oneArgument) {
         const Number x = this->level(code, k);

@@ -55,8 +55,9 @@ public:
     // Changes whenever a function is defined or the tables are emptied: a call site's
     // resolution of its name holds while it stays.
     uint64_t functionGeneration() const { return m_functionGeneration; }
-    // f(a1, …, aP) with the argument list as scanned (code::scanArguments).
-    Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments);
+    // f(a1, …, aP) with the argument list as scanned (code::scanArguments); `body` is the
+    // compiled form of f.Body when the caller has it.
+    Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments, code::Code* body = nullptr);
 
 private:
     // Compiles the expressions of the hot statements once for the run (Instruction::Code1 …).
