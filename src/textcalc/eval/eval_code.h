@@ -52,7 +52,8 @@ struct Step {
     char c = 0;
     bool negate = false;
     uint32_t index = 0;
-    uint32_t pos = 0; // where the step starts in the text
+    uint32_t pos = 0;   // where the step starts in the text
+    uint32_t after = 0; // Open, Element, Call: the step after the bracket's closing character
 };
 
 constexpr size_t NotFound = std::numeric_limits<size_t>::max();
@@ -100,8 +101,9 @@ struct Code {
     std::string text;
     bool plain = false;      // a lone name or integer: one operand, no level (as eval reads it)
     std::vector<Step> steps; // in the text's order, ending with End
-    // Per step: 1 where a level of plain operands joined by "+", "-", "*" and "/" starts
-    // (the common case, run without the Level record).
+    // Per step: 1 where a level of operands joined by "+", "-", "*" and "/" starts (the
+    // common case, run without the Level record). Operands are literals, names, brackets,
+    // elements and calls; a text with ";" has none, as its brackets may end early.
     std::vector<uint8_t> plainSums;
     std::vector<Number> literals;
     std::vector<std::string> messages;
@@ -163,11 +165,13 @@ public:
 
 private:
     Number plainSum(Code& code, uint32_t& k);
-    void plainOperand(Code& code, const Step& step, Number& out);
+    void plainFactor(Code& code, uint32_t& k, const Step* op, Number& term);
     void variableOrConstant(NameRef& name, Number& out);
     bool variable(NameRef& name, Number& out);
     Number element(Code& code, const Step& step, uint32_t& k);
-    void call(Code& code, const Step& step, uint32_t& k, Level& level);
+    // A call's value into `out`; false when the name is a variable that multiplies the
+    // bracket, which starts at `k` and is left to the caller.
+    bool call(Code& code, const Step& step, uint32_t& k, Number& out);
 
     Interpreter& m_calc;
 };

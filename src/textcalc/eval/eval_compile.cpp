@@ -29,7 +29,7 @@ private:
     uint32_t name(std::string_view text);
     void literal(size_t start);
     void identifier(size_t start);
-    bool plainSumAt(size_t k) const;
+    bool plainSumAt(size_t k, bool brackets) const;
     void markPlainSums();
 
     Code& m_code;
@@ -120,34 +120,70 @@ void Compiler::steps()
 }
 
 // Whether the level that starts at step k is [sign] operand, then operator and operand any
-// number of times, with only "+", "-", "*" and "/" and literals and names as operands, up to
-// its end.
-bool Compiler::plainSumAt(size_t k) const
+// number of times, with only "+", "-", "*" and "/", up to its end. A bracket's level, an
+// element or a call is an operand where its end is known before it runs: not in a text with
+// ";" (which ends brackets early), not for the built-ins that read their arguments
+// themselves.
+bool Compiler::plainSumAt(size_t k, bool brackets) const
 {
     const std::vector<Step>& steps = m_code.steps;
-    const auto operand = [&](size_t i) { return steps[i].kind == StepKind::Name || steps[i].kind == StepKind::Literal; };
+    const auto next = [&](size_t i) -> size_t {
+        const Step& step = steps[i];
+        switch (step.kind) {
+        case StepKind::Name:
+        case StepKind::Literal:
+            return i + 1;
+        case StepKind::Call:
+            if (m_code.calls[step.index].builtin.scanned)
+                return 0;
+            [[fallthrough]];
+        case StepKind::Open:
+        case StepKind::Element:
+            return brackets ? step.after : 0;
+        default:
+            return 0;
+        }
+    };
     if (steps[k].kind == StepKind::Add)
         ++k;
     for (;;) {
-        if (!operand(k))
+        const size_t after = next(k);
+        if (after == 0)
             return false;
-        const StepKind next = steps[k + 1].kind;
-        if (next == StepKind::Close || next == StepKind::End)
+        const StepKind kind = steps[after].kind;
+        if (kind == StepKind::Close || kind == StepKind::End)
             return true;
-        if (next != StepKind::Add && next != StepKind::Multiply)
+        if (kind != StepKind::Add && kind != StepKind::Multiply)
             return false;
-        k += 2;
+        k = after + 1;
     }
 }
 
 void Compiler::markPlainSums()
 {
     std::vector<Step>& steps = m_code.steps;
+    const bool brackets = m_text.find(';') == std::string_view::npos;
+    if (brackets) {
+        // Brackets pair by depth alone, as closingBracket() pairs them; one left open ends
+        // where the text ends.
+        std::vector<size_t> open;
+        for (size_t k = 0; k < steps.size(); ++k) {
+            const StepKind kind = steps[k].kind;
+            if (kind == StepKind::Open || kind == StepKind::Element || kind == StepKind::Call) {
+                open.push_back(k);
+            } else if (kind == StepKind::Close && !open.empty()) {
+                steps[open.back()].after = static_cast<uint32_t>(k + 1);
+                open.pop_back();
+            }
+        }
+        for (size_t k : open)
+            steps[k].after = static_cast<uint32_t>(steps.size() - 1);
+    }
     m_code.plainSums.assign(steps.size(), 0);
     for (size_t k = 0; k < steps.size(); ++k)
         if (k == 0 || steps[k - 1].kind == StepKind::Open || steps[k - 1].kind == StepKind::Call
             || steps[k - 1].kind == StepKind::Element)
-            m_code.plainSums[k] = plainSumAt(k);
+            m_code.plainSums[k] = plainSumAt(k, brackets);
 }
 
 void Compiler::plain()

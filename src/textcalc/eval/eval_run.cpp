@@ -71,7 +71,12 @@ Number Runner::level(Code& code, uint32_t& k)
             break;
         case StepKind::Call:
             level.beforeOperand();
-            call(code, step, k, level);
+            if (!call(code, step, k, level.operand)) {
+                level.operandRead();
+                level.beforeOperand();
+                level.operand = this->level(code, k);
+            }
+            level.operandRead();
             break;
         case StepKind::Multiply:
             if (!level.multiplicative(step.c, step.negate))
@@ -101,43 +106,64 @@ Number Runner::level(Code& code, uint32_t& k)
 // product as soon as its right operand is read, each sum once its term is complete.
 Number Runner::plainSum(Code& code, uint32_t& k)
 {
-    const Step* step = &code.steps[k];
     const auto sign = [](const Step& add) { return (add.c == '-') != add.negate ? '-' : '+'; };
     Number total; // a leading sign adds to the start value 0
     char pendingAdd = 0;
-    if (step->kind == StepKind::Add)
-        pendingAdd = sign(*step++);
+    if (code.steps[k].kind == StepKind::Add)
+        pendingAdd = sign(code.steps[k++]);
     for (;;) {
         Number term;
-        plainOperand(code, *step++, term);
-        while (step->kind == StepKind::Multiply) {
-            const Step& op = *step;
-            Number factor;
-            plainOperand(code, step[1], factor);
-            step += 2;
-            if (op.negate)
-                factor = negated(factor);
-            term = op.c == '*' ? soucincisel(term, factor) : podilcisel(term, factor);
+        plainFactor(code, k, nullptr, term);
+        while (code.steps[k].kind == StepKind::Multiply) {
+            const Step& op = code.steps[k++];
+            plainFactor(code, k, &op, term);
         }
         if (pendingAdd == 0)
             total = term;
         else
             total = soucetcisel(total, pendingAdd == '-' ? negated(term) : term);
-        if (step->kind != StepKind::Add)
+        if (code.steps[k].kind != StepKind::Add)
             break;
-        pendingAdd = sign(*step++);
+        pendingAdd = sign(code.steps[k++]);
     }
     // At ")", "]" or ";", which the level takes, or at the end, which closes the outer ones too.
-    k = static_cast<uint32_t>(step - code.steps.data()) + (step->kind == StepKind::Close ? 1 : 0);
+    if (code.steps[k].kind == StepKind::Close)
+        ++k;
     return total;
 }
 
-void Runner::plainOperand(Code& code, const Step& step, Number& out)
+// The operand at step k joined to `term` by `op` (none: the term's first factor).
+void Runner::plainFactor(Code& code, uint32_t& k, const Step* op, Number& term)
 {
-    if (step.kind == StepKind::Literal)
-        out = code.literals[step.index];
-    else
-        variableOrConstant(code.names[step.index], out);
+    const Step& step = code.steps[k++];
+    Number value;
+    bool timesBracket = false; // x(2): the variable, then the bracket multiplies
+    switch (step.kind) {
+    case StepKind::Literal:
+        value = code.literals[step.index];
+        break;
+    case StepKind::Name:
+        variableOrConstant(code.names[step.index], value);
+        break;
+    case StepKind::Open:
+        value = level(code, k);
+        break;
+    case StepKind::Element:
+        value = element(code, step, k);
+        break;
+    default: // a call (plainSumAt admits no other step)
+        timesBracket = !call(code, step, k, value);
+        break;
+    }
+    if (!op) {
+        term = value;
+    } else {
+        if (op->negate)
+            value = negated(value);
+        term = op->c == '*' ? soucincisel(term, value) : podilcisel(term, value);
+    }
+    if (timesBracket)
+        term = soucincisel(term, level(code, k));
 }
 
 // Parameters of active calls and running
@@ -195,7 +221,7 @@ Number Runner::element(Code& code, const Step& step, uint32_t& k)
 
 // A name followed by "(": a user function, else a built-in, else a variable times the
 // bracket, else an unknown function.
-void Runner::call(Code& code, const Step& step, uint32_t& k, Level& level)
+bool Runner::call(Code& code, const Step& step, uint32_t& k, Number& out)
 {
     CallSite& site = code.calls[step.index];
     NameRef& ref = code.names[site.name];
@@ -208,26 +234,24 @@ void Runner::call(Code& code, const Step& step, uint32_t& k, Level& level)
                         : nullptr;
     }
     if (site.function >= 0) {
-        level.operand = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments,
+        out = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments,
                                                 site.body);
         k = site.afterList;
     } else if (site.builtin.oneArgument) {
         const Number x = this->level(code, k);
         RandomSource random = library::randomSource(m_calc);
-        level.operand = site.builtin.oneArgument(x, random);
+        out = site.builtin.oneArgument(x, random);
     } else if (site.builtin.scanned) {
         size_t pos = site.argumentsAt;
-        level.operand = site.builtin.scanned(m_calc, code.text, pos);
+        out = site.builtin.scanned(m_calc, code.text, pos);
         k = code.stepAt(pos);
-    } else if (variable(ref, level.operand)) {
-        level.operandRead();
-        level.beforeOperand();
-        level.operand = this->level(code, k);
+    } else if (variable(ref, out)) {
+        return false;
     } else {
         size_t pos = site.argumentsAt;
         library::call(m_calc, ref.name, code.text, pos); // ends the run: no such function
     }
-    level.operandRead();
+    return true;
 }
 
 } // namespace textcalc::code
