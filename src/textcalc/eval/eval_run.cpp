@@ -135,35 +135,41 @@ Number Runner::plainSum(Code& code, uint32_t& k)
 // The operand at step k joined to `term` by `op` (none: the term's first factor).
 void Runner::plainFactor(Code& code, uint32_t& k, const Step* op, Number& term)
 {
-    const Step& step = code.steps[k++];
-    Number value;
-    bool timesBracket = false; // x(2): the variable, then the bracket multiplies
-    switch (step.kind) {
-    case StepKind::Literal:
-        value = code.literals[step.index];
-        break;
-    case StepKind::Name:
-        variableOrConstant(code.names[step.index], value);
-        break;
-    case StepKind::Open:
-        value = level(code, k);
-        break;
-    case StepKind::Element:
-        value = element(code, step, k);
-        break;
-    default: // a call (plainSumAt admits no other step)
-        timesBracket = !call(code, step, k, value);
-        break;
-    }
     if (!op) {
-        term = value;
-    } else {
-        if (op->negate)
-            value = negated(value);
-        term = op->c == '*' ? soucincisel(term, value) : podilcisel(term, value);
+        if (!plainOperand(code, k, term))
+            term = soucincisel(term, level(code, k));
+        return;
     }
+    Number value;
+    const bool timesBracket = !plainOperand(code, k, value);
+    if (op->negate)
+        value = negated(value);
+    term = op->c == '*' ? soucincisel(term, value) : podilcisel(term, value);
     if (timesBracket)
         term = soucincisel(term, level(code, k));
+}
+
+// The operand at step k into `out`; false for a variable before a bracket (x(2)), which
+// the bracket at k then multiplies.
+bool Runner::plainOperand(Code& code, uint32_t& k, Number& out)
+{
+    const Step& step = code.steps[k++];
+    switch (step.kind) {
+    case StepKind::Literal:
+        out = code.literals[step.index];
+        return true;
+    case StepKind::Name:
+        variableOrConstant(code.names[step.index], out);
+        return true;
+    case StepKind::Open:
+        out = level(code, k);
+        return true;
+    case StepKind::Element:
+        out = element(code, step, k);
+        return true;
+    default: // a call (plainSumAt admits no other step)
+        return call(code, step, k, out);
+    }
 }
 
 // Parameters of active calls and running
@@ -197,6 +203,11 @@ bool Runner::variable(NameRef& ref, Number& out)
 
 void Runner::variableOrConstant(NameRef& ref, Number& out)
 {
+    // Outside calls and numerical operators a name found once is that variable.
+    if (ref.variable != NotFound && m_calc.ParamBindings.empty() && m_calc.BoundVariables.empty()) {
+        out = m_calc.variables()[ref.variable].Value;
+        return;
+    }
     if (!variable(ref, out))
         out = constantValue(m_calc, ref.constant, ref.name);
 }
