@@ -20,6 +20,11 @@ Number Interpreter::eval(std::string_view text)
     return evalText(text);
 }
 
+Number Interpreter::evalArgument(code::Argument& argument)
+{
+    return code::Runner(*this).argument(argument);
+}
+
 Number Interpreter::evalText(std::string_view text)
 {
     // A lone name or integer (loop bounds, condition sides) gives what a level would give for

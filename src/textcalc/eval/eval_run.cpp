@@ -156,8 +156,8 @@ void Runner::call(Code& code, const Step& step, Level& level)
         RandomSource random = library::randomSource(m_calc);
         level.operand = site.builtin.oneArgument(x, random);
     } else if (site.builtin.scanned) {
-        size_t pos = site.argumentsAt;
-        level.operand = site.builtin.scanned(m_calc, code.text, pos);
+        Arguments arguments(m_calc, site.arguments, code.text, site.argumentsAt);
+        level.operand = site.builtin.scanned(m_calc, arguments);
     } else if (variable(ref, level.operand)) {
         level.operandRead();
         level.beforeOperand();

@@ -38,6 +38,7 @@ public:
     // ---- Evaluator (prepared text, see the character codes in prepare.cpp) ------------------
     Number eval(std::string_view text) override;
     Number evalLevel(std::string_view text, size_t& pos) override;
+    Number evalArgument(code::Argument& argument) override;
     // Whether eval() runs each text's compiled form (read once, see eval_code.h) rather than
     // reading the text every time. Both give the same results, errors and effects; the
     // differential test compares them.
