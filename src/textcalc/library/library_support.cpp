@@ -13,14 +13,15 @@ namespace textcalc::library {
 Argument& scanExpecting(Arguments& args, char expected)
 {
     Argument& argument = args.next();
-    RunContext::jetam(argument.stop, expected);
+    if (argument.stop != expected) // jetam is out of line: a call per argument costs more than the check
+        RunContext::jetam(argument.stop, expected);
     return argument;
 }
 
 Argument& scanEither(Arguments& args, char first, char second)
 {
     Argument& argument = args.next();
-    if (argument.stop != second)
+    if (argument.stop != second && argument.stop != first)
         RunContext::jetam(argument.stop, first);
     return argument;
 }
