@@ -15,7 +15,7 @@ namespace textcalc::code {
 struct Code;
 
 // One argument of a call's list, as scanArgument takes it, with the stop character that
-// ended it. `code` is the argument's compiled form once looked up (null: read the text).
+// ended it. `code` is the argument's compiled form once looked up (null: compile it anew).
 struct Argument {
     std::string_view text;
     char stop;
@@ -52,6 +52,8 @@ public:
         m_bracketEnd = pos;
         return x;
     }
+    // Whether the call took every argument, up to the stop that ends the list, and no more.
+    bool tookWholeList() const { return m_next == m_list.size() && m_bracketEnd == 0; }
     // Just after what the call read of the text: the last stop taken, or the bracket's end.
     size_t end() const
     {

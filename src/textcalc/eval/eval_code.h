@@ -1,9 +1,11 @@
 #pragma once
-// The compiled form of an expression text: the text read once into the steps that the
-// evaluator takes for it, level by level, with literals converted, names and built-ins looked
-// up, and the places where they were last found in the tables. Running the steps does exactly
-// what reading the text does, in the same order (see eval_run.cpp); a text that the steps
-// could not follow exactly (a ";" inside it, brackets nested very deep) is read as text.
+// The compiled form of an expression text: the text read once, left to right, into steps, one
+// per character or token that the evaluator acts on, with literals converted, names and
+// built-ins looked up, and the places where they were last found in the tables. The steps
+// stand in the text's order and each knows where it starts, so a run can go on from wherever
+// reading the text would: a ";" ends every level it meets, one-argument calls end where their
+// bracket's level ends, other calls where their argument list ends. Running the steps
+// (eval_run.cpp) gives exactly what reading the text gives, in the same order.
 //
 // Nothing here depends on the tables: a name is looked up again whenever the entry it was
 // found at may have changed, so a cached form is never stale.
@@ -30,19 +32,20 @@ namespace textcalc::code {
 
 struct Code;
 
-// ORDER: one kind per case of the evaluator's main loop.
+// ORDER: one kind per case of the runner's loop.
 enum class StepKind : uint8_t {
-    Bracket,    // "(" or "[": the level `child`
+    Open,       // "(" or "[": a nested level follows
     Literal,    // a number literal: literals[index]
     BadLiteral, // a literal that is no number: messages[index]
     Name,       // a variable or constant: names[index]
-    Element,    // an array element names[index][level `child`]
-    Call,       // name(…): calls[index]
+    Element,    // names[index] and "[": the index's level follows
+    Call,       // a name and "(": calls[index]; the bracket's level follows
     Multiply,   // "*" or "/" (c) and the signs after it
     Add,        // "+" or "-" (c) and the signs after it
     Power,      // "^" and the signs after it
-    Close,      // ")", "]" or the end (c; ";" for the end)
-    Unexpected, // any other character c
+    Close,      // ")", "]" or ";" (c)
+    End,        // the end of the text, which closes every level still open
+    Unexpected, // any other character, at `pos`
 };
 
 struct Step {
@@ -50,7 +53,7 @@ struct Step {
     char c = 0;
     bool negate = false;
     uint32_t index = 0;
-    uint32_t child = 0;
+    uint32_t pos = 0; // where the step starts in the text
 };
 
 constexpr size_t NotFound = std::numeric_limits<size_t>::max();
@@ -70,24 +73,30 @@ struct NameRef {
 struct CallSite {
     uint32_t name;            // names[name]
     library::Builtin builtin; // the built-in of that name, if any
-    uint32_t child;           // the bracket read as a level
+    uint32_t afterList;       // the step where the text goes on after the argument list
     size_t argumentsAt;       // just after "(" in Code::text
     std::vector<Argument> arguments;
     // The user function the name was found as (-1: none) while the functions stay as they
     // were (Interpreter::functionGeneration).
     uint64_t generation = 0;
     int function = -1;
+    Code* body = nullptr; // the function's body, compiled (null: not at hand)
 };
 
 struct Code {
     std::string text;
-    bool fallback = false; // read the text instead
-    bool plain = false;    // a lone name or integer: one operand, no level (as eval reads it)
-    std::vector<std::vector<Step>> levels; // level 0 is the whole text
+    bool plain = false;      // a lone name or integer: one operand, no level (as eval reads it)
+    std::vector<Step> steps; // in the text's order, ending with End
+    // Per step: 1 where a level of plain operands joined by "+", "-", "*" and "/" starts
+    // (the common case, run without the Level record).
+    std::vector<uint8_t> plainSums;
     std::vector<Number> literals;
     std::vector<std::string> messages;
     std::vector<NameRef> names;
     std::vector<CallSite> calls;
+
+    // The step that starts at `pos`, which must be where reading the text can stand.
+    uint32_t stepAt(size_t pos) const;
 };
 
 // Reads `text` into its compiled form; literals are converted with `separator`.
@@ -97,15 +106,14 @@ std::unique_ptr<Code> compile(std::string_view text, char separator);
 class CodeCache {
 public:
     // The compiled form of `text`, compiled on first use (literals converted with
-    // `separator`); null when the text is to be read as text. Forms stay in place until
-    // clear().
+    // `separator`); null when the cache is full. Forms stay in place until clear().
     Code* find(std::string_view text, char separator)
     {
         // Loops evaluate the same text from the same place again and again: a form found
         // for that place is checked against the text itself, which is cheaper than hashing it.
         const Recent& recent = m_recent[(reinterpret_cast<uintptr_t>(text.data()) >> 4) % m_recent.size()];
         if (recent.data == text.data() && recent.code && recent.code->text == text)
-            return recent.code->fallback ? nullptr : recent.code;
+            return recent.code;
         return lookUp(text, separator);
     }
     void clear()
@@ -123,7 +131,7 @@ private:
 
     std::array<Recent, 64> m_recent{};
     // Texts made during a run (lines read from files, typed answers) could be many; beyond
-    // this many forms new texts are read as text.
+    // this many forms a text is compiled for each evaluation and dropped after it.
     static constexpr size_t capacity = 4096;
     std::unordered_map<std::string_view, std::unique_ptr<Code>> m_codes; // keys view Code::text
 };
@@ -132,17 +140,21 @@ private:
 class Runner {
 public:
     explicit Runner(Interpreter& calc) : m_calc(calc) {}
-    // What eval(code.text) gives.
+    // What evaluating code.text gives.
     Number run(Code& code);
-    // An argument of a call: its compiled form, else its text.
+    // The level that starts at step `k` (just after its opening bracket); `k` ends at the
+    // step after the level's closing character.
+    Number level(Code& code, uint32_t& k);
+    // An argument of a call: its compiled form.
     Number argument(Argument& argument);
 
 private:
-    Number level(Code& code, uint32_t k);
+    Number plainSum(Code& code, uint32_t& k);
+    void plainOperand(Code& code, const Step& step, Number& out);
     void variableOrConstant(NameRef& name, Number& out);
     bool variable(NameRef& name, Number& out);
-    Number element(Code& code, const Step& step);
-    void call(Code& code, const Step& step, Level& level);
+    Number element(Code& code, const Step& step, uint32_t& k);
+    void call(Code& code, const Step& step, uint32_t& k, Level& level);
 
     Interpreter& m_calc;
 };

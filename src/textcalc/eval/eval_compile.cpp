@@ -1,9 +1,11 @@
-// Reads an expression text into its compiled form: one pass that takes the same decisions as
-// Interpreter::evalLevel at every character and records them as steps.
+// Reads an expression text into its compiled form: one pass over the text that cuts it where
+// the evaluator reads it (characters, literals, names, operators with their signs) and takes
+// every decision that does not depend on the tables. The pass does not nest, so any depth of
+// brackets compiles; how deep a run may go is the run's own limit.
 #include "textcalc/eval/eval_code.h"
 #include "textcalc/language/tables.h"
 
-#include "platform/stack_budget.h"
+#include <algorithm>
 
 namespace textcalc::code {
 
@@ -11,37 +13,30 @@ using namespace evaluation;
 
 namespace {
 
-// Brackets nested deeper than this, or than the stack holds, are read as text (and end the
-// run there as too deep).
-constexpr int maxNesting = 200;
-
-struct Unsupported {};
-
 class Compiler {
 public:
-    Compiler(Code& code, char separator)
-        : m_code(code), m_separator(separator), m_stackBase(__builtin_frame_address(0))
-    {
-    }
+    Compiler(Code& code, char separator) : m_code(code), m_text(code.text), m_separator(separator) {}
 
-    // Reads one level from `pos` (just after its opening bracket) into a new level and
-    // returns its number; `reached` tells whether its end can be reached (no step that always
-    // fails stands before it), and pos ends after the level's closing character.
-    uint32_t level(size_t& pos, int nesting, bool& reached);
+    void steps();
     // A lone name or integer, which eval reads without a level.
     void plain();
 
 private:
-    void add(uint32_t k, Step step) { m_code.levels[k].push_back(step); }
+    void add(StepKind kind, char c, size_t at, uint32_t index = 0, bool negate = false)
+    {
+        m_code.steps.push_back({kind, c, negate, index, static_cast<uint32_t>(at)});
+    }
     uint32_t name(std::string_view text);
-    uint32_t literal(std::string_view literal, bool& valid);
+    void literal(size_t start);
+    void identifier(size_t start);
+    bool plainSumAt(size_t k) const;
+    void markPlainSums();
 
     Code& m_code;
+    const std::string_view m_text;
     char m_separator;
-    // The compiler runs inside a run that may already use most of its stack budget, so it
-    // keeps to a quarter of that budget on top.
-    const void* m_stackBase;
-    size_t m_stackBudget = platform::stackBudget() / 4;
+    size_t m_pos = 0;
+    std::vector<size_t> m_listEnds; // per call site: where its argument list ends
 };
 
 uint32_t Compiler::name(std::string_view text)
@@ -53,104 +48,116 @@ uint32_t Compiler::name(std::string_view text)
     return static_cast<uint32_t>(m_code.names.size() - 1);
 }
 
-uint32_t Compiler::literal(std::string_view text, bool& valid)
+void Compiler::literal(size_t start)
 {
+    const std::string_view text = m_text.substr(start, m_pos - start);
     Number value;
-    valid = literalValue(text, m_separator, value);
-    if (!valid) {
+    if (literalValue(text, m_separator, value)) {
+        m_code.literals.push_back(value);
+        add(StepKind::Literal, m_text[start], start, static_cast<uint32_t>(m_code.literals.size() - 1));
+    } else {
         m_code.messages.push_back(invalidLiteral(text));
-        return static_cast<uint32_t>(m_code.messages.size() - 1);
+        add(StepKind::BadLiteral, m_text[start], start, static_cast<uint32_t>(m_code.messages.size() - 1));
     }
-    m_code.literals.push_back(value);
-    return static_cast<uint32_t>(m_code.literals.size() - 1);
 }
 
-uint32_t Compiler::level(size_t& pos, int nesting, bool& reached)
+// A name, and the bracket after it when there is one.
+void Compiler::identifier(size_t start)
 {
-    if (nesting > maxNesting || platform::stackUsed(m_stackBase) > m_stackBudget)
-        throw Unsupported();
-    const std::string_view text = m_code.text;
-    const uint32_t k = static_cast<uint32_t>(m_code.levels.size());
-    m_code.levels.emplace_back();
-    reached = true;
-    for (;;) {
-        const char c = pos < text.size() ? text[pos] : ';';
+    m_pos = nameEnd(m_text, m_pos);
+    const uint32_t ref = name(m_text.substr(start, m_pos - start));
+    const char next = m_pos < m_text.size() ? m_text[m_pos] : ';';
+    if (next == '[') {
+        ++m_pos;
+        add(StepKind::Element, m_text[start], start, ref);
+    } else if (next == '(') {
+        // The bracket is an argument list, or a level when the name turns out to be a
+        // variable (x(2) multiplies) or a one-argument built-in.
+        CallSite site;
+        site.name = ref;
+        site.builtin = library::find(m_code.names[ref].name);
+        site.argumentsAt = ++m_pos;
+        size_t listEnd = m_pos;
+        scanArguments(m_text, listEnd, site.arguments);
+        m_listEnds.push_back(listEnd);
+        m_code.calls.push_back(std::move(site));
+        add(StepKind::Call, m_text[start], start, static_cast<uint32_t>(m_code.calls.size() - 1));
+    } else {
+        add(StepKind::Name, m_text[start], start, ref);
+    }
+}
+
+void Compiler::steps()
+{
+    while (m_pos < m_text.size()) {
+        const size_t start = m_pos;
+        const char c = m_text[m_pos];
         if (c == '(' || c == '[') {
-            ++pos;
-            const uint32_t child = level(pos, nesting + 1, reached);
-            add(k, {StepKind::Bracket, c, false, 0, child});
-            if (!reached)
-                return k;
+            ++m_pos;
+            add(StepKind::Open, c, start);
         } else if (c == ')' || c == ']' || c == ';') {
-            add(k, {StepKind::Close, c});
-            if (pos < text.size())
-                ++pos;
-            return k;
+            ++m_pos;
+            add(StepKind::Close, c, start);
         } else if (c == '*' || c == '/' || c == '+' || c == '-' || c == '^') {
-            ++pos;
-            const bool negate = readSigns(text, pos);
+            ++m_pos;
+            const bool negate = readSigns(m_text, m_pos);
             const StepKind kind = c == '^' ? StepKind::Power : (c == '*' || c == '/' ? StepKind::Multiply : StepKind::Add);
-            add(k, {kind, c, negate});
+            add(kind, c, start, 0, negate);
         } else if (isDigit(c) || c == '.') {
-            const size_t start = pos;
-            pos = literalEnd(text, pos);
-            bool valid;
-            const uint32_t index = literal(text.substr(start, pos - start), valid);
-            add(k, {valid ? StepKind::Literal : StepKind::BadLiteral, c, false, index});
-            if (!valid) {
-                reached = false;
-                return k;
-            }
+            m_pos = literalEnd(m_text, m_pos);
+            literal(start);
         } else if (isLetter(c)) {
-            const size_t start = pos;
-            pos = nameEnd(text, pos);
-            const uint32_t ref = name(text.substr(start, pos - start));
-            const char next = pos < text.size() ? text[pos] : ';';
-            if (next == '[') {
-                ++pos;
-                const uint32_t child = level(pos, nesting + 1, reached);
-                add(k, {StepKind::Element, c, false, ref, child});
-                if (!reached)
-                    return k;
-            } else if (next == '(') {
-                // The bracket is an argument list, or a level when the name turns out to be
-                // a variable (x(2) multiplies) or a one-argument built-in: either way the call
-                // ends at the bracket's closing character.
-                CallSite site;
-                site.name = ref;
-                site.builtin = library::find(m_code.names[ref].name);
-                site.argumentsAt = pos + 1;
-                size_t scan = site.argumentsAt;
-                scanArguments(text, scan, site.arguments);
-                size_t inner = site.argumentsAt;
-                bool innerReached;
-                site.child = level(inner, nesting + 1, innerReached);
-                m_code.calls.push_back(std::move(site));
-                add(k, {StepKind::Call, c, false, static_cast<uint32_t>(m_code.calls.size() - 1)});
-                pos = closingBracket(text, pos + 1);
-                if (pos < text.size())
-                    ++pos;
-            } else {
-                add(k, {StepKind::Name, c, false, ref});
-            }
+            identifier(start);
         } else {
-            add(k, {StepKind::Unexpected, c, false, static_cast<uint32_t>(pos)});
-            reached = false;
-            return k;
+            ++m_pos;
+            add(StepKind::Unexpected, c, start);
         }
     }
+    add(StepKind::End, ';', m_text.size());
+    for (size_t k = 0; k < m_listEnds.size(); ++k)
+        m_code.calls[k].afterList = m_code.stepAt(m_listEnds[k]);
+    markPlainSums();
+}
+
+// Whether the level that starts at step k is [sign] operand, then operator and operand any
+// number of times, with only "+", "-", "*" and "/" and literals and names as operands, up to
+// its end.
+bool Compiler::plainSumAt(size_t k) const
+{
+    const std::vector<Step>& steps = m_code.steps;
+    const auto operand = [&](size_t i) { return steps[i].kind == StepKind::Name || steps[i].kind == StepKind::Literal; };
+    if (steps[k].kind == StepKind::Add)
+        ++k;
+    for (;;) {
+        if (!operand(k))
+            return false;
+        const StepKind next = steps[k + 1].kind;
+        if (next == StepKind::Close || next == StepKind::End)
+            return true;
+        if (next != StepKind::Add && next != StepKind::Multiply)
+            return false;
+        k += 2;
+    }
+}
+
+void Compiler::markPlainSums()
+{
+    std::vector<Step>& steps = m_code.steps;
+    m_code.plainSums.assign(steps.size(), 0);
+    for (size_t k = 0; k < steps.size(); ++k)
+        if (k == 0 || steps[k - 1].kind == StepKind::Open || steps[k - 1].kind == StepKind::Call
+            || steps[k - 1].kind == StepKind::Element)
+            m_code.plainSums[k] = plainSumAt(k);
 }
 
 void Compiler::plain()
 {
-    const std::string_view text = m_code.text;
     m_code.plain = true;
-    m_code.levels.emplace_back();
-    if (isLetter(text[0])) {
-        add(0, {StepKind::Name, text[0], false, name(text)});
+    if (isLetter(m_text[0])) {
+        add(StepKind::Name, m_text[0], 0, name(m_text));
     } else {
-        bool valid;
-        add(0, {StepKind::Literal, text[0], false, literal(text, valid)});
+        m_pos = m_text.size();
+        literal(0);
     }
 }
 
@@ -170,6 +177,14 @@ bool isPlain(std::string_view text)
 
 } // namespace
 
+uint32_t Code::stepAt(size_t pos) const
+{
+    // An argument list ends just after ")" or "]", which is a step of its own, or at the end.
+    const auto at = std::lower_bound(steps.begin(), steps.end(), pos,
+                                     [](const Step& step, size_t p) { return step.pos < p; });
+    return static_cast<uint32_t>(at - steps.begin());
+}
+
 void scanArguments(std::string_view text, size_t& pos, std::vector<Argument>& arguments)
 {
     for (;;) {
@@ -185,27 +200,11 @@ std::unique_ptr<Code> compile(std::string_view text, char separator)
 {
     auto code = std::make_unique<Code>();
     code->text = text;
-    // A ";" ends every level it meets, which argument lists do not see: such texts (only
-    // lines read from files can hold one) keep being read as text.
-    if (text.find(';') != std::string_view::npos) {
-        code->fallback = true;
-        return code;
-    }
     Compiler compiler(*code, separator);
-    if (isPlain(text)) {
+    if (isPlain(text))
         compiler.plain();
-        return code;
-    }
-    try {
-        size_t pos = 0;
-        bool reached;
-        compiler.level(pos, 0, reached);
-    } catch (const Unsupported&) {
-        auto fallback = std::make_unique<Code>();
-        fallback->text = text;
-        fallback->fallback = true;
-        return fallback;
-    }
+    else
+        compiler.steps();
     return code;
 }
 
@@ -222,7 +221,7 @@ Code* CodeCache::lookUp(std::string_view text, char separator)
         m_codes.emplace(std::string_view(code->text), std::move(compiled));
     }
     m_recent[(reinterpret_cast<uintptr_t>(text.data()) >> 4) % m_recent.size()] = {text.data(), code};
-    return code->fallback ? nullptr : code;
+    return code;
 }
 
 } // namespace textcalc::code

@@ -1,6 +1,6 @@
-// Runs the compiled form of an expression: the steps drive the same Level record, in the same
-// order, as Interpreter::evalLevel does while it reads the text, and every step that reaches
-// a table looks the name up as the text's reading would.
+// Runs the compiled form of an expression: one pass over the steps per level, with one pending
+// operator per precedence class (the Level record) and recursion for brackets; every step that
+// reaches a table looks the name up there.
 #include "textcalc/language/interpreter.h"
 #include "textcalc/eval/eval_code.h"
 #include "textcalc/eval/eval_level.h"
@@ -12,9 +12,11 @@ using namespace evaluation;
 
 Number Runner::run(Code& code)
 {
-    if (!code.plain)
-        return level(code, 0);
-    const Step& step = code.levels[0][0];
+    if (!code.plain) {
+        uint32_t k = 0;
+        return level(code, k);
+    }
+    const Step& step = code.steps[0];
     if (step.kind == StepKind::Literal)
         return code.literals[step.index];
     Number value;
@@ -24,22 +26,29 @@ Number Runner::run(Code& code)
 
 Number Runner::argument(Argument& a)
 {
+    if (m_calc.textEvaluator)
+        return m_calc.eval(a.text);
     if (!a.looked) {
-        a.code = m_calc.compiledEvaluation ? m_calc.codes().find(a.text, m_calc.services.decimalSeparator()) : nullptr;
+        a.code = m_calc.codes().find(a.text, m_calc.services.decimalSeparator());
         a.looked = true;
     }
     return a.code ? run(*a.code) : m_calc.eval(a.text);
 }
 
-Number Runner::level(Code& code, uint32_t k)
+// A sign directly after an operator belongs to the next term, factor or exponent (2--3 is 5,
+// 2*-3 is -6, 2^-1 is 1/2).
+Number Runner::level(Code& code, uint32_t& k)
 {
     DepthGuard guard(m_calc);
+    if (code.plainSums[k])
+        return plainSum(code, k);
     Level level;
-    for (const Step& step : code.levels[k]) {
+    for (;;) {
+        const Step& step = code.steps[k++];
         switch (step.kind) {
-        case StepKind::Bracket:
+        case StepKind::Open:
             level.beforeOperand();
-            level.operand = this->level(code, step.child);
+            level.operand = this->level(code, k);
             level.operandRead();
             break;
         case StepKind::Literal:
@@ -57,12 +66,12 @@ Number Runner::level(Code& code, uint32_t k)
             break;
         case StepKind::Element:
             level.beforeOperand();
-            level.operand = element(code, step);
+            level.operand = element(code, step, k);
             level.operandRead();
             break;
         case StepKind::Call:
             level.beforeOperand();
-            call(code, step, level);
+            call(code, step, k, level);
             break;
         case StepKind::Multiply:
             if (!level.multiplicative(step.c, step.negate))
@@ -75,18 +84,63 @@ Number Runner::level(Code& code, uint32_t k)
             if (!level.exponent(step.negate))
                 unexpected(m_calc, step.c);
             break;
+        case StepKind::End:
+            --k; // the end closes the levels around this one too
+            [[fallthrough]];
         case StepKind::Close:
             if (!level.closes())
                 unexpected(m_calc, step.c);
             return level.result();
         case StepKind::Unexpected:
-            unexpectedAt(m_calc, code.text, step.index);
+            unexpectedAt(m_calc, code.text, step.pos);
         }
     }
-    return level.result(); // not reached: every level that is run ends with Close or a failure
 }
 
-// The lookup order of Interpreter::lookupVariable: parameters of active calls and running
+// The arithmetic of the Level record for a level of plain operands, in the same order: each
+// product as soon as its right operand is read, each sum once its term is complete.
+Number Runner::plainSum(Code& code, uint32_t& k)
+{
+    const Step* step = &code.steps[k];
+    const auto sign = [](const Step& add) { return (add.c == '-') != add.negate ? '-' : '+'; };
+    Number total; // a leading sign adds to the start value 0
+    char pendingAdd = 0;
+    if (step->kind == StepKind::Add)
+        pendingAdd = sign(*step++);
+    for (;;) {
+        Number term;
+        plainOperand(code, *step++, term);
+        while (step->kind == StepKind::Multiply) {
+            const Step& op = *step;
+            Number factor;
+            plainOperand(code, step[1], factor);
+            step += 2;
+            if (op.negate)
+                factor = negated(factor);
+            term = op.c == '*' ? soucincisel(term, factor) : podilcisel(term, factor);
+        }
+        if (pendingAdd == 0)
+            total = term;
+        else
+            total = soucetcisel(total, pendingAdd == '-' ? negated(term) : term);
+        if (step->kind != StepKind::Add)
+            break;
+        pendingAdd = sign(*step++);
+    }
+    // At ")", "]" or ";", which the level takes, or at the end, which closes the outer ones too.
+    k = static_cast<uint32_t>(step - code.steps.data()) + (step->kind == StepKind::Close ? 1 : 0);
+    return total;
+}
+
+void Runner::plainOperand(Code& code, const Step& step, Number& out)
+{
+    if (step.kind == StepKind::Literal)
+        out = code.literals[step.index];
+    else
+        variableOrConstant(code.names[step.index], out);
+}
+
+// Parameters of active calls and running
 // variables (both few, and searched from the last), then the program's variables.
 bool Runner::variable(NameRef& ref, Number& out)
 {
@@ -121,47 +175,54 @@ void Runner::variableOrConstant(NameRef& ref, Number& out)
         out = constantValue(m_calc, ref.constant, ref.name);
 }
 
-Number Runner::element(Code& code, const Step& step)
+Number Runner::element(Code& code, const Step& step, uint32_t& k)
 {
     NameRef& ref = code.names[step.index];
     const std::vector<Array>& arrays = m_calc.arrays();
     if (ref.array == NotFound) {
-        for (size_t k = ref.arraysSearched; k < arrays.size(); ++k)
-            if (arrays[k].Name == ref.name) {
-                ref.array = k;
+        for (size_t a = ref.arraysSearched; a < arrays.size(); ++a)
+            if (arrays[a].Name == ref.name) {
+                ref.array = a;
                 break;
             }
         ref.arraysSearched = arrays.size();
         if (ref.array == NotFound)
             unknownArray(m_calc, ref.name);
     }
-    const Number index = level(code, step.child);
+    const Number index = level(code, k);
     return arrayElement(m_calc, ref.name, m_calc.arrays()[ref.array].Elements, index);
 }
 
-// As Interpreter::resolveIdentifier for a name followed by "(": a user function, else a
-// built-in, else a variable times the bracket, else an unknown function.
-void Runner::call(Code& code, const Step& step, Level& level)
+// A name followed by "(": a user function, else a built-in, else a variable times the
+// bracket, else an unknown function.
+void Runner::call(Code& code, const Step& step, uint32_t& k, Level& level)
 {
     CallSite& site = code.calls[step.index];
     NameRef& ref = code.names[site.name];
     if (site.generation != m_calc.functionGeneration()) {
         site.function = findByName(m_calc.functions(), ref.name);
         site.generation = m_calc.functionGeneration();
+        site.body = site.function >= 0
+                        ? m_calc.codes().find(m_calc.functions()[static_cast<size_t>(site.function)].Body,
+                                              m_calc.services.decimalSeparator())
+                        : nullptr;
     }
     if (site.function >= 0) {
-        level.operand = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments);
+        level.operand = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(site.function)], site.arguments,
+                                                site.body);
+        k = site.afterList;
     } else if (site.builtin.oneArgument) {
-        const Number x = this->level(code, site.child);
+        const Number x = this->level(code, k);
         RandomSource random = library::randomSource(m_calc);
         level.operand = site.builtin.oneArgument(x, random);
     } else if (site.builtin.scanned) {
         Arguments arguments(m_calc, site.arguments, code.text, site.argumentsAt);
         level.operand = site.builtin.scanned(m_calc, arguments);
+        k = arguments.tookWholeList() ? site.afterList : code.stepAt(arguments.end());
     } else if (variable(ref, level.operand)) {
         level.operandRead();
         level.beforeOperand();
-        level.operand = this->level(code, site.child);
+        level.operand = this->level(code, k);
     } else {
         size_t pos = site.argumentsAt;
         library::call(m_calc, ref.name, code.text, pos); // ends the run: no such function

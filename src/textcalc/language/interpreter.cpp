@@ -34,6 +34,7 @@ void Interpreter::run(const std::string& text)
         std::vector<Block> blocks = prepare(*this, text);
         m_program = compile(*this, blocks);
         blocks.clear();
+        compileExpressions();
         execute(0);
     } catch (const RunError& failure) {
         report(failure);
@@ -51,15 +52,51 @@ void Interpreter::run(const std::string& text)
     BoundVariables.clear();
     ParamBindings.clear();
     m_program.clear();
+    m_statementCodes.clear();
     m_arguments.clear();
     if (outputs().empty())
         outputs().push_back("Statements executed (no output).");
 }
 
+void Interpreter::compileExpressions()
+{
+    const char separator = services.decimalSeparator();
+    const auto compiled = [&](const std::string& text) {
+        m_statementCodes.push_back(code::compile(text, separator));
+        return m_statementCodes.back().get();
+    };
+    for (Instruction& in : m_program) {
+        switch (in.kind) {
+        case KindFor:
+        case KindArrayElement:
+            in.Code2 = compiled(in.Text2);
+            [[fallthrough]];
+        case KindExpression:
+        case KindAssignment:
+            in.Code1 = compiled(in.Text1);
+            break;
+        case KindIf:
+        case KindWhile:
+        case KindRepeat:
+            in.Cond.LeftCode = compiled(in.Cond.Left);
+            if (!in.Cond.Right.empty())
+                in.Cond.RightCode = compiled(in.Cond.Right);
+            break;
+        default:
+            break; // evaluated through the run's cache
+        }
+    }
+}
+
+Number Interpreter::evalStatement(code::Code* compiled, const std::string& text)
+{
+    return compiled && !textEvaluator ? code::Runner(*this).run(*compiled) : eval(text);
+}
+
 bool Interpreter::testcond(const Condition& c)
 {
-    const Number left = eval(c.Left);
-    const Number right = c.Right.empty() ? Number() : eval(c.Right);
+    const Number left = evalStatement(c.LeftCode, c.Left);
+    const Number right = c.Right.empty() ? Number() : evalStatement(c.RightCode, c.Right);
     switch (c.relation) {
     case RelLess:
         return left.Re < right.Re;
@@ -139,13 +176,13 @@ void Interpreter::executeOne(const Instruction& in)
 void Interpreter::expression(const Instruction& in)
 {
     if (outputsAccepted())
-        vyp(cistostr(eval(in.Text1)));
+        vyp(cistostr(evalStatement(in.Code1, in.Text1)));
 }
 
 void Interpreter::assignment(const Instruction& in)
 {
     Variable& v = variables()[static_cast<size_t>(in.Ref1)];
-    v.Value = eval(in.Text1);
+    v.Value = evalStatement(in.Code1, in.Text1);
     if (reporting())
         vyp(v.Name + " = " + cistostr(v.Value));
 }
@@ -183,8 +220,8 @@ void Interpreter::repeatLoop(const Instruction& in)
 // The count is fixed before the first iteration; the variable ends holding hi.
 void Interpreter::forLoop(const Instruction& in)
 {
-    const int64_t lo = roundToInt32(eval(in.Text1).Re);
-    const int64_t hi = roundToInt32(eval(in.Text2).Re);
+    const int64_t lo = roundToInt32(evalStatement(in.Code1, in.Text1).Re);
+    const int64_t hi = roundToInt32(evalStatement(in.Code2, in.Text2).Re);
     for (int64_t v = lo; v <= hi; ++v) {
         variables()[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
         execute(in.Ref1);
@@ -214,8 +251,9 @@ void Interpreter::executeArrayStatement(const Instruction& in)
             chyb(message(platform::formatGeneral(std::nearbyint(re), 15, services.decimalSeparator())));
         return static_cast<size_t>(std::nearbyint(re));
     };
-    const size_t n = length(eval(in.Text1).Re, [](const std::string& k) { return "Index " + k + " not accepted."; });
-    const Number value = eval(in.Text2);
+    const size_t n = length(evalStatement(in.Code1, in.Text1).Re,
+                            [](const std::string& k) { return "Index " + k + " not accepted."; });
+    const Number value = evalStatement(in.Code2, in.Text2);
     Array& a = arrays()[static_cast<size_t>(in.Ref1)];
     // Room is taken by doubling, up to the longest array, and counted before it is taken.
     const auto makeRoom = [&](size_t length) {

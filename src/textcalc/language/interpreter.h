@@ -39,26 +39,31 @@ public:
     Number eval(std::string_view text) override;
     Number evalLevel(std::string_view text, size_t& pos) override;
     Number evalArgument(code::Argument& argument) override;
-    // Whether eval() runs each text's compiled form (read once, see eval_code.h) rather than
-    // reading the text every time. Both give the same results, errors and effects; the
-    // differential test compares them.
-    bool compiledEvaluation = true;
+    // Another evaluation of the texts, used instead of their compiled forms when set: the
+    // tests' reading of the text character by character, which the differential test compares
+    // with the compiled forms.
+    class TextEvaluator {
+    public:
+        virtual ~TextEvaluator() = default;
+        virtual Number eval(std::string_view text) = 0;
+        virtual Number evalLevel(std::string_view text, size_t& pos) = 0;
+    };
+    TextEvaluator* textEvaluator = nullptr;
 
-    // ---- What the compiled form's runner (eval_run.cpp) shares with the text's reading -------
+    // ---- What the compiled form's runner (eval_run.cpp) needs -----------------------------------
     std::vector<ParamBinding> ParamBindings; // active user-function calls
     code::CodeCache& codes() { return *m_codes; }
     // Changes whenever a function is defined or the tables are emptied: a call site's
     // resolution of its name holds while it stays.
     uint64_t functionGeneration() const { return m_functionGeneration; }
-    // f(a1, …, aP) with the argument list as scanned (code::scanArguments).
-    Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments);
+    // f(a1, …, aP) with the argument list as scanned (code::scanArguments); `body` is the
+    // compiled form of f.Body when the caller has it.
+    Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments, code::Code* body = nullptr);
 
 private:
-    Number evalText(std::string_view text);
-    void resolveIdentifier(std::string_view name, std::string_view text, size_t& pos, Number& out);
-    Number evalOperand(std::string_view text);
-    bool lookupVariable(std::string_view name, Number& out);
-
+    // Compiles the expressions of the hot statements once for the run (Instruction::Code1 …).
+    void compileExpressions();
+    Number evalStatement(code::Code* compiled, const std::string& text);
     // Runs a definition statement "f(x,y)#body".
     void funcdef(const std::string& statement);
     bool testcond(const Condition& condition);
@@ -78,6 +83,7 @@ private:
     std::vector<Instruction> m_program;
     std::vector<Number> m_arguments; // staging area of user-function arguments
     std::unique_ptr<code::CodeCache> m_codes;
+    std::vector<std::unique_ptr<code::Code>> m_statementCodes; // the program's, for this run
     uint64_t m_functionGeneration = 1;
 };
 

@@ -5,6 +5,10 @@
 
 namespace textcalc {
 
+namespace code {
+struct Code;
+}
+
 // Statement kinds. ORDER: the numbers are those of the classify table and of the switch in
 // execute(); 18 is unused.
 enum Kind : uint8_t {
@@ -59,6 +63,8 @@ struct Condition {
     std::string Left;
     std::string Right; // empty evaluates to 0
     Relation relation = RelPositive;
+    code::Code* LeftCode = nullptr; // the sides' compiled forms, owned by the run
+    code::Code* RightCode = nullptr;
 };
 
 // Instruction numbers are signed 16-bit: a program holds at most 32767 instructions.
@@ -69,6 +75,10 @@ struct Instruction {
     Condition Cond;        // IF, WHILE, REPEAT
     std::string LoopVar;   // FOR
     std::string Text1, Text2, Text3;
+    // Text1 and Text2 compiled, where the statement evaluates them as expressions in a loop
+    // (expression, assignment, FOR bounds, array element); owned by the run.
+    code::Code* Code1 = nullptr;
+    code::Code* Code2 = nullptr;
     int Ref1 = -1;         // body / THEN branch, or the table entry the statement names
     int Ref2 = -1;         // ELSE branch, or the FOR loop variable's entry in Variables
     int Next = -1;         // next instruction of the same sequence

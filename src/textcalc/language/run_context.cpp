@@ -152,18 +152,16 @@ void RunContext::checkMemory(size_t moreArrayBytes, size_t pictureBytes)
     m_arrayBytes += moreArrayBytes;
 }
 
-void RunContext::enterLevel(const char* frame)
+void RunContext::beginNesting(const char* frame)
 {
-    // Every nested level, call and block passes here: a stop reaches deep recursion too.
-    pollStop();
-    if (m_depth == 0) {
-        m_stackBase = frame;
-        m_stackBudget = platform::stackBudget();
-    }
-    if (++m_depth > MaxDepth || static_cast<size_t>(m_stackBase - frame) > m_stackBudget) {
-        --m_depth;
-        chyb("Recursion too deep.");
-    }
+    m_stackBase = frame;
+    m_stackBudget = platform::stackBudget();
+}
+
+void RunContext::tooDeep()
+{
+    --m_depth;
+    chyb("Recursion too deep.");
 }
 
 long double RunContext::random()

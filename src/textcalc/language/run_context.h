@@ -152,7 +152,15 @@ public:
 
     // ---- Nesting (DepthGuard) -------------------------------------------------------------------
     // Counts one level more (polling for a stop) and ends the run when it is too deep.
-    void enterLevel(const char* frame);
+    void enterLevel(const char* frame)
+    {
+        // Every nested level, call and block passes here: a stop reaches deep recursion too.
+        pollStop();
+        if (m_depth == 0)
+            beginNesting(frame);
+        if (++m_depth > MaxDepth || static_cast<size_t>(m_stackBase - frame) > m_stackBudget)
+            tooDeep();
+    }
     void leaveLevel() { --m_depth; }
 
     // ---- Random numbers -------------------------------------------------------------------------
@@ -176,6 +184,8 @@ private:
     uint32_t m_pollCount = 0;
     int64_t m_nextPoll = 0;  // coarseMilliseconds() of the next ask
     size_t m_arrayBytes = 0; // the arrays' memory, counted at the start of a run
+    void beginNesting(const char* frame);
+    [[noreturn]] void tooDeep();
     int m_depth = 0;
     const char* m_stackBase = nullptr; // frame address where the outermost level began
     size_t m_stackBudget = 0;          // bytes of stack a run may use below m_stackBase

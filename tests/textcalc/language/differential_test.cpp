@@ -1,12 +1,14 @@
 // Random programs and expressions run twice, once evaluating each expression from its compiled
-// form and once reading its text every time: the output lines must be the same, errors and
-// their moment included. Besides program texts the runs read answers to GetNum and lines of a
-// text file, which may hold ";" and any bracket, brackets nested deeper than compiled forms
-// go, and runs that evaluate more distinct texts than the compiled forms kept for one run.
+// form and once reading its text every time (text_reader.h): the output lines must be the
+// same, errors and their moment included. Besides program texts the runs read answers to
+// GetNum and lines of a text file, which may hold ";" and any bracket, brackets nested a few
+// hundred deep, and runs that evaluate more distinct texts than the compiled forms kept for
+// one run.
 //
 // ZOLT_DIFFERENTIAL_CASES sets the number of cases and ZOLT_DIFFERENTIAL_SEED the first case
 // for a long run by hand (the default keeps CI quick).
 #include "run_helper.h"
+#include "text_reader.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -296,9 +298,9 @@ private:
         return t;
     }
 
-    // An expression inside 190 to 259 brackets and calls, across the depth up to which the
-    // compiled forms go (200) but far from where the stack runs out, even with a sanitizer's
-    // larger frames: where that is depends on the evaluator's frames. Now and then 10,001
+    // An expression inside 190 to 259 brackets and calls, deep but far from where the stack
+    // runs out, even with a sanitizer's larger frames: where that is depends on the
+    // evaluator's frames. Now and then 10,001
     // brackets, past the depth at which every evaluation fails. Calls have their arguments
     // scanned again at every level, which would make the deepest texts slow: those nest plain
     // brackets only. Nothing inside asks, so that a deep answer is never read deep inside a
@@ -339,8 +341,6 @@ public:
     {
         for (ContextSheet* sheet : {&m_compiled, &m_read})
             sheet->services.fixedTime = std::chrono::system_clock::time_point(std::chrono::seconds(1000));
-        m_compiled.interpreter.compiledEvaluation = true;
-        m_read.interpreter.compiledEvaluation = false;
     }
 
     void restart(uint64_t seed)
@@ -389,6 +389,7 @@ private:
 
     ContextSheet m_compiled;
     ContextSheet m_read;
+    TextReader m_reader{m_read.interpreter};
 };
 
 int fromEnvironment(const char* name, int byDefault)
