@@ -9,7 +9,8 @@
 //   - a scanned function (Builtin::scanned) reads its argument list, split once where the call
 //     was read, through the cursor code::Arguments (arguments.h): it takes each argument with
 //     next(), checks its stop character with calc.jetam(found, expected) before it reads on,
-//     and evaluates it with value() as often as it needs.
+//     and evaluates it with value() as often as it needs; prime reads the whole bracket as a
+//     level instead, with bracket().
 // What a built-in may use of the run is the RunContext (run_context.h): running variables
 // (calc.regvar(name, value) and cutting calc.BoundVariables back), the text files, the
 // literals, the services, the picture, the random generator, the number text; errors:
