@@ -19,6 +19,11 @@ Number Interpreter::eval(std::string_view text)
     return code::Runner(*this).run(*transient);
 }
 
+Number Interpreter::evalArgument(code::Argument& argument)
+{
+    return code::Runner(*this).argument(argument);
+}
+
 // The bracket of a built-in that reads it as a level itself: `pos` is just after "(" in a text
 // that is being evaluated, which is a step boundary of its compiled form.
 Number Interpreter::evalLevel(std::string_view text, size_t& pos)

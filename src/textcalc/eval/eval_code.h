@@ -9,6 +9,7 @@
 //
 // Nothing here depends on the tables: a name is looked up again whenever the entry it was
 // found at may have changed, so a cached form is never stale.
+#include "textcalc/eval/arguments.h"
 #include "textcalc/eval/eval_support.h"
 #include "textcalc/library/library.h"
 #include "textcalc/number/value.h"
@@ -69,20 +70,6 @@ struct NameRef {
     size_t array = NotFound;
     size_t arraysSearched = 0;
 };
-
-// One argument of a call's list, as scanArgument takes it, with the stop character that
-// ended it. `code` is the argument's compiled form once looked up (null: compile it anew).
-struct Argument {
-    std::string_view text;
-    char stop;
-    Code* code = nullptr;
-    bool looked = false;
-};
-
-// The argument texts from just after "(" up to the first stop that ends the list (")", "]"
-// or the end of the text); `pos` ends after that stop. Scanning has no effects, so taking the
-// whole list before evaluating any argument changes nothing.
-void scanArguments(std::string_view text, size_t& pos, std::vector<Argument>& arguments);
 
 struct CallSite {
     uint32_t name;            // names[name]

@@ -253,9 +253,9 @@ bool Runner::call(Code& code, const Step& step, uint32_t& k, Number& out)
         RandomSource random = library::randomSource(m_calc);
         out = site.builtin.oneArgument(x, random);
     } else if (site.builtin.scanned) {
-        size_t pos = site.argumentsAt;
-        out = site.builtin.scanned(m_calc, code.text, pos);
-        k = code.stepAt(pos);
+        Arguments arguments(m_calc, site.arguments, code.text, site.argumentsAt);
+        out = site.builtin.scanned(m_calc, arguments);
+        k = arguments.tookWholeList() ? site.afterList : code.stepAt(arguments.end());
     } else if (variable(ref, out)) {
         return false;
     } else {

@@ -38,6 +38,7 @@ public:
     // ---- Evaluator (prepared text, see the character codes in prepare.cpp) ------------------
     Number eval(std::string_view text) override;
     Number evalLevel(std::string_view text, size_t& pos) override;
+    Number evalArgument(code::Argument& argument) override;
     // Another evaluation of the texts, used instead of their compiled forms when set: the
     // tests' reading of the text character by character, which the differential test compares
     // with the compiled forms.

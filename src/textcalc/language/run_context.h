@@ -23,6 +23,10 @@
 #include <string_view>
 #include <vector>
 
+namespace textcalc::code {
+struct Argument;
+}
+
 namespace textcalc {
 
 // Thrown once the stopped line is in the outputs: the caller asked to stop the run. Only the
@@ -78,6 +82,8 @@ public:
     // Evaluates one nested level starting at `pos` (just after an opening bracket) up to and
     // including its closing ")" or "]" (or the end of the text); pos ends after it.
     virtual Number evalLevel(std::string_view text, size_t& pos) = 0;
+    // Evaluates one argument of a call's list (arguments.h) as eval() evaluates its text.
+    virtual Number evalArgument(code::Argument& argument) = 0;
 
     // ---- The calculator's tables and settings, which outlive runs -----------------------------
     std::vector<Variable>& variables() { return m_owner.Variables; }

@@ -47,8 +47,15 @@ Builtin find(std::string_view name)
 Number call(RunContext& calc, std::string_view name, std::string_view text, size_t& pos)
 {
     const Builtin builtin = find(name);
-    if (builtin.scanned)
-        return builtin.scanned(calc, text, pos);
+    if (builtin.scanned) {
+        std::vector<code::Argument> list;
+        const size_t start = pos;
+        code::scanArguments(text, pos, list);
+        code::Arguments arguments(calc, list, text, start);
+        const Number value = builtin.scanned(calc, arguments);
+        pos = arguments.end();
+        return value;
+    }
     if (builtin.oneArgument) {
         const Number x = calc.evalLevel(text, pos);
         RandomSource random = randomSource(calc);

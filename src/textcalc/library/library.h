@@ -6,11 +6,11 @@
 // text: see prepare.cpp for its character codes).
 //   - a one-argument function (Builtin::oneArgument) is handed the value of the bracket,
 //     which the evaluator reads as a nested level up to and including its ")";
-//   - a scanned function (Builtin::scanned) consumes its argument list up to and including the
-//     closing ")" (pos ends just after it): it takes each argument as raw text with
-//     evaluation::scanArgument(text, pos, arg), checks the stop character with
-//     calc.jetam(found, expected), and evaluates the text with calc.eval(arg) as often as it
-//     needs (the view stays valid during the call).
+//   - a scanned function (Builtin::scanned) reads its argument list, split once where the call
+//     was read, through the cursor code::Arguments (arguments.h): it takes each argument with
+//     next(), checks its stop character with calc.jetam(found, expected) before it reads on,
+//     and evaluates it with value() as often as it needs; prime reads the whole bracket as a
+//     level instead, with bracket().
 // What a built-in may use of the run is the RunContext (run_context.h): running variables
 // (calc.regvar(name, value) and cutting calc.BoundVariables back), the text files, the
 // literals, the services, the picture, the random generator, the number text; errors:
@@ -34,7 +34,8 @@ struct Builtin {
 Builtin find(std::string_view name);
 
 // Evaluates the call of `name` with its argument list at `pos` (reading the bracket of a
-// one-argument function with calc.evalLevel); a name that is no built-in ends the run with
+// one-argument function with calc.evalLevel, splitting the list of a scanned one); pos ends
+// just after what the call read. A name that is no built-in ends the run with
 // "Unknown function identifier \" {n} \".".
 Number call(RunContext& calc, std::string_view name, std::string_view text, size_t& pos);
 

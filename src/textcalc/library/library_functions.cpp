@@ -22,23 +22,22 @@ namespace {
 
 // Reads "x1, …, xk)" (k ≥ 1), handing each value to `take` as soon as it is evaluated.
 template <typename Take>
-void eachArgument(RunContext& calc, std::string_view text, size_t& pos, Take take)
+void eachArgument(Arguments& args, Take take)
 {
     for (bool first = true;; first = false) {
-        std::string_view arg;
-        const char stop = scanEither(calc, text, pos, arg, ',', ')');
-        take(calc.eval(arg), first);
-        if (stop == ')')
+        Argument& argument = scanEither(args, ',', ')');
+        take(args.value(argument), first);
+        if (argument.stop == ')')
             return;
     }
 }
 
 // On ties the earlier argument stays; the imaginary part of the result is cleared.
 template <bool largest>
-Number extreme(RunContext& calc, std::string_view text, size_t& pos)
+Number extreme(RunContext&, Arguments& args)
 {
     Number best;
-    eachArgument(calc, text, pos, [&best](const Number& v, bool first) {
+    eachArgument(args, [&best](const Number& v, bool first) {
         if (first || (largest ? v.Re > best.Re : v.Re < best.Re))
             best = v;
     });
@@ -56,20 +55,20 @@ int64_t checkedDiv(int64_t a, int64_t b)
     return a / b;
 }
 
-Number gcd(RunContext& calc, std::string_view text, size_t& pos)
+Number gcd(RunContext&, Arguments& args)
 {
     int64_t acc = 0;
-    eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
+    eachArgument(args, [&acc](const Number& v, bool first) {
         acc = first ? absRound(v.Re) : nsd(absRound(v.Re), acc);
     });
     return exactInteger(acc);
 }
 
 // acc := (v div gcd(v, acc))·acc; lcm(0, 0) divides by zero.
-Number lcm(RunContext& calc, std::string_view text, size_t& pos)
+Number lcm(RunContext&, Arguments& args)
 {
     int64_t acc = 0;
-    eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
+    eachArgument(args, [&acc](const Number& v, bool first) {
         const int64_t b = absRound(v.Re);
         if (first)
             acc = b;
@@ -79,53 +78,52 @@ Number lcm(RunContext& calc, std::string_view text, size_t& pos)
     return exactInteger(acc);
 }
 
-Number power(RunContext& calc, std::string_view text, size_t& pos)
+Number power(RunContext&, Arguments& args)
 {
-    const Number base = argumentExpecting(calc, text, pos, ',');
-    const Number exponent = argumentExpecting(calc, text, pos, ')');
+    const Number base = argumentExpecting(args, ',');
+    const Number exponent = argumentExpecting(args, ')');
     return mocn(base, exponent);
 }
 
-Number binom(RunContext& calc, std::string_view text, size_t& pos)
+Number binom(RunContext& calc, Arguments& args)
 {
-    const int64_t n = absRound(argumentExpecting(calc, text, pos, ',').Re);
-    const long double p = std::fabs(fracPart(argumentExpecting(calc, text, pos, ')').Re));
+    const int64_t n = absRound(argumentExpecting(args, ',').Re);
+    const long double p = std::fabs(fracPart(argumentExpecting(args, ')').Re));
     RandomSource random = randomSource(calc);
     return exactInteger(distributions::binom(random, n, p));
 }
 
-Number gauss(RunContext& calc, std::string_view text, size_t& pos)
+Number gauss(RunContext& calc, Arguments& args)
 {
-    std::string_view arg;
-    const char stop = scanEither(calc, text, pos, arg, ',', ')');
-    const long double mean = calc.eval(arg).Re;
-    const long double variance = stop == ',' ? argumentExpecting(calc, text, pos, ')').Re : 1.0L;
+    Argument& meanArgument = scanEither(args, ',', ')');
+    const long double mean = args.value(meanArgument).Re;
+    const long double variance = meanArgument.stop == ',' ? argumentExpecting(args, ')').Re : 1.0L;
     RandomSource random = randomSource(calc);
     return floating(distributions::gauss(random, mean, variance));
 }
 
-Number fisher(RunContext& calc, std::string_view text, size_t& pos)
+Number fisher(RunContext& calc, Arguments& args)
 {
-    const int64_t m = absRound(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t n = absRound(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t m = absRound(argumentExpecting(args, ',').Re);
+    const int64_t n = absRound(argumentExpecting(args, ')').Re);
     RandomSource random = randomSource(calc);
     return floating(distributions::fisher(random, m, n));
 }
 
 // A pixel outside the picture reads as -1, which is no colour.
-Number pixel(RunContext& calc, std::string_view text, size_t& pos)
+Number pixel(RunContext& calc, Arguments& args)
 {
-    const int32_t x = roundToInt32(argumentExpecting(calc, text, pos, ',').Re);
-    const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').Re);
+    const int32_t x = roundToInt32(argumentExpecting(args, ',').Re);
+    const int32_t y = roundToInt32(argumentExpecting(args, ')').Re);
     const std::optional<Colour> c = calc.picture().pixel(x, y);
     return exactInteger(c ? c->language() : -1);
 }
 
-Number rgbtocolor(RunContext& calc, std::string_view text, size_t& pos)
+Number rgbtocolor(RunContext&, Arguments& args)
 {
-    const int64_t r = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t g = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t b = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t r = roundToInt64(argumentExpecting(args, ',').Re);
+    const int64_t g = roundToInt64(argumentExpecting(args, ',').Re);
+    const int64_t b = roundToInt64(argumentExpecting(args, ')').Re);
     int64_t red, green, colour;
     if (__builtin_mul_overflow(r, 65536, &red) || __builtin_mul_overflow(g, 256, &green) ||
         __builtin_add_overflow(red, green, &colour) || __builtin_add_overflow(colour, b, &colour))
@@ -138,20 +136,20 @@ Number logarithm(const Number& x)
     return floating(checked(std::log(absval(x))), argum(x));
 }
 
-Number logn(RunContext& calc, std::string_view text, size_t& pos)
+Number logn(RunContext&, Arguments& args)
 {
-    const Number x = argumentExpecting(calc, text, pos, ',');
-    const Number base = argumentExpecting(calc, text, pos, ')');
+    const Number x = argumentExpecting(args, ',');
+    const Number base = argumentExpecting(args, ')');
     return podilcisel(logarithm(x), logarithm(base));
 }
 
 // n·(n−1)·…·(n−k+1), for comb divided by k!; the loop ends early once the product is 0,
 // which stays 0 (variat(1, 10^15) would otherwise count for days).
 template <bool combinations>
-Number selections(RunContext& calc, std::string_view text, size_t& pos)
+Number selections(RunContext&, Arguments& args)
 {
-    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    int64_t k = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t n = roundToInt64(argumentExpecting(args, ',').Re);
+    int64_t k = roundToInt64(argumentExpecting(args, ')').Re);
     if (combinations && 2.0L * k > static_cast<long double>(n) && __builtin_sub_overflow(n, k, &k))
         throw IntegerOverflow();
     long double r = 1.0L;
@@ -164,20 +162,19 @@ Number selections(RunContext& calc, std::string_view text, size_t& pos)
 }
 
 template <bool remainder>
-Number integerDivision(RunContext& calc, std::string_view text, size_t& pos)
+Number integerDivision(RunContext&, Arguments& args)
 {
-    const int64_t m = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t m = roundToInt64(argumentExpecting(args, ',').Re);
+    const int64_t n = roundToInt64(argumentExpecting(args, ')').Re);
     const int64_t q = checkedDiv(m, n);
     return exactInteger(remainder ? m - q * n : q);
 }
 
-Number round(RunContext& calc, std::string_view text, size_t& pos)
+Number round(RunContext&, Arguments& args)
 {
-    std::string_view arg;
-    const char stop = scanEither(calc, text, pos, arg, ',', ')');
-    const Number x = calc.eval(arg);
-    const int64_t places = stop == ',' ? absRound(argumentExpecting(calc, text, pos, ')').Re) : 0;
+    Argument& xArgument = scanEither(args, ',', ')');
+    const Number x = args.value(xArgument);
+    const int64_t places = xArgument.stop == ',' ? absRound(argumentExpecting(args, ')').Re) : 0;
     if (places > 65535)
         throw RangeError();
     if (places == 0)
@@ -191,9 +188,9 @@ Number round(RunContext& calc, std::string_view text, size_t& pos)
 
 // One bracketed argument as the one-argument functions take it; trial division of the largest
 // 64-bit numbers takes seconds, so the search asks for a stop as it goes.
-Number isPrime(RunContext& calc, std::string_view text, size_t& pos)
+Number isPrime(RunContext& calc, Arguments& args)
 {
-    const Number x = calc.evalLevel(text, pos);
+    const Number x = args.bracket();
     return exactInteger(prime(roundToInt64(std::fabs(x.Re)), [&calc] { calc.pollStop(); }) ? 1 : 0);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The library's functions whose arguments are scanned as raw text (max(x1, …), round(x, n),
 // readln(f), getnum(k), …) and the numerical operators (sum, int, solve, …): each reads its
-// argument list from `pos`, just after the "(", up to and including the closing ")".
+// argument list through the cursor `args` up to the argument ended by the closing ")".
 #include "textcalc/number/value.h"
 
 #include <cstddef>
@@ -12,9 +12,13 @@ namespace textcalc {
 class RunContext;
 }
 
+namespace textcalc::code {
+class Arguments;
+}
+
 namespace textcalc::library {
 
-using ScannedFunction = Number (*)(RunContext& calc, std::string_view text, size_t& pos);
+using ScannedFunction = Number (*)(RunContext& calc, code::Arguments& args);
 
 struct ScannedEntry {
     std::string_view name;

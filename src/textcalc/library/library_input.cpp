@@ -14,9 +14,9 @@ namespace textcalc::library {
 namespace {
 
 // The entry named by the argument "f)", searched from the last entry.
-TextFile& textFile(RunContext& calc, std::string_view text, size_t& pos, std::string& name)
+TextFile& textFile(RunContext& calc, Arguments& args, std::string& name)
 {
-    name = std::string(scanExpecting(calc, text, pos, ')'));
+    name = std::string(scanExpecting(args, ')').text);
     for (size_t k = calc.textFiles().size(); k-- > 0;)
         if (calc.textFiles()[k].Name == name)
             return calc.textFiles()[k];
@@ -43,10 +43,10 @@ std::string lineAsExpression(const std::string& line)
 }
 
 // An error while evaluating the line has written its own error line first.
-Number readln(RunContext& calc, std::string_view text, size_t& pos)
+Number readln(RunContext& calc, Arguments& args)
 {
     std::string name;
-    TextFile& file = textFile(calc, text, pos, name);
+    TextFile& file = textFile(calc, args, name);
     const std::string failure = "Unable to read from text file \" " + name + " \".";
     std::string line;
     if (!textfiles::readLine(file, line))
@@ -58,10 +58,10 @@ Number readln(RunContext& calc, std::string_view text, size_t& pos)
                         });
 }
 
-Number eof(RunContext& calc, std::string_view text, size_t& pos)
+Number eof(RunContext& calc, Arguments& args)
 {
     std::string name;
-    TextFile& file = textFile(calc, text, pos, name);
+    TextFile& file = textFile(calc, args, name);
     bool end = false;
     if (!textfiles::atEnd(file, end))
         calc.chyb("Unable to detect end of text file \" " + name + " \".");
@@ -69,9 +69,9 @@ Number eof(RunContext& calc, std::string_view text, size_t& pos)
 }
 
 // The argument "k)" is the index of a string literal: preparation replaced the literal by it.
-const std::string& literal(RunContext& calc, std::string_view text, size_t& pos, const char* function)
+const std::string& literal(RunContext& calc, Arguments& args, const char* function)
 {
-    const std::string_view arg = scanExpecting(calc, text, pos, ')');
+    const std::string_view arg = scanExpecting(args, ')').text;
     size_t k = 0;
     const auto [end, error] = std::from_chars(arg.data(), arg.data() + arg.size(), k);
     if (arg.empty() || error != std::errc() || end != arg.data() + arg.size() || k >= calc.Literals.size())
@@ -83,17 +83,17 @@ const std::string& literal(RunContext& calc, std::string_view text, size_t& pos,
 // Read bytes (a file, or standard input in the command line) are text as program text is:
 // UTF-8, else Windows-1250, so that an error line quoting them is valid text. A stop asked for
 // while a dialog waited (the command line's timeout or a signal) ends the run at its answer.
-Number getnum(RunContext& calc, std::string_view text, size_t& pos)
+Number getnum(RunContext& calc, Arguments& args)
 {
-    const std::string prompt = literal(calc, text, pos, "GetNum");
+    const std::string prompt = literal(calc, args, "GetNum");
     const std::string answer = calc.services.inputBox("getnumber", prompt, "0").value_or("0");
     calc.pollStopNow(true);
     return calc.eval(platform::toUtf8FromLegacy(answer));
 }
 
-Number question(RunContext& calc, std::string_view text, size_t& pos)
+Number question(RunContext& calc, Arguments& args)
 {
-    const std::string prompt = literal(calc, text, pos, "Question");
+    const std::string prompt = literal(calc, args, "Question");
     const platform::Answer answer =
         calc.services.message(platform::MessageKind::Confirmation, prompt, platform::Buttons::YesNo);
     calc.pollStopNow(true);

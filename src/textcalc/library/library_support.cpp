@@ -1,7 +1,6 @@
 #include "textcalc/library/library_support.h"
 
 #include "textcalc/language/run_context.h"
-#include "textcalc/eval/eval_support.h"
 
 #include "platform/checked.h"
 #include "platform/floattext.h"
@@ -11,43 +10,44 @@
 
 namespace textcalc::library {
 
-std::string_view scanExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected)
+Argument& scanExpecting(Arguments& args, char expected)
 {
-    std::string_view arg;
-    calc.jetam(evaluation::scanArgument(text, pos, arg), expected);
-    return arg;
+    Argument& argument = args.next();
+    if (argument.stop != expected) // jetam is out of line: a call per argument costs more than the check
+        RunContext::jetam(argument.stop, expected);
+    return argument;
 }
 
-char scanEither(RunContext& calc, std::string_view text, size_t& pos, std::string_view& arg,
-                char first, char second)
+Argument& scanEither(Arguments& args, char first, char second)
 {
-    const char stop = evaluation::scanArgument(text, pos, arg);
-    if (stop != second)
-        calc.jetam(stop, first);
-    return stop;
+    Argument& argument = args.next();
+    if (argument.stop != second && argument.stop != first)
+        RunContext::jetam(argument.stop, first);
+    return argument;
 }
 
-Number argumentExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected)
+Number argumentExpecting(Arguments& args, char expected)
 {
-    return calc.eval(scanExpecting(calc, text, pos, expected));
+    return args.value(scanExpecting(args, expected));
 }
 
-int64_t integerBorder(RunContext& calc, std::string_view text)
+int64_t integerBorder(Arguments& args, Argument& border)
 {
+    const std::string_view text = border.text;
     int64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (error == std::errc() && ptr == end && !text.empty())
         return value;
-    return roundToInt64(calc.eval(text).Re);
+    return roundToInt64(args.value(border).Re);
 }
 
-long double realBorder(RunContext& calc, std::string_view text)
+long double realBorder(Arguments& args, Argument& border)
 {
     long double value = 0.0L;
-    if (!text.empty() && platform::parseFloat(std::string(text), '.', value))
+    if (!border.text.empty() && platform::parseFloat(std::string(border.text), '.', value))
         return value;
-    return calc.eval(text).Re;
+    return args.value(border).Re;
 }
 
 RandomSource randomSource(RunContext& calc)

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the library's functions and numerical operators: reading scanned
 // argument lists, converting borders and the small number conversions of the run-time.
+#include "textcalc/eval/arguments.h"
 #include "textcalc/number/random.h"
 #include "textcalc/number/value.h"
 
@@ -14,20 +15,21 @@ class RunContext;
 
 namespace textcalc::library {
 
-// Scans the next raw argument; its stop character must be `expected` (jetam reports
-// otherwise).
-std::string_view scanExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected);
-// Scans the next raw argument ended by `first` or `second` and returns that stop character;
-// any other stop is reported as `first` expected.
-char scanEither(RunContext& calc, std::string_view text, size_t& pos, std::string_view& arg,
-                char first, char second);
-// The next argument scanned with scanExpecting and evaluated.
-Number argumentExpecting(RunContext& calc, std::string_view text, size_t& pos, char expected);
+using code::Argument;
+using code::Arguments;
 
-// An integer border: a 64-bit integer literal, else the text's value rounded.
-int64_t integerBorder(RunContext& calc, std::string_view text);
-// A real border or step: a floating literal, else the real part of the text's value.
-long double realBorder(RunContext& calc, std::string_view text);
+// The next argument; its stop character must be `expected` (jetam reports otherwise).
+Argument& scanExpecting(Arguments& args, char expected);
+// The next argument, ended by `first` or `second` (its stop tells which); any other stop is
+// reported as `first` expected.
+Argument& scanEither(Arguments& args, char first, char second);
+// The next argument taken with scanExpecting and evaluated.
+Number argumentExpecting(Arguments& args, char expected);
+
+// An integer border: a 64-bit integer literal, else the argument's value rounded.
+int64_t integerBorder(Arguments& args, Argument& border);
+// A real border or step: a floating literal, else the real part of the argument's value.
+long double realBorder(Arguments& args, Argument& border);
 
 // The session's random draws, through the calculator's one uniform generator.
 RandomSource randomSource(RunContext& calc);

@@ -1,5 +1,5 @@
 // Numerical operators over an integer range: sum, product, iter, argmax, argmin, imax, imin.
-// The body is evaluated from its text once per integer of low..up (inclusive, 64-bit).
+// The body is evaluated once per integer of low..up (inclusive, 64-bit).
 #include "textcalc/library/library_functions.h"
 #include "textcalc/library/library_support.h"
 #include "textcalc/library/numops_support.h"
@@ -16,12 +16,12 @@ struct Range {
     int64_t up;
 };
 
-Range readRange(RunContext& calc, BoundScope& scope, std::string_view text, size_t& pos)
+Range readRange(BoundScope& scope, Arguments& args)
 {
-    const size_t variable = scope.bind(scanExpecting(calc, text, pos, '='), exactInteger(0));
-    const std::string_view lowText = scanExpecting(calc, text, pos, '_');
-    const std::string_view upText = scanExpecting(calc, text, pos, ')');
-    return {variable, integerBorder(calc, lowText), integerBorder(calc, upText)};
+    const size_t variable = scope.bind(scanExpecting(args, '=').text, exactInteger(0));
+    Argument& low = scanExpecting(args, '_');
+    Argument& up = scanExpecting(args, ')');
+    return {variable, integerBorder(args, low), integerBorder(args, up)};
 }
 
 // Calls step(n) for n = low..up; no call when low > up. Ends without overflowing at the
@@ -40,41 +40,39 @@ void forEach(RunContext& calc, const Range& range, Step step)
 }
 
 template <bool product>
-Number accumulate(RunContext& calc, std::string_view text, size_t& pos)
+Number accumulate(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const Range range = readRange(calc, scope, text, pos);
+    Argument& body = scanExpecting(args, ',');
+    const Range range = readRange(scope, args);
     Number acc = exactInteger(product ? 1 : 0);
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
-        const Number v = calc.eval(body);
+        const Number v = args.value(body);
         acc = product ? soucincisel(acc, v) : soucetcisel(acc, v);
     });
     return acc;
 }
 
 // iter(x=x0, body, n=low_up): x := body for each n; the final x (x0 when the range is empty).
-Number iter(RunContext& calc, std::string_view text, size_t& pos)
+Number iter(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), exactInteger(0));
-    calc.BoundVariables[x].Value = argumentExpecting(calc, text, pos, ',');
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const Range range = readRange(calc, scope, text, pos);
+    const size_t x = scope.bind(scanExpecting(args, '=').text, exactInteger(0));
+    calc.BoundVariables[x].Value = argumentExpecting(args, ',');
+    Argument& body = scanExpecting(args, ',');
+    const Range range = readRange(scope, args);
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
-        const Number v = calc.eval(body);
+        const Number v = args.value(body);
         calc.BoundVariables[x].Value = v;
     });
     return calc.BoundVariables[x].Value;
 }
 
-Range readNonEmptyRange(RunContext& calc, BoundScope& scope, std::string_view text, size_t& pos,
-                        std::string_view& body)
+Range readNonEmptyRange(RunContext& calc, BoundScope& scope, Arguments& args)
 {
-    body = scanExpecting(calc, text, pos, ',');
-    const Range range = readRange(calc, scope, text, pos);
+    const Range range = readRange(scope, args);
     if (range.up < range.low)
         calc.chyb("Empty index set.");
     return range;
@@ -82,16 +80,16 @@ Range readNonEmptyRange(RunContext& calc, BoundScope& scope, std::string_view te
 
 // The index whose body has the largest (smallest) real part; ties keep the earlier index.
 template <bool largest>
-Number argExtreme(RunContext& calc, std::string_view text, size_t& pos)
+Number argExtreme(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    std::string_view body;
-    const Range range = readNonEmptyRange(calc, scope, text, pos, body);
+    Argument& body = scanExpecting(args, ',');
+    const Range range = readNonEmptyRange(calc, scope, args);
     long double best = 0.0L;
     int64_t result = range.low;
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
-        const long double v = calc.eval(body).Re;
+        const long double v = args.value(body).Re;
         if (n == range.low || (largest ? v > best : v < best)) {
             best = v;
             result = n;
@@ -103,16 +101,16 @@ Number argExtreme(RunContext& calc, std::string_view text, size_t& pos)
 // The whole value with the largest (smallest) real part; the body is evaluated at low twice,
 // first for the start value and then as the first step.
 template <bool largest>
-Number valueExtreme(RunContext& calc, std::string_view text, size_t& pos)
+Number valueExtreme(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    std::string_view body;
-    const Range range = readNonEmptyRange(calc, scope, text, pos, body);
+    Argument& body = scanExpecting(args, ',');
+    const Range range = readNonEmptyRange(calc, scope, args);
     setInteger(calc, range.variable, range.low);
-    Number best = calc.eval(body);
+    Number best = args.value(body);
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
-        const Number v = calc.eval(body);
+        const Number v = args.value(body);
         if (largest ? v.Re > best.Re : v.Re < best.Re)
             best = v;
     });

@@ -1,6 +1,6 @@
 // Numerical operators along the real axis: int, length, surface, volume, cint (along a curve
-// x = c(t)), solve, dif, dif2. Running variables are floating; the body is evaluated from its
-// text at every point.
+// x = c(t)), solve, dif, dif2. Running variables are floating; the body is evaluated at every
+// point.
 #include "textcalc/library/library_functions.h"
 #include "textcalc/library/library_support.h"
 #include "textcalc/library/numops_support.h"
@@ -26,11 +26,11 @@ constexpr int maxHalvings = 299;
 constexpr long double difStep = 1e-6L;
 
 // The signed step h: |step| pointing from a to b, or (b − a)/1000 without a step.
-long double stepWidth(RunContext& calc, long double a, long double b, bool hasStep, std::string_view stepText)
+long double stepWidth(RunContext& calc, Arguments& args, long double a, long double b, Argument* step)
 {
-    if (!hasStep)
+    if (!step)
         return (b - a) / defaultSteps;
-    const long double h = std::fabs(realBorder(calc, stepText));
+    const long double h = std::fabs(realBorder(args, *step));
     if (h == 0.0L)
         calc.chyb("Step mustn´t be zero.");
     return a <= b ? h : -h;
@@ -43,15 +43,14 @@ struct Interval {
     long double h;
 };
 
-Interval readInterval(RunContext& calc, std::string_view text, size_t& pos)
+Interval readInterval(RunContext& calc, Arguments& args)
 {
     Interval interval;
-    interval.a = realBorder(calc, scanExpecting(calc, text, pos, '_'));
-    std::string_view upText;
-    const bool hasStep = scanEither(calc, text, pos, upText, ',', ')') == ',';
-    interval.b = realBorder(calc, upText);
-    const std::string_view stepText = hasStep ? scanExpecting(calc, text, pos, ')') : std::string_view();
-    interval.h = stepWidth(calc, interval.a, interval.b, hasStep, stepText);
+    interval.a = realBorder(args, scanExpecting(args, '_'));
+    Argument& up = scanEither(args, ',', ')');
+    interval.b = realBorder(args, up);
+    Argument* const step = up.stop == ',' ? &scanExpecting(args, ')') : nullptr;
+    interval.h = stepWidth(calc, args, interval.a, interval.b, step);
     return interval;
 }
 
@@ -78,18 +77,18 @@ void walkGrid(RunContext& calc, const Interval& interval, Point point)
 }
 
 // Trapezoidal rule on the complex value of the body.
-Number integral(RunContext& calc, std::string_view text, size_t& pos)
+Number integral(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), floating(0.0L));
-    const Interval interval = readInterval(calc, text, pos);
+    Argument& body = scanExpecting(args, ',');
+    const size_t x = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
+    const Interval interval = readInterval(calc, args);
     setReal(calc, x, interval.a);
-    Number prev = calc.eval(body);
+    Number prev = args.value(body);
     long double sumRe = 0.0L, sumIm = 0.0L;
     walkGrid(calc, interval, [&](long double point, long double w) {
         setReal(calc, x, point);
-        const Number cur = calc.eval(body);
+        const Number cur = args.value(body);
         sumRe += (prev.Re + cur.Re) / 2 * w;
         sumIm += (prev.Im + cur.Im) / 2 * w;
         prev = cur;
@@ -102,18 +101,18 @@ enum class Measure { Length, Surface, Volume };
 // Length, surface and volume of revolution of the graph y = Re body, piece by piece between
 // neighbouring points; sgn(b − a)·S.
 template <Measure measure>
-Number ofGraph(RunContext& calc, std::string_view text, size_t& pos)
+Number ofGraph(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), floating(0.0L));
-    const Interval interval = readInterval(calc, text, pos);
+    Argument& body = scanExpecting(args, ',');
+    const size_t x = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
+    const Interval interval = readInterval(calc, args);
     setReal(calc, x, interval.a);
-    long double y0 = calc.eval(body).Re;
+    long double y0 = args.value(body).Re;
     long double sum = 0.0L;
     walkGrid(calc, interval, [&](long double point, long double w) {
         setReal(calc, x, point);
-        const long double y1 = calc.eval(body).Re;
+        const long double y1 = args.value(body).Re;
         switch (measure) {
         case Measure::Length:
             sum += std::sqrt((y0 - y1) * (y0 - y1) + w * w);
@@ -132,24 +131,24 @@ Number ofGraph(RunContext& calc, std::string_view text, size_t& pos)
 
 // The integral of the body along the curve x = curve(t): the sum of the mean of the body at
 // neighbouring points times the complex chord between them.
-Number curveIntegral(RunContext& calc, std::string_view text, size_t& pos)
+Number curveIntegral(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), floating(0.0L));
-    const std::string_view curve = scanExpecting(calc, text, pos, ',');
-    const size_t t = scope.bind(scanExpecting(calc, text, pos, '='), floating(0.0L));
-    const Interval interval = readInterval(calc, text, pos);
+    Argument& body = scanExpecting(args, ',');
+    const size_t x = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
+    Argument& curve = scanExpecting(args, ',');
+    const size_t t = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
+    const Interval interval = readInterval(calc, args);
     setReal(calc, t, interval.a);
-    Number x0 = calc.eval(curve);
+    Number x0 = args.value(curve);
     calc.BoundVariables[x].Value = x0;
-    Number f0 = calc.eval(body);
+    Number f0 = args.value(body);
     long double sumRe = 0.0L, sumIm = 0.0L;
     walkGrid(calc, interval, [&](long double point, long double) {
         setReal(calc, t, point);
-        const Number x1 = calc.eval(curve);
+        const Number x1 = args.value(curve);
         calc.BoundVariables[x].Value = x1;
-        const Number f1 = calc.eval(body);
+        const Number f1 = args.value(body);
         const Number mean = floating((f0.Re + f1.Re) / 2, (f0.Im + f1.Im) / 2);
         const Number chord = floating(x1.Re - x0.Re, x1.Im - x0.Im);
         const Number piece = soucincisel(mean, chord);
@@ -162,16 +161,16 @@ Number curveIntegral(RunContext& calc, std::string_view text, size_t& pos)
 }
 
 // Bisection on the real part of the body; the result is the last midpoint.
-Number solve(RunContext& calc, std::string_view text, size_t& pos)
+Number solve(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), floating(0.0L));
-    long double a = realBorder(calc, scanExpecting(calc, text, pos, '_'));
-    long double b = realBorder(calc, scanExpecting(calc, text, pos, ')'));
+    Argument& body = scanExpecting(args, ',');
+    const size_t x = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
+    long double a = realBorder(args, scanExpecting(args, '_'));
+    long double b = realBorder(args, scanExpecting(args, ')'));
     const auto f = [&](long double at) {
         setReal(calc, x, at);
-        return calc.eval(body).Re;
+        return args.value(body).Re;
     };
     long double fa = f(a);
     const long double fb = f(b);
@@ -195,15 +194,15 @@ Number solve(RunContext& calc, std::string_view text, size_t& pos)
 // Central differences with the step 1e-6 on the complex value: the first derivative, or the
 // second (second = true).
 template <bool second>
-Number difference(RunContext& calc, std::string_view text, size_t& pos)
+Number difference(RunContext& calc, Arguments& args)
 {
     BoundScope scope(calc);
-    const std::string_view body = scanExpecting(calc, text, pos, ',');
-    const size_t x = scope.bind(scanExpecting(calc, text, pos, '='), floating(0.0L));
-    const long double x0 = realBorder(calc, scanExpecting(calc, text, pos, ')'));
+    Argument& body = scanExpecting(args, ',');
+    const size_t x = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
+    const long double x0 = realBorder(args, scanExpecting(args, ')'));
     const auto f = [&](long double at) {
         setReal(calc, x, at);
-        return calc.eval(body);
+        return args.value(body);
     };
     const Number below = f(x0 - difStep);
     const Number above = f(x0 + difStep);

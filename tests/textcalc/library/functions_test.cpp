@@ -109,6 +109,15 @@ TEST(Dialogs, GetNumEvaluatesTheAnswer)
         // Bytes that are not UTF-8 are Windows-1250; a character beyond ASCII is shown whole.
         {"Windows1250Byte", std::string("1\xE9"), "Error. Unexpected character \" \xC3\xA9 \"."},
         {"Utf8Character", std::string("\xCF\x80"), "Error. Unexpected character \" \xCF\x80 \"."},
+        // ";" ends prime's bracket, read as a level, and the answer reads on after it:
+        // prime(7) times 2; the argument list of max goes on past it.
+        {"SemicolonEndsPrimesBracket", std::string("prime(7;2)"), "2"},
+        {"SemicolonInsideArgumentList", std::string("max(1;2,3)+1"), "4"},
+        // Answers are not checked for brackets: a list may end at the answer's end or at "]",
+        // and an argument read before that stop is evaluated first.
+        {"ListEndsWithTheAnswer", std::string("mod(7,2"), "Error. \" ) \" expected, but \" ; \" found."},
+        {"ListEndsAtSquareBracket", std::string("sum(n,n=1_3]+1"), "Error. \" ) \" expected, but \" ] \" found."},
+        {"ArgumentFailsBeforeTheEnd", std::string("mod(1/0,2"), "Error. General computation error"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
