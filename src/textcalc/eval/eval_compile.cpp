@@ -122,8 +122,7 @@ void Compiler::steps()
 // Whether the level that starts at step k is [sign] operand, then operator and operand any
 // number of times, with only "+", "-", "*" and "/", up to its end. A bracket's level, an
 // element or a call is an operand where its end is known before it runs: not in a text with
-// ";" (which ends brackets early), not for the built-ins that read their arguments
-// themselves.
+// ";", which ends a bracket's level early (and a built-in's reading of it with it).
 bool Compiler::plainSumAt(size_t k, bool brackets) const
 {
     const std::vector<Step>& steps = m_code.steps;
@@ -134,9 +133,6 @@ bool Compiler::plainSumAt(size_t k, bool brackets) const
         case StepKind::Literal:
             return i + 1;
         case StepKind::Call:
-            if (m_code.calls[step.index].builtin.scanned)
-                return 0;
-            [[fallthrough]];
         case StepKind::Open:
         case StepKind::Element:
             return brackets ? step.after : 0;
