@@ -154,22 +154,17 @@ void Runner::plainFactor(Code& code, uint32_t& k, const Step* op, Number& term)
 bool Runner::plainOperand(Code& code, uint32_t& k, Number& out)
 {
     const Step& step = code.steps[k++];
-    switch (step.kind) {
-    case StepKind::Literal:
+    if (step.kind == StepKind::Literal)
         out = code.literals[step.index];
-        return true;
-    case StepKind::Name:
+    else if (step.kind == StepKind::Name)
         variableOrConstant(code.names[step.index], out);
-        return true;
-    case StepKind::Open:
+    else if (step.kind == StepKind::Open)
         out = level(code, k);
-        return true;
-    case StepKind::Element:
+    else if (step.kind == StepKind::Element)
         out = element(code, step, k);
-        return true;
-    default: // a call (plainSumAt admits no other step)
+    else // a call: plainSumAt admits no other step
         return call(code, step, k, out);
-    }
+    return true;
 }
 
 // Parameters of active calls and running

@@ -65,25 +65,17 @@ void Interpreter::compileExpressions()
         m_statementCodes.push_back(code::compile(text, separator));
         return m_statementCodes.back().get();
     };
+    // The other statements' texts are evaluated through the run's cache.
     for (Instruction& in : m_program) {
-        switch (in.kind) {
-        case KindFor:
-        case KindArrayElement:
+        const Kind kind = in.kind;
+        if (kind == KindFor || kind == KindArrayElement)
             in.Code2 = compiled(in.Text2);
-            [[fallthrough]];
-        case KindExpression:
-        case KindAssignment:
+        if (kind == KindFor || kind == KindArrayElement || kind == KindExpression || kind == KindAssignment)
             in.Code1 = compiled(in.Text1);
-            break;
-        case KindIf:
-        case KindWhile:
-        case KindRepeat:
+        if (kind == KindIf || kind == KindWhile || kind == KindRepeat) {
             in.Cond.LeftCode = compiled(in.Cond.Left);
             if (!in.Cond.Right.empty())
                 in.Cond.RightCode = compiled(in.Cond.Right);
-            break;
-        default:
-            break; // evaluated through the run's cache
         }
     }
 }
