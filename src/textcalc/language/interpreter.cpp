@@ -104,10 +104,15 @@ bool Interpreter::testcond(const Condition& c)
     return false;
 }
 
-// Runs instruction i and the sequence that follows it.
+// Runs instruction i and the sequence that follows it, one level down.
 void Interpreter::execute(int i)
 {
     DepthGuard guard(*this);
+    executeSequence(i);
+}
+
+void Interpreter::executeSequence(int i)
+{
     for (; i >= 0; i = m_program[static_cast<size_t>(i)].Next) {
         pollStop();
         executeOne(m_program[static_cast<size_t>(i)]);
@@ -214,9 +219,12 @@ void Interpreter::forLoop(const Instruction& in)
 {
     const int64_t lo = roundToInt32(evalStatement(in.Code1, in.Text1).Re);
     const int64_t hi = roundToInt32(evalStatement(in.Code2, in.Text2).Re);
+    if (lo > hi)
+        return;
+    DepthGuard guard(*this); // the body runs one level down, as execute() runs it
     for (int64_t v = lo; v <= hi; ++v) {
         variables()[static_cast<size_t>(in.Ref2)].Value = exactInteger(v);
-        execute(in.Ref1);
+        executeSequence(in.Ref1);
     }
 }
 

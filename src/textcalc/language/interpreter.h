@@ -67,8 +67,10 @@ private:
     // Runs a definition statement "f(x,y)#body".
     void funcdef(const std::string& statement);
     bool testcond(const Condition& condition);
-    // Runs instruction i and the sequence that follows it.
+    // Runs instruction i and the sequence that follows it, one level down.
     void execute(int i);
+    // The same within the caller's level.
+    void executeSequence(int i);
     void executeOne(const Instruction& in);
     void expression(const Instruction& in);
     void assignment(const Instruction& in);
