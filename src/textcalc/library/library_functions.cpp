@@ -39,12 +39,10 @@ Number extreme(RunContext& calc, std::string_view text, size_t& pos)
 {
     Number best;
     eachArgument(calc, text, pos, [&best](const Number& v, bool first) {
-        if (first || (largest ? v.Re > best.Re : v.Re < best.Re))
+        if (first || (largest ? v.re() > best.re() : v.re() < best.re()))
             best = v;
     });
-    best.ImNum = 0;
-    best.Im = 0.0L;
-    return best;
+    return initcislo(best.exact(), best.re(), 0.0L, best.reNum(), best.reDen(), 0, best.imDen());
 }
 
 int64_t checkedDiv(int64_t a, int64_t b)
@@ -60,7 +58,7 @@ Number gcd(RunContext& calc, std::string_view text, size_t& pos)
 {
     int64_t acc = 0;
     eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
-        acc = first ? absRound(v.Re) : nsd(absRound(v.Re), acc);
+        acc = first ? absRound(v.re()) : nsd(absRound(v.re()), acc);
     });
     return exactInteger(acc);
 }
@@ -70,7 +68,7 @@ Number lcm(RunContext& calc, std::string_view text, size_t& pos)
 {
     int64_t acc = 0;
     eachArgument(calc, text, pos, [&acc](const Number& v, bool first) {
-        const int64_t b = absRound(v.Re);
+        const int64_t b = absRound(v.re());
         if (first)
             acc = b;
         else if (__builtin_mul_overflow(checkedDiv(b, nsd(b, acc)), acc, &acc))
@@ -88,8 +86,8 @@ Number power(RunContext& calc, std::string_view text, size_t& pos)
 
 Number binom(RunContext& calc, std::string_view text, size_t& pos)
 {
-    const int64_t n = absRound(argumentExpecting(calc, text, pos, ',').Re);
-    const long double p = std::fabs(fracPart(argumentExpecting(calc, text, pos, ')').Re));
+    const int64_t n = absRound(argumentExpecting(calc, text, pos, ',').re());
+    const long double p = std::fabs(fracPart(argumentExpecting(calc, text, pos, ')').re()));
     RandomSource random = randomSource(calc);
     return exactInteger(distributions::binom(random, n, p));
 }
@@ -98,16 +96,16 @@ Number gauss(RunContext& calc, std::string_view text, size_t& pos)
 {
     std::string_view arg;
     const char stop = scanEither(calc, text, pos, arg, ',', ')');
-    const long double mean = calc.eval(arg).Re;
-    const long double variance = stop == ',' ? argumentExpecting(calc, text, pos, ')').Re : 1.0L;
+    const long double mean = calc.eval(arg).re();
+    const long double variance = stop == ',' ? argumentExpecting(calc, text, pos, ')').re() : 1.0L;
     RandomSource random = randomSource(calc);
     return floating(distributions::gauss(random, mean, variance));
 }
 
 Number fisher(RunContext& calc, std::string_view text, size_t& pos)
 {
-    const int64_t m = absRound(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t n = absRound(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t m = absRound(argumentExpecting(calc, text, pos, ',').re());
+    const int64_t n = absRound(argumentExpecting(calc, text, pos, ')').re());
     RandomSource random = randomSource(calc);
     return floating(distributions::fisher(random, m, n));
 }
@@ -115,17 +113,17 @@ Number fisher(RunContext& calc, std::string_view text, size_t& pos)
 // A pixel outside the picture reads as -1, which is no colour.
 Number pixel(RunContext& calc, std::string_view text, size_t& pos)
 {
-    const int32_t x = roundToInt32(argumentExpecting(calc, text, pos, ',').Re);
-    const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').Re);
+    const int32_t x = roundToInt32(argumentExpecting(calc, text, pos, ',').re());
+    const int32_t y = roundToInt32(argumentExpecting(calc, text, pos, ')').re());
     const std::optional<Colour> c = calc.picture().pixel(x, y);
     return exactInteger(c ? c->language() : -1);
 }
 
 Number rgbtocolor(RunContext& calc, std::string_view text, size_t& pos)
 {
-    const int64_t r = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t g = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t b = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t r = roundToInt64(argumentExpecting(calc, text, pos, ',').re());
+    const int64_t g = roundToInt64(argumentExpecting(calc, text, pos, ',').re());
+    const int64_t b = roundToInt64(argumentExpecting(calc, text, pos, ')').re());
     int64_t red, green, colour;
     if (__builtin_mul_overflow(r, 65536, &red) || __builtin_mul_overflow(g, 256, &green) ||
         __builtin_add_overflow(red, green, &colour) || __builtin_add_overflow(colour, b, &colour))
@@ -150,8 +148,8 @@ Number logn(RunContext& calc, std::string_view text, size_t& pos)
 template <bool combinations>
 Number selections(RunContext& calc, std::string_view text, size_t& pos)
 {
-    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    int64_t k = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ',').re());
+    int64_t k = roundToInt64(argumentExpecting(calc, text, pos, ')').re());
     if (combinations && 2.0L * k > static_cast<long double>(n) && __builtin_sub_overflow(n, k, &k))
         throw IntegerOverflow();
     long double r = 1.0L;
@@ -166,8 +164,8 @@ Number selections(RunContext& calc, std::string_view text, size_t& pos)
 template <bool remainder>
 Number integerDivision(RunContext& calc, std::string_view text, size_t& pos)
 {
-    const int64_t m = roundToInt64(argumentExpecting(calc, text, pos, ',').Re);
-    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ')').Re);
+    const int64_t m = roundToInt64(argumentExpecting(calc, text, pos, ',').re());
+    const int64_t n = roundToInt64(argumentExpecting(calc, text, pos, ')').re());
     const int64_t q = checkedDiv(m, n);
     return exactInteger(remainder ? m - q * n : q);
 }
@@ -177,16 +175,16 @@ Number round(RunContext& calc, std::string_view text, size_t& pos)
     std::string_view arg;
     const char stop = scanEither(calc, text, pos, arg, ',', ')');
     const Number x = calc.eval(arg);
-    const int64_t places = stop == ',' ? absRound(argumentExpecting(calc, text, pos, ')').Re) : 0;
+    const int64_t places = stop == ',' ? absRound(argumentExpecting(calc, text, pos, ')').re()) : 0;
     if (places > 65535)
         throw RangeError();
     if (places == 0)
-        return exactGaussian(roundToInt64(x.Re), roundToInt64(x.Im));
+        return exactGaussian(roundToInt64(x.re()), roundToInt64(x.im()));
     const long double scale = checked(std::pow(10.0L, static_cast<long double>(places)));
     const auto part = [scale](long double v) {
         return static_cast<long double>(roundToInt64(checked(v * scale))) / scale;
     };
-    return floating(part(x.Re), part(x.Im));
+    return floating(part(x.re()), part(x.im()));
 }
 
 // One bracketed argument as the one-argument functions take it; trial division of the largest
@@ -194,7 +192,7 @@ Number round(RunContext& calc, std::string_view text, size_t& pos)
 Number isPrime(RunContext& calc, std::string_view text, size_t& pos)
 {
     const Number x = calc.evalLevel(text, pos);
-    return exactInteger(prime(roundToInt64(std::fabs(x.Re)), [&calc] { calc.pollStop(); }) ? 1 : 0);
+    return exactInteger(prime(roundToInt64(std::fabs(x.re())), [&calc] { calc.pollStop(); }) ? 1 : 0);
 }
 
 const ScannedEntry functions[] = {

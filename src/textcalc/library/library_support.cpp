@@ -39,7 +39,7 @@ int64_t integerBorder(RunContext& calc, std::string_view text)
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (error == std::errc() && ptr == end && !text.empty())
         return value;
-    return roundToInt64(calc.eval(text).Re);
+    return roundToInt64(calc.eval(text).re());
 }
 
 long double realBorder(RunContext& calc, std::string_view text)
@@ -47,7 +47,7 @@ long double realBorder(RunContext& calc, std::string_view text)
     long double value = 0.0L;
     if (!text.empty() && platform::parseFloat(std::string(text), '.', value))
         return value;
-    return calc.eval(text).Re;
+    return calc.eval(text).re();
 }
 
 RandomSource randomSource(RunContext& calc)

@@ -91,7 +91,7 @@ Number argExtreme(RunContext& calc, std::string_view text, size_t& pos)
     int64_t result = range.low;
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
-        const long double v = calc.eval(body).Re;
+        const long double v = calc.eval(body).re();
         if (n == range.low || (largest ? v > best : v < best)) {
             best = v;
             result = n;
@@ -113,7 +113,7 @@ Number valueExtreme(RunContext& calc, std::string_view text, size_t& pos)
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
         const Number v = calc.eval(body);
-        if (largest ? v.Re > best.Re : v.Re < best.Re)
+        if (largest ? v.re() > best.re() : v.re() < best.re())
             best = v;
     });
     return best;
