@@ -27,7 +27,7 @@ from concurrent.futures import ThreadPoolExecutor
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 TIME_LIMIT = 5  # seconds; the tables' programs take milliseconds, endless loops are stopped
 
-ESCAPES = {"n": b"\n", "t": b"\t", "r": b"\r", "0": b"\0", "\\": b"\\", '"': b'"', "'": b"'", "?": b"?", "a": b"\a"}
+ESCAPES = {"n": b"\n", "t": b"\t", "r": b"\r", "f": b"\f", "v": b"\v", "b": b"\b", "0": b"\0", "\\": b"\\", '"': b'"', "'": b"'", "?": b"?", "a": b"\a"}
 
 
 def literals(source):
