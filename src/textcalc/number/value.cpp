@@ -9,6 +9,8 @@ namespace textcalc {
 
 using platform::FloatError;
 
+static_assert(sizeof(Number) <= 40, "arrays and evaluation levels hold values by the million");
+
 // The one place that lays out values.
 struct NumberBuilder {
     static Number exact(Fraction re, Fraction im, uint8_t negativeZeros = 0)

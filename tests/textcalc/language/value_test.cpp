@@ -82,6 +82,31 @@ TEST(Value, FloatingPartsOfExactResultsAreTheFractionValues)
     }
 }
 
+// 0 - x gives an exact zero part the floating value -0; floating steps carry it on, exact
+// steps settle it to +0.
+TEST(Value, SignsOfZeroParts)
+{
+    constexpr int64_t largest = std::numeric_limits<int64_t>::max();
+    struct Row { const char* name; std::function<long double()> part; bool negative; };
+    const Row rows[] = {
+        {"NegatedZero", [] { return negated(exactInteger(0)).re(); }, true},
+        {"NegatedRealHasNegativeImaginaryZero", [] { return negated(ex(5, 1)).im(); }, true},
+        {"NegatedTwice", [] { return negated(negated(exactInteger(0))).re(); }, false},
+        {"ZeroOverNegativeDenominator", [] { return ex(0, -1).re(); }, true},
+        {"ExactSumSettles", [] { return soucetcisel(negated(exactInteger(0)), negated(exactInteger(0))).re(); }, false},
+        {"ExactProductSettles", [] { return soucincisel(negated(ex(5, 1)), ex(2, 1)).im(); }, false},
+        {"FloatingSumCarriesIt", [] { return soucetcisel(negated(ex(0, 1)), floating(-0.0L)).re(); }, true},
+        {"FloatingProductCarriesIt", [] { return soucincisel(floating(2.0L), negated(ex(5, 1))).im(); }, true},
+        {"OverflowFallbackCarriesIt", [] { return soucetcisel(negated(ex(-largest, 1)), negated(ex(-1, 1))).im(); }, true},
+        {"PowerOneKeepsIt", [] { return mocn(negated(ex(3, 1)), ex(1, 1)).im(); }, true}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const long double v = r.part();
+        EXPECT_EQ(v, 0.0L);
+        EXPECT_EQ(std::signbit(v), r.negative);
+    }
+}
+
 struct FloatingCase {
     const char* name;
     std::function<Number()> compute;
