@@ -66,10 +66,11 @@ Number im(const Number& x, RandomSource&)
 template <long double (*round)(long double)>
 Number roundParts(const Number& x, RandomSource&)
 {
+    const long double xr = x.re(), xi = x.im();
     constexpr long double limit = 2147483647.0L;
-    if (!(std::fabs(x.re()) < limit && std::fabs(x.im()) < limit))
+    if (!(std::fabs(xr) < limit && std::fabs(xi) < limit))
         return x;
-    return exactGaussian(static_cast<int64_t>(round(x.re())), static_cast<int64_t>(round(x.im())));
+    return exactGaussian(static_cast<int64_t>(round(xr)), static_cast<int64_t>(round(xi)));
 }
 
 long double floorOf(long double v) { return std::floor(v); }
@@ -113,8 +114,8 @@ Number abs(const Number& x, RandomSource&)
 
 Number exp(const Number& x, RandomSource&)
 {
-    const long double m = checked(std::exp(x.re()));
-    return complex(m * std::cos(x.im()), m * std::sin(x.im()));
+    const long double m = checked(std::exp(x.re())), xi = x.im();
+    return complex(m * std::cos(xi), m * std::sin(xi));
 }
 
 Number sqr(const Number& x, RandomSource&)
@@ -148,34 +149,40 @@ Number log10(const Number& x, RandomSource&)
 
 Number sin(const Number& x, RandomSource&)
 {
-    return complex(std::sin(x.re()) * std::cosh(x.im()), std::cos(x.re()) * std::sinh(x.im()));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::sin(xr) * std::cosh(xi), std::cos(xr) * std::sinh(xi));
 }
 
 Number cos(const Number& x, RandomSource&)
 {
-    return complex(std::cos(x.re()) * std::cosh(x.im()), -std::sin(x.re()) * std::sinh(x.im()));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::cos(xr) * std::cosh(xi), -std::sin(xr) * std::sinh(xi));
 }
 
 Number tan(const Number& x, RandomSource&)
 {
-    const long double d = checked(std::cos(2 * x.re()) + std::cosh(2 * x.im()));
-    return complex(divide(std::sin(2 * x.re()), d), divide(std::sinh(2 * x.im()), d));
+    const long double xr = x.re(), xi = x.im();
+    const long double d = checked(std::cos(2 * xr) + std::cosh(2 * xi));
+    return complex(divide(std::sin(2 * xr), d), divide(std::sinh(2 * xi), d));
 }
 
 Number sinh(const Number& x, RandomSource&)
 {
-    return complex(std::sinh(x.re()) * std::cos(x.im()), std::cosh(x.re()) * std::sin(x.im()));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::sinh(xr) * std::cos(xi), std::cosh(xr) * std::sin(xi));
 }
 
 Number cosh(const Number& x, RandomSource&)
 {
-    return complex(std::cosh(x.re()) * std::cos(x.im()), std::sinh(x.re()) * std::sin(x.im()));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::cosh(xr) * std::cos(xi), std::sinh(xr) * std::sin(xi));
 }
 
 Number tanh(const Number& x, RandomSource&)
 {
-    const long double d = checked(std::cosh(2 * x.re()) + std::cos(2 * x.im()));
-    return complex(divide(std::sinh(2 * x.re()), d), divide(std::sin(2 * x.im()), d));
+    const long double xr = x.re(), xi = x.im();
+    const long double d = checked(std::cosh(2 * xr) + std::cos(2 * xi));
+    return complex(divide(std::sinh(2 * xr), d), divide(std::sin(2 * xi), d));
 }
 
 template <long double (*f)(long double)>

@@ -29,22 +29,6 @@ struct NumberBuilder {
         return n;
     }
 
-    static Number integer(int64_t value)
-    {
-        Number n;
-        n.m_parts[0] = value;
-        return n;
-    }
-
-    static Number floating(long double re, long double im)
-    {
-        Number n;
-        n.m_kind = Number::Kind::Floating;
-        std::memcpy(&n.m_parts[0], &re, sizeof re);
-        std::memcpy(&n.m_parts[2], &im, sizeof im);
-        return n;
-    }
-
     static bool integers(const Number& x, const Number& y)
     {
         return x.m_kind == Number::Kind::Integer && y.m_kind == Number::Kind::Integer;
@@ -188,10 +172,6 @@ Number initcislo(bool exact, long double re, long double im, int64_t reNum, int6
         return floating(re, im);
     return NumberBuilder::exact({reNum, reDen}, {imNum, imDen}, NumberBuilder::zeroSigns(re, im));
 }
-
-Number exactInteger(int64_t n) { return NumberBuilder::integer(n); }
-
-Number floating(long double re, long double im) { return NumberBuilder::floating(re, im); }
 
 Number imaginaryUnit() { return NumberBuilder::exact({0, 1}, {1, 1}); }
 

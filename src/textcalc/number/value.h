@@ -65,6 +65,8 @@ public:
 
 private:
     friend struct NumberBuilder;
+    friend Number exactInteger(int64_t n);
+    friend Number floating(long double re, long double im);
 
     // Integer: den 1 and a zero imaginary part 0/1; Real: an imaginary part 0/1; both without
     // negative zeros, so that their parts need no test of the sign bits.
@@ -100,8 +102,21 @@ class IntegerOverflow : public RunError {};
 // otherwise, a stale fraction, the floating value re + i·im.
 Number initcislo(bool exact, long double re, long double im, int64_t reNum, int64_t reDen,
                  int64_t imNum, int64_t imDen);
-Number exactInteger(int64_t n);
-Number floating(long double re, long double im = 0.0L);
+// Inline: loop counters and sums make them at every step.
+inline Number exactInteger(int64_t n)
+{
+    Number r;
+    r.m_parts[0] = n;
+    return r;
+}
+inline Number floating(long double re, long double im = 0.0L)
+{
+    Number r;
+    r.m_kind = Number::Kind::Floating;
+    std::memcpy(&r.m_parts[0], &re, sizeof re);
+    std::memcpy(&r.m_parts[2], &im, sizeof im);
+    return r;
+}
 // The imaginary unit i, exact.
 Number imaginaryUnit();
 // 0 - x: numerators and floating parts change sign, denominators stay.
