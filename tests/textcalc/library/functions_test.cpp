@@ -25,6 +25,7 @@ INSTANTIATE_TEST_SUITE_P(Parts, Functions, testing::Values(
     ProgramCase{"TruncTowardZero", "trunc(0-2.7)+trunc(3.9i)", {"-2 + 3 * i"}},
     ProgramCase{"FracExact", "frac(7/2); frac(0-7/2)", {"1/2", "-1/2"}},
     ProgramCase{"FracExactEqualsItsFraction", "if frac(10/3)=1/3 then 1 else 0", {"1"}},
+    ProgramCase{"FracOfLargeFraction", "frac((0-9223372036854775807)/6)", {"-1/6"}},
     ProgramCase{"FracFloating", "frac(2.75)", {"0.75"}},
     ProgramCase{"SgnParts", "sgn(0-3+2i)", {"-1 + i"}},
     ProgramCase{"AbsRealExact", "abs(0-3/4)", {"3/4"}},
