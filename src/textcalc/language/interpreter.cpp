@@ -197,7 +197,8 @@ void Interpreter::executeIncDec(const Instruction& in, int step)
     Variable& v = variables()[static_cast<size_t>(in.Ref1)];
     Number& x = v.Value;
     int64_t delta, num;
-    if (x.exact() && !__builtin_mul_overflow(x.reDen(), step, &delta) && !__builtin_add_overflow(x.reNum(), delta, &num))
+    if (x.exact() && !__builtin_mul_overflow(x.reDen(), step, &delta)
+        && !__builtin_add_overflow(x.reNum(), delta, &num))
         x = initcislo(true, fractionValue(num, x.reDen()), x.im(), num, x.reDen(), x.imNum(), x.imDen());
     else // floating, or the fraction no longer fits: keep the floating value
         x = floating(platform::add(x.re(), static_cast<long double>(step)), x.im());

@@ -9,7 +9,7 @@ namespace textcalc {
 
 using platform::FloatError;
 
-static_assert(sizeof(Number) <= 40, "arrays and evaluation levels hold values by the million");
+static_assert(sizeof(Number) <= 40, "arrays and evaluation levels copy values at every step");
 
 // The one place that lays out values.
 struct NumberBuilder {
@@ -21,7 +21,8 @@ struct NumberBuilder {
         n.m_parts[2] = im.num;
         n.m_parts[3] = im.den;
         // A sign bit means something only beside a zero numerator.
-        n.m_negativeZeros = negativeZeros & ((re.num == 0 ? Number::NegativeZeroRe : 0) | (im.num == 0 ? Number::NegativeZeroIm : 0));
+        const uint8_t zeroParts = (re.num == 0 ? Number::NegativeZeroRe : 0) | (im.num == 0 ? Number::NegativeZeroIm : 0);
+        n.m_negativeZeros = negativeZeros & zeroParts;
         if (n.m_negativeZeros != 0 || im.num != 0 || im.den != 1)
             n.m_kind = Number::Kind::Gaussian;
         else
