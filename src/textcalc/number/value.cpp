@@ -9,7 +9,8 @@ namespace textcalc {
 
 using platform::FloatError;
 
-static_assert(sizeof(Number) <= 40, "arrays and evaluation levels copy values at every step");
+// Arrays and evaluation levels copy values at every step.
+static_assert(sizeof(Number) <= 40);
 
 // The one place that lays out values.
 struct NumberBuilder {
