@@ -164,7 +164,7 @@ Number constantValue(RunContext& calc, const Constant& constant, std::string_vie
 
 Number arrayElement(RunContext& calc, std::string_view name, const std::vector<Number>& elements, const Number& index)
 {
-    const int64_t k = roundToInt64(index.Re);
+    const int64_t k = roundToInt64(index.re());
     if (k < 0 || k > static_cast<int64_t>(elements.size()))
         calc.chyb("Index " + std::to_string(k) + " is out of range of array \" " + std::string(name) + " \".");
     return k == 0 ? exactInteger(static_cast<int64_t>(elements.size())) : elements[static_cast<size_t>(k - 1)];

@@ -43,9 +43,8 @@ bool Interpreter::convertToDecimal(std::string& line)
     try {
         return onRunFailure(
             [&] {
-                Number value = eval(text);
-                value.Exact = false;
-                line = cistostr(value);
+                const Number value = eval(text);
+                line = cistostr(floating(value.re(), value.im()));
                 return true;
             },
             [&](const RunError&) {

@@ -91,15 +91,15 @@ bool Interpreter::testcond(const Condition& c)
     const Number right = c.Right.empty() ? Number() : evalStatement(c.RightCode, c.Right);
     switch (c.relation) {
     case RelLess:
-        return left.Re < right.Re;
+        return left.re() < right.re();
     case RelLessEqual:
-        return left.Re <= right.Re;
+        return left.re() <= right.re();
     case RelPositive:
-        return left.Re > 0.0L;
+        return left.re() > 0.0L;
     case RelEqual:
-        return left.Re == right.Re && left.Im == right.Im;
+        return left.re() == right.re() && left.im() == right.im();
     case RelNotEqual:
-        return left.Re != right.Re || left.Im != right.Im;
+        return left.re() != right.re() || left.im() != right.im();
     }
     return false;
 }
@@ -217,8 +217,8 @@ void Interpreter::repeatLoop(const Instruction& in)
 // The count is fixed before the first iteration; the variable ends holding hi.
 void Interpreter::forLoop(const Instruction& in)
 {
-    const int64_t lo = roundToInt32(evalStatement(in.Code1, in.Text1).Re);
-    const int64_t hi = roundToInt32(evalStatement(in.Code2, in.Text2).Re);
+    const int64_t lo = roundToInt32(evalStatement(in.Code1, in.Text1).re());
+    const int64_t hi = roundToInt32(evalStatement(in.Code2, in.Text2).re());
     if (lo > hi)
         return;
     DepthGuard guard(*this); // the body runs one level down, as execute() runs it
@@ -234,11 +234,11 @@ void Interpreter::executeIncDec(const Instruction& in, int step)
     Variable& v = variables()[static_cast<size_t>(in.Ref1)];
     Number& x = v.Value;
     int64_t delta, num;
-    if (x.Exact && (__builtin_mul_overflow(x.ReDen, step, &delta) || __builtin_add_overflow(x.ReNum, delta, &num)))
-        x.Exact = false; // the fraction no longer fits: keep the floating value
-    else if (x.Exact)
-        x.ReNum = num;
-    x.Re = platform::add(x.Re, static_cast<long double>(step));
+    if (x.exact() && !__builtin_mul_overflow(x.reDen(), step, &delta)
+        && !__builtin_add_overflow(x.reNum(), delta, &num))
+        x = initcislo(true, fractionValue(num, x.reDen()), x.im(), num, x.reDen(), x.imNum(), x.imDen());
+    else // floating, or the fraction no longer fits: keep the floating value
+        x = floating(platform::add(x.re(), static_cast<long double>(step)), x.im());
     if (reporting())
         vyp(v.Name + " = " + cistostr(x));
 }
@@ -251,7 +251,7 @@ void Interpreter::executeArrayStatement(const Instruction& in)
             chyb(message(platform::formatGeneral(std::nearbyint(re), 15, services.decimalSeparator())));
         return static_cast<size_t>(std::nearbyint(re));
     };
-    const size_t n = length(evalStatement(in.Code1, in.Text1).Re,
+    const size_t n = length(evalStatement(in.Code1, in.Text1).re(),
                             [](const std::string& k) { return "Index " + k + " not accepted."; });
     const Number value = evalStatement(in.Code2, in.Text2);
     Array& a = arrays()[static_cast<size_t>(in.Ref1)];
@@ -273,7 +273,7 @@ void Interpreter::executeArrayStatement(const Instruction& in)
             vyp(a.Name + "[" + std::to_string(n) + "] = " + cistostr(value));
         return;
     }
-    const size_t newLength = length(value.Re, [](const std::string& m) {
+    const size_t newLength = length(value.re(), [](const std::string& m) {
         return "Number " + m + " is not accepted as an array length.";
     });
     makeRoom(newLength);

@@ -76,7 +76,7 @@ void showNum(RunContext& calc, const Instruction& in)
 
 void pause(RunContext& calc, const Instruction& in)
 {
-    sleep(calc, std::fabs(calc.eval(in.Text1).Re));
+    sleep(calc, std::fabs(calc.eval(in.Text1).re()));
 }
 
 void showTime(RunContext& calc, const Instruction&)

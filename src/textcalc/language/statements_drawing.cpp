@@ -16,7 +16,7 @@ namespace {
 
 int32_t integer(RunContext& calc, const std::string& text)
 {
-    return roundToInt32(calc.eval(text).Re);
+    return roundToInt32(calc.eval(text).re());
 }
 
 Colour colour(RunContext& calc, const std::string& text)

@@ -38,12 +38,10 @@ Number extreme(RunContext&, Arguments& args)
 {
     Number best;
     eachArgument(args, [&best](const Number& v, bool first) {
-        if (first || (largest ? v.Re > best.Re : v.Re < best.Re))
+        if (first || (largest ? v.re() > best.re() : v.re() < best.re()))
             best = v;
     });
-    best.ImNum = 0;
-    best.Im = 0.0L;
-    return best;
+    return initcislo(best.exact(), best.re(), 0.0L, best.reNum(), best.reDen(), 0, best.imDen());
 }
 
 int64_t checkedDiv(int64_t a, int64_t b)
@@ -59,7 +57,7 @@ Number gcd(RunContext&, Arguments& args)
 {
     int64_t acc = 0;
     eachArgument(args, [&acc](const Number& v, bool first) {
-        acc = first ? absRound(v.Re) : nsd(absRound(v.Re), acc);
+        acc = first ? absRound(v.re()) : nsd(absRound(v.re()), acc);
     });
     return exactInteger(acc);
 }
@@ -69,7 +67,7 @@ Number lcm(RunContext&, Arguments& args)
 {
     int64_t acc = 0;
     eachArgument(args, [&acc](const Number& v, bool first) {
-        const int64_t b = absRound(v.Re);
+        const int64_t b = absRound(v.re());
         if (first)
             acc = b;
         else if (__builtin_mul_overflow(checkedDiv(b, nsd(b, acc)), acc, &acc))
@@ -87,8 +85,8 @@ Number power(RunContext&, Arguments& args)
 
 Number binom(RunContext& calc, Arguments& args)
 {
-    const int64_t n = absRound(argumentExpecting(args, ',').Re);
-    const long double p = std::fabs(fracPart(argumentExpecting(args, ')').Re));
+    const int64_t n = absRound(argumentExpecting(args, ',').re());
+    const long double p = std::fabs(fracPart(argumentExpecting(args, ')').re()));
     RandomSource random = randomSource(calc);
     return exactInteger(distributions::binom(random, n, p));
 }
@@ -96,16 +94,16 @@ Number binom(RunContext& calc, Arguments& args)
 Number gauss(RunContext& calc, Arguments& args)
 {
     Argument& meanArgument = scanEither(args, ',', ')');
-    const long double mean = args.value(meanArgument).Re;
-    const long double variance = meanArgument.stop == ',' ? argumentExpecting(args, ')').Re : 1.0L;
+    const long double mean = args.value(meanArgument).re();
+    const long double variance = meanArgument.stop == ',' ? argumentExpecting(args, ')').re() : 1.0L;
     RandomSource random = randomSource(calc);
     return floating(distributions::gauss(random, mean, variance));
 }
 
 Number fisher(RunContext& calc, Arguments& args)
 {
-    const int64_t m = absRound(argumentExpecting(args, ',').Re);
-    const int64_t n = absRound(argumentExpecting(args, ')').Re);
+    const int64_t m = absRound(argumentExpecting(args, ',').re());
+    const int64_t n = absRound(argumentExpecting(args, ')').re());
     RandomSource random = randomSource(calc);
     return floating(distributions::fisher(random, m, n));
 }
@@ -113,17 +111,17 @@ Number fisher(RunContext& calc, Arguments& args)
 // A pixel outside the picture reads as -1, which is no colour.
 Number pixel(RunContext& calc, Arguments& args)
 {
-    const int32_t x = roundToInt32(argumentExpecting(args, ',').Re);
-    const int32_t y = roundToInt32(argumentExpecting(args, ')').Re);
+    const int32_t x = roundToInt32(argumentExpecting(args, ',').re());
+    const int32_t y = roundToInt32(argumentExpecting(args, ')').re());
     const std::optional<Colour> c = calc.picture().pixel(x, y);
     return exactInteger(c ? c->language() : -1);
 }
 
 Number rgbtocolor(RunContext&, Arguments& args)
 {
-    const int64_t r = roundToInt64(argumentExpecting(args, ',').Re);
-    const int64_t g = roundToInt64(argumentExpecting(args, ',').Re);
-    const int64_t b = roundToInt64(argumentExpecting(args, ')').Re);
+    const int64_t r = roundToInt64(argumentExpecting(args, ',').re());
+    const int64_t g = roundToInt64(argumentExpecting(args, ',').re());
+    const int64_t b = roundToInt64(argumentExpecting(args, ')').re());
     int64_t red, green, colour;
     if (__builtin_mul_overflow(r, 65536, &red) || __builtin_mul_overflow(g, 256, &green) ||
         __builtin_add_overflow(red, green, &colour) || __builtin_add_overflow(colour, b, &colour))
@@ -148,8 +146,8 @@ Number logn(RunContext&, Arguments& args)
 template <bool combinations>
 Number selections(RunContext&, Arguments& args)
 {
-    const int64_t n = roundToInt64(argumentExpecting(args, ',').Re);
-    int64_t k = roundToInt64(argumentExpecting(args, ')').Re);
+    const int64_t n = roundToInt64(argumentExpecting(args, ',').re());
+    int64_t k = roundToInt64(argumentExpecting(args, ')').re());
     if (combinations && 2.0L * k > static_cast<long double>(n) && __builtin_sub_overflow(n, k, &k))
         throw IntegerOverflow();
     long double r = 1.0L;
@@ -164,8 +162,8 @@ Number selections(RunContext&, Arguments& args)
 template <bool remainder>
 Number integerDivision(RunContext&, Arguments& args)
 {
-    const int64_t m = roundToInt64(argumentExpecting(args, ',').Re);
-    const int64_t n = roundToInt64(argumentExpecting(args, ')').Re);
+    const int64_t m = roundToInt64(argumentExpecting(args, ',').re());
+    const int64_t n = roundToInt64(argumentExpecting(args, ')').re());
     const int64_t q = checkedDiv(m, n);
     return exactInteger(remainder ? m - q * n : q);
 }
@@ -174,16 +172,16 @@ Number round(RunContext&, Arguments& args)
 {
     Argument& xArgument = scanEither(args, ',', ')');
     const Number x = args.value(xArgument);
-    const int64_t places = xArgument.stop == ',' ? absRound(argumentExpecting(args, ')').Re) : 0;
+    const int64_t places = xArgument.stop == ',' ? absRound(argumentExpecting(args, ')').re()) : 0;
     if (places > 65535)
         throw RangeError();
     if (places == 0)
-        return exactGaussian(roundToInt64(x.Re), roundToInt64(x.Im));
+        return exactGaussian(roundToInt64(x.re()), roundToInt64(x.im()));
     const long double scale = checked(std::pow(10.0L, static_cast<long double>(places)));
     const auto part = [scale](long double v) {
         return static_cast<long double>(roundToInt64(checked(v * scale))) / scale;
     };
-    return floating(part(x.Re), part(x.Im));
+    return floating(part(x.re()), part(x.im()));
 }
 
 // One bracketed argument as the one-argument functions take it; trial division of the largest
@@ -191,7 +189,7 @@ Number round(RunContext&, Arguments& args)
 Number isPrime(RunContext& calc, Arguments& args)
 {
     const Number x = args.bracket();
-    return exactInteger(prime(roundToInt64(std::fabs(x.Re)), [&calc] { calc.pollStop(); }) ? 1 : 0);
+    return exactInteger(prime(roundToInt64(std::fabs(x.re())), [&calc] { calc.pollStop(); }) ? 1 : 0);
 }
 
 const ScannedEntry functions[] = {

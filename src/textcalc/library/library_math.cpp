@@ -46,42 +46,31 @@ int64_t remainderOf(int64_t num, int64_t den)
     return den == -1 ? 0 : num % den;
 }
 
+// The most negative imaginary numerator has no positive counterpart: the floating value stays.
 Number conj(const Number& x, RandomSource&)
 {
-    Number r = x;
-    r.ImNum = -x.ImNum;
-    r.Im = -x.Im;
-    return r;
+    const bool exact = x.exact() && x.imNum() != std::numeric_limits<int64_t>::min();
+    return initcislo(exact, x.re(), -x.im(), x.reNum(), x.reDen(), exact ? -x.imNum() : 0, x.imDen());
 }
 
 Number re(const Number& x, RandomSource&)
 {
-    Number r = x;
-    r.ImNum = 0;
-    r.ImDen = 1;
-    r.Im = 0.0L;
-    return r;
+    return initcislo(x.exact(), x.re(), 0.0L, x.reNum(), x.reDen(), 0, 1);
 }
 
 Number im(const Number& x, RandomSource&)
 {
-    Number r = x;
-    r.ReNum = x.ImNum;
-    r.ReDen = x.ImDen;
-    r.Re = x.Im;
-    r.ImNum = 0;
-    r.ImDen = 1;
-    r.Im = 0.0L;
-    return r;
+    return initcislo(x.exact(), x.im(), 0.0L, x.imNum(), x.imDen(), 0, 1);
 }
 
 template <long double (*round)(long double)>
 Number roundParts(const Number& x, RandomSource&)
 {
+    const long double xr = x.re(), xi = x.im();
     constexpr long double limit = 2147483647.0L;
-    if (!(std::fabs(x.Re) < limit && std::fabs(x.Im) < limit))
+    if (!(std::fabs(xr) < limit && std::fabs(xi) < limit))
         return x;
-    return exactGaussian(static_cast<int64_t>(round(x.Re)), static_cast<int64_t>(round(x.Im)));
+    return exactGaussian(static_cast<int64_t>(round(xr)), static_cast<int64_t>(round(xi)));
 }
 
 long double floorOf(long double v) { return std::floor(v); }
@@ -89,24 +78,21 @@ long double ceilOf(long double v) { return std::ceil(v); }
 
 Number trunc(const Number& x, RandomSource&)
 {
-    return exactGaussian(truncToInt64(x.Re), truncToInt64(x.Im));
+    return exactGaussian(truncToInt64(x.re()), truncToInt64(x.im()));
 }
 
+// An exact remainder's floating parts are its own values, not frac of x's rounded parts.
 Number frac(const Number& x, RandomSource&)
 {
-    Number r = x;
-    if (x.Exact) {
-        r.ReNum = remainderOf(x.ReNum, x.ReDen);
-        r.ImNum = remainderOf(x.ImNum, x.ImDen);
-    }
-    r.Re = fracPart(x.Re);
-    r.Im = fracPart(x.Im);
-    return r;
+    if (!x.exact())
+        return floating(fracPart(x.re()), fracPart(x.im()));
+    const int64_t re = remainderOf(x.reNum(), x.reDen()), im = remainderOf(x.imNum(), x.imDen());
+    return initcislo(true, fractionValue(re, x.reDen()), fractionValue(im, x.imDen()), re, x.reDen(), im, x.imDen());
 }
 
 Number sgnOf(const Number& x, RandomSource&)
 {
-    return exactGaussian(sgn(x.Re), sgn(x.Im));
+    return exactGaussian(sgn(x.re()), sgn(x.im()));
 }
 
 // |x| keeps an exact real or imaginary value exact. The denominator's sign goes too, since a
@@ -114,22 +100,22 @@ Number sgnOf(const Number& x, RandomSource&)
 Number abs(const Number& x, RandomSource&)
 {
     constexpr int64_t lowest = std::numeric_limits<int64_t>::min();
-    if (x.Im == 0.0L || x.Re == 0.0L) {
-        const bool fromReal = x.Im == 0.0L;
-        const int64_t num = fromReal ? x.ReNum : x.ImNum;
-        const int64_t den = fromReal ? x.ReDen : x.ImDen;
-        Number r = floating(std::fabs(fromReal ? x.Re : x.Im));
-        if (x.Exact && num != lowest && den != lowest)
-            r = initcislo(true, r.Re, 0.0L, num < 0 ? -num : num, den < 0 ? -den : den, 0, 1);
-        return r;
+    if (x.im() == 0.0L || x.re() == 0.0L) {
+        const bool fromReal = x.im() == 0.0L;
+        const int64_t num = fromReal ? x.reNum() : x.imNum();
+        const int64_t den = fromReal ? x.reDen() : x.imDen();
+        const long double modulus = std::fabs(fromReal ? x.re() : x.im());
+        if (x.exact() && num != lowest && den != lowest)
+            return initcislo(true, modulus, 0.0L, num < 0 ? -num : num, den < 0 ? -den : den, 0, 1);
+        return floating(modulus);
     }
     return real(absval(x));
 }
 
 Number exp(const Number& x, RandomSource&)
 {
-    const long double m = checked(std::exp(x.Re));
-    return complex(m * std::cos(x.Im), m * std::sin(x.Im));
+    const long double m = checked(std::exp(x.re())), xi = x.im();
+    return complex(m * std::cos(xi), m * std::sin(xi));
 }
 
 Number sqr(const Number& x, RandomSource&)
@@ -163,40 +149,46 @@ Number log10(const Number& x, RandomSource&)
 
 Number sin(const Number& x, RandomSource&)
 {
-    return complex(std::sin(x.Re) * std::cosh(x.Im), std::cos(x.Re) * std::sinh(x.Im));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::sin(xr) * std::cosh(xi), std::cos(xr) * std::sinh(xi));
 }
 
 Number cos(const Number& x, RandomSource&)
 {
-    return complex(std::cos(x.Re) * std::cosh(x.Im), -std::sin(x.Re) * std::sinh(x.Im));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::cos(xr) * std::cosh(xi), -std::sin(xr) * std::sinh(xi));
 }
 
 Number tan(const Number& x, RandomSource&)
 {
-    const long double d = checked(std::cos(2 * x.Re) + std::cosh(2 * x.Im));
-    return complex(divide(std::sin(2 * x.Re), d), divide(std::sinh(2 * x.Im), d));
+    const long double xr = x.re(), xi = x.im();
+    const long double d = checked(std::cos(2 * xr) + std::cosh(2 * xi));
+    return complex(divide(std::sin(2 * xr), d), divide(std::sinh(2 * xi), d));
 }
 
 Number sinh(const Number& x, RandomSource&)
 {
-    return complex(std::sinh(x.Re) * std::cos(x.Im), std::cosh(x.Re) * std::sin(x.Im));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::sinh(xr) * std::cos(xi), std::cosh(xr) * std::sin(xi));
 }
 
 Number cosh(const Number& x, RandomSource&)
 {
-    return complex(std::cosh(x.Re) * std::cos(x.Im), std::sinh(x.Re) * std::sin(x.Im));
+    const long double xr = x.re(), xi = x.im();
+    return complex(std::cosh(xr) * std::cos(xi), std::sinh(xr) * std::sin(xi));
 }
 
 Number tanh(const Number& x, RandomSource&)
 {
-    const long double d = checked(std::cosh(2 * x.Re) + std::cos(2 * x.Im));
-    return complex(divide(std::sinh(2 * x.Re), d), divide(std::sin(2 * x.Im), d));
+    const long double xr = x.re(), xi = x.im();
+    const long double d = checked(std::cosh(2 * xr) + std::cos(2 * xi));
+    return complex(divide(std::sinh(2 * xr), d), divide(std::sin(2 * xi), d));
 }
 
 template <long double (*f)(long double)>
 Number realFunction(const Number& x, RandomSource&)
 {
-    return real(f(x.Re));
+    return real(f(x.re()));
 }
 
 long double arcsin(long double a) { return std::asin(a); }
@@ -210,44 +202,44 @@ long double radtodeg(long double a) { return a / pi * 180; }
 
 Number expon(const Number& x, RandomSource& random)
 {
-    return real(distributions::expon(random, x.Re));
+    return real(distributions::expon(random, x.re()));
 }
 
 Number randomn(const Number& x, RandomSource& random)
 {
-    return exactInteger(distributions::randomn(random, absRound(x.Re)));
+    return exactInteger(distributions::randomn(random, absRound(x.re())));
 }
 
 Number alter(const Number& x, RandomSource& random)
 {
-    return exactInteger(distributions::alter(random, fracPart(x.Re)));
+    return exactInteger(distributions::alter(random, fracPart(x.re())));
 }
 
 Number chi2(const Number& x, RandomSource& random)
 {
-    return real(distributions::chi2(random, absRound(x.Re)));
+    return real(distributions::chi2(random, absRound(x.re())));
 }
 
 Number student(const Number& x, RandomSource& random)
 {
-    return real(distributions::student(random, absRound(x.Re)));
+    return real(distributions::student(random, absRound(x.re())));
 }
 
 Number geom(const Number& x, RandomSource& random)
 {
-    return exactInteger(distributions::geom(random, std::fabs(fracPart(x.Re))));
+    return exactInteger(distributions::geom(random, std::fabs(fracPart(x.re()))));
 }
 
 Number poisson(const Number& x, RandomSource& random)
 {
-    return exactInteger(distributions::poisson(random, x.Re));
+    return exactInteger(distributions::poisson(random, x.re()));
 }
 
 // m·(m − step)·(m − 2·step)·… down to the first factor not above 1.
 template <int step>
 Number factorial(const Number& x, RandomSource&)
 {
-    const int64_t m = roundToInt64(std::fabs(x.Re));
+    const int64_t m = roundToInt64(std::fabs(x.re()));
     long double r = 1.0L;
     for (int64_t j = 0; m - j > 1; j += step)
         r = checked(r * static_cast<long double>(m - j));
@@ -256,17 +248,17 @@ Number factorial(const Number& x, RandomSource&)
 
 Number red(const Number& x, RandomSource&)
 {
-    return exactInteger(roundToInt64(x.Re) / 65536);
+    return exactInteger(roundToInt64(x.re()) / 65536);
 }
 
 Number green(const Number& x, RandomSource&)
 {
-    return exactInteger(roundToInt64(x.Re) % 65536 / 256);
+    return exactInteger(roundToInt64(x.re()) % 65536 / 256);
 }
 
 Number blue(const Number& x, RandomSource&)
 {
-    return exactInteger(roundToInt64(x.Re) % 256);
+    return exactInteger(roundToInt64(x.re()) % 256);
 }
 
 // In the dispatch order of the library; the names are distinct, so the order only documents.

@@ -39,7 +39,7 @@ int64_t integerBorder(Arguments& args, Argument& border)
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (error == std::errc() && ptr == end && !text.empty())
         return value;
-    return roundToInt64(args.value(border).Re);
+    return roundToInt64(args.value(border).re());
 }
 
 long double realBorder(Arguments& args, Argument& border)
@@ -47,7 +47,7 @@ long double realBorder(Arguments& args, Argument& border)
     long double value = 0.0L;
     if (!border.text.empty() && platform::parseFloat(std::string(border.text), '.', value))
         return value;
-    return args.value(border).Re;
+    return args.value(border).re();
 }
 
 RandomSource randomSource(RunContext& calc)

@@ -89,7 +89,7 @@ Number argExtreme(RunContext& calc, Arguments& args)
     int64_t result = range.low;
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
-        const long double v = args.value(body).Re;
+        const long double v = args.value(body).re();
         if (n == range.low || (largest ? v > best : v < best)) {
             best = v;
             result = n;
@@ -111,7 +111,7 @@ Number valueExtreme(RunContext& calc, Arguments& args)
     forEach(calc, range, [&](int64_t n) {
         setInteger(calc, range.variable, n);
         const Number v = args.value(body);
-        if (largest ? v.Re > best.Re : v.Re < best.Re)
+        if (largest ? v.re() > best.re() : v.re() < best.re())
             best = v;
     });
     return best;

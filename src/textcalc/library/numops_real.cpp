@@ -89,8 +89,8 @@ Number integral(RunContext& calc, Arguments& args)
     walkGrid(calc, interval, [&](long double point, long double w) {
         setReal(calc, x, point);
         const Number cur = args.value(body);
-        sumRe += (prev.Re + cur.Re) / 2 * w;
-        sumIm += (prev.Im + cur.Im) / 2 * w;
+        sumRe += (prev.re() + cur.re()) / 2 * w;
+        sumIm += (prev.im() + cur.im()) / 2 * w;
         prev = cur;
     });
     return floating(checked(sumRe), checked(sumIm));
@@ -108,11 +108,11 @@ Number ofGraph(RunContext& calc, Arguments& args)
     const size_t x = scope.bind(scanExpecting(args, '=').text, floating(0.0L));
     const Interval interval = readInterval(calc, args);
     setReal(calc, x, interval.a);
-    long double y0 = args.value(body).Re;
+    long double y0 = args.value(body).re();
     long double sum = 0.0L;
     walkGrid(calc, interval, [&](long double point, long double w) {
         setReal(calc, x, point);
-        const long double y1 = args.value(body).Re;
+        const long double y1 = args.value(body).re();
         switch (measure) {
         case Measure::Length:
             sum += std::sqrt((y0 - y1) * (y0 - y1) + w * w);
@@ -149,11 +149,11 @@ Number curveIntegral(RunContext& calc, Arguments& args)
         const Number x1 = args.value(curve);
         calc.BoundVariables[x].Value = x1;
         const Number f1 = args.value(body);
-        const Number mean = floating((f0.Re + f1.Re) / 2, (f0.Im + f1.Im) / 2);
-        const Number chord = floating(x1.Re - x0.Re, x1.Im - x0.Im);
+        const Number mean = floating((f0.re() + f1.re()) / 2, (f0.im() + f1.im()) / 2);
+        const Number chord = floating(x1.re() - x0.re(), x1.im() - x0.im());
         const Number piece = soucincisel(mean, chord);
-        sumRe += piece.Re;
-        sumIm += piece.Im;
+        sumRe += piece.re();
+        sumIm += piece.im();
         x0 = x1;
         f0 = f1;
     });
@@ -170,7 +170,7 @@ Number solve(RunContext& calc, Arguments& args)
     long double b = realBorder(args, scanExpecting(args, ')'));
     const auto f = [&](long double at) {
         setReal(calc, x, at);
-        return args.value(body).Re;
+        return args.value(body).re();
     };
     long double fa = f(a);
     const long double fb = f(b);
@@ -207,12 +207,12 @@ Number difference(RunContext& calc, Arguments& args)
     const Number below = f(x0 - difStep);
     const Number above = f(x0 + difStep);
     if (!second)
-        return floating(checked((above.Re - below.Re) * 500000), checked((above.Im - below.Im) * 500000));
+        return floating(checked((above.re() - below.re()) * 500000), checked((above.im() - below.im()) * 500000));
     const Number at = f(x0);
     const auto part = [](long double lo, long double mid, long double hi) {
         return checked(lo * 1e12L - mid * 2e12L + hi * 1e12L);
     };
-    return floating(part(below.Re, at.Re, above.Re), part(below.Im, at.Im, above.Im));
+    return floating(part(below.re(), at.re(), above.re()), part(below.im(), at.im(), above.im()));
 }
 
 } // namespace

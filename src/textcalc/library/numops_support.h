@@ -28,19 +28,17 @@ private:
     size_t m_length;
 };
 
-// Integer running variables keep denominator 1 and a zero imaginary part; a step rewrites
-// only the numerator and the floating value.
+// Integer running variables keep denominator 1 and a zero imaginary part.
 inline void setInteger(RunContext& calc, size_t index, int64_t n)
 {
-    Number& v = calc.BoundVariables[index].Value;
-    v.ReNum = n;
-    v.Re = static_cast<long double>(n);
+    calc.BoundVariables[index].Value = exactInteger(n);
 }
 
-// Real running variables are floating; a step rewrites only the floating value.
+// Real running variables are floating; a step keeps the imaginary part.
 inline void setReal(RunContext& calc, size_t index, long double x)
 {
-    calc.BoundVariables[index].Value.Re = x;
+    Number& v = calc.BoundVariables[index].Value;
+    v = floating(x, v.im());
 }
 
 } // namespace textcalc::library

@@ -3,7 +3,6 @@
 
 #include "platform/floattext.h"
 
-#include <cmath>
 
 namespace textcalc {
 
@@ -21,16 +20,9 @@ std::string decimal(__int128 n)
     return digits;
 }
 
-// The fraction agrees with the floating part to 1 part in 10000 (a stale fraction left by a
-// failed exact step does not).
-bool agrees(int64_t num, int64_t den, long double part)
-{
-    return std::fabs(static_cast<long double>(num) / static_cast<long double>(den) - part) <= 0.0001L * std::fabs(part);
-}
-
 std::string exactText(const Number& x)
 {
-    __int128 reNum = x.ReNum, reDen = x.ReDen;
+    __int128 reNum = x.reNum(), reDen = x.reDen();
     if (reDen < 0) {
         reNum = -reNum;
         reDen = -reDen;
@@ -41,17 +33,17 @@ std::string exactText(const Number& x)
         if (reDen != 1)
             s += "/" + decimal(reDen);
     }
-    if (x.ImNum != 0) {
-        if (x.ImNum > 0 && !s.empty())
+    if (x.imNum() != 0) {
+        if (x.imNum() > 0 && !s.empty())
             s += " + ";
-        if ((x.ImNum == 1 || x.ImNum == -1) && x.ImDen == 1) {
-            if (x.ImNum == -1)
+        if ((x.imNum() == 1 || x.imNum() == -1) && x.imDen() == 1) {
+            if (x.imNum() == -1)
                 s += " - ";
             s += "i";
         } else {
-            s += decimal(x.ImNum);
-            if (x.ImDen != 1)
-                s += "/" + decimal(x.ImDen);
+            s += decimal(x.imNum());
+            if (x.imDen() != 1)
+                s += "/" + decimal(x.imDen());
             s += " * i";
         }
     }
@@ -62,22 +54,23 @@ std::string exactText(const Number& x)
 
 std::string cistostr(const Number& x, int precision, char separator)
 {
-    if (x.Exact && agrees(x.ReNum, x.ReDen, x.Re) && agrees(x.ImNum, x.ImDen, x.Im))
+    if (x.exact())
         return exactText(x);
 
     auto format = [&](long double v) { return platform::formatGeneral(v, precision, separator); };
+    const long double re = x.re(), im = x.im();
     std::string s;
-    if (x.Re != 0.0L)
-        s = format(x.Re);
-    if (x.Im != 0.0L) {
-        if (!s.empty() && x.Im > 0.0L)
+    if (re != 0.0L)
+        s = format(re);
+    if (im != 0.0L) {
+        if (!s.empty() && im > 0.0L)
             s += " + ";
-        if (x.Im == 1.0L)
+        if (im == 1.0L)
             s += "i";
-        else if (x.Im == -1.0L)
+        else if (im == -1.0L)
             s += " - i";
         else
-            s += format(x.Im) + " * i";
+            s += format(im) + " * i";
     }
     if (s.empty())
         s = "0";

@@ -9,6 +9,45 @@ namespace textcalc {
 
 using platform::FloatError;
 
+// Arrays and evaluation levels copy values at every step.
+static_assert(sizeof(Number) <= 40);
+
+// The one place that lays out values.
+struct NumberBuilder {
+    static Number exact(Fraction re, Fraction im, uint8_t negativeZeros = 0)
+    {
+        Number n;
+        n.m_parts[0] = re.num;
+        n.m_parts[1] = re.den;
+        n.m_parts[2] = im.num;
+        n.m_parts[3] = im.den;
+        // A sign bit means something only beside a zero numerator.
+        const uint8_t zeroParts = (re.num == 0 ? Number::NegativeZeroRe : 0) | (im.num == 0 ? Number::NegativeZeroIm : 0);
+        n.m_negativeZeros = negativeZeros & zeroParts;
+        if (n.m_negativeZeros != 0 || im.num != 0 || im.den != 1)
+            n.m_kind = Number::Kind::Gaussian;
+        else
+            n.m_kind = re.den == 1 ? Number::Kind::Integer : Number::Kind::Real;
+        return n;
+    }
+
+    static bool integers(const Number& x, const Number& y)
+    {
+        return x.m_kind == Number::Kind::Integer && y.m_kind == Number::Kind::Integer;
+    }
+
+    // The sign bits of an exact value built from parts with these floating values.
+    static uint8_t zeroSigns(long double re, long double im)
+    {
+        return (std::signbit(re) ? Number::NegativeZeroRe : 0) | (std::signbit(im) ? Number::NegativeZeroIm : 0);
+    }
+    // 0 - x turns a zero part's +0 into -0 and back.
+    static uint8_t flippedZeroSigns(const Number& x)
+    {
+        return x.m_negativeZeros ^ (Number::NegativeZeroRe | Number::NegativeZeroIm);
+    }
+};
+
 namespace {
 
 // The exact steps report failure by returning false; the public fraction routines turn that
@@ -81,12 +120,10 @@ bool subtractFractions(Fraction p, Fraction q, Fraction& out)
     return negate(q.num, q.num) && addFractions(p, q, out);
 }
 
-// The exact Gaussian product of x and y into (re, im).
-bool multiplyExact(const Number& x, const Number& y, Fraction& re, Fraction& im)
+// The exact Gaussian product of xr + i·xi and yr + i·yi into (re, im).
+bool multiplyExact(Fraction xr, Fraction xi, Fraction yr, Fraction yi, Fraction& re, Fraction& im)
 {
-    const Fraction xr{x.ReNum, x.ReDen}, xi{x.ImNum, x.ImDen};
-    const Fraction yr{y.ReNum, y.ReDen}, yi{y.ImNum, y.ImDen};
-    if (x.Im != 0.0L || y.Im != 0.0L) {
+    if (xi.num != 0 || yi.num != 0) {
         Fraction a, b, c, d;
         return multiplyFractions(xr, yr, a) && multiplyFractions(xi, yi, b) && subtractFractions(a, b, re)
             && multiplyFractions(xr, yi, c) && multiplyFractions(xi, yr, d) && addFractions(c, d, im);
@@ -97,19 +134,18 @@ bool multiplyExact(const Number& x, const Number& y, Fraction& re, Fraction& im)
 
 bool divideExact(const Number& x, const Number& y, Fraction& re, Fraction& im)
 {
-    if (x.Im == 0.0L && y.Im == 0.0L) {
+    if (x.imNum() == 0 && y.imNum() == 0) {
         im = {0, 1};
-        return multiplyFractions({x.ReNum, x.ReDen}, {y.ReDen, y.ReNum}, re);
+        return multiplyFractions(x.reFraction(), {y.reDen(), y.reNum()}, re);
     }
-    Number conj = y;
-    if (!negate(y.ImNum, conj.ImNum))
+    Fraction conj = y.imFraction();
+    if (!negate(y.imNum(), conj.num))
         return false;
-    conj.Im = -y.Im;
     Fraction pr, pi, sr, si, mod;
-    if (!multiplyExact(x, conj, pr, pi))
+    if (!multiplyExact(x.reFraction(), x.imFraction(), y.reFraction(), conj, pr, pi))
         return false;
-    if (__builtin_mul_overflow(y.ReNum, y.ReNum, &sr.num) || __builtin_mul_overflow(y.ReDen, y.ReDen, &sr.den)
-        || __builtin_mul_overflow(y.ImNum, y.ImNum, &si.num) || __builtin_mul_overflow(y.ImDen, y.ImDen, &si.den))
+    if (__builtin_mul_overflow(y.reNum(), y.reNum(), &sr.num) || __builtin_mul_overflow(y.reDen(), y.reDen(), &sr.den)
+        || __builtin_mul_overflow(y.imNum(), y.imNum(), &si.num) || __builtin_mul_overflow(y.imDen(), y.imDen(), &si.den))
         return false;
     if (!addFractions(sr, si, mod))
         return false;
@@ -117,34 +153,16 @@ bool divideExact(const Number& x, const Number& y, Fraction& re, Fraction& im)
     return multiplyFractions(pr, inverse, re) && multiplyFractions(pi, inverse, im);
 }
 
-long double fractionValue(int64_t num, int64_t den)
-{
-    if (den == 1 || num == 0)
-        return static_cast<long double>(num);
-    return static_cast<long double>(num) / static_cast<long double>(den);
-}
-
 // An exact result's floating parts are its fractions' values. Computed alongside, they would
 // drift by rounding (1/3-1/7-4/21 would be 1.4e-20, not 0) and conditions and later floating
 // steps would see the drift. Exact results need no floating formula at all: exact operands are
 // below 2^63, so nothing can fail except a division by zero, which still goes through it.
-void settle(Number& r)
-{
-    r.Re = fractionValue(r.ReNum, r.ReDen);
-    r.Im = fractionValue(r.ImNum, r.ImDen);
-}
+Number exactResult(const Fraction& re, const Fraction& im) { return NumberBuilder::exact(re, im); }
 
-// An exact result from its two fractions, with its floating parts taken from them.
-Number exactResult(const Fraction& re, const Fraction& im)
+// Whether `image` is the floating value of num/den; a zero part may be -0.
+bool isValueOf(long double image, int64_t num, int64_t den)
 {
-    Number r;
-    r.ReNum = re.num;
-    r.ReDen = re.den;
-    r.ImNum = im.num;
-    r.ImDen = im.den;
-    r.Exact = true;
-    settle(r);
-    return r;
+    return num == 0 ? image == 0.0L : image == fractionValue(num, den);
 }
 
 } // namespace
@@ -152,32 +170,20 @@ Number exactResult(const Fraction& re, const Fraction& im)
 Number initcislo(bool exact, long double re, long double im, int64_t reNum, int64_t reDen, int64_t imNum,
                  int64_t imDen)
 {
-    Number n;
-    n.Exact = exact;
-    n.Re = re;
-    n.Im = im;
-    n.ReNum = reNum;
-    n.ReDen = reDen;
-    n.ImNum = imNum;
-    n.ImDen = imDen;
-    return n;
+    if (!exact || !isValueOf(re, reNum, reDen) || !isValueOf(im, imNum, imDen))
+        return floating(re, im);
+    return NumberBuilder::exact({reNum, reDen}, {imNum, imDen}, NumberBuilder::zeroSigns(re, im));
 }
 
-Number exactInteger(int64_t n) { return initcislo(true, static_cast<long double>(n), 0.0L, n, 1, 0, 1); }
-
-Number floating(long double re, long double im) { return initcislo(false, re, im, 0, 1, 0, 1); }
-
-Number imaginaryUnit() { return initcislo(true, 0.0L, 1.0L, 0, 1, 1, 1); }
+Number imaginaryUnit() { return NumberBuilder::exact({0, 1}, {1, 1}); }
 
 Number negated(const Number& x)
 {
-    Number r = x;
-    r.Re = -x.Re;
-    r.Im = -x.Im;
+    Fraction re = x.reFraction(), im = x.imFraction();
     // The most negative numerator has no positive counterpart: keep the floating value only.
-    if (x.Exact && (!negate(x.ReNum, r.ReNum) || !negate(x.ImNum, r.ImNum)))
-        r.Exact = false;
-    return r;
+    if (!x.exact() || !negate(re.num, re.num) || !negate(im.num, im.num))
+        return floating(-x.re(), -x.im());
+    return NumberBuilder::exact(re, im, NumberBuilder::flippedZeroSigns(x));
 }
 
 int64_t nsd(int64_t a, int64_t b)
@@ -228,90 +234,82 @@ Fraction soucinzlomku(Fraction p, Fraction q)
 
 Number soucetcisel(const Number& x, const Number& y)
 {
-    Number r;
-    r.Exact = false;
-    if (x.Exact && y.Exact) {
+    if (x.exact() && y.exact()) {
         // Two exact real integers (loop counters, sums of them): what the fraction sums
-        // below give for n/1 + m/1 and 0/1 + 0/1, without their steps.
+        // below give for n/1 + m/1, without their steps.
         int64_t sum;
-        if (x.ReDen == 1 && y.ReDen == 1 && x.ImNum == 0 && y.ImNum == 0 && x.ImDen == 1 && y.ImDen == 1
-            && !__builtin_add_overflow(x.ReNum, y.ReNum, &sum))
+        if (NumberBuilder::integers(x, y) && !__builtin_add_overflow(x.reNum(), y.reNum(), &sum))
             return exactInteger(sum);
         Fraction re, im;
-        if (addFractions({x.ReNum, x.ReDen}, {y.ReNum, y.ReDen}, re)
-            && addFractions({x.ImNum, x.ImDen}, {y.ImNum, y.ImDen}, im)) {
+        if (addFractions(x.reFraction(), y.reFraction(), re) && addFractions(x.imFraction(), y.imFraction(), im))
             return exactResult(re, im);
-        }
     }
-    r.Re = platform::add(x.Re, y.Re);
-    r.Im = platform::add(x.Im, y.Im);
-    return r;
+    return floating(platform::add(x.re(), y.re()), platform::add(x.im(), y.im()));
 }
 
 Number soucincisel(const Number& x, const Number& y)
 {
-    Number r;
-    r.Exact = false;
-    if (x.Exact && y.Exact) {
+    if (x.exact() && y.exact()) {
+        int64_t product;
+        if (NumberBuilder::integers(x, y) && !__builtin_mul_overflow(x.reNum(), y.reNum(), &product))
+            return exactInteger(product);
         Fraction re, im;
-        if (multiplyExact(x, y, re, im)) {
+        if (multiplyExact(x.reFraction(), x.imFraction(), y.reFraction(), y.imFraction(), re, im))
             return exactResult(re, im);
-        }
     }
-    r.Re = platform::sub(platform::mul(x.Re, y.Re), platform::mul(x.Im, y.Im));
-    r.Im = platform::add(platform::mul(x.Im, y.Re), platform::mul(x.Re, y.Im));
-    return r;
+    using namespace platform;
+    const long double xr = x.re(), xi = x.im(), yr = y.re(), yi = y.im();
+    return floating(sub(mul(xr, yr), mul(xi, yi)), add(mul(xi, yr), mul(xr, yi)));
 }
 
 Number podilcisel(const Number& x, const Number& y)
 {
-    Number r;
-    r.Exact = false;
-    if (x.Exact && y.Exact) {
+    if (x.exact() && y.exact()) {
         Fraction re, im;
         // A zero divisor must still fail in the floating formula below.
-        if (divideExact(x, y, re, im) && (y.Re != 0.0L || y.Im != 0.0L) && re.den != 0 && im.den != 0)
+        if (divideExact(x, y, re, im) && (y.reNum() != 0 || y.imNum() != 0) && re.den != 0 && im.den != 0)
             return exactResult(re, im);
     }
     using namespace platform;
-    const long double d = add(mul(y.Re, y.Re), mul(y.Im, y.Im));
-    r.Re = divide(add(mul(x.Re, y.Re), mul(x.Im, y.Im)), d);
-    r.Im = divide(sub(mul(x.Im, y.Re), mul(x.Re, y.Im)), d);
-    return r;
+    const long double xr = x.re(), xi = x.im(), yr = y.re(), yi = y.im();
+    const long double d = add(mul(yr, yr), mul(yi, yi));
+    return floating(divide(add(mul(xr, yr), mul(xi, yi)), d), divide(sub(mul(xi, yr), mul(xr, yi)), d));
 }
 
 Number mocn(const Number& x, const Number& y)
 {
-    if (y.Re == 0.0L && y.Im == 0.0L)
+    const long double yr = y.re(), yi = y.im();
+    if (yr == 0.0L && yi == 0.0L)
         return exactInteger(1);
-    if (x.Re == 0.0L && x.Im == 0.0L) {
+    if (x.re() == 0.0L && x.im() == 0.0L) {
         // 0^y is 0 only for Re y > 0: a negative power divides by zero, Re y = 0 has no value.
-        if (y.Re <= 0.0L)
-            throw FloatError(y.Re < 0.0L ? FloatError::Kind::DivisionByZero : FloatError::Kind::InvalidOperation);
+        if (yr <= 0.0L)
+            throw FloatError(yr < 0.0L ? FloatError::Kind::DivisionByZero : FloatError::Kind::InvalidOperation);
         return exactInteger(0);
     }
-    if (x.Exact && y.Exact && y.ImNum == 0 && y.ReDen == 1 && y.ReNum >= -30 && y.ReNum <= 30) {
-        const int64_t n = y.ReNum;
+    if (x.exact() && y.exact() && y.imNum() == 0 && y.reDen() == 1 && y.reNum() >= -30 && y.reNum() <= 30) {
+        const int64_t n = y.reNum();
         Number r = x;
         for (int64_t k = 1; k < (n < 0 ? -n : n); ++k)
             r = soucincisel(r, x);
         return n < 0 ? podilcisel(exactInteger(1), r) : r;
     }
-    if (y.Im == 0.0L)
-        return pow(x, y.Re);
+    if (yi == 0.0L)
+        return pow(x, yr);
     // Complex exponent: e^(y·(ln|x| + i·arg x)).
     const Number w = soucincisel(floating(platform::checked(std::log(absval(x))), argum(x)), y);
-    const long double m = platform::checked(std::exp(w.Re));
-    return floating(platform::mul(m, std::cos(w.Im)), platform::mul(m, std::sin(w.Im)));
+    const long double m = platform::checked(std::exp(w.re()));
+    return floating(platform::mul(m, std::cos(w.im())), platform::mul(m, std::sin(w.im())));
 }
 
 Number pow(const Number& x, long double r)
 {
-    // A positive real base (normal: |x| of a subnormal one reads as 0) has modulus x.Re and
+    // A positive real base (normal: |x| of a subnormal one reads as 0) has modulus Re x and
     // argument 0, so the polar form below reduces to the real power with a zero imaginary
     // part, bit for bit; the detour through hypot, acos, cos and sin costs half an integration step.
-    if (x.Im == 0.0L && x.Re > 0.0L && std::isnormal(x.Re))
-        return floating(platform::checked(std::pow(x.Re, r)), 0.0L);
+    const long double re = x.re();
+    if (x.im() == 0.0L && re > 0.0L && std::isnormal(re))
+        return floating(platform::checked(std::pow(re, r)), 0.0L);
     const long double m = platform::checked(std::pow(absval(x), r));
     return gontoalg(m, platform::mul(r, argum(x)));
 }
@@ -329,12 +327,12 @@ Number gontoalg(long double r, long double phi)
     return floating(platform::mul(r, std::cos(phi)), platform::mul(r, std::sin(phi)));
 }
 
-long double absval(const Number& x) { return platform::checked(std::hypot(x.Re, x.Im)); }
+long double absval(const Number& x) { return platform::checked(std::hypot(x.re(), x.im())); }
 
 long double argum(const Number& x)
 {
-    const long double a = static_cast<double>(platform::checked(std::acos(platform::divide(x.Re, absval(x)))));
-    return x.Im >= 0.0L ? a : -a;
+    const long double a = static_cast<double>(platform::checked(std::acos(platform::divide(x.re(), absval(x)))));
+    return x.im() >= 0.0L ? a : -a;
 }
 
 int sgn(long double r) { return r > 0.0L ? 1 : (r < 0.0L ? -1 : 0); }

@@ -32,6 +32,7 @@ INSTANTIATE_TEST_SUITE_P(ControlFlow, Statements, testing::Values(
     ProgramCase{"ElseAfterUntil", "if 0 then repeat inc(k) until 1 else k:=5; k", {"5"}},
     ProgramCase{"ElseOfIfInsideWhile", "while k<3 do if k<1 then k:=k+1 else k:=k+2; k", {"3"}},
     ProgramCase{"WhileCounts", "while i<5 do inc(i); i", {"5"}},
+    ProgramCase{"IncOfFractionEqualsItsSum", "x:=2/3; inc(x); if x=5/3 then 1 else 0", {"1"}},
     ProgramCase{"RepeatRunsOnce", "repeat x:=x+1 until 1; x", {"1"}},
     ProgramCase{"RepeatUntil", "repeat inc(k); s:=s+k until k>=10; s", {"55"}},
     ProgramCase{"NestedLoops", "for i:=1 to 3 do for j:=1 to 4 do inc(n); n", {"12"}},
