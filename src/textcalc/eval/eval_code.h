@@ -154,6 +154,7 @@ private:
     Number plainSum(Code& code, uint32_t& k);
     void plainFactor(Code& code, uint32_t& k, const Step* op, Number& term);
     bool plainOperand(Code& code, uint32_t& k, Number& out);
+    bool bracketOperand(Code& code, const Step& step, uint32_t& k, Number& out);
     void variableOrConstant(NameRef& name, Number& out);
     bool variable(NameRef& name, Number& out);
     Number element(Code& code, const Step& step, uint32_t& k);

@@ -102,6 +102,62 @@ Number Runner::level(Code& code, uint32_t& k)
     }
 }
 
+inline void Runner::variableOrConstant(NameRef& ref, Number& out)
+{
+    // Outside calls and numerical operators a name found once is that variable.
+    if (ref.variable != NotFound && m_calc.ParamBindings.empty() && m_calc.BoundVariables.empty()) {
+        out = m_calc.variables()[ref.variable].Value;
+        return;
+    }
+    if (!variable(ref, out))
+        out = constantValue(m_calc, ref.constant, ref.name);
+}
+
+// The operand at step k into `out`; false for a variable before a bracket (x(2)), which
+// the bracket at k then multiplies. Names and literals, the most common operands, are read
+// here; the rest have their own calls.
+inline bool Runner::plainOperand(Code& code, uint32_t& k, Number& out)
+{
+    const Step& step = code.steps[k++];
+    if (step.kind == StepKind::Name) {
+        variableOrConstant(code.names[step.index], out);
+        return true;
+    }
+    if (step.kind == StepKind::Literal) {
+        out = code.literals[step.index];
+        return true;
+    }
+    return bracketOperand(code, step, k, out);
+}
+
+bool Runner::bracketOperand(Code& code, const Step& step, uint32_t& k, Number& out)
+{
+    if (step.kind == StepKind::Open)
+        out = level(code, k);
+    else if (step.kind == StepKind::Element)
+        out = element(code, step, k);
+    else // a call: plainSumAt admits no other step
+        return call(code, step, k, out);
+    return true;
+}
+
+// The operand at step k joined to `term` by `op` (none: the term's first factor).
+inline void Runner::plainFactor(Code& code, uint32_t& k, const Step* op, Number& term)
+{
+    if (!op) {
+        if (!plainOperand(code, k, term))
+            term = soucincisel(term, level(code, k));
+        return;
+    }
+    Number value;
+    const bool timesBracket = !plainOperand(code, k, value);
+    if (op->negate)
+        value = negated(value);
+    term = op->c == '*' ? soucincisel(term, value) : podilcisel(term, value);
+    if (timesBracket)
+        term = soucincisel(term, level(code, k));
+}
+
 // The arithmetic of the Level record for a level of plain operands, in the same order: each
 // product as soon as its right operand is read, each sum once its term is complete.
 Number Runner::plainSum(Code& code, uint32_t& k)
@@ -130,41 +186,6 @@ Number Runner::plainSum(Code& code, uint32_t& k)
     if (code.steps[k].kind == StepKind::Close)
         ++k;
     return total;
-}
-
-// The operand at step k joined to `term` by `op` (none: the term's first factor).
-void Runner::plainFactor(Code& code, uint32_t& k, const Step* op, Number& term)
-{
-    if (!op) {
-        if (!plainOperand(code, k, term))
-            term = soucincisel(term, level(code, k));
-        return;
-    }
-    Number value;
-    const bool timesBracket = !plainOperand(code, k, value);
-    if (op->negate)
-        value = negated(value);
-    term = op->c == '*' ? soucincisel(term, value) : podilcisel(term, value);
-    if (timesBracket)
-        term = soucincisel(term, level(code, k));
-}
-
-// The operand at step k into `out`; false for a variable before a bracket (x(2)), which
-// the bracket at k then multiplies.
-bool Runner::plainOperand(Code& code, uint32_t& k, Number& out)
-{
-    const Step& step = code.steps[k++];
-    if (step.kind == StepKind::Literal)
-        out = code.literals[step.index];
-    else if (step.kind == StepKind::Name)
-        variableOrConstant(code.names[step.index], out);
-    else if (step.kind == StepKind::Open)
-        out = level(code, k);
-    else if (step.kind == StepKind::Element)
-        out = element(code, step, k);
-    else // a call: plainSumAt admits no other step
-        return call(code, step, k, out);
-    return true;
 }
 
 // Parameters of active calls and running
@@ -196,16 +217,6 @@ bool Runner::variable(NameRef& ref, Number& out)
     return true;
 }
 
-void Runner::variableOrConstant(NameRef& ref, Number& out)
-{
-    // Outside calls and numerical operators a name found once is that variable.
-    if (ref.variable != NotFound && m_calc.ParamBindings.empty() && m_calc.BoundVariables.empty()) {
-        out = m_calc.variables()[ref.variable].Value;
-        return;
-    }
-    if (!variable(ref, out))
-        out = constantValue(m_calc, ref.constant, ref.name);
-}
 
 Number Runner::element(Code& code, const Step& step, uint32_t& k)
 {
