@@ -339,6 +339,13 @@ int sgn(long double r) { return r > 0.0L ? 1 : (r < 0.0L ? -1 : 0); }
 
 int64_t roundToInt64(long double v)
 {
+    // Whole values (indices, counts, exact integers) need no rounding: nearbyint saves and
+    // restores the floating-point environment, which costs more than the rest of a mod().
+    if (v >= -9223372036854775808.0L && v < 9223372036854775808.0L) {
+        const int64_t whole = static_cast<int64_t>(v);
+        if (static_cast<long double>(whole) == v)
+            return whole;
+    }
     const long double r = std::nearbyint(v);
     if (!(r >= -9223372036854775808.0L && r < 9223372036854775808.0L))
         throw FloatError(FloatError::Kind::InvalidOperation);
@@ -347,6 +354,11 @@ int64_t roundToInt64(long double v)
 
 int32_t roundToInt32(long double v)
 {
+    if (v >= -2147483648.0L && v <= 2147483647.0L) {
+        const int32_t whole = static_cast<int32_t>(v);
+        if (static_cast<long double>(whole) == v)
+            return whole;
+    }
     const long double r = std::nearbyint(v);
     if (!(r >= -2147483648.0L && r <= 2147483647.0L))
         throw FloatError(FloatError::Kind::InvalidOperation);

@@ -249,6 +249,17 @@ TEST(Value, RoundingHalvesToEven)
     EXPECT_EQ(roundToInt32(-2.5L), -2);
     EXPECT_THROW(roundToInt32(3e9L), platform::FloatError);
     EXPECT_THROW(roundToInt64(1e30L), platform::FloatError);
+    // Whole values at the ends of the ranges, and what rounds past them.
+    EXPECT_EQ(roundToInt64(-0x1p63L), INT64_MIN);
+    EXPECT_THROW(roundToInt64(0x1p63L), platform::FloatError);
+    EXPECT_EQ(roundToInt64(0x1p63L - 1), INT64_MAX);
+    EXPECT_EQ(roundToInt64(-0.0L), 0);
+    EXPECT_THROW(roundToInt64(std::numeric_limits<long double>::quiet_NaN()), platform::FloatError);
+    EXPECT_EQ(roundToInt32(-2147483648.0L), INT32_MIN);
+    EXPECT_EQ(roundToInt32(2147483647.0L), INT32_MAX);
+    EXPECT_EQ(roundToInt32(2147483647.4L), INT32_MAX);
+    EXPECT_THROW(roundToInt32(2147483647.5L), platform::FloatError);
+    EXPECT_THROW(roundToInt32(-2147483648.6L), platform::FloatError);
 }
 
 } // namespace
