@@ -145,8 +145,9 @@ TEST(WindowManager, WindowsComeBackWhereTheyWere)
             ASSERT_TRUE(framed(program.main().trailWindow()));
             EXPECT_EQ(text->frameGeometry().topLeft(), QPoint(200, 40));
             EXPECT_EQ(program.main().trailWindow()->frameGeometry().topLeft(), QPoint(20, 300));
-            if (r.text.height() >= text->minimumHeight())
+            if (r.text.height() >= text->minimumHeight()) {
                 EXPECT_EQ(text->size(), r.text);
+            }
             program.main().action("AClose")->trigger();
             const platform::IniFile saved(in.dir.path() / "settings.ini");
             EXPECT_EQ(saved.readInteger("text_calculator", "left", 0), 200);

@@ -145,8 +145,9 @@ TEST_F(TextWindow, SaveAsProposesTheSheetAndAddsTheFiltersExtension)
             dialog.selectFile(r.typed);
         });
         EXPECT_TRUE(window->Ulozjako());
-        if (*r.sheet)
+        if (*r.sheet) {
             EXPECT_EQ(proposed.value(0), path(dir.path() / "sheets" / r.sheet));
+        }
         EXPECT_NE(contents(dir.path() / "sheets" / r.written).find("text of"), std::string::npos);
         EXPECT_EQ(window->FileName, path(dir.path() / "sheets" / r.written));
     }
@@ -300,8 +301,9 @@ TEST_F(TextWindow, LongOpensShowProgressAndLinesBeyondTheLimitsAreRefused)
         EXPECT_EQ(window->kalkul->toPlainText() != "old sheet", r.opens);
         EXPECT_EQ(window->windowTitle().startsWith("big - "), r.opens);
         EXPECT_EQ(messageTexts(), r.message ? std::vector<std::string>{r.message} : std::vector<std::string>{});
-        if (r.cancel)
+        if (r.cancel) {
             EXPECT_EQ(progressLabel, QString::fromUtf8("Otevírá se list..."));
+        }
     }
 }
 
@@ -429,8 +431,9 @@ TEST_F(TextWindow, StartOffersACopyLeftBehind)
                                      : dir.write("recovery/4242.rtf", "{\\rtf1 " + std::string(20001, 'x') + "}");
         dir.write("recovery/4242.name", work.string());
         QLockFile running(path(dir.path() / "recovery" / "4242.lock"));
-        if (r.lockedByARunningProgram)
+        if (r.lockedByARunningProgram) {
             ASSERT_TRUE(running.tryLock(0));
+        }
         std::vector<QString> asked;
         window->restoreQuestion = [&](const QString& text) {
             asked.push_back(text);
@@ -487,8 +490,9 @@ TEST_F(TextWindow, PrintingWritesTheSheetWithItsNameAsTitle)
         return true;
     };
     window->APrint->trigger();
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         EXPECT_EQ(proposed, path(dir.path() / "sheets" / "sheet-title.pdf"));
+    }
     const QByteArray bytes = QByteArray::fromStdString(contents(pdf));
     ASSERT_TRUE(bytes.startsWith("%PDF-"));
     // The title is written as UTF-16 in the document information.
