@@ -27,6 +27,15 @@ std::vector<std::string> texts(const platform::HeadlessServices& s)
     return out;
 }
 
+// The text calculator window, once the program has made it.
+textcalc::TTextm* textWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<textcalc::TTextm*>(w))
+            return t;
+    return nullptr;
+}
+
 TEST(Check, WarnsAboutEachMissingDataFile)
 {
     const struct {
@@ -246,10 +255,7 @@ TEST(Program, TextCalculatorSheetIsNotLostAtShutDown)
     program.show();
     keypad::Tmain& m = program.main();
     program.openWindow("AText");
-    QWidget* text = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "Textm")
-            text = w;
+    QWidget* text = textWindow();
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isVisible());
     text->findChild<QTextEdit*>("kalkul")->insertPlainText("x:=1");
@@ -288,10 +294,7 @@ TEST(Program, ShutDownAsksAboutANamedSheetOnce)
         app::Program program(in.dir.path(), in.services);
         program.show();
         program.openWindow("AText");
-        textcalc::TTextm* text = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* t = qobject_cast<textcalc::TTextm*>(w))
-                text = t;
+        textcalc::TTextm* text = textWindow();
         ASSERT_NE(text, nullptr);
         text->fileDialog = [&](bool) { return std::optional(QString::fromStdString((in.dir.path() / "sheets/named.txt").string())); };
         text->AOpen->trigger();
@@ -347,10 +350,7 @@ TEST(Program, StartsWithTheTextCalculatorShowingItsSheet)
         in.services.messages.clear();
         const QString sheet = *r.sheet ? QString::fromStdString((in.dir.path() / r.sheet).string()) : QString();
         program.showTextCalculator(sheet);
-        QWidget* text = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "Textm")
-                text = w;
+        QWidget* text = textWindow();
         ASSERT_NE(text, nullptr);
         EXPECT_TRUE(text->isVisible());
         EXPECT_TRUE(program.main().isVisible());
