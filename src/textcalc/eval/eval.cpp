@@ -8,15 +8,22 @@ namespace textcalc {
 
 using namespace evaluation;
 
+// The cached form of `text`, or one compiled into `transient` when the cache is full.
+code::Code* Interpreter::compiledForm(std::string_view text, std::unique_ptr<code::Code>& transient)
+{
+    const char separator = services.decimalSeparator();
+    if (code::Code* cached = m_codes->find(text, separator))
+        return cached;
+    transient = code::compile(text, separator);
+    return transient.get();
+}
+
 Number Interpreter::eval(std::string_view text)
 {
     if (textEvaluator)
         return textEvaluator->eval(text);
-    const char separator = services.decimalSeparator();
-    if (code::Code* compiled = m_codes->find(text, separator))
-        return code::Runner(*this).run(*compiled);
-    const std::unique_ptr<code::Code> transient = code::compile(text, separator);
-    return code::Runner(*this).run(*transient);
+    std::unique_ptr<code::Code> transient;
+    return code::Runner(*this).run(*compiledForm(text, transient));
 }
 
 Number Interpreter::evalArgument(code::Argument& argument)
@@ -30,16 +37,11 @@ Number Interpreter::evalLevel(std::string_view text, size_t& pos)
 {
     if (textEvaluator)
         return textEvaluator->evalLevel(text, pos);
-    const char separator = services.decimalSeparator();
     std::unique_ptr<code::Code> transient;
-    code::Code* compiled = m_codes->find(text, separator);
-    if (!compiled) {
-        transient = code::compile(text, separator);
-        compiled = transient.get();
-    }
-    uint32_t k = compiled->stepAt(pos);
-    const Number value = code::Runner(*this).level(*compiled, k);
-    pos = k < compiled->steps.size() ? compiled->steps[k].pos : text.size();
+    code::Code& compiled = *compiledForm(text, transient);
+    uint32_t k = compiled.stepAt(pos);
+    const Number value = code::Runner(*this).level(compiled, k);
+    pos = compiled.steps[k].pos; // the step after the level, or the end
     return value;
 }
 

@@ -61,6 +61,7 @@ public:
     Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments, code::Code* body = nullptr);
 
 private:
+    code::Code* compiledForm(std::string_view text, std::unique_ptr<code::Code>& transient);
     // Compiles the expressions of the hot statements once for the run (Instruction::Code1 …).
     void compileExpressions();
     Number evalStatement(code::Code* compiled, const std::string& text);
