@@ -16,6 +16,7 @@ seconds=${1:-45}
 build=build-sanitize
 
 . scripts/lib/packages.sh
+. scripts/lib/run_tests.sh
 require_packages clang libclang-rt-dev
 launcher=$(command -v ccache || true)
 
@@ -34,7 +35,7 @@ cmake --build "$build" -j2
 export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j2
+run_tests "$build"
 
 [ "$seconds" -gt 0 ] || exit 0
 findings=$(mktemp -d)

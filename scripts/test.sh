@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2
+. scripts/lib/run_tests.sh
+run_tests build
