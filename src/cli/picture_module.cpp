@@ -76,13 +76,24 @@ bool call(void* p, int op, int32_t a, int32_t b, int32_t c, const char* text)
     });
 }
 
+// Thrown by the stop hook and caught by guarded(): the step ends and its call returns false.
+struct StopAsked {};
+
+void setStopPoll(void* p, bool (*poll)(void*), void* context)
+{
+    picture(p).setStopHook([poll, context] {
+        if (poll(context))
+            throw StopAsked{};
+    });
+}
+
 // Saves as BMP, PNG or JPEG by the file's extension (JPEG at quality 100).
 bool save(void* p, const char* file)
 {
     return guarded([&] { picture(p).save(file, 100); });
 }
 
-const ZoltPictureApi api{create, destroy, query, call, save};
+const ZoltPictureApi api{create, destroy, query, call, save, setStopPoll};
 
 } // namespace
 

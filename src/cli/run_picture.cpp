@@ -8,7 +8,9 @@
 #include "cli/program_dir.h"
 
 #include <dlfcn.h>
+#include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace cli {
 
@@ -77,26 +79,51 @@ private:
                 throw std::runtime_error("the drawing module could not make a picture");
             m_api = api;
             m_picture = picture;
+            api->setStopPoll(picture, &LazyPicture::stopAsked, const_cast<LazyPicture*>(this));
         }
         return *m_api;
+    }
+
+    // The module's long steps ask here. The run's stop poll ends the run by throwing, which
+    // must not cross the module's boundary: the exception is kept and thrown again on this
+    // side once the step has returned.
+    static bool stopAsked(void* context)
+    {
+        auto* self = static_cast<LazyPicture*>(context);
+        try {
+            self->pollStop();
+            return false;
+        } catch (...) {
+            self->m_stop = std::current_exception();
+            return true;
+        }
+    }
+
+    // After a failed call: the stop that ended it, else the picture's refusal.
+    [[noreturn]] void failed() const
+    {
+        if (m_stop)
+            std::rethrow_exception(std::exchange(m_stop, nullptr));
+        throw textcalc::RunError();
     }
 
     int64_t query(int what, int64_t x = 0, int64_t y = 0) const
     {
         int64_t result = 0;
         if (!module().query(m_picture, what, x, y, &result))
-            throw textcalc::RunError();
+            failed();
         return result;
     }
 
     void call(int op, int32_t a = 0, int32_t b = 0, int32_t c = 0, const char* text = "")
     {
         if (!module().call(m_picture, op, a, b, c, text))
-            throw textcalc::RunError();
+            failed();
     }
 
     mutable const ZoltPictureApi* m_api = nullptr;
     mutable void* m_picture = nullptr;
+    mutable std::exception_ptr m_stop;
 };
 
 } // namespace
