@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Transcendental, Functions, testing::Values(
     ProgramCase{"LognWithBase", "logn(8, 2)", {"3"}},
     ProgramCase{"Arg", "arg(0-1); arg(i)", {"3.14159265359", "1.57079632679"}},
     ProgramCase{"SinCosComplex", "sin(i); cos(i)", {"1.17520119364 * i", "1.54308063482"}},
+    ProgramCase{"SinCosReal", "sin(pi/6); cos(pi/3); sin(0-pi/2)", {"0.5", "0.5", "-1"}},
     ProgramCase{"TanAndTanh", "tan(pi/4); tanh(0)", {"1", "0"}},
     ProgramCase{"Hyperbolic", "sinh(1); cosh(0)", {"1.17520119364", "1"}},
     ProgramCase{"ArcFunctionsIgnoreImaginary", "arcsin(1+5i); arctan(1)", {"1.57079632679", "0.785398163397"}},
