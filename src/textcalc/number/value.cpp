@@ -302,28 +302,65 @@ Number mocn(const Number& x, const Number& y)
     return floating(platform::mul(m, std::cos(w.im())), platform::mul(m, std::sin(w.im())));
 }
 
+namespace {
+
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
+// r·(cos t·pi + i sin t·pi) for an angle t in half turns, reduced exactly first. Whole quarter
+// turns give exact parts: (-3)^40 and sqrt(-4) have no rounding residue for an imaginary or
+// real part.
+Number polar(long double r, long double t)
+{
+    t = std::fmod(t, 2.0L); // exact
+    if (t > 1.0L)
+        t -= 2.0L;
+    else if (t <= -1.0L)
+        t += 2.0L;
+    long double c, s;
+    if (const long double q = 2 * t; q == std::trunc(q)) {
+        static const long double cosines[] = {-1, 0, 1, 0, -1}, sines[] = {0, -1, 0, 1, 0};
+        c = cosines[static_cast<int>(q) + 2];
+        s = sines[static_cast<int>(q) + 2];
+    } else {
+        c = std::cos(t * kPi);
+        s = std::sin(t * kPi);
+    }
+    return floating(platform::mul(r, c), platform::mul(r, s));
+}
+
+} // namespace
+
 Number pow(const Number& x, long double r)
 {
-    // A positive real base (normal: |x| of a subnormal one reads as 0) has modulus Re x and
-    // argument 0, so the polar form below reduces to the real power with a zero imaginary
-    // part, bit for bit; the detour through hypot, acos, cos and sin costs half an integration step.
-    const long double re = x.re();
-    if (x.im() == 0.0L && re > 0.0L && std::isnormal(re))
-        return floating(platform::checked(std::pow(re, r)), 0.0L);
-    const long double m = platform::checked(std::pow(absval(x), r));
+    using platform::checked;
+    const long double re = x.re(), im = x.im();
+    if (im == 0.0L) {
+        // A real base to a whole power is real, and so is a positive base to any power: powl,
+        // with no detour through the angle. (A base whose modulus reads as 0 is left to the
+        // polar form.)
+        if (std::isnormal(re) && (re > 0.0L || r == std::trunc(r)))
+            return floating(checked(std::pow(re, r)), 0.0L);
+        // The principal branch of a negative base: the angle is pi, r half turns.
+        if (re < 0.0L)
+            return polar(checked(std::pow(-re, r)), r);
+    } else if (re == 0.0L) {
+        return polar(checked(std::pow(std::fabs(im), r)), im > 0.0L ? r / 2 : -r / 2);
+    }
+    const long double m = checked(std::pow(absval(x), r));
     return gontoalg(m, platform::mul(r, argum(x)));
 }
 
 Number gontoalg(long double r, long double phi)
 {
     constexpr long double twoPi = 6.283185307179586477L;
-    constexpr long double pi = 3.14159265358979323846264338327950288L;
-    const long double turns = std::nearbyint(phi / 2 / pi);
+    const long double turns = std::nearbyint(phi / 2 / kPi);
     if (!(std::fabs(turns) < 9.2e18L))
         throw FloatError(FloatError::Kind::InvalidOperation);
     phi -= static_cast<long double>(static_cast<int64_t>(turns)) * twoPi;
-    if (std::fabs(phi) < 1e-15L)
-        phi = 0.0L;
+    // What the reduction leaves beside a whole quarter turn is rounding: (1+i)^2.0 is 2i.
+    const long double quarters = std::nearbyint(phi / (kPi / 2));
+    if (std::fabs(phi - quarters * (kPi / 2)) < 1e-15L)
+        return polar(r, quarters / 2);
     return floating(platform::mul(r, std::cos(phi)), platform::mul(r, std::sin(phi)));
 }
 

@@ -49,6 +49,15 @@ INSTANTIATE_TEST_SUITE_P(Floating, NumberText, testing::Values(
     ProgramCase{"SquareRootPower", "4^0.5", {"2"}},
     ProgramCase{"SnapKeepsImaginaryZero", "(0-1)^2.0", {"1"}}), rowName);
 
+// Results a user would read as wrong if the last digits or a zero part came out of rounding.
+INSTANTIATE_TEST_SUITE_P(NoRoundingResidue, NumberText, testing::Values(
+    ProgramCase{"SquareRootOfNegativeIsImaginary", "sqrt(0-4)", {"2 * i"}},
+    ProgramCase{"WholePowerOfNegativeIsReal", "x:=0-1.5; x^3", {"-3.375"}},
+    ProgramCase{"FloatingWholeExponentIsReal", "(0-1)^3.0", {"-1"}},
+    ProgramCase{"LargeWholePowerOfNegative", "(0-3)^40", {"1.21576654590569288e19"}},
+    ProgramCase{"PrincipalCubeRootOfNegative", "(0-8)^(1/3)", {"1 + 1.73205080756887729 * i"}},
+    ProgramCase{"QuarterTurnOfComplexBase", "(1+i)^2.0; i^2.0", {"2 * i", "-1"}}), rowName);
+
 TEST(NumberText, PrecisionSetsSignificantDigits)
 {
     struct Row { int precision; const char* program; const char* text; };

@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Transcendental, Functions, testing::Values(
     ProgramCase{"SinCosComplex", "sin(i); cos(i)", {"1.17520119364 * i", "1.54308063482"}},
     ProgramCase{"SinCosReal", "sin(pi/6); cos(pi/3); sin(0-pi/2)", {"0.5", "0.5", "-1"}},
     ProgramCase{"TanAndTanh", "tan(pi/4); tanh(0)", {"1", "0"}},
+    ProgramCase{"IntegralOfOddPowerIsReal", "int(x^3, x=0-1..2, 0.001)", {"3.75000075"}},
     ProgramCase{"Hyperbolic", "sinh(1); cosh(0)", {"1.17520119364", "1"}},
     ProgramCase{"ArcFunctionsIgnoreImaginary", "arcsin(1+5i); arctan(1)", {"1.57079632679", "0.785398163397"}},
     ProgramCase{"ArcsinOutOfDomain", "arcsin(2)", {"Error. General computation error"}},
