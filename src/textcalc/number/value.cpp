@@ -368,8 +368,13 @@ long double absval(const Number& x) { return platform::checked(std::hypot(x.re()
 
 long double argum(const Number& x)
 {
-    const long double a = static_cast<double>(platform::checked(std::acos(platform::divide(x.re(), absval(x)))));
-    return x.im() >= 0.0L ? a : -a;
+    const long double re = x.re(), im = x.im();
+    if (re == 0.0L && im == 0.0L)
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    // The two-argument arc tangent keeps every bit, also beside the negative real axis, where
+    // an arc cosine of re/|x| has none left for the angle's distance from pi. A zero imaginary
+    // part of either sign gives +pi there: the range is (-pi, pi].
+    return std::atan2(im == 0.0L ? 0.0L : im, re);
 }
 
 int sgn(long double r) { return r > 0.0L ? 1 : (r < 0.0L ? -1 : 0); }

@@ -56,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(NoRoundingResidue, NumberText, testing::Values(
     ProgramCase{"FloatingWholeExponentIsReal", "(0-1)^3.0", {"-1"}},
     ProgramCase{"LargeWholePowerOfNegative", "(0-3)^40", {"1.21576654590569288e19"}},
     ProgramCase{"PrincipalCubeRootOfNegative", "(0-8)^(1/3)", {"1 + 1.73205080756887729 * i"}},
-    ProgramCase{"QuarterTurnOfComplexBase", "(1+i)^2.0; i^2.0", {"2 * i", "-1"}}), rowName);
+    ProgramCase{"QuarterTurnOfComplexBase", "(1+i)^2.0; i^2.0", {"2 * i", "-1"}},
+    ProgramCase{"LogarithmOfMinusOneIsPi", "ln(0-1)", {"3.14159265358979324 * i"}},
+    ProgramCase{"ArgumentOfIIsHalfPi", "arg(i); arg(0-1)", {"1.57079632679489662", "3.14159265358979324"}},
+    ProgramCase{"AngleBesideTheNegativeAxis", "ln((0-0.0801550912204448400841)-(6.64667948170151683157e-12)*i)",
+                {"-2.52379188079056025-3.1415926535068705 * i"}}), rowName);
 
 TEST(NumberText, PrecisionSetsSignificantDigits)
 {
