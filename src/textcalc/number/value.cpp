@@ -272,8 +272,22 @@ Number podilcisel(const Number& x, const Number& y)
     }
     using namespace platform;
     const long double xr = x.re(), xi = x.im(), yr = y.re(), yi = y.im();
-    const long double d = add(mul(yr, yr), mul(yi, yi));
-    return floating(divide(add(mul(xr, yr), mul(xi, yi)), d), divide(sub(mul(xi, yr), mul(xr, yi)), d));
+    // x/0 is 0/0 in the formula below, whatever x is: an invalid operation, not a pole.
+    if (yr == 0.0L && yi == 0.0L)
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    // A real divisor divides each part once: correctly rounded, and a real quotient stays real.
+    if (yi == 0.0L)
+        return floating(divide(xr, yr), divide(xi, yr));
+    // |y|² over- or underflows for half the exponent range (1/1e2500): both operands are scaled
+    // by powers of two first, which is exact, and the quotient scaled back once.
+    const int ex = std::ilogb(std::fmax(std::fabs(xr), std::fabs(xi)));
+    const int ey = std::ilogb(std::fmax(std::fabs(yr), std::fabs(yi)));
+    const int sx = xr == 0.0L && xi == 0.0L ? 0 : ex;
+    const long double ar = std::scalbn(xr, -sx), ai = std::scalbn(xi, -sx);
+    const long double br = std::scalbn(yr, -ey), bi = std::scalbn(yi, -ey);
+    const long double d = br * br + bi * bi;
+    const long double re = (ar * br + ai * bi) / d, im = (ai * br - ar * bi) / d;
+    return floating(checked(std::scalbn(re, sx - ey)), checked(std::scalbn(im, sx - ey)));
 }
 
 Number mocn(const Number& x, const Number& y)

@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(NoRoundingResidue, NumberText, testing::Values(
     ProgramCase{"LogarithmOfMinusOneIsPi", "ln(0-1)", {"3.14159265358979324 * i"}},
     ProgramCase{"ArgumentOfIIsHalfPi", "arg(i); arg(0-1)", {"1.57079632679489662", "3.14159265358979324"}},
     ProgramCase{"AngleBesideTheNegativeAxis", "ln((0-0.0801550912204448400841)-(6.64667948170151683157e-12)*i)",
-                {"-2.52379188079056025-3.1415926535068705 * i"}}), rowName);
+                {"-2.52379188079056025-3.1415926535068705 * i"}},
+    ProgramCase{"QuotientBelowSquaredRange", "1/1e2500; 5/1e-2500; (1e2500+i)/(1e2500+1e2500*i)",
+                {"1e-2500", "5e2500", "0.5-0.5 * i"}}), rowName);
 
 TEST(NumberText, PrecisionSetsSignificantDigits)
 {
