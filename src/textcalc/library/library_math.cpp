@@ -2,6 +2,7 @@
 
 #include "textcalc/number/distributions.h"
 #include "textcalc/library/library_support.h"
+#include "textcalc/library/quad_math.h"
 
 #include "platform/checked.h"
 
@@ -12,7 +13,6 @@
 namespace textcalc::library {
 
 using platform::checked;
-using platform::divide;
 using platform::FloatError;
 
 namespace {
@@ -114,8 +114,11 @@ Number abs(const Number& x, RandomSource&)
 
 Number exp(const Number& x, RandomSource&)
 {
-    const long double m = checked(std::exp(x.re())), xi = x.im();
-    return complex(m * std::cos(xi), m * std::sin(xi));
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L)
+        return real(quad::exp(xr));
+    const quad::Parts p = quad::exp(xr, xi);
+    return complex(p.re, p.im);
 }
 
 Number sqr(const Number& x, RandomSource&)
@@ -127,7 +130,11 @@ Number sqrt(const Number& x, RandomSource&)
 {
     if (absval(x) == 0.0L)
         return x;
-    return pow(x, 0.5L);
+    const long double xi = x.im();
+    if (xi == 0.0L) // a negative real has the imaginary root exactly: sqrt(-4) is 2i
+        return pow(x, 0.5L);
+    const quad::Parts p = quad::sqrt(x.re(), xi);
+    return complex(p.re, p.im);
 }
 
 Number arg(const Number& x, RandomSource&)
@@ -137,72 +144,73 @@ Number arg(const Number& x, RandomSource&)
 
 Number ln(const Number& x, RandomSource&)
 {
-    const long double modulus = checked(std::log(absval(x)));
-    return complex(modulus, argum(x));
+    const long double xr = x.re(), xi = x.im();
+    const long double modulus = xi == 0.0L ? std::log(std::fabs(xr)) : quad::lnModulus(xr, xi);
+    return complex(checked(modulus), argum(x));
 }
 
 Number log10(const Number& x, RandomSource&)
 {
-    const long double modulus = checked(std::log10(absval(x)));
-    return complex(modulus, argum(x) / std::numbers::ln10_v<long double>);
+    const long double xr = x.re(), xi = x.im();
+    const long double modulus = xi == 0.0L ? quad::log10(std::fabs(xr)) : quad::log10Modulus(xr, xi);
+    return complex(checked(modulus), argum(x) / std::numbers::ln10_v<long double>);
 }
 
-// cosh and sinh, or cos and sin, of one part of an argument. A zero part (a real argument of
-// sin, cos and tan, the common case) needs no call: the values are 1 and the zero itself, exactly.
-struct Pair {
-    long double c, s;
-};
-Pair hyperbolic(long double v)
-{
-    return v == 0 ? Pair{1.0L, v} : Pair{std::cosh(v), std::sinh(v)};
-}
-Pair circular(long double v)
-{
-    return v == 0 ? Pair{1.0L, v} : Pair{std::cos(v), std::sin(v)};
-}
-
+// A real argument (the common case) takes the one real function: sin and cos from the C
+// library, whose loops are the hottest; a complex one the quad-precision parts.
 Number sin(const Number& x, RandomSource&)
 {
-    const long double xr = x.re();
-    const Pair h = hyperbolic(x.im());
-    return complex(std::sin(xr) * h.c, std::cos(xr) * h.s);
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L)
+        return real(std::sin(xr));
+    const quad::Parts p = quad::sin(xr, xi);
+    return complex(p.re, p.im);
 }
 
 Number cos(const Number& x, RandomSource&)
 {
-    const long double xr = x.re();
-    const Pair h = hyperbolic(x.im());
-    return complex(std::cos(xr) * h.c, -std::sin(xr) * h.s);
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L)
+        return real(std::cos(xr));
+    const quad::Parts p = quad::cos(xr, xi);
+    return complex(p.re, p.im);
 }
 
 Number tan(const Number& x, RandomSource&)
 {
-    const long double xr = x.re();
-    const Pair h = hyperbolic(2 * x.im());
-    const long double d = checked(std::cos(2 * xr) + h.c);
-    return complex(divide(std::sin(2 * xr), d), divide(h.s, d));
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L) // sin 2a/(cos 2a + 1) would divide by a rounded 0 beside pi/2
+        return real(quad::tan(xr));
+    // tan z = -i·tanh(iz), iz = -b + ia.
+    const quad::Parts p = quad::tanh(-xi, xr);
+    return complex(p.im, -p.re);
 }
 
 Number sinh(const Number& x, RandomSource&)
 {
-    const long double xr = x.re();
-    const Pair c = circular(x.im());
-    return complex(std::sinh(xr) * c.c, std::cosh(xr) * c.s);
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L)
+        return real(quad::sinh(xr));
+    const quad::Parts p = quad::sinh(xr, xi);
+    return complex(p.re, p.im);
 }
 
 Number cosh(const Number& x, RandomSource&)
 {
-    const long double xr = x.re();
-    const Pair c = circular(x.im());
-    return complex(std::cosh(xr) * c.c, std::sinh(xr) * c.s);
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L)
+        return real(quad::cosh(xr));
+    const quad::Parts p = quad::cosh(xr, xi);
+    return complex(p.re, p.im);
 }
 
 Number tanh(const Number& x, RandomSource&)
 {
-    const long double xr = x.re();
-    const Pair c = circular(2 * x.im());
-    const long double d = checked(std::cosh(2 * xr) + c.c);
-    return complex(divide(std::sinh(2 * xr), d), divide(c.s, d));
+    const long double xr = x.re(), xi = x.im();
+    if (xi == 0.0L) // sinh 2a/(cosh 2a + 1) overflows from a = 5678 on, where tanh a is 1
+        return real(quad::tanh(xr));
+    const quad::Parts p = quad::tanh(xr, xi);
+    return complex(p.re, p.im);
 }
 
 template <long double (*f)(long double)>
@@ -214,9 +222,9 @@ Number realFunction(const Number& x, RandomSource&)
 long double arcsin(long double a) { return std::asin(a); }
 long double arccos(long double a) { return std::acos(a); }
 long double arctan(long double a) { return std::atan(a); }
-long double arcsinh(long double a) { return std::asinh(a); }
+long double arcsinh(long double a) { return quad::arcsinh(a); }
 long double arccosh(long double a) { return std::acosh(a); }
-long double arctanh(long double a) { return std::atanh(a); }
+long double arctanh(long double a) { return quad::arctanh(a); }
 long double degtorad(long double a) { return a / 180 * pi; }
 long double radtodeg(long double a) { return a / pi * 180; }
 
@@ -255,15 +263,22 @@ Number poisson(const Number& x, RandomSource& random)
     return exactInteger(distributions::poisson(random, x.re()));
 }
 
-// m·(m − step)·(m − 2·step)·… down to the first factor not above 1.
+// m·(m − step)·(m − 2·step)·… down to the first factor not above 1. The product is carried
+// as hi + lo, each step's rounding error (exact, by fma) going into lo: a plain product
+// rounds at every factor and fact(1680) ended 41 units of the last place off.
 template <int step>
 Number factorial(const Number& x, RandomSource&)
 {
     const int64_t m = roundToInt64(std::fabs(x.re()));
-    long double r = 1.0L;
-    for (int64_t j = 0; m - j > 1; j += step)
-        r = checked(r * static_cast<long double>(m - j));
-    return integerOrFloating(r);
+    long double hi = 1.0L, lo = 0.0L;
+    for (int64_t j = 0; m - j > 1; j += step) {
+        const long double f = static_cast<long double>(m - j);
+        const long double p = checked(hi * f);
+        lo = std::fma(hi, f, -p) + lo * f;
+        hi = p + lo;
+        lo -= hi - p;
+    }
+    return integerOrFloating(checked(hi));
 }
 
 Number red(const Number& x, RandomSource&)

@@ -62,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(NoRoundingResidue, NumberText, testing::Values(
     ProgramCase{"AngleBesideTheNegativeAxis", "ln((0-0.0801550912204448400841)-(6.64667948170151683157e-12)*i)",
                 {"-2.52379188079056025-3.1415926535068705 * i"}},
     ProgramCase{"QuotientBelowSquaredRange", "1/1e2500; 5/1e-2500; (1e2500+i)/(1e2500+1e2500*i)",
-                {"1e-2500", "5e2500", "0.5-0.5 * i"}}), rowName);
+                {"1e-2500", "5e2500", "0.5-0.5 * i"}},
+    ProgramCase{"TanhFarOut", "tanh(6000); tanh(0-6000)", {"1", "-1"}},
+    ProgramCase{"TanBesideItsPole", "tan(1.5707963268)", {"-195948538921.313881"}},
+    ProgramCase{"TanFarOut", "tan(0-1308914.73487096260783)", {"1132.52259905355334"}},
+    ProgramCase{"FactorialRoundedOnce", "fact(1680)", {"8.25334157698583885e4690"}}), rowName);
 
 TEST(NumberText, PrecisionSetsSignificantDigits)
 {
