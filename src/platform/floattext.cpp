@@ -6,9 +6,46 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cfenv>
 #include <locale.h>
 
 namespace platform {
+
+namespace {
+
+// The digits of a "%e" text before its exponent, without the point.
+std::string significand(const char* text)
+{
+    std::string digits;
+    for (; *text && *text != 'e'; ++text)
+        if (*text >= '0' && *text <= '9') // skips the point, whatever the C locale makes it
+            digits.push_back(*text);
+    return digits;
+}
+
+// Whether |value| lies exactly halfway between two numbers of `digits` significant digits and
+// the C library's rounding to nearest chose the lower one, the digits `kept`. A tie is exact:
+// the next digit is 5 and rounding to that one digit more down and up gives the same text.
+bool exactTieBelow(long double value, int digits, const std::string& kept)
+{
+    char nearest[64];
+    const long double magnitude = std::fabs(value);
+    std::snprintf(nearest, sizeof nearest, "%.*Le", digits, magnitude);
+    const std::string longer = significand(nearest);
+    // The kept digits must be those of the tie itself (rounded down): 1.25 -> "1.2", not "1.3".
+    if (longer.back() != '5' || longer.compare(0, longer.size() - 1, kept) != 0)
+        return false;
+    const int mode = std::fegetround();
+    char down[64], up[64];
+    std::fesetround(FE_DOWNWARD);
+    std::snprintf(down, sizeof down, "%.*Le", digits, magnitude);
+    std::fesetround(FE_UPWARD);
+    std::snprintf(up, sizeof up, "%.*Le", digits, magnitude);
+    std::fesetround(mode);
+    return std::strcmp(down, up) == 0;
+}
+
+} // namespace
 
 std::string formatGeneral(long double value, int digits, char decimalSeparator)
 {
@@ -23,23 +60,18 @@ std::string formatGeneral(long double value, int digits, char decimalSeparator)
     if (digits > 18)
         digits = 18;
 
-    // The value's 18 significant digits ("d.ddd…e±XX"), then rounded to `digits` with halves
-    // away from zero, as the platform's conversion does (2.5 to one digit is 3, not 2).
+    // The value rounded once, from all its bits, to `digits` significant digits ("d.ddde±XX").
+    // Rounding the 18-digit form again would carry its rounding up: 1.00000000049999999999
+    // to ten digits is 1, not 1.000000001.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", value);
-    const char* p = buf;
-    bool negative = *p == '-';
-    if (negative)
-        ++p;
-    std::string mant;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') // skips the point, whatever the C locale makes it
-            mant.push_back(*p);
-    int exp10 = std::atoi(p + 1);
-    if (static_cast<size_t>(digits) < mant.size()) {
-        const bool up = mant[static_cast<size_t>(digits)] >= '5';
-        mant.resize(static_cast<size_t>(digits));
-        for (size_t i = mant.size(); up && i-- > 0;) {
+    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, value);
+    const bool negative = buf[0] == '-';
+    std::string mant = significand(buf);
+    int exp10 = std::atoi(std::strchr(buf, 'e') + 1);
+    // The C library breaks an exact tie to the even digit; a tie goes away from zero here, as
+    // everywhere in the program's number text (2.5 to one digit is 3, 0.125 to two is 0.13).
+    if (exactTieBelow(value, digits, mant)) {
+        for (size_t i = mant.size(); i-- > 0;) {
             if (mant[i] < '9') {
                 ++mant[i];
                 break;

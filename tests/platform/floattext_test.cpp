@@ -37,6 +37,11 @@ TEST(FormatGeneral, Table)
         {"half at eight digits", 12345678.5L, 8, '.', "12345679"},
         {"below half stays", 0.1249L, 2, '.', "0.12"},
         {"carry through nines into exponent", 9.5L, 1, '.', "1E1"},
+        {"rounded once from all the bits", 1.00000000049999999999L, 10, '.', "1"},
+        {"just below a tie stays below", 0.12499999999999999999L, 2, '.', "0.12"},
+        {"macro result at 15 digits", 0.00030324619223142025L * 0.45359237L, 15, '.', "0.000137550159027725"},
+        {"tie at 18 digits rounds away from zero", 100000000000000000.5L, 18, '.', "100000000000000001"},
+        {"negative tie at 18 digits", -100000000000000002.5L, 18, '.', "-100000000000000003"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatGeneral(c.value, c.digits, c.sep), c.expected) << c.name;

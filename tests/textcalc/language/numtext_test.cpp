@@ -72,7 +72,11 @@ TEST(NumberText, PrecisionSetsSignificantDigits)
 {
     struct Row { int precision; const char* program; const char* text; };
     for (const Row& r : {Row{5, "1/3.0", "0.33333"}, Row{5, "123456.0", "1.2346e5"}, Row{18, "2/3.0", "0.666666666666666667"},
-                         Row{3, "1/3", "1/3"}}) {
+                         Row{3, "1/3", "1/3"},
+                         // Rounded once from the whole value, not from its 18-digit form.
+                         Row{10, "1.00000000049999999999", "1"}, Row{17, "8.48937294828868704844e16", "84893729482886870"},
+                         // A tie goes away from zero at every precision.
+                         Row{18, "100000000000000000.5", "100000000000000001"}, Row{2, "0.125", "0.13"}}) {
         SCOPED_TRACE(r.program);
         Sheet sheet;
         sheet.calc.settings.Precision = r.precision;
