@@ -33,6 +33,8 @@ int runLinsys(Args& args)
     for (const std::string& x : system.xxx)
         solution += (solution.empty() ? "" : " ") + x;
     std::cout << "solution: " << solution << "\n";
+    if (system.untrusted)
+        std::cout << "warning: " << tools::kUntrustedSolution << "\n";
     return 0;
 }
 

@@ -6,6 +6,8 @@
 #include "platform/services.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -13,6 +15,63 @@ namespace tools {
 
 namespace {
 constexpr int kDigits = 15;
+// The relative error a solution may carry before its 15 digits stop meaning anything: from
+// 1e-12 on fewer than 12 of them can be trusted.
+constexpr long double kTrustedError = 1e-12L;
+
+// The infinity-norm condition number of `a`, ||A||·||A^-1||, the inverse found by
+// Gauss-Jordan elimination with partial pivoting (n <= 8, so no estimate is needed);
+// infinite when that meets an exact zero pivot.
+long double conditionNumber(std::vector<std::vector<long double>> a)
+{
+    const size_t n = a.size();
+    long double norm = 0;
+    for (auto& row : a) {
+        long double sum = 0;
+        for (size_t j = 0; j < n; ++j)
+            sum += std::fabs(row[j]);
+        norm = std::max(norm, sum);
+        row.resize(2 * n);
+    }
+    for (size_t i = 0; i < n; ++i)
+        a[i][n + i] = 1;
+    for (size_t k = 0; k < n; ++k) {
+        size_t p = k;
+        for (size_t i = k + 1; i < n; ++i)
+            if (std::fabs(a[i][k]) > std::fabs(a[p][k]))
+                p = i;
+        if (a[p][k] == 0)
+            return INFINITY;
+        std::swap(a[p], a[k]);
+        const long double pivot = a[k][k];
+        for (long double& v : a[k])
+            v /= pivot;
+        for (size_t i = 0; i < n; ++i) {
+            if (i == k)
+                continue;
+            const long double factor = a[i][k];
+            for (size_t c = k; c < 2 * n; ++c)
+                a[i][c] -= factor * a[k][c];
+        }
+    }
+    long double inverseNorm = 0;
+    for (const auto& row : a) {
+        long double sum = 0;
+        for (size_t j = n; j < 2 * n; ++j)
+            sum += std::fabs(row[j]);
+        inverseNorm = std::max(inverseNorm, sum);
+    }
+    return norm * inverseNorm; // inf when the inverse overflowed
+}
+
+long double largestEntry(const std::vector<std::vector<long double>>& w, size_t columns)
+{
+    long double largest = 0;
+    for (const auto& row : w)
+        for (size_t j = 0; j < columns; ++j)
+            largest = std::max(largest, std::fabs(row[j]));
+    return largest;
+}
 
 long double cellValue(const std::string& text, char sep)
 {
@@ -81,6 +140,10 @@ void LinearSystem::solve(std::vector<std::vector<long double>>& w)
     using platform::sub;
     const int n = size();
     const char sep = m_services.decimalSeparator();
+    untrusted = false;
+    const std::vector<std::vector<long double>> a = w;
+    const long double largestBefore = largestEntry(w, static_cast<size_t>(n));
+    long double largestDuring = largestBefore;
     std::vector<int> perm(static_cast<size_t>(n));
     std::iota(perm.begin(), perm.end(), 0);
     long double det = 1;
@@ -103,6 +166,7 @@ void LinearSystem::solve(std::vector<std::vector<long double>>& w)
             for (int c = k; c <= n; ++c)
                 w[perm[r]][c] = sub(w[perm[r]][c], mul(w[perm[k]][c], factor));
         }
+        largestDuring = std::max(largestDuring, largestEntry(w, static_cast<size_t>(n)));
     }
 
     for (int k = 0; k < n; ++k)
@@ -123,6 +187,12 @@ void LinearSystem::solve(std::vector<std::vector<long double>>& w)
         x[i] = divide(sub(w[perm[i]][n], s), w[perm[i]][i]);
         xxx[i] = platform::formatGeneral(x[i], kDigits, sep);
     }
+    // The first non-zero pivot is taken, however small: the entries may grow by the
+    // elimination, and the error of the solution is about growth · condition · rounding unit.
+    // A determinant of rounding noise shows here as an enormous condition number.
+    const long double growth = largestDuring / largestBefore;
+    const long double unit = std::numeric_limits<long double>::epsilon() / 2;
+    untrusted = !(growth * conditionNumber(a) * unit < kTrustedError);
 }
 
 } // namespace tools

@@ -14,6 +14,10 @@ namespace tools {
 // Messages of the solve, each reported once by `VyrButClick`.
 inline constexpr const char* kInvalidCoefficients = "Invalid coefficients.";
 inline constexpr const char* kSolveFailed = "Error while computing the solution of the system.";
+// The warning beside a solution that cannot be trusted (`untrusted`); the window shows the
+// language file's text instead.
+inline constexpr const char* kUntrustedSolution =
+    "The system is ill-conditioned: the solution may be wrong in the digits shown.";
 
 inline constexpr int kMinEquations = 2;
 inline constexpr int kMaxEquations = 8;
@@ -28,6 +32,10 @@ public:
     std::vector<std::string> xxx;
     std::string determ;
     std::string hodnost;
+    // After a solve with full rank: the elimination's growth or the matrix's condition number
+    // says the solution cannot be trusted to the digits shown (a determinant that is rounding
+    // noise, a Hilbert matrix). The result is shown all the same.
+    bool untrusted = false;
 
     int size() const { return static_cast<int>(bbb.size()); }
 

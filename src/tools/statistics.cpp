@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <cmath>
 
 namespace tools {
@@ -79,31 +80,54 @@ std::string formatPercent(long double value, char sep)
     return text;
 }
 
+namespace {
+
+// The mean, refined by the mean of the deviations from it, so that the deviations below are
+// centred to the last bit.
+long double mean(const std::vector<double>& v)
+{
+    const long double n = static_cast<long double>(v.size());
+    long double sum = 0;
+    for (double d : v)
+        sum = add(sum, d);
+    const long double m = divide(sum, n);
+    long double residue = 0;
+    for (double d : v)
+        residue += d - m;
+    return m + residue / n;
+}
+
+// Whether all values are equal, decided exactly: a variance computed from them can be a
+// rounding residue instead of 0 (0.7 three times gave 2.7e-20).
+bool noSpread(const std::vector<double>& v)
+{
+    return std::adjacent_find(v.begin(), v.end(), std::not_equal_to<>()) == v.end();
+}
+
+// Nothing to describe or relate: the variance would be divided by.
+[[noreturn]] void failNoSpread() { throw platform::FloatError(platform::FloatError::Kind::DivisionByZero); }
+
+} // namespace
+
 void describe(const std::vector<double>& x, char sep, std::vector<std::string>& out)
 {
+    if (noSpread(x))
+        failNoSpread();
     const long double n = static_cast<long double>(x.size());
-    long double s1 = 0, s2 = 0, s3 = 0, s4 = 0;
-    long double maximum = x.empty() ? 0 : x[0], minimum = maximum;
+    const long double m = mean(x);
+    // Central moments: the raw ones (s3 - 3·m·s2 + 2·m³ …) cancel on data with a large mean
+    // and a small spread (1e9, 1e9+1, … gave a skew of 96038388).
+    long double c2 = 0, c3 = 0, c4 = 0;
+    long double maximum = x[0], minimum = maximum;
     for (double d : x) {
-        const long double v = d;
-        const long double v2 = mul(v, v);
-        s1 = add(s1, v);
-        s2 = add(s2, v2);
-        s3 = add(s3, mul(v2, v));
-        s4 = add(s4, mul(v2, v2));
+        const long double v = d, dev = v - m, dev2 = mul(dev, dev);
+        c2 = add(c2, dev2);
+        c3 = add(c3, mul(dev2, dev));
+        c4 = add(c4, mul(dev2, dev2));
         maximum = std::max(maximum, v);
         minimum = std::min(minimum, v);
     }
-    const long double m = divide(s1, n);
-    s2 = divide(s2, n);
-    s3 = divide(s3, n);
-    s4 = divide(s4, n);
-    const long double m2 = mul(m, m);
-    const long double M2 = sub(s2, m2);
-    const long double M3 = add(sub(s3, mul(mul(3, m), s2)), mul(mul(2, m2), m));
-    const long double M4 = sub(add(sub(s4, mul(mul(4, m), s3)), mul(mul(6, m2), s2)), mul(mul(3, m2), m2));
-    // M2^(-3/2): a variance of 0 (all values equal) is a division by zero, a negative rounding
-    // residue an invalid root; both mean there is nothing to describe.
+    const long double M2 = divide(c2, n), M3 = divide(c3, n), M4 = divide(c4, n);
     const long double skew = divide(M3, mul(M2, checked(std::sqrt(M2))));
     const long double kurtosis = divide(M4, mul(M2, M2));
     const long double variance = flushed(M2);
@@ -123,39 +147,38 @@ void relate(const std::vector<double>& x, const std::vector<double>& y, char sep
             std::vector<std::string>& out)
 {
     const long double n = static_cast<long double>(x.size());
-    long double Sx = 0, Sxx = 0, Sy = 0, Syy = 0, Sxy = 0;
+    const long double mx = mean(x), my = mean(y);
+    // Sums of the deviations from the means: the same numbers as Sxx - Sx²/n and the like on
+    // well-conditioned data, without their cancellation.
+    long double Sxx = 0, Syy = 0, Sxy = 0;
     for (size_t i = 0; i < x.size(); ++i) {
-        const long double xi = x[i], yi = y[i];
-        Sx = add(Sx, xi);
-        Sxx = add(Sxx, mul(xi, xi));
-        Sy = add(Sy, yi);
-        Syy = add(Syy, mul(yi, yi));
-        Sxy = add(Sxy, mul(xi, yi));
+        const long double dx = x[i] - mx, dy = y[i] - my;
+        Sxx = add(Sxx, mul(dx, dx));
+        Syy = add(Syy, mul(dy, dy));
+        Sxy = add(Sxy, mul(dx, dy));
     }
-    const long double mx = divide(Sx, n), my = divide(Sy, n);
     out.push_back(line("mean of X = ", mx, sep));
-    out.push_back(line("variance of X = ", sub(divide(Sxx, n), mul(mx, mx)), sep));
+    out.push_back(line("variance of X = ", divide(Sxx, n), sep));
     out.push_back(line("mean of Y = ", my, sep));
-    out.push_back(line("variance of Y = ", sub(divide(Syy, n), mul(my, my)), sep));
+    out.push_back(line("variance of Y = ", divide(Syy, n), sep));
     out.push_back("");
     out.push_back("Relation between X and Y:");
-    out.push_back(line("covariance = ", sub(divide(Sxy, n), divide(mul(mx, Sy), n)), sep));
-    const long double spreadX = sub(Sxx, divide(mul(Sx, Sx), n));
-    const long double spreadY = sub(Syy, divide(mul(Sy, Sy), n));
-    const long double r = divide(divide(sub(Sxy, divide(mul(Sx, Sy), n)), checked(std::sqrt(spreadX))),
-                                 checked(std::sqrt(spreadY)));
+    out.push_back(line("covariance = ", divide(Sxy, n), sep));
+    if (noSpread(x) || noSpread(y))
+        failNoSpread();
+    const long double r = divide(divide(Sxy, checked(std::sqrt(Sxx))), checked(std::sqrt(Syy)));
     out.push_back(line("correlation = ", r, sep));
 
-    const long double b1raw = divide(sub(mul(n, Sxy), mul(Sx, Sy)), sub(mul(n, Sxx), mul(Sx, Sx)));
-    const long double b0raw = sub(my, divide(mul(b1raw, Sx), n));
+    const long double b1raw = divide(Sxy, Sxx);
+    const long double b0raw = sub(my, mul(b1raw, mx));
     const long double b0 = flushed(b0raw), b1 = flushed(b1raw);
     out.push_back("");
     out.push_back("Regression Y ~ b0 + b1*X :");
     out.push_back(line("b0 = ", b0, sep));
     out.push_back(line("b1 = ", b1, sep));
 
-    const long double residual = sub(sub(Syy, mul(b0, Sy)), mul(b1, Sxy));
-    const long double D = mul(sub(1, divide(residual, spreadY)), 100);
+    // 1 - (residual sum of squares)/Syy, the residual being Syy - b1·Sxy.
+    const long double D = mul(divide(mul(b1raw, Sxy), Syy), 100);
     out.push_back("determ. coeff. = " + formatPercent(D, sep) + " %");
     out.insert(out.begin(), "Single characteristics:");
 }

@@ -3,6 +3,7 @@
 #include "ui/window_texts.h"
 
 #include "platform/qt/fixed_window.h"
+#include "platform/services.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,8 @@ void setCell(QTableWidget* g, int row, int column, const std::string& text)
     item->setText(QString::fromStdString(text));
 }
 
+constexpr const char* kUntrustedCzech = "Soustava je špatně podmíněná: zobrazené číslice řešení nemusí platit.";
+
 std::string cell(const QTableWidget* g, int row, int column)
 {
     const QTableWidgetItem* item = g->item(row, column);
@@ -65,7 +68,7 @@ std::string cell(const QTableWidget* g, int row, int column)
 
 } // namespace
 
-Tlinsys::Tlinsys(platform::Services& services, QWidget* parent) : QDialog(parent), m_engine(services)
+Tlinsys::Tlinsys(platform::Services& services, QWidget* parent) : QDialog(parent), m_services(services), m_engine(services), m_untrustedText(kUntrustedCzech)
 {
     platform::makeFixedWindow(this);
     setObjectName("linsys");
@@ -199,8 +202,10 @@ void Tlinsys::showState()
 void Tlinsys::VyrButClick()
 {
     pull();
-    m_engine.VyrButClick();
+    const bool solved = m_engine.VyrButClick();
     showState();
+    if (solved && m_engine.untrusted)
+        m_services.message(platform::MessageKind::Warning, m_untrustedText);
 }
 
 // The texts of the language file; the defaults are the Czech texts.
@@ -218,6 +223,7 @@ void Tlinsys::popis(const ui::Language& language)
         {VyrBut, TextRole::Text, "solve", "Vyřeš"},
         {ZavBut, TextRole::Text, "close", "Zavřít"},
     });
+    m_untrustedText = language.text("untrusted", kUntrustedCzech);
 }
 
 } // namespace tools

@@ -54,8 +54,10 @@ private:
     void pull();
     void showState();
 
+    platform::Services& m_services;
     LinearSystem m_engine;
     int m_size = 0; // the size the window is laid out for
+    std::string m_untrustedText; // the language's warning beside a solution not to be trusted
 };
 
 } // namespace tools

@@ -67,6 +67,9 @@ TEST(ToolCommands, LinearSystems)
         {"long row", "1 2 3 4\n3 4 5\n", "linsys -", "Invalid coefficients.\n", 1},
         {"overflow while eliminating", "1e-4000 1 1\n1e4000 1 1\n", "linsys -",
          "Error while computing the solution of the system.\n", 1},
+        {"warning beside a solution of a tiny first pivot", "1e-18 1 1\n1 1 2\n", "linsys -",
+         "determinant: -1\nrank: 2\nsolution: 0.975781955236954 1\n"
+         "warning: The system is ill-conditioned: the solution may be wrong in the digits shown.\n", 0},
         {"one equation", "1 2\n", "linsys -", "", 2},
         {"nine equations", "1\n1\n1\n1\n1\n1\n1\n1\n1\n", "linsys -", "", 2},
     });
@@ -93,6 +96,9 @@ TEST(ToolCommands, MacroFormula)
         {"negative input", "", "macro 'x*2' -3", "-6\n", 0},
         {"fifteen digits", "", "macro '1/3'", "0.333333333333333\n", 0},
         {"comma locale", "", "macro --decimal-separator , 'x/2' 1,5", "0,75\n", 0},
+        // Rounded once from the whole value: …72549966 and …704999657 end below a half.
+        {"rounded once", "", "macro 'x*0.45359237' 0.00030324619223142025", "0.000137550159027725\n", 0},
+        {"rounded once, negative", "", "macro 'x1-59' -27.85136076188705", "-86.851360761887\n", 0},
         {"formula error", "", "macro 'sqrt(-1)'", "Macro error.\n", 1},
         {"input not a number", "", "macro x abc", "Macro error.\n", 1},
         {"seven inputs", "", "macro x 1 2 3 4 5 6 7", "Macro error.\n", 1},

@@ -18,6 +18,7 @@ struct Solved {
     std::string hodnost;
     Texts xxx;
     std::vector<std::string> messages;
+    bool untrusted;
 };
 
 Solved solve(const Matrix& a, const Texts& b, char sep = '.')
@@ -28,7 +29,7 @@ Solved solve(const Matrix& a, const Texts& b, char sep = '.')
     system.aaa = a;
     system.bbb = b;
     system.VyrButClick();
-    Solved out{system.determ, system.hodnost, system.xxx, {}};
+    Solved out{system.determ, system.hodnost, system.xxx, {}, system.untrusted};
     for (const auto& m : services.messages)
         out.messages.push_back(m.text);
     return out;
@@ -68,6 +69,34 @@ TEST(LinearSystem, SolvesAndReportsDeterminantAndRank)
         EXPECT_EQ(s.hodnost, r.rank) << r.name;
         EXPECT_EQ(s.xxx, r.x) << r.name;
         EXPECT_TRUE(s.messages.empty()) << r.name;
+        EXPECT_FALSE(s.untrusted) << r.name;
+    }
+}
+
+// The result is shown as computed, with a warning when it cannot be trusted to its digits.
+TEST(LinearSystem, WarnsWhenTheSolutionCannotBeTrusted)
+{
+    struct Row {
+        const char* name;
+        Matrix a;
+        Texts b;
+        const char* rank;
+        bool untrusted;
+    } rows[] = {
+        // Rank 4 in exact arithmetic (row 5 = row 1 + row 2 - row 3): the determinant is rounding noise.
+        {"rank four of decimals",
+         {{"0.1", "0.2", "0.3", "0.4", "0.5"}, {"0.7", "0.1", "0.9", "0.3", "0.6"}, {"0.3", "0.8", "0.2", "0.6", "0.1"},
+          {"0.9", "0.4", "0.7", "0.2", "0.8"}, {"0.5", "-0.5", "1", "0.1", "1"}},
+         {"1", "2", "3", "4", "5"}, "5", true},
+        // The first non-zero pivot, 1e-18, makes entries of 1e18 out of entries of 1.
+        {"tiny first pivot", {{"1e-18", "1"}, {"1", "1"}}, {"1", "2"}, "2", true},
+        {"well conditioned", {{"4", "1"}, {"1", "3"}}, {"1", "2"}, "2", false},
+    };
+    for (const auto& r : rows) {
+        const Solved s = solve(r.a, r.b);
+        EXPECT_EQ(s.hodnost, r.rank) << r.name;
+        EXPECT_EQ(s.untrusted, r.untrusted) << r.name;
+        EXPECT_TRUE(s.messages.empty()) << r.name;
     }
 }
 
@@ -92,6 +121,7 @@ TEST(LinearSystem, HilbertEightSolvesToOnes)
     }
     const Solved s = solve(a, b);
     EXPECT_EQ(s.hodnost, "8");
+    EXPECT_TRUE(s.untrusted); // its condition number is 3.4e10
     EXPECT_NEAR(std::stod(s.determ), 2.737050e-33, 1e-38);
     for (const std::string& x : s.xxx)
         EXPECT_NEAR(std::stod(x), 1.0, 1e-6) << x;

@@ -59,6 +59,10 @@ TEST(StatisticsOfX, MomentsOfKnownSamples)
         {"tiny variance is shown as zero", {"0", "0.000001"}, '.',
          {"Characteristics of X:", "", "mean = 5E-7", "maximum = 1E-6", "minimum = 0", "variance = 0",
           "std dev. = 0", "skew = 0", "kurtosis = 1"}},
+        // A large mean and a small spread: raw moments cancel (skew 96038388, kurtosis 0).
+        {"large mean, small spread", {"1000000000", "1000000001", "1000000002", "1000000003"}, '.',
+         {"Characteristics of X:", "", "mean = 1E9", "maximum = 1E9", "minimum = 1E9", "variance = 1.25",
+          "std dev. = 1.118034", "skew = 0", "kurtosis = 1.64"}},
     };
     for (const auto& r : rows) {
         platform::HeadlessServices services(r.sep);
@@ -78,6 +82,11 @@ TEST(StatisticsOfX, InvalidDataKeepsOrEmptiesTheOutput)
         bool outputKept; // a cell that cannot be read leaves the previous output
     } rows[] = {
         {"all values equal", {"3", "3", "3"}, false},
+        // Equal values whose variance rounds to a residue instead of 0.
+        {"all equal decimals", {"0.7", "0.7", "0.7"}, false},
+        {"all equal, 9.95", {"9.95", "9.95", "9.95"}, false},
+        {"all equal thirds", {"0.3333333333333333", "0.3333333333333333", "0.3333333333333333"}, false},
+        {"ten square roots of two", Lines(10, "1.4142135623730951"), false},
         {"single observation", {"7"}, false},
         {"letters", {"1", "abc", "3"}, true},
         {"empty cell", {"1", "", "3"}, true},
@@ -150,6 +159,10 @@ TEST(RelationOfXAndY, ZeroSpreadStopsAfterTheLinesAlreadyWritten)
         {"covariance of a constant X cancels exactly", {"0.84", "0.84", "0.84", "0.84", "0.84", "0.84"},
          {"0.03", "-0.66", "1.59", "7.37", "1.85", "-0.03"},
          {"mean of X = 0.84", "variance of X = 0", "mean of Y = 1.6916667", "variance of Y = 7.2557472", "",
+          "Relation between X and Y:", "covariance = 0"}},
+        // A constant Y of decimals: its variance came out 2.7e-20 and the correlation 0.
+        {"Y constant decimals", {"1", "2", "3"}, {"0.7", "0.7", "0.7"},
+         {"mean of X = 2", "variance of X = 0.66666667", "mean of Y = 0.7", "variance of Y = 0", "",
           "Relation between X and Y:", "covariance = 0"}},
     };
     for (const auto& r : rows) {
