@@ -27,9 +27,17 @@ namespace {
 
 using Quad = __float128;
 
-// Strict C++ has no quad literals.
-const Quad ln2 = logq(2);
-const Quad ln10 = logq(10);
+// Strict C++ has no quad literals; computed at first use, not at every start.
+Quad ln2()
+{
+    static const Quad value = logq(2);
+    return value;
+}
+Quad ln10()
+{
+    static const Quad value = logq(10);
+    return value;
+}
 
 // ln |a + ib|, a + ib not 0: the squares of a long double's 64 bits are exact to 113 bits
 // in quad, and scaling by a power of two keeps them in range.
@@ -37,7 +45,7 @@ Quad lnOfModulus(long double a, long double b)
 {
     const int k = std::ilogb(std::fmax(std::fabs(a), std::fabs(b)));
     const Quad x = ldexpq(a, -k), y = ldexpq(b, -k);
-    return logq(x * x + y * y) / 2 + k * ln2;
+    return logq(x * x + y * y) / 2 + k * ln2();
 }
 
 long double rounded(Quad v) { return static_cast<long double>(v); }
@@ -59,7 +67,7 @@ long double arcsinh(long double x) { return rounded(asinhq(x)); }
 long double arctanh(long double x) { return rounded(atanhq(x)); }
 
 long double lnModulus(long double a, long double b) { return rounded(lnOfModulus(a, b)); }
-long double log10Modulus(long double a, long double b) { return rounded(lnOfModulus(a, b) / ln10); }
+long double log10Modulus(long double a, long double b) { return rounded(lnOfModulus(a, b) / ln10()); }
 
 Parts sqrt(long double a, long double b)
 {

@@ -153,6 +153,29 @@ bool divideExact(const Number& x, const Number& y, Fraction& re, Fraction& im)
     return multiplyFractions(pr, inverse, re) && multiplyFractions(pi, inverse, im);
 }
 
+// The floating quotient (xr + i·xi)/(yr + i·yi). Out of line: the exact quotients of a loop
+// (1/i) need none of its registers.
+[[gnu::noinline]] Number floatingQuotient(long double xr, long double xi, long double yr, long double yi)
+{
+    using namespace platform;
+    // x/0 is 0/0 in the formula below, whatever x is: an invalid operation, not a pole.
+    if (yr == 0.0L && yi == 0.0L)
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    // A real divisor divides each part once: correctly rounded, and a real quotient stays real.
+    if (yi == 0.0L)
+        return floating(divide(xr, yr), divide(xi, yr));
+    // |y|² over- or underflows for half the exponent range (1/1e2500): both operands are scaled
+    // by powers of two first, which is exact, and the quotient scaled back once.
+    const int ex = std::ilogb(std::fmax(std::fabs(xr), std::fabs(xi)));
+    const int ey = std::ilogb(std::fmax(std::fabs(yr), std::fabs(yi)));
+    const int sx = xr == 0.0L && xi == 0.0L ? 0 : ex;
+    const long double ar = std::scalbn(xr, -sx), ai = std::scalbn(xi, -sx);
+    const long double br = std::scalbn(yr, -ey), bi = std::scalbn(yi, -ey);
+    const long double d = br * br + bi * bi;
+    const long double re = (ar * br + ai * bi) / d, im = (ai * br - ar * bi) / d;
+    return floating(checked(std::scalbn(re, sx - ey)), checked(std::scalbn(im, sx - ey)));
+}
+
 // An exact result's floating parts are its fractions' values. Computed alongside, they would
 // drift by rounding (1/3-1/7-4/21 would be 1.4e-20, not 0) and conditions and later floating
 // steps would see the drift. Exact results need no floating formula at all: exact operands are
@@ -270,24 +293,7 @@ Number podilcisel(const Number& x, const Number& y)
         if (divideExact(x, y, re, im) && (y.reNum() != 0 || y.imNum() != 0) && re.den != 0 && im.den != 0)
             return exactResult(re, im);
     }
-    using namespace platform;
-    const long double xr = x.re(), xi = x.im(), yr = y.re(), yi = y.im();
-    // x/0 is 0/0 in the formula below, whatever x is: an invalid operation, not a pole.
-    if (yr == 0.0L && yi == 0.0L)
-        throw FloatError(FloatError::Kind::InvalidOperation);
-    // A real divisor divides each part once: correctly rounded, and a real quotient stays real.
-    if (yi == 0.0L)
-        return floating(divide(xr, yr), divide(xi, yr));
-    // |y|² over- or underflows for half the exponent range (1/1e2500): both operands are scaled
-    // by powers of two first, which is exact, and the quotient scaled back once.
-    const int ex = std::ilogb(std::fmax(std::fabs(xr), std::fabs(xi)));
-    const int ey = std::ilogb(std::fmax(std::fabs(yr), std::fabs(yi)));
-    const int sx = xr == 0.0L && xi == 0.0L ? 0 : ex;
-    const long double ar = std::scalbn(xr, -sx), ai = std::scalbn(xi, -sx);
-    const long double br = std::scalbn(yr, -ey), bi = std::scalbn(yi, -ey);
-    const long double d = br * br + bi * bi;
-    const long double re = (ar * br + ai * bi) / d, im = (ai * br - ar * bi) / d;
-    return floating(checked(std::scalbn(re, sx - ey)), checked(std::scalbn(im, sx - ey)));
+    return floatingQuotient(x.re(), x.im(), y.re(), y.im());
 }
 
 Number mocn(const Number& x, const Number& y)
@@ -342,17 +348,15 @@ Number polar(long double r, long double t)
     return floating(platform::mul(r, c), platform::mul(r, s));
 }
 
-} // namespace
-
-Number pow(const Number& x, long double r)
+// x^r for a base that is not positive real. Out of line, for the positive bases of the loops.
+[[gnu::noinline]] Number powOtherBase(const Number& x, long double r)
 {
     using platform::checked;
     const long double re = x.re(), im = x.im();
     if (im == 0.0L) {
-        // A real base to a whole power is real, and so is a positive base to any power: powl,
-        // with no detour through the angle. (A base whose modulus reads as 0 is left to the
-        // polar form.)
-        if (std::isnormal(re) && (re > 0.0L || r == std::trunc(r)))
+        // A real base to a whole power is real: powl, with no detour through the angle. (A base
+        // whose modulus reads as 0 is left to the polar form.)
+        if (std::isnormal(re) && r == std::trunc(r))
             return floating(checked(std::pow(re, r)), 0.0L);
         // The principal branch of a negative base: the angle is pi, r half turns.
         if (re < 0.0L)
@@ -362,6 +366,18 @@ Number pow(const Number& x, long double r)
     }
     const long double m = checked(std::pow(absval(x), r));
     return gontoalg(m, platform::mul(r, argum(x)));
+}
+
+} // namespace
+
+Number pow(const Number& x, long double r)
+{
+    // A positive real base (normal: |x| of a subnormal one reads as 0) has modulus Re x and
+    // argument 0: the real power with a zero imaginary part, bit for bit the polar form's.
+    const long double re = x.re();
+    if (x.im() == 0.0L && re > 0.0L && std::isnormal(re))
+        return floating(platform::checked(std::pow(re, r)), 0.0L);
+    return powOtherBase(x, r);
 }
 
 Number gontoalg(long double r, long double phi)
