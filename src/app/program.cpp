@@ -14,9 +14,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <filesystem>
 #include <vector>
 
 namespace app {
@@ -114,6 +116,8 @@ void Program::popis()
                                  m_language.text("warningtitle", "Upozornění"), m_language.text("infotitle", "Informace"),
                                  m_language.text("confirmtitle", "Potvrzení")});
     m_main->popis(m_language);
+    // The trail's one line is read out under the window's name.
+    m_trail->paper->setAccessibleName(m_trail->windowTitle().trimmed());
     m_about->popis(m_language);
     m_settingsDialog->popis(m_language);
     m_tools->popis(m_language);
@@ -131,11 +135,26 @@ void Program::show()
     createToolWindows();
 }
 
-void Program::showTextCalculator(const QString& sheet)
+void Program::take(const StartRequest& request)
 {
+    if (!request.textCalculator) {
+        m_main->setWindowState(m_main->windowState() & ~Qt::WindowMinimized);
+        m_main->show();
+        m_main->raise();
+        m_main->activateWindow();
+        return;
+    }
     m_tools->open("AText");
-    if (!sheet.isEmpty())
-        m_tools->openSheet(sheet);
+    if (request.sheets.empty())
+        return;
+    m_tools->openSheet(QString::fromStdString(request.sheets.front()));
+    if (request.sheets.size() == 1)
+        return;
+    std::string rest;
+    for (size_t i = 1; i < request.sheets.size(); ++i)
+        rest += (i > 1 ? ", \"" : "\"") + std::filesystem::path(request.sheets[i]).filename().string() + "\"";
+    m_services.message(platform::MessageKind::Information,
+                       "The text calculator holds one sheet at a time; not opened: " + rest + ".");
 }
 
 // Keeps the windows above others when the switch is on. Changing the flag of a shown window

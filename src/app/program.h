@@ -1,6 +1,7 @@
 #pragma once
 // The program around the keypad window: creates the windows in their order, checks the data
 // files, applies settings.ini at start-up (Start) and writes it back at shut-down (vypni).
+#include "app/command_line.h"
 #include "app/hints.h"
 #include "app/qt_texts.h"
 #include "keypad/windows/umain.h"
@@ -43,9 +44,10 @@ public:
     bool canRun() const { return m_canRun; }
     // Shows the keypad (and the trail), then creates the other calculators' windows.
     void show();
-    // After show(), for a start from a sheet or the desktop's "Text calculator" action: the
-    // text calculator over the keypad, with `sheet` open in it unless that is empty.
-    void showTextCalculator(const QString& sheet);
+    // After show(), what a start asked for, at this start or handed over by a later one: the
+    // keypad brought forward, or the text calculator over it with the first sheet opened as its
+    // open action opens one (the save question first); the others are named in a box.
+    void take(const StartRequest& request);
 
     keypad::Tmain& main() { return *m_main; }
     const platform::DataFolders& folders() const { return m_folders; }

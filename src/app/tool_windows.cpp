@@ -11,6 +11,7 @@
 #include "ui/tool_window.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QWidget>
 
 #include <algorithm>
@@ -26,6 +27,7 @@ struct ToolWindows::Impl {
     // The main window's actions that open a window ("ABase", "AStat", "ALinear", "AText").
     std::vector<std::pair<std::string, ui::ToolWindow*>> openedBy;
     textcalc::TTextm* text = nullptr; // asked before shut-down
+    platform::Services* services = nullptr;
     std::unique_ptr<macros::MacroHost> macroHost;
     Tmacros* macroWindow = nullptr;
     QMenu* macroMenu = nullptr;             // the keypad's menu, once the entries are in it
@@ -100,6 +102,7 @@ void ToolWindows::createBase(platform::Services& services)
 void ToolWindows::createTextCalculator(platform::Services& services, keypad::Tmain& main, settings::Settings& settings,
                                        const platform::DataFolders& folders)
 {
+    d->services = &services;
     d->text = d->add(std::make_unique<textcalc::TTextm>(services, settings, folders), "AText");
     d->list(d->text->findWindow);
     // A quit postponed by a run is asked again once the run has ended.
@@ -179,7 +182,13 @@ void ToolWindows::open(const std::string& action)
 
 void ToolWindows::openSheet(const QString& path)
 {
-    d->text->openSheet(path);
+    if (d->text->running()) {
+        d->services->message(platform::MessageKind::Information,
+            "The sheet \" " + QFileInfo(path).fileName().toStdString() + " \" was not opened: a program is running.");
+        return;
+    }
+    if (d->text->saveQuestion())
+        d->text->openSheet(path);
 }
 
 // The text calculator's sheet is never dropped at shut-down: a modified one, shown or not,

@@ -42,7 +42,9 @@ struct ToolWindows {
     void collect(std::vector<QWidget*>& windows) const; // windows that follow always-on-top
 
     void open(const std::string& action); // AText, AStat, ALinear, ABase
-    void openSheet(const QString& path);  // in the text calculator, as its open action does
+    // In the text calculator, as its open action does: the save question for a modified
+    // sheet first; refused with a message while a program runs in it.
+    void openSheet(const QString& path);
     bool mayClose();
     // A sheet a program that died left behind is offered back, once the windows are ready.
     void offerRecovery();

@@ -1,6 +1,8 @@
 #include "app/usettings.h"
 
 #include "platform/qt/fixed_window.h"
+#include "platform/qt/keyboard_order.h"
+#include "platform/services.h"
 #include "keypad/number_format.h"
 #include "ui/skin.h"
 #include "ui/window_texts.h"
@@ -53,6 +55,15 @@ int fillList(QComboBox* combo, const std::filesystem::path& dir, int& saved)
     return combo->currentIndex();
 }
 
+// A settings file that names no language: the language of the user's locale, or English.
+int firstStartLanguage(const std::filesystem::path& dir)
+{
+    std::vector<std::string> locales;
+    for (const std::string& name : ui::listIniNames(dir))
+        locales.push_back(ui::Language(dir / (name + ".ini")).text("locale", ""));
+    return ui::languageForUser(locales, platform::messagesLanguage());
+}
+
 } // namespace
 
 Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& programDir, QWidget* parent)
@@ -67,8 +78,10 @@ Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& 
     formatGroup = new QButtonGroup(this);
     auto* formatLayout = new QVBoxLayout(format);
     const char* items[] = {"Normální", "Vědecký"};
+    const char* names[] = {"normal", "scient"};
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(QString::fromUtf8(items[i]), format);
+        r->setObjectName(names[i]);
         formatGroup->addButton(r, i);
         formatLayout->addWidget(r);
     }
@@ -105,6 +118,11 @@ Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& 
     separLabel = new QLabel("oddělovač řádů", this);
     SkinLabel = new QLabel("vzhled", this);
     LangLabel = new QLabel("jazyk", this);
+    const std::pair<QLabel*, QWidget*> buddies[] = {{poccisLabel, poccis}, {desmistaLabel, desmista},
+                                                    {leadzerosLabel, leadzeros}, {BaseLabel, BaseCombo},
+                                                    {separLabel, separ}, {SkinLabel, SkinCombo}, {LangLabel, LangCombo}};
+    for (const auto& [label, field] : buddies)
+        label->setBuddy(field); // its name for a screen reader, and its key
     auto* form = new QFormLayout;
     form->addRow(poccisLabel, poccis);
     form->addRow(desmistaLabel, desmista);
@@ -125,10 +143,15 @@ Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& 
         layout->addWidget(c);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Tab follows the layout, top to bottom (the controls were made in another order).
+    platform::chainTabOrder({formatGroup->button(0), formatGroup->button(1), poccis, desmista, leadzeros, BaseCombo,
+                             separ, SkinCombo, LangCombo, zaokrouhl, prior, hints, aot, SetBut, NapBut, ZavBut});
 
     // FormCreate: the lists and the saved selections; the program applies the skin.
     m_skinTag = fillList(SkinCombo, m_programDir / "skins", m_settings.skin);
-    m_langTag = fillList(LangCombo, m_programDir / "langs", m_settings.language);
+    int language = m_settings.language.value_or(firstStartLanguage(m_programDir / "langs"));
+    m_langTag = fillList(LangCombo, m_programDir / "langs", language);
+    m_settings.language = language;
     loadControls();
     // The edit holds what was typed; only its first character is the separator.
     separ->setText(QString::fromStdString(m_settings.separator));
@@ -148,7 +171,8 @@ Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& 
     connect(LangCombo, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i < 0 || i == m_langTag)
             return;
-        m_langTag = m_settings.language = i;
+        m_langTag = i;
+        m_settings.language = i;
         emit languageChanged();
     });
     connect(ZavBut, &QPushButton::clicked, this, &Tsettings::okej);
@@ -256,21 +280,22 @@ void Tsettings::popis(const ui::Language& language)
     ui::applyTexts(language, {
         {this, TextRole::Title, "settings", "Nastavení"},
         {format, TextRole::Text, "format", " Formát výstupu "},
-        {formatGroup->button(0), TextRole::Text, "normal", "Normální"},
-        {formatGroup->button(1), TextRole::Text, "scient", "Vědecký"},
-        {poccisLabel, TextRole::Text, "digits", "počet číslic"},
-        {desmistaLabel, TextRole::Text, "decimals", "desetinných míst"},
-        {zaokrouhl, TextRole::Text, "rndcipher", "Zaokrouhlovat poslední číslici"},
-        {leadzerosLabel, TextRole::Text, "leadzeros", "max. počet úvodních nul"},
-        {BaseLabel, TextRole::Text, "numbase", "číselná soustava"},
-        {SkinLabel, TextRole::Text, "skin", "vzhled"},
-        {LangLabel, TextRole::Text, "lang", "jazyk"},
-        {hints, TextRole::Text, "hints", "Zobrazovat krátkou vystupující nápovědu"},
-        {prior, TextRole::Text, "priority", "Uplatňovat prioritu operací"},
-        {aot, TextRole::Text, "ontop", "Vždy navrchu"},
-        {separLabel, TextRole::Text, "ordsep", "oddělovač řádů"},
-        {ZavBut, TextRole::Text, "close", "Zavřít"},
-        {NapBut, TextRole::Text, "help", "Nápověda"},
+        {formatGroup->button(0), TextRole::Text, "normal", "&Normální"},
+        {formatGroup->button(1), TextRole::Text, "scient", "&Vědecký"},
+        {poccisLabel, TextRole::Text, "digits", "&počet číslic"},
+        {desmistaLabel, TextRole::Text, "decimals", "d&esetinných míst"},
+        {zaokrouhl, TextRole::Text, "rndcipher", "Zaok&rouhlovat poslední číslici"},
+        {leadzerosLabel, TextRole::Text, "leadzeros", "&max. počet úvodních nul"},
+        {BaseLabel, TextRole::Text, "numbase", "čí&selná soustava"},
+        {SkinLabel, TextRole::Text, "skin", "vz&hled"},
+        {LangLabel, TextRole::Text, "lang", "&jazyk"},
+        {hints, TextRole::Text, "hints", "Zobrazovat &krátkou vystupující nápovědu"},
+        {prior, TextRole::Text, "priority", "&Uplatňovat prioritu operací"},
+        {aot, TextRole::Text, "ontop", "Vždy n&avrchu"},
+        {separLabel, TextRole::Text, "ordsep", "&oddělovač řádů"},
+        {ZavBut, TextRole::Text, "close", "&Zavřít"},
+        {NapBut, TextRole::Text, "help", "Nápově&da"},
+        {SetBut, TextRole::Text, "inifile", "settings.&ini"},
     });
 }
 

@@ -152,8 +152,8 @@ void Tmacros::popis(const ui::Language& language)
     using ui::TextRole;
     ui::applyTexts(language, {
         {VypBut, TextRole::Text, "compute", "Vypočti"},
-        {inpdata, TextRole::ToolTip, "input", "Vstupy"},
-        {results, TextRole::ToolTip, "output", "Výstupy"},
+        {inpdata, TextRole::Name, "input", "Vstupy"},
+        {results, TextRole::Name, "output", "Výstupy"},
         {ZavBut, TextRole::Text, "close", "Zavřít"},
     });
 }

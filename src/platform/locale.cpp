@@ -1,6 +1,8 @@
 #include "services.h"
 
 #include <clocale>
+#include <cstdlib>
+#include <string_view>
 #include <langinfo.h>
 #include <locale.h>
 
@@ -18,6 +20,36 @@ char localeDecimalSeparator()
         freelocale(loc);
     }
     return sep;
+}
+
+namespace {
+
+std::string_view variable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// "cs_CZ.UTF-8@euro" -> "cs".
+std::string languageOf(std::string_view locale)
+{
+    return std::string(locale.substr(0, locale.find_first_of("_.@")));
+}
+
+} // namespace
+
+std::string messagesLanguage()
+{
+    std::string_view locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (!(locale = variable(name)).empty())
+            break;
+    if (locale.empty() || locale == "C" || locale == "POSIX" || locale.starts_with("C."))
+        return {};
+    // LANGUAGE orders the user's languages, and counts only when a locale is set at all.
+    const std::string_view list = variable("LANGUAGE");
+    const std::string_view first = list.substr(0, list.find(':'));
+    return languageOf(first.empty() ? locale : first);
 }
 
 } // namespace platform

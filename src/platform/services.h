@@ -47,4 +47,9 @@ public:
 // locale (engines format numbers themselves and rely on the "C" locale for the rest).
 char localeDecimalSeparator();
 
+// The language the user reads, as the two or three letters that start the messages locale
+// ("cs" for cs_CZ.UTF-8): GNU's LANGUAGE list first, then LC_ALL, LC_MESSAGES and LANG. Empty
+// for the "C" and "POSIX" locales and when nothing is set.
+std::string messagesLanguage();
+
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "keypad/engine.h" // kMemories
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -103,7 +104,9 @@ struct Settings {
     bool operationPriority = true;
     bool hints = true;
     int skin = 0;             // index in the sorted skin list
-    int language = 0;         // index in the sorted language list
+    // Index in the sorted language list; none in a settings file without the key: the
+    // language of the user's locale.
+    std::optional<int> language;
 
     std::string angleUnits = "DEG";
     std::array<long double, keypad::kMemories> memories{};

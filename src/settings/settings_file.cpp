@@ -125,7 +125,7 @@ void settingsWindow(Io& io, Settings& s)
     io.boolean(sw, "always_on_top", s.alwaysOnTop, W::ShutDown);
     io.boolean(sw, "operation_priority", s.operationPriority, W::ShutDown);
     io.integer(sw, "skin", s.skin, {-1, 1 << 20}, W::ShutDown);
-    io.integer(sw, "language", s.language, {-1, 1 << 20}, W::ShutDown);
+    io.optionalInteger(sw, "language", s.language, {-1, 1 << 20}, W::ShutDown);
 }
 
 template <typename Io>
@@ -165,6 +165,14 @@ public:
         const long long n = f.readInteger(s, k, v);
         if (n >= r.min && n <= r.max)
             v = static_cast<int>(n);
+    }
+    void optionalInteger(const char* s, const std::string& k, std::optional<int>& v, Range r, Owner w)
+    {
+        if (!f.valueExists(s, k))
+            return;
+        int n = v.value_or(0);
+        integer(s, k, n, r, w);
+        v = n;
     }
     void choice(const char* s, const std::string& k, OutputForm& v, Owner)
     {
@@ -236,6 +244,11 @@ public:
             f.writeInteger(s, k, v);
     }
     void integerOrDefault(const char* s, const std::string& k, int v, Range r, Owner w) { integer(s, k, v, r, w); }
+    void optionalInteger(const char* s, const std::string& k, const std::optional<int>& v, Range r, Owner w)
+    {
+        if (v)
+            integer(s, k, *v, r, w);
+    }
     void choice(const char* s, const std::string& k, OutputForm v, Owner w)
     {
         integer(s, k, static_cast<int>(v), {}, w);

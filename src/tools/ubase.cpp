@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace tools {
 
@@ -72,6 +73,7 @@ Tbase::Tbase(platform::Services& services, QWidget* parent) : QDialog(parent), m
     novaLabel = new QLabel(QString::fromUtf8("Nová soustava :"));
     mistaLabel = new QLabel(QString::fromUtf8("Počet desetinných míst za čárkou :"));
     vstupLabel->setBuddy(vstup);
+    vystupLabel->setBuddy(vystup);
     puvodLabel->setBuddy(puvod);
     novaLabel->setBuddy(nova);
     mistaLabel->setBuddy(mista);
@@ -172,15 +174,18 @@ void Tbase::popis(const ui::Language& language)
     using ui::TextRole;
     ui::applyTexts(language, {
         {this, TextRole::Title, "base", "Převody mezi soustavami"},
-        {vstupLabel, TextRole::Text, "oldnum", "Číslo v původní soustavě :"},
-        {vystupLabel, TextRole::Text, "newnum", "Číslo v nové soustavě :"},
-        {puvodLabel, TextRole::Text, "oldbase", "Původní soustava :"},
-        {novaLabel, TextRole::Text, "newbase", "Nová soustava :"},
-        {PrevBut, TextRole::Text, "convert", "Převést"},
-        {mistaLabel, TextRole::Text, "basedec", "Počet desetinných míst za čárkou :"},
-        {ZamnBut, TextRole::Text, "change", "Zaměnit"},
-        {ZavBut, TextRole::Text, "close", "Zavřít"},
+        {vstupLabel, TextRole::Text, "oldnum", "Čí&slo v původní soustavě :"},
+        {vystupLabel, TextRole::Text, "newnum", "Číslo v &nové soustavě :"},
+        {puvodLabel, TextRole::Text, "oldbase", "Pů&vodní soustava :"},
+        {novaLabel, TextRole::Text, "newbase", "Nová s&oustava :"},
+        {PrevBut, TextRole::Text, "convert", "&Převést"},
+        {mistaLabel, TextRole::Text, "basedec", "Počet &desetinných míst za čárkou :"},
+        {ZamnBut, TextRole::Text, "change", "Za&měnit"},
+        {ZavBut, TextRole::Text, "close", "&Zavřít"},
     });
+    // The field of an editable box is read out as a field of its own.
+    for (const auto& [box, label] : {std::pair(puvod, puvodLabel), std::pair(nova, novaLabel)})
+        box->lineEdit()->setAccessibleName(QString::fromStdString(ui::withoutMnemonic(label->text().toStdString())));
 }
 
 } // namespace tools

@@ -1,5 +1,6 @@
 #include "ulinsys.h"
 
+#include "platform/qt/keyboard_order.h"
 #include "ui/window_texts.h"
 
 #include "platform/qt/fixed_window.h"
@@ -89,17 +90,23 @@ Tlinsys::Tlinsys(platform::Services& services, QWidget* parent) : QDialog(parent
     hodnost = new QLineEdit;
     hodnost->setObjectName("hodnost");
     hodnost->setReadOnly(true);
-    determLabel = new QLabel(QString::fromUtf8("Determinant matice :"));
-    hodnostLabel = new QLabel(QString::fromUtf8("Hodnost matice :"));
-    VyrBut = new QPushButton(QString::fromUtf8("Vyřeš"));
+    determLabel = new QLabel(QString::fromUtf8("&Determinant matice :"));
+    hodnostLabel = new QLabel(QString::fromUtf8("&Hodnost matice :"));
+    determLabel->setBuddy(determ);
+    hodnostLabel->setBuddy(hodnost);
+    VyrBut = new QPushButton(QString::fromUtf8("&Vyřeš"));
     VyrBut->setObjectName("VyrBut");
     VyrBut->setDefault(true);
-    ZavBut = new QPushButton(QString::fromUtf8("Zavři"));
+    ZavBut = new QPushButton(QString::fromUtf8("&Zavři"));
     ZavBut->setObjectName("ZavBut");
     ZavBut->setAutoDefault(false);
     for (QWidget* w : std::initializer_list<QWidget*>{aaa, bbb, xxx, pocet, determ, hodnost, determLabel,
                                                        hodnostLabel, VyrBut, ZavBut})
         w->setParent(this);
+    // Tab in the reading order; each grid is left past its last cell (or with Ctrl+Tab).
+    platform::chainTabOrder({aaa, bbb, xxx, determ, hodnost, pocet, VyrBut, ZavBut});
+    for (QTableWidget* g : {aaa, bbb, xxx})
+        platform::leaveByKeyboard(g);
 
     connect(pocet, &QSpinBox::valueChanged, this, &Tlinsys::pocetChange);
     connect(VyrBut, &QPushButton::clicked, this, &Tlinsys::VyrButClick);
@@ -214,14 +221,14 @@ void Tlinsys::popis(const ui::Language& language)
     using ui::TextRole;
     ui::applyTexts(language, {
         {this, TextRole::Title, "linea", "Soustava lineárních rovnic"},
-        {aaa, TextRole::ToolTip, "matrix", "matice soustavy"},
-        {bbb, TextRole::ToolTip, "right", "pravá strana"},
-        {xxx, TextRole::ToolTip, "solution", "řešení"},
-        {pocet, TextRole::ToolTip, "count", "počet rovnic"},
-        {determLabel, TextRole::Text, "determ", "Determinant matice :"},
-        {hodnostLabel, TextRole::Text, "rank", "Hodnost matice :"},
-        {VyrBut, TextRole::Text, "solve", "Vyřeš"},
-        {ZavBut, TextRole::Text, "close", "Zavřít"},
+        {aaa, TextRole::Name, "matrix", "matice soustavy"},
+        {bbb, TextRole::Name, "right", "pravá strana"},
+        {xxx, TextRole::Name, "solution", "řešení"},
+        {pocet, TextRole::Name, "count", "počet rovnic"},
+        {determLabel, TextRole::Text, "determ", "&Determinant matice :"},
+        {hodnostLabel, TextRole::Text, "rank", "&Hodnost matice :"},
+        {VyrBut, TextRole::Text, "solve", "&Vyřeš"},
+        {ZavBut, TextRole::Text, "close", "&Zavřít"},
     });
     m_untrustedText = language.text("untrusted", kUntrustedCzech);
 }

@@ -1,5 +1,6 @@
 #include "ustatm.h"
 
+#include "platform/qt/keyboard_order.h"
 #include "ui/window_texts.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace tools {
 
@@ -36,23 +39,27 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto tool = [this](const char* name, const char* text, const char* hint, auto handler) {
         QAction* a = toolBar->addAction(QString::fromUtf8(text));
+        a->setIconText(a->text()); // the button shows the mnemonic and takes its Alt key
         a->setObjectName(name);
         a->setToolTip(QString::fromUtf8(hint));
         connect(a, &QAction::triggered, this, handler);
-        // Framed buttons: a row of flat words does not read as a tool bar.
-        if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(a)))
+        // Framed buttons: a row of flat words does not read as a tool bar. They are the window's
+        // commands, so Tab reaches them as it reaches any button.
+        if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(a))) {
             button->setAutoRaise(false);
+            button->setFocusPolicy(Qt::TabFocus);
+        }
         return a;
     };
-    ImpxBut = tool("ImpxBut", "Import X", "Importovat X", [this] { import(Column::X); });
-    ImpyBut = tool("ImpyBut", "Import Y", "Importovat Y", [this] { import(Column::Y); });
+    ImpxBut = tool("ImpxBut", "&Import X", "Importovat X", [this] { import(Column::X); });
+    ImpyBut = tool("ImpyBut", "Imp&ort Y", "Importovat Y", [this] { import(Column::Y); });
     toolBar->addSeparator();
-    PridBut = tool("PridBut", "Přidat", "přidat řádek", [this] { PridButClick(); });
-    UberBut = tool("UberBut", "Ubrat", "ubrat řádek", [this] { UberButClick(); });
-    VymBut = tool("VymBut", "Vymazat", "vymazat vše", [this] { VymButClick(); });
+    PridBut = tool("PridBut", "&Přidat", "přidat řádek", [this] { PridButClick(); });
+    UberBut = tool("UberBut", "U&brat", "ubrat řádek", [this] { UberButClick(); });
+    VymBut = tool("VymBut", "Vy&mazat", "vymazat vše", [this] { VymButClick(); });
     toolBar->addSeparator();
-    VypBut = tool("VypBut", "Vypočti X", "vypočti X", [this] { VypButClick(); });
-    VztahBut = tool("VztahBut", "Vypočti X ~ Y", "vypočti X ~ Y", [this] { VztahButClick(); });
+    VypBut = tool("VypBut", "&Vypočti X", "vypočti X", [this] { VypButClick(); });
+    VztahBut = tool("VztahBut", "V&ypočti X ~ Y", "vypočti X ~ Y", [this] { VztahButClick(); });
 
     datar = new QTableWidget(0, 2);
     datar->setObjectName("datar");
@@ -73,6 +80,7 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
     vystup->setReadOnly(true);
     vystup->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     vystup->setLineWrapMode(QPlainTextEdit::NoWrap);
+    vystup->setTabChangesFocus(true); // nothing is typed into the results
 
     auto* splitter = new QSplitter;
     splitter->addWidget(datar);
@@ -80,7 +88,7 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({230, 290});
 
-    ZavBut = new QPushButton(QString::fromUtf8("Zavřít"));
+    ZavBut = new QPushButton(QString::fromUtf8("&Zavřít"));
     ZavBut->setObjectName("ZavBut");
     ZavBut->setAutoDefault(false);
     connect(ZavBut, &QPushButton::clicked, this, &Tstatm::ZavButClick);
@@ -94,6 +102,16 @@ Tstatm::Tstatm(platform::Services& services, QWidget* parent) : QDialog(parent),
     layout->addWidget(splitter, 1);
     layout->addLayout(bottom);
     resize(560, 380);
+
+    // The reading order: the tool bar's buttons, the table, the results, Close.
+    platform::leaveByKeyboard(datar);
+    std::vector<QWidget*> order;
+    for (QAction* a : toolBar->actions())
+        if (QWidget* button = toolBar->widgetForAction(a); button && !a->isSeparator())
+            order.push_back(button);
+    order.insert(order.end(), {datar, vystup, ZavBut});
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(datar->horizontalHeader(), &QHeaderView::sectionMoved, this, &Tstatm::datarColumnMoved);
     connect(datar->verticalHeader(), &QHeaderView::sectionMoved, this, &Tstatm::datarRowMoved);
@@ -206,12 +224,12 @@ void Tstatm::popis(const ui::Language& language)
     using ui::TextRole;
     ui::applyTexts(language, {
         {this, TextRole::Title, "stat", "Statistika"},
-        {PridBut, TextRole::Text, "addbut", "Přidat"},
-        {UberBut, TextRole::Text, "delbut", "Ubrat"},
-        {VymBut, TextRole::Text, "delallbut", "Vymazat"},
-        {VypBut, TextRole::Text, "analyzexbut", "Vypočti X"},
-        {VztahBut, TextRole::Text, "analyzexybut", "Vypočti X ~ Y"},
-        {ZavBut, TextRole::Text, "close", "Zavřít"},
+        {PridBut, TextRole::Text, "addbut", "&Přidat"},
+        {UberBut, TextRole::Text, "delbut", "U&brat"},
+        {VymBut, TextRole::Text, "delallbut", "Vy&mazat"},
+        {VypBut, TextRole::Text, "analyzexbut", "&Vypočti X"},
+        {VztahBut, TextRole::Text, "analyzexybut", "V&ypočti X ~ Y"},
+        {ZavBut, TextRole::Text, "close", "&Zavřít"},
         {VypBut, TextRole::ToolTip, "analyzex", "vypočti X"},
         {VztahBut, TextRole::ToolTip, "analyzexy", "vypočti X ~ Y"},
         {PridBut, TextRole::ToolTip, "addrow", "přidat řádek"},
@@ -219,8 +237,9 @@ void Tstatm::popis(const ui::Language& language)
         {VymBut, TextRole::ToolTip, "delall", "vymazat vše"},
         {ImpxBut, TextRole::ToolTip, "import", "Importovat", " X"},
         {ImpyBut, TextRole::ToolTip, "import", "Importovat", " Y"},
-        {datar, TextRole::ToolTip, "data", "data"},
-        {vystup, TextRole::ToolTip, "results", "výsledky"},
+        {datar, TextRole::Name, "data", "data"},
+        {toolBar->findChild<QToolButton*>("qt_toolbar_ext_button"), TextRole::Name, "moretools", "Další nástroje"},
+        {vystup, TextRole::Name, "results", "výsledky"},
     });
 }
 

@@ -16,6 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <filesystem>
 #include <vector>
 
@@ -24,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A program directory with the shipped language files; `language` selects one of them by its
-// index in the sorted list (cestina, english), -1 none (the built-in Czech texts).
+// index in the sorted list (cestina, english), -1 none (a first start: the locale's language).
 struct Install {
     testsupport::ProgramDir dir;
     platform::HeadlessServices services{','};
@@ -38,6 +41,31 @@ struct Install {
             fs::copy_file(fs::path(ZOLT_DATA_DIR) / name, dir.path() / name);
         dir.writeFile("settings.ini", language < 0 ? "" : "[settings_window]\nlanguage=" + std::to_string(language) + "\n");
     }
+};
+
+// The user's locale for the messages while it lives; the previous one comes back.
+class ScopedLocale {
+public:
+    ScopedLocale(const char* locale, const char* languageList = nullptr)
+    {
+        for (const char* name : kNames) {
+            const char* value = std::getenv(name);
+            m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+            ::unsetenv(name);
+        }
+        ::setenv("LANG", locale, 1);
+        if (languageList)
+            ::setenv("LANGUAGE", languageList, 1);
+    }
+    ~ScopedLocale()
+    {
+        for (const auto& [name, value] : m_saved)
+            value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    }
+
+private:
+    static constexpr const char* kNames[] = {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"};
+    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
 QWidget* topLevel(const char* name)
@@ -54,9 +82,10 @@ TEST(Languages, BaseConversionPlacesCaptionNamesTheComma)
     const struct {
         int language;
         const char* caption;
-    } rows[] = {{-1, "Počet desetinných míst za čárkou :"},
-                {0, "Počet desetinných míst za čárkou :"},
-                {1, "Places after the comma:"}};
+    } rows[] = {{-1, "Počet &desetinných míst za čárkou :"},
+                {0, "Počet &desetinných míst za čárkou :"},
+                {1, "&Places after the comma:"}};
+    const ScopedLocale czech("cs_CZ.UTF-8"); // the first start (-1) is in Czech
     for (const auto& r : rows) {
         Install in(r.language);
         app::Program program(in.dir.path(), in.services);
@@ -81,6 +110,7 @@ TEST(Languages, QtsOwnTextsAndBoxTitlesFollowTheLanguage)
     } rows[] = {{-1, "Zrušit", "Vybrat vše", "Chyba"},
                 {0, "Zrušit", "Vybrat vše", "Chyba"},
                 {1, "Cancel", "Select All", "Error"}};
+    const ScopedLocale czech("cs_CZ.UTF-8"); // the first start (-1) is in Czech
     for (const auto& r : rows) {
         SCOPED_TRACE(r.language);
         Install in(r.language);
@@ -133,6 +163,39 @@ void openEveryMacro(QMenu* menu, std::vector<QString>& texts, QWidget* macroWind
                 macroWindow->hide();
             }
         }
+    }
+}
+
+// A settings file without a language (the shipped one names none) starts in the language of the
+// user's locale, Czech for Czech and English for any other, and keeps it at shut-down; a
+// language in the file wins over the locale.
+TEST(Languages, FirstStartFollowsTheLocale)
+{
+    const struct {
+        const char* name;
+        const char* locale;
+        const char* languageList; // GNU's LANGUAGE, or none
+        int saved;                // -1: no key
+        const char* title;        // the settings dialog's
+        int written;
+    } rows[] = {
+        {"English", "en_US.UTF-8", nullptr, -1, " Settings", 1},
+        {"Czech", "cs_CZ.UTF-8", nullptr, -1, " Nastavení", 0},
+        {"German", "de_DE.UTF-8", nullptr, -1, " Settings", 1},
+        {"PlainC", "C", nullptr, -1, " Settings", 1},
+        {"LanguageListFirst", "en_US.UTF-8", "cs:en", -1, " Nastavení", 0},
+        {"SavedWins", "cs_CZ.UTF-8", nullptr, 1, " Settings", 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const ScopedLocale locale(r.locale, r.languageList);
+        Install in(r.saved);
+        app::Program program(in.dir.path(), in.services);
+        program.show();
+        EXPECT_EQ(topLevel("settings")->windowTitle().toStdString(), r.title);
+        program.vypni();
+        EXPECT_NE(in.dir.readFile("settings.ini").find("language=" + std::to_string(r.written) + "\n"),
+                  std::string::npos) << in.dir.readFile("settings.ini");
     }
 }
 

@@ -17,6 +17,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <vector>
+
 namespace {
 
 std::vector<std::string> texts(const platform::HeadlessServices& s)
@@ -316,27 +319,41 @@ TEST(Program, ShutDownAsksAboutANamedSheetOnce)
     }
 }
 
-// `zoltcalc FILE` and the "Text calculator" start option: the text calculator is shown over the
-// keypad, FILE read as the open action reads it, or refused with that action's message.
-TEST(Program, StartsWithTheTextCalculatorShowingItsSheet)
+// `zoltcalc FILE...` and the "Text calculator" start option, at this start or handed over by a
+// later one: the text calculator is shown over the keypad, the first FILE read as the open
+// action reads it (after the save question for a modified sheet), or refused with that
+// action's message; further files are named in a box. A start without either brings the keypad
+// forward.
+TEST(Program, TakesWhatAStartAsksFor)
 {
     const struct {
         const char* name;
         const char* file; // written into the program directory, then given as the sheet
         const char* content;
-        const char* sheet; // the argument; empty for the start option alone
+        std::vector<const char*> sheets; // the arguments
+        bool textCalculator;
+        const char* typed; // into the sheet before: a modified sheet
+        std::deque<platform::Answer> answers;
         std::string title;
         std::string text;
         std::vector<std::string> messages;
     } rows[] = {
-        {"StartOptionAlone", nullptr, nullptr, "", "Nový soubor - Textová kalkulačka", "", {}},
-        {"RtfSheet", "notes.rtf", "{\\rtf1\\ansi x:=1\\par 2*x\\par}", "notes.rtf", "notes - Textová kalkulačka",
-         "x:=1\n2*x", {}},
-        {"PlainSheet", "plan.txt", "a:=2\na+1", "plan.txt", "plan - Textová kalkulačka", "a:=2\na+1", {}},
-        {"MissingFile", nullptr, nullptr, "gone.rtf", "Nový soubor - Textová kalkulačka", "",
+        {"StartOptionAlone", nullptr, nullptr, {}, true, "", {}, "Nový soubor - Textová kalkulačka", "", {}},
+        {"RtfSheet", "notes.rtf", "{\\rtf1\\ansi x:=1\\par 2*x\\par}", {"notes.rtf"}, true, "", {},
+         "notes - Textová kalkulačka", "x:=1\n2*x", {}},
+        {"PlainSheet", "plan.txt", "a:=2\na+1", {"plan.txt"}, true, "", {}, "plan - Textová kalkulačka", "a:=2\na+1", {}},
+        {"MissingFile", nullptr, nullptr, {"gone.rtf"}, true, "", {}, "Nový soubor - Textová kalkulačka", "",
          {"Error. File \" gone.rtf \" does not exist."}},
-        {"Folder", nullptr, nullptr, "sheets", "Nový soubor - Textová kalkulačka", "",
+        {"Folder", nullptr, nullptr, {"sheets"}, true, "", {}, "Nový soubor - Textová kalkulačka", "",
          {"Error. File \" sheets \" does not exist."}},
+        {"SecondAndThirdNamed", "plan.txt", "a:=2", {"plan.txt", "b.rtf", "c.txt"}, true, "", {},
+         "plan - Textová kalkulačka", "a:=2",
+         {"The text calculator holds one sheet at a time; not opened: \"b.rtf\", \"c.txt\"."}},
+        {"ModifiedSheetKeptOnCancel", "plan.txt", "a:=2", {"plan.txt"}, true, "mine", {platform::Answer::Cancel},
+         "*Nový soubor - Textová kalkulačka", "mine", {"Save changes in file \" Nový soubor \" ?"}},
+        {"ModifiedSheetDroppedOnNo", "plan.txt", "a:=2", {"plan.txt"}, true, "mine", {platform::Answer::No},
+         "plan - Textová kalkulačka", "a:=2", {"Save changes in file \" Nový soubor \" ?"}},
+        {"KeypadOnly", nullptr, nullptr, {}, false, "", {}, "Nový soubor - Textová kalkulačka", "", {}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -347,16 +364,24 @@ TEST(Program, StartsWithTheTextCalculatorShowingItsSheet)
             in.dir.writeFile(r.file, r.content);
         app::Program program(in.dir.path(), in.services);
         program.show();
-        in.services.messages.clear();
-        const QString sheet = *r.sheet ? QString::fromStdString((in.dir.path() / r.sheet).string()) : QString();
-        program.showTextCalculator(sheet);
-        QWidget* text = textWindow();
+        auto* text = textWindow();
         ASSERT_NE(text, nullptr);
-        EXPECT_TRUE(text->isVisible());
+        text->findChild<QTextEdit*>("kalkul")->insertPlainText(r.typed);
+        program.main().showMinimized();
+        in.services.messages.clear();
+        in.services.answers = r.answers;
+        app::StartRequest request;
+        request.textCalculator = r.textCalculator;
+        for (const char* sheet : r.sheets)
+            request.sheets.push_back((in.dir.path() / sheet).string());
+        program.take(request);
+        EXPECT_EQ(text->isVisible(), r.textCalculator);
         EXPECT_TRUE(program.main().isVisible());
+        EXPECT_EQ(program.main().isMinimized(), r.textCalculator);
         EXPECT_EQ(text->windowTitle().toStdString(), r.title);
         EXPECT_EQ(text->findChild<QTextEdit*>("kalkul")->toPlainText().toStdString(), r.text);
         EXPECT_EQ(texts(in.services), r.messages);
+        text->findChild<QTextEdit*>("kalkul")->document()->setModified(false);
         program.main().close();
     }
 }

@@ -96,4 +96,26 @@ TEST(WindowKinds, MessageAndInputBoxesCannotBeMaximised)
     }
 }
 
+// A short message keeps its box's title whole: the box is wider than the title with the frame's
+// icon and buttons beside it.
+TEST(WindowKinds, MessageBoxIsWideEnoughForItsTitle)
+{
+    for (const char* title : {"ZOLT CALC", "Upozornění", "Information"}) {
+        platform::QtServices services;
+        services.setMessageTitles({title, title, title, title, title});
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            const QFontMetrics metrics(box->font());
+            needed = metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height() * 2;
+            width = box->width();
+            box->accept();
+        });
+        services.message(platform::MessageKind::Plain, "Hi", platform::Buttons::Ok, {});
+        EXPECT_GE(width, needed) << title;
+    }
+}
+
 } // namespace

@@ -103,13 +103,14 @@ TEST(ReadSettings, MissingFileGivesTheDefaults)
     for (long double m : s.memories)
         EXPECT_EQ(m, 0.0L);
     EXPECT_EQ(s.mainShortcuts[settings::mainShortcutKeys.size() - 1], "F1");
+    EXPECT_FALSE(s.language.has_value()); // the locale's
 }
 
 TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
 {
     TempFile f;
     f.write("\xff\xfe binary \x01\x02\n[settings_window]\nnumber_of_digits=99\ndecimals=-3\nleading_zeros=abc\n"
-            "number_base=17\nformat=7\nskin=-5\n[main_window_position]\nleft=99999999999999999999\ntop=-70000\n"
+            "number_base=17\nformat=7\nskin=-5\nlanguage=x\n[main_window_position]\nleft=99999999999999999999\ntop=-70000\n"
             "[angle_units]\nangle_units=XYZ\n[memories]\n1=1e99999\n2=nonsense\n3=-2,5\n"
             "[text_calculator]\nnumber_of_digits=300\n[recorder]\nfont_size=0x7FFFFFFF\n");
     const settings::Settings s = settings::readSettings(platform::IniFile(f.path), ',');
@@ -119,6 +120,7 @@ TEST(ReadSettings, GarbageTakesDefaultsAndClampsToTheControls)
     EXPECT_EQ(s.numberBase, 10);
     EXPECT_EQ(s.format, settings::OutputForm::Normal);
     EXPECT_EQ(s.skin, -1);
+    EXPECT_EQ(s.language, 0); // a key that is there names a language, if not a sensible one
     EXPECT_EQ(s.mainLeft, 120);
     EXPECT_EQ(s.mainTop, -32768);
     EXPECT_EQ(s.angleUnits, "DEG");
@@ -209,11 +211,13 @@ TEST(WriteSettings, WritesOnlyTheKeysOfItsOwner)
         {"main_window_shortcuts", "copy", Owner::User},
         {"text_calc_shortcuts", "execl", Owner::User},
     };
+    settings::Settings all;
+    all.language = 1; // a first start's record names none until the dialog has chosen one
     for (const Owner owner : {Owner::ShutDown, Owner::TextCalculator}) {
         TempFile f;
         {
             platform::IniFile ini(f.path);
-            ASSERT_TRUE(settings::writeSettings(ini, settings::Settings{}, '.', owner));
+            ASSERT_TRUE(settings::writeSettings(ini, all, '.', owner));
         }
         const platform::IniFile written(f.path);
         for (const auto& r : rows)

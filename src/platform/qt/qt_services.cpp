@@ -4,12 +4,32 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QWindow>
 
 namespace platform {
+
+namespace {
+
+// A window manager cuts a title wider than its window: a box saying "Hi" was titled "ZO…C". The
+// box gets room for its title beside the frame's icon and buttons (title fonts are often bold
+// and larger than the text's).
+void keepTitleWhole(QMessageBox& box)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    const int frameButtons = 4 * QFontMetrics(font).height() * 2;
+    const int width = QFontMetrics(font).horizontalAdvance(box.windowTitle()) * 5 / 4 + frameButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
+} // namespace
 
 QtServices::QtServices(QWidget* (*parent)()) : m_parent(parent), m_tracker(std::make_unique<QObject>())
 {
@@ -57,6 +77,7 @@ Answer QtServices::message(MessageKind kind, const std::string& text, Buttons bu
     }
     box.setWindowTitle(QString::fromStdString(caption.empty() ? m_titles[static_cast<size_t>(kind)] : caption));
     box.setText(QString::fromStdString(text));
+    keepTitleWhole(box);
     switch (buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;

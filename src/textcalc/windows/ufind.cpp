@@ -71,13 +71,15 @@ Tfind::Tfind(platform::Services& services, QWidget* parent)
 void Tfind::popis(const ui::Language& lang)
 {
     auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.text(key, czech)); };
+    // Labels and buttons keep the file's mnemonics; a label's takes the focus to its field.
+    auto c = [&](const char* key, const char* czech) { return QString::fromStdString(lang.caption(key, czech)); };
     setWindowTitle(" " + t("findrepl", "Najít, nahradit"));
-    findtLabel->setText(t("findt", "Najít :"));
-    repltLabel->setText(t("replt", "Nahradit za :"));
-    findbut->setText(t("find", "Najít"));
-    repbut->setText(t("replace", "Nahradit"));
-    repallbut->setText(t("replaceall", "Nahradit vše"));
-    ZavBut->setText(t("close", "Zavřít"));
+    findtLabel->setText(c("findt", "Najít :"));
+    repltLabel->setText(c("replt", "Nahradit za :"));
+    findbut->setText(c("find", "Najít"));
+    repbut->setText(c("replace", "Nahradit"));
+    repallbut->setText(c("replaceall", "Nahradit vše"));
+    ZavBut->setText(c("close", "Zavřít"));
 }
 
 void Tfind::showEvent(QShowEvent* event)

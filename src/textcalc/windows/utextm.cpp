@@ -2,6 +2,7 @@
 
 #include "textcalc/windows/sheet_recovery.h"
 #include "textcalc/windows/sheet_zoom.h"
+#include "platform/qt/keyboard_order.h"
 
 #include <QAbstractTextDocumentLayout>
 
@@ -44,6 +45,7 @@ TTextm::TTextm(platform::Services& services, settings::Settings& settings, platf
     kalkul->setLineWrapMode(QTextEdit::WidgetWidth);
     kalkul->installEventFilter(this);
     kalkul->viewport()->installEventFilter(this);
+    platform::leaveByKeyboard(kalkul); // Tab is typed into the sheet; Ctrl+Tab goes on
 
     List = new QWidget;
     List->setObjectName("List");
@@ -146,6 +148,7 @@ void TTextm::setSheetDocument(QTextDocument* document)
     findWindow->setDocument(m_findDocument.get());
     connect(document, &QTextDocument::contentsChanged, this, &TTextm::sheetChanged);
     connect(document, &QTextDocument::modificationChanged, ASave, &QAction::setEnabled);
+    connect(document, &QTextDocument::modificationChanged, this, &TTextm::inform);
     ASave->setEnabled(document->isModified());
 }
 
@@ -161,6 +164,14 @@ void TTextm::selectionMoved()
     if (CopFontBut->isChecked() && kalkul->textCursor().hasSelection() && !m_applyingFormat)
         setSelectionFormat(*m_fontBuffer);
     posun();
+}
+
+// The signs take the palette's colours: a theme switched to dark repaints them.
+void TTextm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_shownOnce)
+        createActionIcons();
 }
 
 bool TTextm::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 // The window's actions with their configurable shortcuts, its menus and its main tool bar.
 #include "textcalc/windows/utextm.h"
 
+#include "ui/language.h"
 #include "ui/shortcuttext.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@ namespace {
 // A tool-bar picture drawn from a few characters, so the bars need no image files.
 enum GlyphStyle { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
 
-QIcon glyphIcon(const QString& glyph, QColor colour = QColor(40, 40, 40), int style = Plain)
+QIcon glyphIcon(const QString& glyph, QColor colour, int style = Plain)
 {
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
@@ -37,6 +38,13 @@ QIcon glyphIcon(const QString& glyph, QColor colour = QColor(40, 40, 40), int st
     p.setPen(colour);
     p.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
     return QIcon(pixmap);
+}
+
+// A sign's colour for the tool bar's background: `light` on a light palette, `dark` on a dark one
+// (a dark theme's bar would swallow black letters and dark blue).
+QColor signColour(const QPalette& palette, QColor light, QColor dark)
+{
+    return palette.color(QPalette::Button).lightness() < 128 ? dark : light;
 }
 
 // Small line drawings for the commands no font has a sign for.
@@ -154,26 +162,29 @@ void TTextm::createActions()
 void TTextm::createActionIcons()
 {
     const QStyle* s = style();
+    const QColor text = palette().color(QPalette::ButtonText);
+    const QColor run = signColour(palette(), QColor(0, 120, 0), QColor(90, 210, 90));
+    const QColor font = signColour(palette(), QColor(0, 0, 200), QColor(120, 160, 255));
     const std::pair<QAction*, QIcon> icons[] = {
         {ANew, s->standardIcon(QStyle::SP_FileIcon)},
         {AOpen, s->standardIcon(QStyle::SP_DialogOpenButton)},
         {ASave, s->standardIcon(QStyle::SP_DialogSaveButton)},
         {APrint, drawnIcon(drawPrinter)},
-        {AUndo, glyphIcon(QString::fromUtf8("↶"))},
-        {ARedo, glyphIcon(QString::fromUtf8("↷"))},
-        {ACut, glyphIcon(QString::fromUtf8("✂"))},
+        {AUndo, glyphIcon(QString::fromUtf8("↶"), text)},
+        {ARedo, glyphIcon(QString::fromUtf8("↷"), text)},
+        {ACut, glyphIcon(QString::fromUtf8("✂"), text)},
         {ACopy, drawnIcon(drawCopy)},
         {APaste, drawnIcon(drawPaste)},
         {AFind, drawnIcon(drawLens)},
-        {AExecl, glyphIcon(QString::fromUtf8("▶"), QColor(0, 120, 0))},
-        {AExecg, glyphIcon(QString::fromUtf8("▶▶"), QColor(0, 120, 0))},
-        {AStop, glyphIcon(QString::fromUtf8("■"), QColor(200, 0, 0))},
-        {ABold, glyphIcon("B", Qt::black, Bold)},
-        {AItalic, glyphIcon("I", Qt::black, Bold | Italic)},
-        {AUnder, glyphIcon("U", Qt::black, Underline)},
-        {output, glyphIcon(QString::fromUtf8("≡"))},
-        {nextline, glyphIcon(QString::fromUtf8("↵"))},
-        {FontBut, glyphIcon("F", QColor(0, 0, 200), Bold)},
+        {AExecl, glyphIcon(QString::fromUtf8("▶"), run)},
+        {AExecg, glyphIcon(QString::fromUtf8("▶▶"), run)},
+        {AStop, glyphIcon(QString::fromUtf8("■"), QColor(220, 0, 0))},
+        {ABold, glyphIcon("B", text, Bold)},
+        {AItalic, glyphIcon("I", text, Bold | Italic)},
+        {AUnder, glyphIcon("U", text, Underline)},
+        {output, glyphIcon(QString::fromUtf8("≡"), text)},
+        {nextline, glyphIcon(QString::fromUtf8("↵"), text)},
+        {FontBut, glyphIcon("F", font, Bold)},
     };
     for (const auto& [action, icon] : icons)
         action->setIcon(icon);
@@ -262,7 +273,7 @@ void TTextm::applyShortcuts()
 void TTextm::showShortcutsInToolTips()
 {
     for (QAction* a : findChildren<QAction*>()) {
-        QString caption = a->text();
+        QString caption = QString::fromStdString(ui::withoutMnemonic(a->text().toStdString()));
         if (caption.endsWith("..."))
             caption.chop(3);
         QStringList keys;

@@ -137,14 +137,16 @@ void TTextm::openSheet(const QString& path)
     rememberSheet(path);
 }
 
+// A modified sheet's name is marked with "*", as desktop editors mark theirs.
 void TTextm::inform()
 {
+    const QString marker = modified() ? "*" : "";
     if (FileName == UntitledName) {
-        setWindowTitle(UntitledName + " - " + TitleText);
+        setWindowTitle(marker + UntitledName + " - " + TitleText);
         return;
     }
     const QString name = QFileInfo(FileName).fileName();
-    QString title = name.left(std::max<qsizetype>(0, name.size() - 4)) + " - " + TitleText;
+    QString title = marker + name.left(std::max<qsizetype>(0, name.size() - 4)) + " - " + TitleText;
     if (readOnly(FileName))
         title += " (ReadOnly)";
     setWindowTitle(title);

@@ -53,11 +53,11 @@ void TTextm::createHelpMenu()
 
 void TTextm::popisHelp(const ui::Language& lang)
 {
-    mihelp->setTitle(QString::fromStdString(lang.text("mihelp", "Nápověda")));
+    mihelp->setTitle(QString::fromStdString(lang.caption("mihelp", "Nápověda")));
     for (const HelpPage& p : helpPages)
-        findChild<QAction*>(p.key)->setText(QString::fromStdString(lang.text(p.key, p.czech)));
-    AExamples->setText(QString::fromStdString(lang.text("examples", "Ukázkové listy")) + "...");
-    AExamples->setToolTip(AExamples->text());
+        findChild<QAction*>(p.key)->setText(QString::fromStdString(lang.caption(p.key, p.czech)));
+    AExamples->setText(QString::fromStdString(lang.caption("examples", "Ukázkové listy")) + "...");
+    AExamples->setToolTip(QString::fromStdString(lang.text("examples", "Ukázkové listy")) + "...");
 }
 
 // The open dialog in the example sheets of the manual's language (the user's copies, in the

@@ -2,6 +2,8 @@
 // lines take their colour from the output font too.
 #include "textcalc/windows/utextm.h"
 
+#include "ui/language.h"
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -28,7 +30,7 @@ QIcon swatch(const QColor& colour)
 std::optional<TTextm::OutputFont> TTextm::chooseOutputFont(const OutputFont& initial)
 {
     QDialog dialog(this);
-    dialog.setWindowTitle(FontBut->text());
+    dialog.setWindowTitle(QString::fromStdString(ui::withoutMnemonic(FontBut->text().toStdString())));
     auto* fonts = new QFontDialog(initial.font, &dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons);

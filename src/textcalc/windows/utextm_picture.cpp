@@ -183,10 +183,11 @@ void PicturePage::setStatusPanels(QLabel* width, QLabel* height, QLabel* positio
 
 void PicturePage::popis(const ui::Language& lang)
 {
-    auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.text(key, czech)); };
+    // Captions keep the file's mnemonics, hints do without them.
+    auto t = [&](const char* key, const char* czech) { return QString::fromStdString(lang.caption(key, czech)); };
     auto caption = [](QAction* action, const QString& text) {
         action->setText(text);
-        action->setToolTip(text);
+        action->setToolTip(QString::fromStdString(ui::withoutMnemonic(text.toStdString())));
     };
     caption(ALoadpic, t("loadpic", "Načíst ze souboru") + "...");
     caption(ASavepic, t("savepic", "Uložit do souboru") + "...");

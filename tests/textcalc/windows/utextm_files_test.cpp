@@ -51,6 +51,9 @@ TEST_F(TextWindow, StartsWithAnEmptyUntitledSheet)
     type("x");
     EXPECT_TRUE(window->modified());
     EXPECT_TRUE(window->ASave->isEnabled());
+    EXPECT_EQ(window->windowTitle(), "*Nový soubor - Textová kalkulačka");
+    window->kalkul->undo();
+    EXPECT_EQ(window->windowTitle(), "Nový soubor - Textová kalkulačka");
 }
 
 TEST_F(TextWindow, SaveQuestionBeforeNewFollowsTheAnswer)
@@ -450,7 +453,7 @@ TEST_F(TextWindow, StartOffersACopyLeftBehind)
         EXPECT_EQ(window->FileName, path(work));
         EXPECT_TRUE(window->modified());
         EXPECT_TRUE(window->ASave->isEnabled());
-        EXPECT_EQ(window->windowTitle(), QString::fromUtf8("work - Textová kalkulačka"));
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8("*work - Textová kalkulačka"));
     }
 }
 

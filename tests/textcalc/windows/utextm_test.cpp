@@ -14,6 +14,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <functional>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -513,3 +514,63 @@ TEST_F(TextWindow, TypingAfterShowGoesToTheSheetInTheInputFont)
 }
 
 } // namespace
+
+namespace {
+
+double luminance(QColor c)
+{
+    auto channel = [](double v) { v /= 255; return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+// The strongest contrast of the picture's drawn pixels against the background, as a ratio
+// (1: invisible, 21: black on white).
+double contrast(const QIcon& icon, QColor background)
+{
+    const QImage image = icon.pixmap(20, 20).toImage().convertToFormat(QImage::Format_ARGB32);
+    const double b = luminance(background);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 200)
+                continue;
+            const double l = luminance(c);
+            best = std::max(best, (std::max(l, b) + 0.05) / (std::min(l, b) + 0.05));
+        }
+    return best;
+}
+
+QPalette palette(QColor window, QColor text)
+{
+    QPalette p;
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        p.setColor(role, window);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(role, text);
+    return p;
+}
+
+} // namespace
+
+// The letters of bold, italic, underline and the output font stand out on a light and on a dark
+// palette, also when the theme changes while the window is open.
+TEST_F(TextWindow, FormatSignsShowOnLightAndDarkPalettes)
+{
+    const struct {
+        const char* name;
+        QPalette palette;
+    } rows[] = {
+        {"Light", palette(QColor(239, 239, 239), Qt::black)},
+        {"Dark", palette(QColor(42, 42, 46), QColor(230, 230, 230))},
+        {"LightAgain", palette(QColor(255, 255, 255), QColor(20, 20, 20))},
+    };
+    window->show();
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        window->setPalette(r.palette);
+        for (QAction* a : {window->ABold, window->AItalic, window->AUnder, window->FontBut, window->AExecl})
+            EXPECT_GE(contrast(a->icon(), r.palette.color(QPalette::Button)), 3.0) << a->objectName().toStdString();
+    }
+    window->hide();
+}
