@@ -149,7 +149,7 @@ Tsettings::Tsettings(settings::Settings& settings, const std::filesystem::path& 
 
     // FormCreate: the lists and the saved selections; the program applies the skin.
     m_skinTag = fillList(SkinCombo, m_programDir / "skins", m_settings.skin);
-    int language = m_settings.language.value_or(firstStartLanguage(m_programDir / "langs"));
+    int language = m_settings.language ? *m_settings.language : firstStartLanguage(m_programDir / "langs");
     m_langTag = fillList(LangCombo, m_programDir / "langs", language);
     m_settings.language = language;
     loadControls();

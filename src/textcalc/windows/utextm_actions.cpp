@@ -47,6 +47,21 @@ QColor signColour(const QPalette& palette, QColor light, QColor dark)
     return palette.color(QPalette::Button).lightness() < 128 ? dark : light;
 }
 
+// Four lines, flush left or centred: the alignment buttons.
+QIcon alignmentIcon(bool centred, QColor colour)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QPen(colour, 2));
+    const int widths[4] = {16, 10, 16, 8};
+    for (int i = 0; i < 4; ++i) {
+        const int x = centred ? 10 - widths[i] / 2 : 2;
+        p.drawLine(x, 4 + 4 * i, x + widths[i], 4 + 4 * i);
+    }
+    return QIcon(pixmap);
+}
+
 // Small line drawings for the commands no font has a sign for.
 QIcon drawnIcon(void (*draw)(QPainter&))
 {
@@ -185,6 +200,8 @@ void TTextm::createActionIcons()
         {output, glyphIcon(QString::fromUtf8("≡"), text)},
         {nextline, glyphIcon(QString::fromUtf8("↵"), text)},
         {FontBut, glyphIcon("F", font, Bold)},
+        {doleva, alignmentIcon(false, text)},
+        {nastred, alignmentIcon(true, text)},
     };
     for (const auto& [action, icon] : icons)
         action->setIcon(icon);

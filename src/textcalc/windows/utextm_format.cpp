@@ -187,23 +187,6 @@ void TTextm::addAlignmentControls()
         a->setCheckable(true);
         alignment->addAction(a);
     }
-    {
-        // Four lines, flush left or centred.
-        auto lines = [](bool centred) {
-            QPixmap pixmap(20, 20);
-            pixmap.fill(Qt::transparent);
-            QPainter p(&pixmap);
-            p.setPen(QPen(QColor(40, 40, 40), 2));
-            const int widths[4] = {16, 10, 16, 8};
-            for (int i = 0; i < 4; ++i) {
-                const int x = centred ? 10 - widths[i] / 2 : 2;
-                p.drawLine(x, 4 + 4 * i, x + widths[i], 4 + 4 * i);
-            }
-            return QIcon(pixmap);
-        };
-        doleva->setIcon(lines(false));
-        nastred->setIcon(lines(true));
-    }
     connect(doleva, &QAction::triggered, this, [this] {
         kalkul->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
         posun();

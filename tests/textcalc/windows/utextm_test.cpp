@@ -569,7 +569,7 @@ TEST_F(TextWindow, FormatSignsShowOnLightAndDarkPalettes)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         window->setPalette(r.palette);
-        for (QAction* a : {window->ABold, window->AItalic, window->AUnder, window->FontBut, window->AExecl})
+        for (QAction* a : {window->ABold, window->AItalic, window->AUnder, window->FontBut, window->AExecl, window->doleva})
             EXPECT_GE(contrast(a->icon(), r.palette.color(QPalette::Button)), 3.0) << a->objectName().toStdString();
     }
     window->hide();
