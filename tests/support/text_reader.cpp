@@ -1,13 +1,15 @@
 #include "text_reader.h"
 
-#include "textcalc/eval/eval_code.h"
-#include "textcalc/eval/eval_level.h"
-#include "textcalc/eval/eval_support.h"
+#include "text_reader_level.h"
+#include "text_reader_numops.h"
+#include "text_reader_support.h"
+
+#include "textcalc/eval/arguments.h"
 #include "textcalc/library/library.h"
 
 namespace textcalc::testing_support {
 
-using namespace evaluation;
+using namespace reading;
 
 Number TextReader::eval(std::string_view text)
 {
@@ -45,7 +47,7 @@ Number TextReader::evalOperand(std::string_view text)
 // belongs to the next term, factor or exponent (2--3 is 5, 2*-3 is -6, 2^-1 is 1/2).
 Number TextReader::evalLevel(std::string_view text, size_t& pos)
 {
-    DepthGuard guard(m_calc);
+    DepthGuard guard(*this);
     Level level;
     for (;;) {
         const char c = pos < text.size() ? text[pos] : ';';
@@ -56,13 +58,13 @@ Number TextReader::evalLevel(std::string_view text, size_t& pos)
             level.operandRead();
         } else if (c == ')' || c == ']' || c == ';') {
             if (!level.closes())
-                unexpected(m_calc, c);
+                unexpected(*this, c);
             break;
         } else if (c == '*' || c == '/') {
             ++pos;
             const bool negate = readSigns(text, pos);
             if (!level.multiplicative(c, negate))
-                unexpected(m_calc, c);
+                unexpected(*this, c);
         } else if (c == '+' || c == '-') {
             ++pos;
             level.additive(c, readSigns(text, pos));
@@ -71,13 +73,13 @@ Number TextReader::evalLevel(std::string_view text, size_t& pos)
             const size_t start = pos;
             pos = literalEnd(text, pos);
             const std::string_view literal = text.substr(start, pos - start);
-            if (!literalValue(literal, m_calc.services.decimalSeparator(), level.operand))
-                m_calc.chyb(invalidLiteral(literal));
+            if (!literalValue(literal, services.decimalSeparator(), level.operand))
+                chyb(invalidLiteral(literal));
             level.operandRead();
         } else if (c == '^') {
             ++pos;
             if (!level.exponent(readSigns(text, pos)))
-                unexpected(m_calc, c);
+                unexpected(*this, c);
         } else if (isLetter(c)) {
             level.beforeOperand();
             const size_t start = pos;
@@ -85,7 +87,7 @@ Number TextReader::evalLevel(std::string_view text, size_t& pos)
             resolveIdentifier(text.substr(start, pos - start), text, pos, level.operand);
             level.operandRead();
         } else {
-            unexpectedAt(m_calc, text, pos);
+            unexpectedAt(*this, text, pos);
         }
     }
     const Number& result = level.result();
@@ -94,19 +96,29 @@ Number TextReader::evalLevel(std::string_view text, size_t& pos)
     return result;
 }
 
+Number TextReader::evalArgument(code::Argument& argument)
+{
+    return eval(argument.text);
+}
+
+Number TextReader::evalStatement(code::Code*, const std::string& text)
+{
+    return eval(text);
+}
+
 bool TextReader::lookupVariable(std::string_view name, Number& out)
 {
-    for (size_t k = m_calc.ParamBindings.size(); k-- > 0;)
-        if (sameName(m_calc.ParamBindings[k].Name, name)) {
-            out = m_calc.ParamBindings[k].Value;
+    for (size_t k = ParamBindings.size(); k-- > 0;)
+        if (sameName(ParamBindings[k].Name, name)) {
+            out = ParamBindings[k].Value;
             return true;
         }
-    for (size_t k = m_calc.BoundVariables.size(); k-- > 0;)
-        if (sameName(m_calc.BoundVariables[k].Name, name)) {
-            out = m_calc.BoundVariables[k].Value;
+    for (size_t k = BoundVariables.size(); k-- > 0;)
+        if (sameName(BoundVariables[k].Name, name)) {
+            out = BoundVariables[k].Value;
             return true;
         }
-    for (const Variable& v : m_calc.variables())
+    for (const Variable& v : variables())
         if (sameName(v.Name, name)) {
             out = v.Value;
             return true;
@@ -121,36 +133,96 @@ void TextReader::resolveIdentifier(std::string_view name, std::string_view text,
     const char next = pos < text.size() ? text[pos] : ';';
     if (next == '[') {
         // Searched from the last entry, as the interpreter appends arrays.
-        const std::vector<Array>& tables = m_calc.arrays();
+        const std::vector<Array>& tables = arrays();
         const Array* array = nullptr;
         for (size_t k = tables.size(); k-- > 0 && !array;)
             if (tables[k].Name == name)
                 array = &tables[k];
         if (!array)
-            unknownArray(m_calc, name);
+            unknownArray(*this, name);
         ++pos;
-        out = arrayElement(m_calc, name, array->Elements, evalLevel(text, pos));
+        out = arrayElement(*this, name, array->Elements, evalLevel(text, pos));
         return;
     }
     if (next == '(') {
-        const int f = findByName(m_calc.functions(), name);
+        const int f = findByName(functions(), name);
         // "x(2)" with x a variable and no function of that name multiplies: the bracket is
         // left for the caller's implicit multiplication.
         if (f < 0 && !library::find(name) && lookupVariable(name, out))
             return;
         ++pos;
         if (f < 0) {
-            out = library::call(m_calc, name, text, pos);
+            out = callBuiltin(name, text, pos);
             return;
         }
-        std::vector<code::Argument> arguments;
-        code::scanArguments(text, pos, arguments);
-        out = m_calc.callUserFunction(m_calc.functions()[static_cast<size_t>(f)], arguments);
+        out = callUserFunction(functions()[static_cast<size_t>(f)], text, pos);
         return;
     }
     if (lookupVariable(name, out))
         return;
-    out = constantValue(m_calc, findConstant(name), name);
+    out = constantValue(*this, findConstant(name), name);
+}
+
+// A built-in: the numerical operators are the reader's own, the rest the library's.
+Number TextReader::callBuiltin(std::string_view name, std::string_view text, size_t& pos)
+{
+    for (const auto group : {integerRangeOperators(), realAxisOperators()})
+        for (const library::ScannedEntry& e : group)
+            if (e.name == name) {
+                std::vector<code::Argument> list;
+                const size_t start = pos;
+                for (;;) {
+                    code::Argument a{{}, ';'};
+                    a.stop = scanArgument(text, pos, a.text);
+                    list.push_back(a);
+                    if (a.stop == ')' || a.stop == ']' || a.stop == ';')
+                        break;
+                }
+                code::Arguments arguments(*this, list, text, start);
+                const Number value = e.function(*this, arguments);
+                pos = arguments.end();
+                return value;
+            }
+    return library::call(*this, name, text, pos);
+}
+
+// f(a1, …, aP), the list from `pos` (just after "(") up to its ")". Every argument is
+// evaluated before any is bound, so arguments see the caller's bindings; the body then sees
+// all bindings of the active calls (dynamic scope). The bindings go on every way out.
+Number TextReader::callUserFunction(const Function& f, std::string_view text, size_t& pos)
+{
+    struct Scanned {
+        std::string_view text;
+        char stop;
+    };
+    std::vector<Scanned> list;
+    for (;;) {
+        Scanned a{};
+        a.stop = scanArgument(text, pos, a.text);
+        list.push_back(a);
+        if (a.stop == ')' || a.stop == ']' || a.stop == ';')
+            break;
+    }
+    const size_t count = f.Params.size();
+    auto wrongCount = [&] {
+        chyb("Function \" " + f.Name + " \" requires " + std::to_string(count) + " parameters.");
+    };
+    if (count == 0 && (list[0].stop != ')' || !list[0].text.empty()))
+        wrongCount();
+    std::vector<Number> values;
+    for (size_t k = 0; k < count; ++k) {
+        if (k >= list.size() || list[k].stop != (k + 1 < count ? ',' : ')'))
+            wrongCount();
+        values.push_back(eval(list[k].text));
+    }
+    struct Unbind {
+        std::vector<ParamBinding>& bindings;
+        size_t base;
+        ~Unbind() { bindings.resize(base); }
+    } unbind{ParamBindings, ParamBindings.size()};
+    for (size_t k = 0; k < count; ++k)
+        ParamBindings.push_back({f.Params[k], values[k]});
+    return eval(f.Body);
 }
 
 } // namespace textcalc::testing_support

@@ -20,8 +20,6 @@ code::Code* Interpreter::compiledForm(std::string_view text, std::unique_ptr<cod
 
 Number Interpreter::eval(std::string_view text)
 {
-    if (textEvaluator)
-        return textEvaluator->eval(text);
     std::unique_ptr<code::Code> transient;
     return code::Runner(*this).run(*compiledForm(text, transient));
 }
@@ -35,8 +33,6 @@ Number Interpreter::evalArgument(code::Argument& argument)
 // that is being evaluated, which is a step boundary of its compiled form.
 Number Interpreter::evalLevel(std::string_view text, size_t& pos)
 {
-    if (textEvaluator)
-        return textEvaluator->evalLevel(text, pos);
     std::unique_ptr<code::Code> transient;
     code::Code& compiled = *compiledForm(text, transient);
     uint32_t k = compiled.stepAt(pos);
@@ -76,7 +72,7 @@ Number Interpreter::callUserFunction(const Function& f, std::vector<code::Argume
     for (size_t k = 0; k < count; ++k)
         ParamBindings.push_back({f.Params[k], m_arguments[argumentsBase + k]});
     m_arguments.resize(argumentsBase);
-    return body && !textEvaluator ? runner.run(*body) : eval(f.Body);
+    return body ? runner.run(*body) : eval(f.Body);
 }
 
 } // namespace textcalc

@@ -26,8 +26,6 @@ Number Runner::run(Code& code)
 
 Number Runner::argument(Argument& a)
 {
-    if (m_calc.textEvaluator)
-        return m_calc.eval(a.text);
     if (!a.looked) {
         a.code = m_calc.codes().find(a.text, m_calc.services.decimalSeparator());
         a.looked = true;

@@ -82,7 +82,7 @@ void Interpreter::compileExpressions()
 
 Number Interpreter::evalStatement(code::Code* compiled, const std::string& text)
 {
-    return compiled && !textEvaluator ? code::Runner(*this).run(*compiled) : eval(text);
+    return compiled ? code::Runner(*this).run(*compiled) : eval(text);
 }
 
 bool Interpreter::testcond(const Condition& c)

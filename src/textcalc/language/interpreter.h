@@ -7,6 +7,9 @@
 // (std::bad_alloc) ends the run with the memory line. Any other exception is a fault of the
 // calculator; run() ends with "Error. General computation error" for it as well. No exception
 // leaves run().
+//
+// Only the tests derive from it: their reading of the texts (tests/support/text_reader.h)
+// replaces the evaluation, the statements stay.
 #include "textcalc/language/program.h"
 #include "textcalc/language/run_context.h"
 
@@ -23,7 +26,7 @@ struct Argument;
 class CodeCache;
 } // namespace code
 
-class Interpreter final : public RunContext {
+class Interpreter : public RunContext {
 public:
     Interpreter(Calculator& owner, platform::Services& services);
     ~Interpreter() override;
@@ -39,16 +42,6 @@ public:
     Number eval(std::string_view text) override;
     Number evalLevel(std::string_view text, size_t& pos) override;
     Number evalArgument(code::Argument& argument) override;
-    // Another evaluation of the texts, used instead of their compiled forms when set: the
-    // tests' reading of the text character by character, which the differential test compares
-    // with the compiled forms.
-    class TextEvaluator {
-    public:
-        virtual ~TextEvaluator() = default;
-        virtual Number eval(std::string_view text) = 0;
-        virtual Number evalLevel(std::string_view text, size_t& pos) = 0;
-    };
-    TextEvaluator* textEvaluator = nullptr;
 
     // ---- What the compiled form's runner (eval_run.cpp) needs -----------------------------------
     std::vector<ParamBinding> ParamBindings; // active user-function calls
@@ -60,11 +53,14 @@ public:
     // compiled form of f.Body when the caller has it.
     Number callUserFunction(const Function& f, std::vector<code::Argument>& arguments, code::Code* body = nullptr);
 
+protected:
+    // A statement's expression: its compiled form (made for the run, or null) or its text.
+    virtual Number evalStatement(code::Code* compiled, const std::string& text);
+
 private:
     code::Code* compiledForm(std::string_view text, std::unique_ptr<code::Code>& transient);
     // Compiles the expressions of the hot statements once for the run (Instruction::Code1 …).
     void compileExpressions();
-    Number evalStatement(code::Code* compiled, const std::string& text);
     // Runs a definition statement "f(x,y)#body".
     void funcdef(const std::string& statement);
     bool testcond(const Condition& condition);

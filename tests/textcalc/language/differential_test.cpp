@@ -339,15 +339,16 @@ class Sides {
 public:
     Sides()
     {
-        for (ContextSheet* sheet : {&m_compiled, &m_read})
+        for (Sheet* sheet : {static_cast<Sheet*>(&m_compiled), static_cast<Sheet*>(&m_read)})
             sheet->services.fixedTime = std::chrono::system_clock::time_point(std::chrono::seconds(1000));
     }
 
     void restart(uint64_t seed)
     {
-        for (ContextSheet* sheet : {&m_compiled, &m_read}) {
-            sheet->interpreter.clearTables();
-            sheet->context.randomGenerator.seed(seed);
+        using textcalc::Interpreter;
+        for (Interpreter* interpreter : {static_cast<Interpreter*>(&m_compiled.interpreter), static_cast<Interpreter*>(&m_read.interpreter)}) {
+            interpreter->clearTables();
+            interpreter->randomGenerator.seed(seed);
         }
     }
 
@@ -372,7 +373,8 @@ public:
     }
 
 private:
-    static Lines run(ContextSheet& sheet, const Case& c)
+    template <typename Side>
+    static Lines run(Side& sheet, const Case& c)
     {
         sheet.services.inputs.assign(c.answers.begin(), c.answers.end());
         // Removed rather than cut short: a file system may write a truncated file's blocks out
@@ -388,8 +390,7 @@ private:
     }
 
     ContextSheet m_compiled;
-    ContextSheet m_read;
-    TextReader m_reader{m_read.interpreter};
+    BasicContextSheet<TextReader> m_read;
 };
 
 int fromEnvironment(const char* name, int byDefault)

@@ -12,8 +12,10 @@ using EchoTable = BasicEchoTable<Sheet>;
 
 // For tests of preparation, classification and evaluation on their own: a run of the
 // session's calculator tables through an Interpreter of the test's own, reached as the run
-// context that statements and the library see.
-class ContextSheet : public Sheet {
+// context that statements and the library see. `Engine` is the Interpreter or one derived
+// from it (the text reader).
+template <typename Engine = Interpreter>
+class BasicContextSheet : public Sheet {
 public:
     using Sheet::Sheet;
     Lines run(const std::string& program)
@@ -35,8 +37,9 @@ public:
         return "(no failure)";
     }
 
-    Interpreter interpreter{calc, services};
+    Engine interpreter{calc, services};
     RunContext& context = interpreter;
 };
+using ContextSheet = BasicContextSheet<>;
 
 } // namespace textcalc::testing_support
