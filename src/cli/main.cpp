@@ -23,6 +23,18 @@ const Command Commands[] = {
       "zoltcalc-cli base 255,75 10 36 3"},
      &runBase},
 
+    {"check", "check (FILE | - | -e TEXT)",
+     {"find a program's errors without running it",
+      "Reads a program of the text calculator from FILE, standard input (-) or TEXT as run\n"
+      "does (its lines one run) and prints \"LINE:COLUMN: message\" for the first error of\n"
+      "each line that holds one: errors of its text, of its statements' forms and of the\n"
+      "order of its expressions, found without running anything. Exits 1 when it printed\n"
+      "any, else 0 without printing.",
+      {{"-e TEXT", "check TEXT instead of a file"}},
+      "zoltcalc-cli check -e \"f(x):=x^2; f(3)\"\n"
+      "printf 'x:=1/3;\\nx+1\\n' | zoltcalc-cli check -"},
+     &runCheck},
+
     {"keys",
      "keys [--base B] [--digits N] [--decimals D] [--leading-zeros L] [--scientific] "
      "[--no-rounding] [--separator C] [--no-priority] [--angle DEG|RAD|GRA] "

@@ -8,6 +8,7 @@
 namespace cli {
 
 int runBase(Args& args);
+int runCheck(Args& args);
 int runKeys(Args& args);
 int runLinsys(Args& args);
 int runMacro(Args& args);

@@ -57,6 +57,28 @@ struct RunCallbacks {
     std::function<bool()> stopRequested;
 };
 
+// An error of a program found before running it.
+struct ProgramError {
+    int line;   // from 1
+    int column; // from 1, in characters
+    std::string message; // the message of the error line, without "Error. "
+};
+
+// A user function as a program defines it.
+struct DefinedFunction {
+    std::string name;
+    std::vector<std::string> parameters;
+};
+
+// What Calculator::check finds in a program text.
+struct ProgramCheck {
+    std::vector<ProgramError> errors; // the first of each line in error, by line
+    // The names the program defines, in the order it first names them.
+    std::vector<std::string> variables;
+    std::vector<std::string> arrays;
+    std::vector<DefinedFunction> functions;
+};
+
 class Calculator {
 public:
     explicit Calculator(platform::Services& services);
@@ -83,6 +105,11 @@ public:
     // The time since the last run started: in seconds, and as ShowTime writes it (" 1.25 s").
     double elapsedSeconds();
     std::string elapsedText();
+
+    // The errors a program's lines hold that need no run to be seen (preparation, statement
+    // forms, expressions out of order), and the names it defines. The text's lines are run
+    // as one group; nothing is run and neither the tables nor the outputs change.
+    ProgramCheck check(const std::string& text) const;
 
     // ADecim's step: re-prints a result line in floating form. False (after a beep) when the
     // line cannot be evaluated, or when callbacks.stopRequested ended the evaluation; the line

@@ -4,11 +4,14 @@
 #include "textcalc/language/compile.h"
 #include "textcalc/language/markers.h"
 
+#include <algorithm>
+
 namespace textcalc {
 
 namespace {
 
-void compileblock(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k);
+void compileblock(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k,
+                  SourceMap* map);
 
 // Instruction numbers are signed 16-bit.
 int appendInstruction(RunContext& run, std::vector<Instruction>& program)
@@ -25,14 +28,16 @@ int appendInstruction(RunContext& run, std::vector<Instruction>& program)
 // the run with its message.
 class BlockCompiler {
 public:
-    BlockCompiler(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k)
+    BlockCompiler(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k,
+                  SourceMap* map)
         : m_run(run), m_blocks(blocks), m_program(program), m_block(k), m_count(blocks[k].size()),
-          m_last(static_cast<int>(program.size()))
+          m_last(static_cast<int>(program.size())), m_map(map)
     {
     }
     void compile();
 
 private:
+    void compileItems();
     enum class State { Start, Header, Complete, AfterElse };
 
     // Item p, copied: compiling a nested block may grow Blocks. Empty past the end.
@@ -80,9 +85,24 @@ private:
     State m_state = State::Start;
     int m_last; // the block's last complete statement
     std::vector<int> m_openIfs;
+    SourceMap* m_map;
 };
 
 void BlockCompiler::compile()
+{
+    try {
+        compileItems();
+    } catch (const RunError&) {
+        // The innermost block tells the map where it stood.
+        if (m_map && m_map->failedBlock == SourceMap::None) {
+            m_map->failedBlock = m_block;
+            m_map->failedItem = std::min(m_p, m_count - 1);
+        }
+        throw;
+    }
+}
+
+void BlockCompiler::compileItems()
 {
     while (m_p < m_count) {
         if (isMarker(m_p, markers::Else))
@@ -162,7 +182,7 @@ void BlockCompiler::nestedBlock(const std::string& marker, int m, Kind kind)
 {
     at(m).kind = kind;
     at(m).Ref1 = m + 1;
-    compileblock(m_run, m_blocks, m_program, static_cast<size_t>(std::stoul(marker.substr(2))));
+    compileblock(m_run, m_blocks, m_program, static_cast<size_t>(std::stoul(marker.substr(2))), m_map);
     m_state = State::Complete;
 }
 
@@ -233,22 +253,23 @@ void BlockCompiler::header(size_t length, const char* message)
 // Appends the instructions of block k, linking each statement to the next through Next,
 // a header (IF, WHILE, FOR, TRY) to its statement through Ref1, and an IF to its ELSE
 // branch through Ref2.
-void compileblock(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k)
+void compileblock(RunContext& run, std::vector<Block>& blocks, std::vector<Instruction>& program, size_t k,
+                  SourceMap* map)
 {
     DepthGuard guard(run);
     if (blocks[k].empty()) {
         program[static_cast<size_t>(appendInstruction(run, program))].kind = KindEmpty;
         return;
     }
-    BlockCompiler(run, blocks, program, k).compile();
+    BlockCompiler(run, blocks, program, k, map).compile();
 }
 
 } // namespace
 
-std::vector<Instruction> compile(RunContext& run, std::vector<Block>& blocks)
+std::vector<Instruction> compile(RunContext& run, std::vector<Block>& blocks, SourceMap* map)
 {
     std::vector<Instruction> program;
-    compileblock(run, blocks, program, 0);
+    compileblock(run, blocks, program, 0, map);
     return program;
 }
 

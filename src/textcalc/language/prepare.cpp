@@ -18,31 +18,59 @@ using platform::appendUtf8;
 using platform::decodeUtf8;
 using namespace markers;
 
-void replaceAll(std::string& s, std::string_view from, std::string_view to)
-{
-    std::string out;
-    out.reserve(s.size());
-    size_t start = 0;
-    for (size_t at; (at = s.find(from, start)) != std::string::npos; start = at + from.size()) {
-        out.append(s, start, at - start);
-        out += to;
+// Text being prepared with, per byte, the offset in the program text it came from (a literal's
+// index and a keyword's marker: where they began), so that a check can say where an error lies.
+struct Traced {
+    std::string text;
+    std::vector<uint32_t> at;
+    void push(char c, uint32_t from)
+    {
+        text += c;
+        at.push_back(from);
     }
-    out.append(s, start, std::string::npos);
-    s = std::move(out);
+    bool empty() const { return text.empty(); }
+};
+
+// Ends the preparation with `message`, telling the map (when there is one) where the error lies.
+[[noreturn]] void failAt(SourceMap* map, uint32_t at, const std::string& message)
+{
+    if (map)
+        map->errorAt = at;
+    RunContext::chyb(message);
 }
 
-// Removes "{...}" comments; an unclosed "{" removes the rest of the text.
-std::string removeComments(const std::string& text)
+// Every `from` becomes `to`, whose characters come from where the match's character
+// `origin` came from.
+Traced replaceAll(const Traced& s, std::string_view from, std::string_view to, size_t origin = 0)
 {
-    std::string out;
+    Traced out;
+    out.text.reserve(s.text.size());
+    out.at.reserve(s.text.size());
+    size_t start = 0;
+    for (size_t found; (found = s.text.find(from, start)) != std::string::npos; start = found + from.size()) {
+        for (size_t k = start; k < found; ++k)
+            out.push(s.text[k], s.at[k]);
+        for (char c : to)
+            out.push(c, s.at[found + origin]);
+    }
+    for (size_t k = start; k < s.text.size(); ++k)
+        out.push(s.text[k], s.at[k]);
+    return out;
+}
+
+// Removes "{...}" comments; an unclosed "{" removes the rest of the text. Tabs become blanks.
+Traced removeComments(const std::string& text)
+{
+    Traced out;
     bool inComment = false;
-    for (char c : text) {
+    for (size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
         if (inComment)
             inComment = c != '}';
         else if (c == '{')
             inComment = true;
         else
-            out += c;
+            out.push(c == '\t' ? ' ' : c, static_cast<uint32_t>(k));
     }
     return out;
 }
@@ -89,84 +117,100 @@ bool allowed(char c)
 }
 
 // String literals: every "'" toggles; the literal becomes its index in Literals.
-std::string extractLiterals(RunContext& calc, const std::string& text)
+Traced extractLiterals(RunContext& calc, const Traced& text, SourceMap* map)
 {
-    std::string code;
+    Traced code;
     std::string literal;
     bool inside = false;
-    for (char c : text) {
+    uint32_t opened = 0;
+    for (size_t k = 0; k < text.text.size(); ++k) {
+        const char c = text.text[k];
         if (c == '\'') {
             if (inside) {
-                code += std::to_string(calc.Literals.size());
+                for (char digit : std::to_string(calc.Literals.size()))
+                    code.push(digit, opened);
                 calc.Literals.push_back(literal);
                 literal.clear();
             }
             inside = !inside;
+            opened = text.at[k];
         } else if (inside) {
             literal += c;
         } else {
-            code += c;
+            code.push(c, text.at[k]);
         }
     }
     if (inside)
-        calc.chyb("Unterminated string.");
+        failAt(map, opened, "Unterminated string.");
     return code;
 }
 
 // Lower case, fold the Czech accents, and accept only the language's characters.
-std::string lowerAndCheck(RunContext& calc, const std::string& code)
+Traced lowerAndCheck(const Traced& code, SourceMap* map)
 {
-    std::string lowered;
-    lowered.reserve(code.size());
-    for (size_t i = 0; i < code.size();) {
-        const char32_t cp = toLower(decodeUtf8(code, i));
+    Traced lowered;
+    lowered.text.reserve(code.text.size());
+    for (size_t i = 0; i < code.text.size();) {
+        const uint32_t from = code.at[i];
+        const char32_t cp = toLower(decodeUtf8(code.text, i));
         const char c = cp < 0x80 ? static_cast<char>(cp) : foldAccent(cp);
         if (c == 0 || !allowed(c)) {
             std::string shown;
             appendUtf8(shown, cp);
-            calc.chyb("Invalid character \" " + shown + " \".");
+            failAt(map, from, "Invalid character \" " + shown + " \".");
         }
-        lowered += c;
+        lowered.push(c, from);
     }
     return lowered;
 }
 
 // Keywords are recognised between blanks, line joins, ";" and the ends of the text and become
 // markers; blanks go and the two-character operators get their one-character codes.
-std::string markKeywords(const std::string& lowered)
+Traced markKeywords(const Traced& lowered)
 {
-    std::string text = " " + lowered + " ";
-    replaceAll(text, " ", "  ");
-    replaceAll(text, ";", " ; ");
+    Traced text;
+    text.push(' ', lowered.empty() ? 0 : lowered.at.front());
+    for (size_t k = 0; k < lowered.text.size(); ++k)
+        text.push(lowered.text[k], lowered.at[k]);
+    text.push(' ', lowered.empty() ? 0 : lowered.at.back());
+    text = replaceAll(text, " ", "  ");
+    text = replaceAll(text, ";", " ; ");
     static const std::pair<const char*, char> keywords[] = {
         {" begin ", Begin}, {" end ", End}, {" if ", If},       {" then ", Then},   {" else ", Else},
         {" while ", While}, {" do ", Do},   {" repeat ", Repeat}, {" until ", Until}, {" for ", For},
         {" to ", To},       {" try ", Try}};
-    for (const auto& [word, letter] : keywords)
-        replaceAll(text, word, std::string{Marker, letter});
-    std::erase(text, ' ');
-    replaceAll(text, std::string{Marker}, std::string{';', Marker});
-    replaceAll(text, "**", "^");
-    replaceAll(text, "..", "_");
-    replaceAll(text, ":=", "#");
-    return text;
+    for (const auto& [word, letter] : keywords) // a marker comes from its keyword's first letter
+        text = replaceAll(text, word, std::string{Marker, letter}, 1);
+    Traced solid;
+    for (size_t k = 0; k < text.text.size(); ++k)
+        if (text.text[k] != ' ')
+            solid.push(text.text[k], text.at[k]);
+    solid = replaceAll(solid, std::string{Marker}, std::string{';', Marker});
+    solid = replaceAll(solid, "**", "^");
+    solid = replaceAll(solid, "..", "_");
+    return replaceAll(solid, ":=", "#");
 }
 
 // Items of block 0: statements split at ";", and markers.
-std::vector<std::string> splitItems(const std::string& text)
+std::vector<Traced> splitItems(const Traced& text)
 {
-    std::vector<std::string> items;
-    std::string statement;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    std::vector<Traced> items;
+    Traced statement;
+    for (size_t i = 0; i < text.text.size(); ++i) {
+        const char c = text.text[i];
         if (c == ';' || c == Marker) {
             if (!statement.empty())
                 items.push_back(std::move(statement));
-            statement.clear();
-            if (c == Marker && i + 1 < text.size())
-                items.push_back(std::string{Marker, text[++i]});
+            statement = {};
+            if (c == Marker && i + 1 < text.text.size()) {
+                Traced marker;
+                marker.push(Marker, text.at[i]);
+                marker.push(text.text[i + 1], text.at[i]);
+                items.push_back(std::move(marker));
+                ++i;
+            }
         } else {
-            statement += c;
+            statement.push(c, text.at[i]);
         }
     }
     if (!statement.empty())
@@ -175,97 +219,114 @@ std::vector<std::string> splitItems(const std::string& text)
 }
 
 // BEGIN/END and REPEAT/UNTIL balance.
-void checkBalance(RunContext& calc, const std::vector<std::string>& items)
+void checkBalance(const std::vector<Traced>& items, SourceMap* map)
 {
     std::string stack;
-    for (const std::string& item : items) {
+    std::vector<uint32_t> openedAt;
+    for (const Traced& traced : items) {
+        const std::string& item = traced.text;
         if (!isMarker(item, Begin) && !isMarker(item, End) && !isMarker(item, Repeat) && !isMarker(item, Until))
             continue;
         const char letter = item[1];
+        const uint32_t at = traced.at[0];
         const char below = stack.empty() ? 0 : stack.back();
-        if ((below == Begin && letter == End) || (below == Repeat && letter == Until))
+        if ((below == Begin && letter == End) || (below == Repeat && letter == Until)) {
             stack.pop_back();
-        else if (below == Repeat && letter == End)
-            calc.chyb("UNTIL expected but END found.");
-        else if (below == Begin && letter == Until)
-            calc.chyb("END expected but UNTIL found.");
-        else if (letter == End)
-            calc.chyb("Recorded END with no corresponding BEGIN.");
-        else if (letter == Until)
-            calc.chyb("Recorded UNTIL with no corresponding REPEAT.");
-        else
+            openedAt.pop_back();
+        } else if (below == Repeat && letter == End) {
+            failAt(map, at, "UNTIL expected but END found.");
+        } else if (below == Begin && letter == Until) {
+            failAt(map, at, "END expected but UNTIL found.");
+        } else if (letter == End) {
+            failAt(map, at, "Recorded END with no corresponding BEGIN.");
+        } else if (letter == Until) {
+            failAt(map, at, "Recorded UNTIL with no corresponding REPEAT.");
+        } else {
             stack += letter;
+            openedAt.push_back(at);
+        }
     }
     if (!stack.empty())
-        calc.chyb(stack.back() == Begin ? "Recorded BEGIN with no corresponding END."
-                                      : "Recorded REPEAT with no corresponding UNTIL.");
+        failAt(map, openedAt.back(),
+               stack.back() == Begin ? "Recorded BEGIN with no corresponding END."
+                                     : "Recorded REPEAT with no corresponding UNTIL.");
 }
 
 // Bracket check of one statement; "=" outside brackets becomes "%".
-void checkbrackets(RunContext& calc, std::string& statement)
+void checkbrackets(Traced& statement, SourceMap* map)
 {
     std::string open;
-    for (char& c : statement) {
+    std::vector<uint32_t> openedAt;
+    for (size_t k = 0; k < statement.text.size(); ++k) {
+        char& c = statement.text[k];
+        const uint32_t at = statement.at[k];
         if (c == '(' || c == '[') {
             open += c;
+            openedAt.push_back(at);
         } else if (c == ')' || c == ']') {
             const char opener = c == ')' ? '(' : '[';
             if (open.empty())
-                calc.chyb(std::string("Recorded \" ") + c + " \" with no corresponding \" " + opener + " \".");
+                failAt(map, at, std::string("Recorded \" ") + c + " \" with no corresponding \" " + opener + " \".");
             if (open.back() != opener)
-                calc.chyb(c == ')' ? "\" ] \" expected but \" ) \" found." : "\" ) \" expected but \" ] \" found.");
+                failAt(map, at, c == ')' ? "\" ] \" expected but \" ) \" found." : "\" ) \" expected but \" ] \" found.");
             open.pop_back();
+            openedAt.pop_back();
         } else if ((c == '<' || c == '>') && !open.empty()) {
-            calc.chyb(std::string("\" ") + c + " \" not allowed in parentheses.");
+            failAt(map, at, std::string("\" ") + c + " \" not allowed in parentheses.");
         } else if (c == '=' && open.empty()) {
             c = '%';
         }
     }
     if (!open.empty())
-        calc.chyb(open.back() == '(' ? "Recorded \" ( \" with no corresponding \" ) \"."
-                                     : "Recorded \" [ \" with no corresponding \" ] \".");
+        failAt(map, openedAt.back(),
+               open.back() == '(' ? "Recorded \" ( \" with no corresponding \" ) \"."
+                                  : "Recorded \" [ \" with no corresponding \" ] \".");
 }
 
 // Moves items from `pos` into block `target` up to the closer of that block (consumed) or
 // the end; each BEGIN…END and REPEAT…UNTIL body gets a block of its own, filled recursively.
-// Blocks are numbered in the order their openers appear, outer before inner.
-void nestInto(RunContext& calc, std::vector<Block>& blocks, size_t target, std::vector<std::string>& items,
-              size_t& pos)
+// Blocks are numbered in the order their openers appear, outer before inner. The map, when
+// there is one, gets the items' offsets in the same places.
+void nestInto(RunContext& calc, std::vector<Block>& blocks, size_t target, std::vector<Traced>& items, size_t& pos,
+              SourceMap* map)
 {
     DepthGuard guard(calc);
     while (pos < items.size()) {
-        std::string& item = items[pos++];
+        Traced& traced = items[pos++];
+        std::string& item = traced.text;
         if (isMarker(item, End) || isMarker(item, Until))
             return;
         const bool opener = isMarker(item, Begin) || isMarker(item, Repeat);
         if (opener)
             item += std::to_string(blocks.size());
         blocks[target].push_back(std::move(item));
+        if (map)
+            map->items[target].push_back(std::move(traced.at));
         if (opener) {
             blocks.emplace_back();
-            nestInto(calc, blocks, blocks.size() - 1, items, pos);
+            if (map)
+                map->items.emplace_back();
+            nestInto(calc, blocks, blocks.size() - 1, items, pos, map);
         }
     }
 }
 
 } // namespace
 
-std::vector<Block> prepare(RunContext& calc, const std::string& source)
+std::vector<Block> prepare(RunContext& calc, const std::string& source, SourceMap* map)
 {
     calc.Literals.clear();
-    std::string text = source;
-    for (char& c : text)
-        if (c == '\t')
-            c = ' ';
-    const std::string code = extractLiterals(calc, removeComments(text));
-    std::vector<std::string> items = splitItems(markKeywords(lowerAndCheck(calc, code)));
-    checkBalance(calc, items);
-    for (std::string& item : items)
-        if (!isMarker(item))
-            checkbrackets(calc, item);
+    const Traced code = extractLiterals(calc, removeComments(source), map);
+    std::vector<Traced> items = splitItems(markKeywords(lowerAndCheck(code, map)));
+    checkBalance(items, map);
+    for (Traced& item : items)
+        if (!isMarker(item.text))
+            checkbrackets(item, map);
     std::vector<Block> blocks(1);
+    if (map)
+        map->items.assign(1, {});
     size_t pos = 0;
-    nestInto(calc, blocks, 0, items, pos);
+    nestInto(calc, blocks, 0, items, pos, map);
     return blocks;
 }
 
