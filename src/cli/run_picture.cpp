@@ -1,6 +1,6 @@
-// The picture of `zoltcalc-cli run`: a stand-in that loads the drawing module on first use and
-// turns a failed call (the picture refused it, as a size beyond its limit) into the run's
-// failure on this side of the boundary.
+// The picture of `zoltcalc-cli run`: a stand-in that loads the drawing module on first use (its
+// size alone is known without it) and turns a failed call (the picture refused it, as a size
+// beyond its limit) into the run's failure on this side of the boundary.
 #include "cli/run_picture.h"
 
 #include "cli/command.h"
@@ -36,8 +36,10 @@ public:
 
     int64_t penPosX() const override { return query(PenPosX); }
     int64_t penPosY() const override { return query(PenPosY); }
-    int64_t width() const override { return query(Width); }
-    int64_t height() const override { return query(Height); }
+    // A picture not made yet has the size of a new one: the memory limit asks it of every
+    // run that makes an array, which must not load the module for that.
+    int64_t width() const override { return m_picture ? query(Width) : textcalc::DefaultPictureWidth; }
+    int64_t height() const override { return m_picture ? query(Height) : textcalc::DefaultPictureHeight; }
     std::optional<textcalc::Colour> pixel(int64_t x, int64_t y) const override
     {
         const int64_t colour = query(Pixel, x, y);

@@ -29,6 +29,13 @@ const RunCase kRunCases[] = {
      "Error. Not enough memory.\n", 1},
     {"PictureReadBack", "run -e \"SetColor(1,1,255); pixel(1,1); MoveTo(5,7); penposx+penposy\"", "255\n12\n", 0},
     {"UsageError", "run", nullptr, 2},
+    // check runs nothing: each line in error gets its first error, nothing else is printed.
+    {"CheckFindsNoError", "check -", "", 0},
+    {"CheckNamesLineAndColumn", "check -e \"x:=(1+2; y:=3*/4\"",
+     "1:4: Recorded \" ( \" with no corresponding \" ) \".\n", 1},
+    {"CheckSeesTheStatementsForm", "check -e \"x:=1; y:=3*/4; if y then\"",
+     "1:20: Statement expected after THEN.\n", 1},
+    {"CheckUsageError", "check -e", nullptr, 2},
 };
 
 TEST(RunCommand, Table)
@@ -51,6 +58,8 @@ TEST(RunCommand, QtIsLoadedOnlyForDrawing)
         return test_support::runCli("run -e \"" + program + "\"", "2>&1 >/dev/null", nullptr, "LD_DEBUG=libs").out;
     };
     EXPECT_EQ(loaded("x:=2; x^10").find("libQt6"), std::string::npos);
+    // The memory limit counts a picture never drawn at its size without loading it.
+    EXPECT_EQ(loaded("a[1]:=1; a[1]; picwidth*picheight").find("libQt6"), std::string::npos);
     EXPECT_NE(loaded("LineTo(10,10)").find("libQt6Gui"), std::string::npos);
 }
 

@@ -20,6 +20,10 @@
 
 namespace textcalc {
 
+// The size of a new picture; one never drawn on has it.
+constexpr int DefaultPictureWidth = 200;
+constexpr int DefaultPictureHeight = 200;
+
 class PictureAccess {
 public:
     virtual ~PictureAccess() = default;

@@ -22,7 +22,7 @@ public:
 
     // A white bitmap of the size the settings give, limited as limitedSize does: a size from an
     // edited settings file never stops the program.
-    explicit Picture(int width = 200, int height = 200);
+    explicit Picture(int width = DefaultPictureWidth, int height = DefaultPictureHeight);
 
     // A size within the limit: negative sides become 0, and the height gives way (the width
     // when `keepHeight`) so that the picture holds at most maxPixels pixels.
