@@ -34,7 +34,7 @@ const RunCase kRunCases[] = {
     {"CheckNamesLineAndColumn", "check -e \"x:=(1+2; y:=3*/4\"",
      "1:4: Recorded \" ( \" with no corresponding \" ) \".\n", 1},
     {"CheckSeesTheStatementsForm", "check -e \"x:=1; y:=3*/4; if y then\"",
-     "1:20: Statement expected after THEN.\n", 1},
+     "1:16: Statement expected after THEN.\n", 1},
     {"CheckUsageError", "check -e", nullptr, 2},
 };
 

@@ -88,4 +88,23 @@ TEST(Check, KnowsTheCalculatorsTextFiles)
     EXPECT_EQ(sheet.calc.check("close(q)").errors.size(), 1u);
 }
 
+// Texts no editor would hold still end with an answer: brackets deeper than any run goes,
+// blocks nested past the run's depth, bytes that are no UTF-8.
+TEST(Check, HostileTextsEnd)
+{
+    Sheet sheet;
+    EXPECT_TRUE(sheet.calc.check("x:=" + std::string(100000, '(') + "1" + std::string(100000, ')')).errors.empty());
+    std::string blocks;
+    for (int k = 0; k < 20000; ++k)
+        blocks += "begin ";
+    for (int k = 0; k < 20000; ++k)
+        blocks += "end ";
+    const ProgramCheck deep = sheet.calc.check(blocks);
+    ASSERT_EQ(deep.errors.size(), 1u);
+    EXPECT_EQ(deep.errors[0].message, "Recursion too deep.");
+    const ProgramCheck junk = sheet.calc.check("x:=1;\n\xff\xfe:=2");
+    ASSERT_EQ(junk.errors.size(), 1u);
+    EXPECT_EQ(junk.errors[0].line, 2);
+}
+
 } // namespace

@@ -120,7 +120,7 @@ private:
 
     std::string statement()
     {
-        switch (below(15)) {
+        switch (below(16)) {
         case 0:
             return "f(x):=" + body();
         case 1:
@@ -142,6 +142,9 @@ private:
             return readFile();
         case 9:
             return pick({"a", "x"}) + std::string(":=") + nested();
+        case 10: // call sites that see their names change meaning between two of their runs
+            return "for k:=1 to 2 do begin s:=s+" + expression() + "; " + pick({"f(x)", "g(x,y)", "sin(x)", "abs(x)"}) +
+                   ":=" + body() + " end; s";
         default:
             return expression();
         }

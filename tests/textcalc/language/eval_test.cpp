@@ -85,6 +85,9 @@ INSTANTIATE_TEST_SUITE_P(UserFunctions, Evaluator, testing::Values(
     ProgramCase{"ParameterHidesVariable", "x:=100; f(x):=x; f(1); x", {"1", "100"}},
     ProgramCase{"RedefinitionReplaces", "f(x):=x; f(x,y):=x-y; f(5,2)", {"3"}},
     ProgramCase{"HidesBuiltIn", "sin(x):=2*x; sin(1)", {"2"}},
+    // The same call site, run again after a definition changed what its name means.
+    ProgramCase{"HidesBuiltInFromTheNextRunOfASite", "for k:=1 to 2 do begin y:=sin(1); sin(x):=2*x end; y", {"2"}},
+    ProgramCase{"RedefinedBetweenRunsOfASite", "f(x):=x; for k:=1 to 2 do begin y:=f(3); f(x):=x*x end; y", {"9"}},
     ProgramCase{"NestedCalls", "f(x):=x+1; f(f(f(0)))", {"3"}},
     ProgramCase{"VariableBeforeBracketMultiplies", "x:=3; x(2)", {"6"}},
     ProgramCase{"FunctionWinsOverVariable", "x:=3; x(y):=y+1; x(2)", {"3"}},
