@@ -117,7 +117,7 @@ std::vector<Literal> literalsOf(const std::string& source)
         } else if (source.compare(i, 2, "/*") == 0) {
             i = std::min(source.find("*/", i), source.size()) + 1;
         } else if (c == '\'') {
-            i = source.find('\'', i + (source[i + 1] == '\\' ? 3 : 2));
+            i = std::min(source.find('\'', i + (source[i + 1] == '\\' ? 3 : 2)), source.size()); // unmatched: the end
         } else if (c == '"') {
             Literal literal{{}, source.substr(lineStart, i - lineStart)};
             for (++i; i < source.size() && source[i] != '"'; ++i) {
@@ -140,7 +140,9 @@ std::vector<Literal> literalsOfFolders(std::initializer_list<const char*> folder
     std::vector<Literal> all;
     for (const char* folder : folders)
         for (const auto& entry : fs::recursive_directory_iterator(kLanguageSources / folder)) {
-            if (!entry.is_regular_file())
+            // C++ only: an apostrophe in a CMake comment would open a character literal.
+            const std::string extension = entry.path().extension().string();
+            if (!entry.is_regular_file() || (extension != ".cpp" && extension != ".h"))
                 continue;
             const std::vector<Literal> found = literalsOf(readFile(entry.path()));
             all.insert(all.end(), found.begin(), found.end());
