@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 . scripts/lib/packages.sh
 require_packages g++ cmake ninja-build qt6-base-dev libgl-dev libjpeg-dev libgtest-dev libgmock-dev libgmp-dev \
-  libbenchmark-dev qt6-translations-l10n xvfb xauth openbox fonts-liberation2 fonts-dejavu-core
+  libbenchmark-dev qt6-translations-l10n xvfb xauth openbox fonts-liberation2 fonts-dejavu-core \
+  weston qt6-wayland xdotool imagemagick python3
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2

@@ -9,6 +9,7 @@
 #include "keypad/windows/udmsdeg.h"
 #include "keypad/windows/utrail.h"
 #include "platform/inifile.h"
+#include "platform/qt/window_place.h"
 #include "ui/language.h"
 #include "ui/skin.h"
 
@@ -125,9 +126,14 @@ void Program::popis()
 
 void Program::show()
 {
+    // Where the compositor gives the keyboard to the newest window and the program cannot take
+    // it back (Wayland), the keypad is shown last.
+    const bool keypadLast = !platform::platformPlacesWindows();
+    if (keypadLast && m_settings.trailActive)
+        m_trail->show();
     m_main->show();
     m_main->activateWindow();
-    if (m_settings.trailActive) {
+    if (!keypadLast && m_settings.trailActive) {
         m_trail->show();
         m_trail->raise();
     }

@@ -36,10 +36,10 @@ inline constexpr std::array<ShortcutKey, 39> mainShortcutKeys{{
     {"linear", "Ctrl+L", "ALinear"},   {"clear", "BkSp", "AClear"},      {"cancel", "Del", "ACancel"},
     {"eval", "Enter", "AEval"},        {"sign", "Ins", "Asign"},         {"left", "Home", "ALeft"},
     {"right", "End", "ARight"},        {"mode", "F2", "AMode"},          {"decexp", "PgUp", "ADecExp"},
-    {"drg", "Alt", "AAngUnit"},        {"deg", "d", "AAngConv"},         {"mp", "", "AMplus"},
-    {"mr", "", "AMrecall"},            {"sqr", "q", "ASqr"},             {"sqrt", "r", "ASqrt"},
+    {"drg", "Alt", "AAngUnit"},        {"deg", "d", "AAngConv"},         {"mp", "F4", "AMplus"},
+    {"mr", "F3", "AMrecall"},          {"sqr", "q", "ASqr"},             {"sqrt", "r", "ASqrt"},
     {"sin", "s", "ASin"},              {"cos", "c", "ACos"},             {"tan", "t", "ATan"},
-    {"ln", "l", "ALn"},                {"log", "", "ALog"},              {"logn", "", "ALogN"},
+    {"ln", "l", "ALn"},                {"log", "g", "ALog"},             {"logn", "n", "ALogN"},
     {"power", "p", "APower"},          {"fact", "f", "AFact"},           {"comb", "k", "AComb"},
     {"moddiv", "m", "AModDiv"},        {"int", "i", "AInt"},             {"help", "F1", "AHelp"},
 }};

@@ -104,6 +104,51 @@ TEST(WindowPlace, PlaceThatFitsIsKeptAndSavedAsItWas)
     EXPECT_EQ(ini.readInteger("text_calculator", "height", 0), 300);
 }
 
+// A place fitted to a smaller screen (or a larger scale factor) is not the user's: settings.ini
+// keeps what it said until the user moves or resizes the window.
+TEST(WindowPlace, OnlyWhatTheUserChangedIsSaved)
+{
+    const char* ini = "[main_window_position]\nleft=3000\ntop=2000\n[recorder]\nleft=3000\ntop=2500\nwidth=250\n"
+                      "[text_calculator]\nleft=460\ntop=50\nwidth=3000\nheight=2000\n";
+    const struct {
+        const char* name;
+        bool moveKeypad;
+        bool resizeText;
+        int mainLeft, textLeft, textWidth;
+    } rows[] = {
+        {"Untouched", false, false, 3000, 460, 3000},
+        {"KeypadMoved", true, false, 40, 460, 3000},
+        {"TextResized", false, true, 3000, 460, 320},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        PlainInstall in;
+        in.dir.writeFile("settings.ini", ini);
+        {
+            app::Program program(in.dir.path(), in.services);
+            program.show();
+            program.openWindow("AText");
+            QWidget* text = topLevel("Textm");
+            ASSERT_TRUE(comesOnScreen(text));
+            ASSERT_TRUE(comesOnScreen(&program.main()));
+            if (r.moveKeypad)
+                program.main().move(40, 30);
+            if (r.resizeText)
+                text->resize(320, text->height());
+            program.main().action("AClose")->trigger();
+        }
+        const platform::IniFile saved(in.dir.path() / "settings.ini");
+        EXPECT_EQ(saved.readInteger("main_window_position", "left", 0), r.mainLeft);
+        EXPECT_EQ(saved.readInteger("main_window_position", "top", 0), r.moveKeypad ? 30 : 2000);
+        EXPECT_EQ(saved.readInteger("recorder", "left", 0), 3000);
+        EXPECT_EQ(saved.readInteger("text_calculator", "left", 0), r.textLeft);
+        EXPECT_EQ(saved.readInteger("text_calculator", "width", 0), r.textWidth);
+        if (!r.resizeText) {
+            EXPECT_EQ(saved.readInteger("text_calculator", "height", 0), 2000);
+        }
+    }
+}
+
 // ---- Under a window manager ------------------------------------------------------------------
 
 bool underWindowManager()

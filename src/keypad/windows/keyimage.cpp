@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,7 +14,7 @@ KeyImage::KeyImage(Tmain* owner, const QString& name, QWidget* parent) : QWidget
 {
     setObjectName(name);
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void KeyImage::setPicture(const QPixmap& picture)
@@ -24,10 +25,43 @@ void KeyImage::setPicture(const QPixmap& picture)
 
 void KeyImage::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
-        return;
     QPainter p(this);
-    p.drawPixmap(0, 0, m_picture);
+    if (!m_picture.isNull())
+        p.drawPixmap(0, 0, m_picture);
+    if (hasFocus()) {
+        // The skin draws no focus: a dashed outline shows the key the keyboard is on.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void KeyImage::keyPressEvent(QKeyEvent* e)
+{
+    const std::pair<int, QPoint> steps[] = {
+        {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+    for (const auto& [key, step] : steps)
+        if (e->key() == key && e->modifiers() == Qt::NoModifier) {
+            if (KeyImage* next = m_owner->neighbourKey(this, step))
+                next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    if (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier) {
+        m_owner->KlavTlac(objectName());
+        return;
+    }
+    e->ignore();
+}
+
+void KeyImage::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void KeyImage::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void KeyImage::mousePressEvent(QMouseEvent* e)
@@ -54,10 +88,14 @@ void KeyImage::mouseReleaseEvent(QMouseEvent* e)
 }
 
 // The right button of a key with a pop-up menu opens the menu; on other keys it is the SHIFT
-// function (Pust), so the event never reaches the window's own menu.
+// function (Pust), so the event never reaches the window's own menu. The Menu key on a key
+// without a menu of its own opens the window's.
 void KeyImage::contextMenuEvent(QContextMenuEvent* e)
 {
-    m_owner->keyMenu(this, e->globalPos());
+    if (!m_owner->keyMenu(this, e->globalPos()) && e->reason() == QContextMenuEvent::Keyboard) {
+        e->ignore();
+        return;
+    }
     e->accept();
 }
 

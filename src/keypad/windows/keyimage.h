@@ -1,6 +1,8 @@
 #pragma once
 // A key of the keypad face: a transparent click area over the skin's picture that shows the
-// skin's pressed-key bitmap while it is held. Mouse events go to the main window.
+// skin's pressed-key bitmap while it is held. Mouse events go to the main window. Tab reaches
+// the keys (for the keyboard alone and screen readers): then the arrow keys move between them
+// and Space presses the key; other keys go on to the window.
 #include <QPixmap>
 #include <QWidget>
 
@@ -11,6 +13,7 @@ namespace keypad {
 class Tmain;
 
 class KeyImage : public QWidget {
+    Q_OBJECT
 public:
     KeyImage(Tmain* owner, const QString& name, QWidget* parent);
 
@@ -19,6 +22,7 @@ public:
     bool pressed() const { return !m_picture.isNull(); }
     const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture); // null: idle (nothing drawn)
+    Tmain* owner() const { return m_owner; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -26,6 +30,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     Tmain* m_owner;

@@ -1,6 +1,8 @@
 #include "keypad/windows/umain.h"
 
 #include "keypad/windows/keyimage.h"
+#include "keypad/windows/keypad_accessible.h"
+#include "keypad/windows/keypad_log.h"
 #include "keypad/windows/udmsdeg.h"
 #include "keypad/windows/utrail.h"
 #include "platform/floattext.h"
@@ -24,6 +26,7 @@ Tmain::Tmain(platform::Services& services, settings::Settings& settings, std::fi
     setObjectName("main");
     setWindowTitle("ZOLT CALC");
     setFocusPolicy(Qt::StrongFocus);
+    installKeypadAccessibility();
     m_engine.setListener(this);
     spoust.setSingleShot(true);
     spoust.setInterval(100);
@@ -53,6 +56,7 @@ void Tmain::priprava()
     pozadi->setObjectName("pozadi");
     display = createLabel("display");
     display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    display->setFocusPolicy(Qt::TabFocus); // a screen reader reads it when Tab reaches it
     zavorky = createLabel("zavorky");
     sif = createLabel("sif");
     expon = createLabel("expon");
@@ -134,6 +138,31 @@ void Tmain::labelsChanged()
         if (label != expon)
             label->adjustSize();
     }
+    describeDisplay();
+}
+
+// The display's accessible name is its value, as the trail writes it; its description lists the
+// indicators beside it. A screen reader hears the name change with every key.
+void Tmain::describeDisplay()
+{
+    const Labels& l = m_engine.labels();
+    QString value = QString::fromStdString(l.display);
+    if (!l.expon.empty() && l.expon != "000" && l.expon != "-000")
+        value += "e" + QString::number(QString::fromStdString(l.expon).toInt());
+    QStringList indicators;
+    for (const std::string* text : {&l.deg, &l.soustava, &l.sif})
+        if (!text->empty())
+            indicators << QString::fromStdString(*text);
+    if (!l.zavorky.empty())
+        indicators << QString::fromStdString(l.zavorky).simplified().remove(' ');
+    for (int i = 1; i <= kMemories; ++i)
+        if (m_engine.memoryIndicator(i))
+            indicators << QString("M%1").arg(i);
+    if (display->accessibleName() != value) {
+        display->setAccessibleName(value);
+        qCDebug(keypadLog) << "display" << value;
+    }
+    display->setAccessibleDescription(indicators.join(", "));
 }
 
 // A long number with group separators may not fit the skin's display: the font then shrinks
@@ -207,11 +236,11 @@ void Tmain::applySettings()
 
 void Tmain::collectSettings()
 {
-    const platform::WindowPlace main = platform::currentPlace(this);
+    const platform::WindowPlace main = platform::placeToSave(this);
     m_settings.mainLeft = main.corner.x();
     m_settings.mainTop = main.corner.y();
     if (m_trail) {
-        const platform::WindowPlace trail = platform::currentPlace(m_trail);
+        const platform::WindowPlace trail = platform::placeToSave(m_trail);
         m_settings.trailLeft = trail.corner.x();
         m_settings.trailTop = trail.corner.y();
         m_settings.trailWidth = trail.size.width();

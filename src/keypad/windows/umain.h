@@ -83,12 +83,14 @@ public:
     void Stlac(KeyImage* key, Qt::MouseButton button);
     void keyClick(KeyImage* key, bool secondOfDouble);
     void Pust(KeyImage* key, Qt::MouseButton button);
-    void keyMenu(KeyImage* key, const QPoint& globalPos);
+    bool keyMenu(KeyImage* key, const QPoint& globalPos); // false: the key has no menu
     void KlavTlac(const QString& keyName);
     void spoustTimer();
     void pismeno(const QString& text);
     void klaves(int key);
     void nudge(int dx, int dy);
+    // The nearest key from `from` in the direction of `step` (one of the four unit steps).
+    KeyImage* neighbourKey(const KeyImage* from, QPoint step) const;
 
     // Actions (umain_actions.cpp).
     QAction* action(const QString& name) const;
@@ -171,6 +173,7 @@ private:
     void drawPressed(KeyImage* key);
     void showDmsDialog();
     void fitDisplayFont();
+    void describeDisplay(); // the display's accessible name and description
     void placeTitleButtons(bool strip);
     void updateMenuTexts();
     void updateTitleButtonHints();
@@ -194,6 +197,7 @@ private:
     std::map<QString, QAction*> m_actions;
     std::map<QString, QKeyCombination> m_shortcuts;
     QPoint m_dragOrigin;
+    bool m_systemMove = false; // the compositor moves the window for the drag that is held
     QAction* m_modifierShortcut = nullptr; // a modifier-key shortcut waiting for the key's release
     bool m_dmsPending = false;
     std::set<int> m_reportedPictures; // picture classes whose missing bitmap was reported

@@ -91,22 +91,6 @@ void Tmain::createMenus()
         return a;
     };
 
-    hlavni = new QMenu(this);
-    hlavni->setObjectName("hlavni");
-    item(hlavni, "textitem", "Textová kalkulačka...", action("AText"));
-    item(hlavni, "statitem", "Statistika...", action("AStat"));
-    item(hlavni, "lineaitem", "Soustava lineárních rovnic...", action("ALinear"));
-    item(hlavni, "baseitem", "Převody mezi soustavami...", action("ABase"));
-    trailitem = item(hlavni, "trailitem", "Záznam výpočtu...", action("ATrail"));
-    hlavni->addSeparator()->setObjectName("N1");
-    // The macro entries are appended below N1 when the macro menu is built.
-
-    editacni = new QMenu(this);
-    editacni->setObjectName("editacni");
-    kopitem = item(editacni, "kopitem", "Kopírovat", action("ACopy"));
-    vlozitem = item(editacni, "vlozitem", "Vložit", action("APaste"));
-    zpetitem = item(editacni, "zpetitem", "Zpět", action("AUndo"));
-
     MPmenu = new QMenu(this);
     MPmenu->setObjectName("MPmenu");
     MRmenu = new QMenu(this);
@@ -118,6 +102,26 @@ void Tmain::createMenus()
         controlItem(MPmenu, ("mp" + std::to_string(i + 1)).c_str(), QString("M%1").arg(i + 1), mp[i]);
         controlItem(MRmenu, ("mr" + std::to_string(i + 1)).c_str(), QString("M%1").arg(i + 1), mr[i]);
     }
+
+    hlavni = new QMenu(this);
+    hlavni->setObjectName("hlavni");
+    item(hlavni, "textitem", "Textová kalkulačka...", action("AText"));
+    item(hlavni, "statitem", "Statistika...", action("AStat"));
+    item(hlavni, "lineaitem", "Soustava lineárních rovnic...", action("ALinear"));
+    item(hlavni, "baseitem", "Převody mezi soustavami...", action("ABase"));
+    trailitem = item(hlavni, "trailitem", "Záznam výpočtu...", action("ATrail"));
+    // Every memory from the keyboard too: the Menu key opens this menu.
+    hlavni->addMenu(MRmenu)->setObjectName("mritem");
+    hlavni->addMenu(MPmenu)->setObjectName("mpitem");
+    hlavni->addSeparator()->setObjectName("N1");
+    // The macro entries are appended below N1 when the macro menu is built.
+
+    editacni = new QMenu(this);
+    editacni->setObjectName("editacni");
+    kopitem = item(editacni, "kopitem", "Kopírovat", action("ACopy"));
+    vlozitem = item(editacni, "vlozitem", "Vložit", action("APaste"));
+    zpetitem = item(editacni, "zpetitem", "Zpět", action("AUndo"));
+
 
     const struct {
         QMenu** menu;
@@ -216,6 +220,8 @@ void Tmain::refreshMemoryCaption(int index)
     }
     QLabel* ind = indicators[index - 1];
     ind->setToolTip(caption);
+    ind->setAccessibleName(caption);
+    describeDisplay();
     const bool used = m_engine.memoryIndicator(index);
     ind->setAutoFillBackground(used);
     // In use: the number in the window's colour on the filled indicator; unused: a faint number.

@@ -1,14 +1,17 @@
 // Mouse and keyboard input of the keypad face: pressed pictures, right button as SHIFT + key,
 // double clicks, keyboard presses ended by the 100 ms timer, characters, nudging and dragging.
 #include "keypad/windows/keyimage.h"
+#include "keypad/windows/keypad_log.h"
 #include "keypad/windows/umain.h"
 #include "keypad/windows/utrail.h"
+#include "platform/qt/window_place.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QWindow>
 
 namespace keypad {
 
@@ -43,7 +46,7 @@ bool hasMenu(const QString& name)
 
 } // namespace
 
-void Tmain::keyMenu(KeyImage* k, const QPoint& globalPos)
+bool Tmain::keyMenu(KeyImage* k, const QPoint& globalPos)
 {
     static const QStringList mainMenuKeys{"c1",    "c2",    "c3",     "clear", "resetitko", "plus",
                                           "minus", "krat",  "deleno", "shift", "mode",      "offitko"};
@@ -63,6 +66,7 @@ void Tmain::keyMenu(KeyImage* k, const QPoint& globalPos)
         menu = MRmenu;
     if (menu)
         menu->popup(globalPos);
+    return menu != nullptr;
 }
 
 void Tmain::drawPressed(KeyImage* k)
@@ -210,6 +214,27 @@ void Tmain::nudge(int dx, int dy)
     moveTrail(dx, dy, false);
 }
 
+KeyImage* Tmain::neighbourKey(const KeyImage* from, QPoint step) const
+{
+    const QPoint origin = from->geometry().center();
+    KeyImage* best = nullptr;
+    long bestScore = 0;
+    for (KeyImage* k : m_keys) {
+        const QPoint d = k->geometry().center() - origin;
+        const int along = d.x() * step.x() + d.y() * step.y();
+        if (k == from || !k->isVisible() || along <= 0)
+            continue;
+        // Keys in line come first: the distance across counts three times the distance along.
+        const int across = std::abs(d.x() * step.y()) + std::abs(d.y() * step.x());
+        const long score = along + 3L * across;
+        if (!best || score < bestScore) {
+            best = k;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
 void Tmain::moveTrail(int dx, int dy, bool onlyVisible)
 {
     if (m_trail && (!onlyVisible || m_trail->isVisible()))
@@ -247,18 +272,23 @@ void Tmain::keyReleaseEvent(QKeyEvent* e)
     e->accept();
 }
 
-// Klik: a left press on the window, the picture, a label or an indicator starts a drag.
+// Klik: a left press on the window, the picture, a label or an indicator starts a drag. Where
+// the program cannot place windows (Wayland), the compositor moves the frameless keypad.
 void Tmain::mousePressEvent(QMouseEvent* e)
 {
     activateOnClick();
-    if (e->button() == Qt::LeftButton)
-        m_dragOrigin = e->globalPosition().toPoint() - pos();
+    if (e->button() != Qt::LeftButton)
+        return;
+    m_systemMove = !platform::platformPlacesWindows() && windowHandle() && windowHandle()->startSystemMove();
+    if (!platform::platformPlacesWindows())
+        qCDebug(keypadLog) << "system move" << (m_systemMove ? "started" : "refused");
+    m_dragOrigin = e->globalPosition().toPoint() - pos();
 }
 
 // muv: the window follows the mouse; a shown trail window moves by the same amounts.
 void Tmain::mouseMoveEvent(QMouseEvent* e)
 {
-    if (!(e->buttons() & Qt::LeftButton))
+    if (!(e->buttons() & Qt::LeftButton) || m_systemMove)
         return;
     const QPoint target = e->globalPosition().toPoint() - m_dragOrigin;
     const QPoint delta = target - pos();

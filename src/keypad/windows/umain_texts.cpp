@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -73,6 +74,21 @@ QString fixedSuffix(const QString& key)
     return it == suffixes.end() ? QString() : it->second;
 }
 
+// What a screen reader calls a key or button: its hint's first function, without the shortcut
+// and the "..." of a command that opens a window ("Memory recall / memory store (F3)" is
+// "Memory recall"); a digit key is its digit.
+QString spokenName(const QString& hint, const QString& key = {})
+{
+    if (key.size() == 2 && key[0] == 'c' && key[1].isDigit())
+        return key.mid(1);
+    QString name = hint.section(" / ", 0, 0);
+    if (name.endsWith(')') && name.contains(" ("))
+        name.truncate(name.lastIndexOf(" ("));
+    if (name.endsWith("..."))
+        name.chop(3);
+    return name;
+}
+
 } // namespace
 
 QString Tmain::shortcutSuffix(const QString& actionName) const
@@ -97,8 +113,10 @@ void Tmain::popis(const ui::Language& lang)
                    {"trail", "Záznam výpočtu", "ATrail"}};
     for (const auto& o : opening)
         action(o.action)->setText(t(o.key, o.czech) + "...");
-    if (m_trail)
+    if (m_trail) {
         m_trail->setWindowTitle(" " + t("trail", "Záznam výpočtu"));
+        m_trail->paper->setAccessibleName(t("trail", "Záznam výpočtu"));
+    }
 
     action("AAbout")->setToolTip(t("about", "O programu") + "...");
     action("AHelp")->setText(t("help", "Nápověda"));
@@ -124,8 +142,13 @@ void Tmain::popis(const ui::Language& lang)
         for (const char* name : h.keys) {
             const QString suffix = h.action ? shortcutSuffix(h.action) : fixedSuffix(name);
             key(name)->setToolTip(t(h.langKey, h.czech) + suffix);
+            key(name)->setAccessibleName(spokenName(t(h.langKey, h.czech), name));
         }
     key("mode")->setToolTip(t("settings", "Nastavení") + shortcutSuffix("AMode"));
+    MRmenu->setTitle(spokenName(t("mrecall", "Vyvolání paměti")));
+    MPmenu->setTitle(spokenName(t("mplus", "Přičtení do paměti")));
+    key("mode")->setAccessibleName(t("settings", "Nastavení"));
+    key("offitko")->setAccessibleName(t("quit", "Konec"));
 
     if (m_dms) {
         m_dms->degrLabel->setText(t("degrees", "stupňů"));
@@ -158,6 +181,8 @@ void Tmain::updateTitleButtonHints()
     for (QToolButton* b : {urefbut, uzavbut})
         if (QAction* a = action(b->property("runs").toString()))
             b->setToolTip(a->toolTip().isEmpty() ? a->text() : a->toolTip());
+    for (QToolButton* b : {uminbut, uabobut, urefbut, uzavbut})
+        b->setAccessibleName(spokenName(b->toolTip()));
 }
 
 } // namespace keypad

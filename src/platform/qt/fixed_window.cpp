@@ -58,6 +58,27 @@ private:
     QWidget* m_window;
 };
 
+// Under Wayland a click on a window activates its newest child window instead (the compositor
+// treats children as dialogs), so a window following its owner would take the owner's keyboard
+// and cover its menus: there it is a window of its own. The parent is dropped on each show,
+// before the compositor learns of the window.
+class OwnWindow : public QObject {
+public:
+    explicit OwnWindow(QWidget* window) : QObject(window), m_window(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (QWindow* handle = m_window->windowHandle())
+                handle->setTransientParent(nullptr);
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
 } // namespace
 
 void makeFixedWindow(QWidget* window)
@@ -74,6 +95,8 @@ void makeToolbarWindow(QWidget* window)
     makeFixedWindow(window);
     if (QGuiApplication::platformName() == "xcb")
         new ToolbarType(window);
+    else if (QGuiApplication::platformName().startsWith("wayland"))
+        new OwnWindow(window);
 }
 
 } // namespace platform

@@ -11,7 +11,7 @@ void makeFixedWindow(QWidget* window);
 
 // A fixed window that follows its owner, typed as a tool bar on X11 so that the window manager
 // offers no minimise: some minimise a transient window's whole group, which would take the
-// owner off the screen with it.
+// owner off the screen with it. Under Wayland it is a window of its own (see OwnWindow).
 void makeToolbarWindow(QWidget* window);
 
 } // namespace platform

@@ -50,6 +50,11 @@ public:
     }
 
     QPoint normalOffset() const { return m_normalOffset; }
+    // What settings.ini said, and where the program put the window for it (fitted).
+    void setStored(WindowPlace stored) { m_stored = stored; }
+    const std::optional<WindowPlace>& stored() const { return m_stored; }
+    void setApplied(WindowPlace applied) { m_applied = applied; }
+    const WindowPlace& applied() const { return m_applied; }
     // Where the frame's corner goes once the window is framed: a window resized while it is
     // shown may have been placed by its client area's corner instead.
     void placeFrameAt(QPoint corner) { m_corner = corner; }
@@ -63,6 +68,9 @@ protected:
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize)
                    && m_window->windowState() == Qt::WindowNoState) {
             m_normalOffset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
+            // Framed only after the wait (a loaded machine): the decoration was left out of the fit.
+            if (m_fittedDecoration && !m_poll.isActive() && decoration(m_window) != *m_fittedDecoration)
+                fit();
         }
         return false;
     }
@@ -86,16 +94,19 @@ private:
     {
         if (!m_window->isVisible() || m_window->windowState() != Qt::WindowNoState)
             return;
+        m_fittedDecoration = decoration(m_window);
         if (m_corner && framed() && m_window->pos() != *m_corner)
             m_window->move(*m_corner);
         m_corner.reset();
         const QRect frame = m_window->frameGeometry();
         const QRect fitted = fitInto(frame, availableAreaFor(frame));
-        if (fitted == frame)
-            return;
-        if (fitted.size() != frame.size())
-            m_window->resize(fitted.size() - decoration(m_window));
-        m_window->move(fitted.topLeft());
+        if (fitted != frame) {
+            if (fitted.size() != frame.size())
+                m_window->resize(fitted.size() - decoration(m_window));
+            m_window->move(fitted.topLeft());
+        }
+        if (m_stored)
+            m_applied = {m_window->pos(), m_window->size()};
     }
 
     QWidget* m_window;
@@ -103,6 +114,9 @@ private:
     QElapsedTimer m_shown;
     QPoint m_normalOffset;
     std::optional<QPoint> m_corner;
+    std::optional<WindowPlace> m_stored;
+    std::optional<QSize> m_fittedDecoration; // the decoration the last fit knew of
+    WindowPlace m_applied;
 };
 
 PlaceKeeper* keeperOf(const QWidget* window)
@@ -142,7 +156,10 @@ void restorePlace(QWidget* window, WindowPlace place)
     const QRect fitted = fitInto(frame, availableAreaFor(frame));
     window->resize(fitted.size() - extra);
     window->move(fitted.topLeft());
-    keeper(window)->placeFrameAt(fitted.topLeft());
+    PlaceKeeper* k = keeper(window);
+    k->placeFrameAt(fitted.topLeft());
+    k->setStored({place.corner, client});
+    k->setApplied({window->pos(), window->size()});
 }
 
 WindowPlace currentPlace(const QWidget* window)
@@ -153,6 +170,23 @@ WindowPlace currentPlace(const QWidget* window)
         return {normal.topLeft() - (keeper ? keeper->normalOffset() : QPoint()), normal.size()};
     }
     return {window->pos(), window->size()};
+}
+
+bool platformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith("wayland");
+}
+
+WindowPlace placeToSave(const QWidget* window)
+{
+    const WindowPlace current = currentPlace(window);
+    const PlaceKeeper* k = keeperOf(window);
+    if (!k || !k->stored())
+        return current;
+    const WindowPlace& stored = *k->stored();
+    const WindowPlace& applied = k->applied();
+    const bool moved = platformPlacesWindows() && current.corner != applied.corner;
+    return {moved ? current.corner : stored.corner, current.size == applied.size ? stored.size : current.size};
 }
 
 } // namespace platform

@@ -30,4 +30,13 @@ void keepOnScreen(QWidget* window);
 // The place of the window's normal state, also while it is maximised or minimised.
 WindowPlace currentPlace(const QWidget* window);
 
+// The place to store at shut-down: of a window placed by restorePlace, the stored corner and
+// size unless the user changed them. Fitting a place to a smaller screen (or a larger scale
+// factor) is not a change, and where the platform reports no window positions (Wayland) the
+// stored corner is kept.
+WindowPlace placeToSave(const QWidget* window);
+
+// Whether windows can be placed and their positions read back (not under Wayland).
+bool platformPlacesWindows();
+
 } // namespace platform

@@ -102,7 +102,7 @@ void TTextm::applyInputFont()
 void TTextm::collectSettings()
 {
     settings::Settings& s = m_settings;
-    const platform::WindowPlace place = platform::currentPlace(this);
+    const platform::WindowPlace place = platform::placeToSave(this);
     s.textLeft = place.corner.x();
     s.textTop = place.corner.y();
     s.textWidth = place.size.width();

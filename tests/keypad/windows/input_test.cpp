@@ -4,6 +4,7 @@
 #include "keypad/windows/umain.h"
 #include "keypad/windows/utrail.h"
 #include "platform/headless/headless_services.h"
+#include "keypad_face.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -22,32 +23,7 @@
 
 namespace {
 
-using keypad::Tmain;
-
-struct Face {
-    testsupport::ProgramDir dir;
-    platform::HeadlessServices services;
-    settings::Settings settings;
-    Tmain main{services, settings, dir.path()};
-    keypad::Ttrail trail;
-    keypad::Tdmsdeg dms;
-
-    explicit Face(const std::string& extraSkin = {}, char decimalSeparator = '.') : services(decimalSeparator)
-    {
-        dir.writeSkin("grid", extraSkin);
-        main.attach(&trail, &dms);
-        main.skinuj("grid");
-        main.applySettings();
-    }
-    ~Face()
-    {
-        for (QMenu* m : {main.hlavni, main.zinus, main.cozinus, main.ytangenz, main.MPmenu, main.MRmenu, main.editacni})
-            m->hide();
-    }
-
-    std::string display() const { return main.display->text().toStdString(); }
-    std::string trailText() const { return trail.paper->text().toStdString(); }
-};
+using testsupport::Face;
 
 void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button)
 {
@@ -87,7 +63,8 @@ void play(Face& f, const std::string& steps)
                 {"BkSp", {Qt::Key_Backspace, Qt::NoModifier}}, {"Alt", {Qt::Key_Alt, Qt::AltModifier}},
                 {"AltSpace", {Qt::Key_Space, Qt::AltModifier}}, {"Del", {Qt::Key_Delete, Qt::NoModifier}},
                 {"CtrlC", {Qt::Key_C, Qt::ControlModifier}}, {"Alt5", {Qt::Key_5, Qt::AltModifier}},
-                {"AltPoint", {Qt::Key_Period, Qt::AltModifier}}};
+                {"AltPoint", {Qt::Key_Period, Qt::AltModifier}}, {"F3", {Qt::Key_F3, Qt::NoModifier}},
+                {"F4", {Qt::Key_F4, Qt::NoModifier}}};
             const auto [code, mods] = keys.at(arg);
             const QString text = code == Qt::Key_Return ? "\r" : code < 128 && code != Qt::Key_C ? QString(QChar(code)) : "";
             QKeyEvent press(QEvent::KeyPress, code, mods, text);
@@ -161,6 +138,9 @@ const Case keyboardCases[] = {
     {"LetterShortcutSquares", "T:9q", "81", " 9 sqr"},
     {"AltAlonePressesTheAngleKey", "K:Alt T:1s", "0.841470984808", " 1 sin"},
     {"CharactersTypedWithAltAreNotKeys", "T:1 K:Alt5 K:AltPoint T:2", "12", nullptr},
+    {"F4AddsToMemoryF3RecallsIt", "T:7 K:F4 K:Del T:2 K:F3", "7", nullptr},
+    {"GIsTheCommonLogarithm", "T:1000g", "3", " 1000 log10"},
+    {"NIsTheLogarithmToABase", "T:8n2=", "3", " 8 LogN 2 ="},
 };
 INSTANTIATE_TEST_SUITE_P(Keyboard, Input, ::testing::ValuesIn(keyboardCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -221,6 +201,46 @@ TEST(Menus, RightButtonOpensTheKeysMenu)
         EXPECT_TRUE(f.main.findChild<QMenu*>(row.menu)->isVisible()) << row.key;
         EXPECT_FALSE(f.main.key(row.key)->pressed()) << row.key;
     }
+}
+
+// The Menu key on a key reached by Tab opens the key's menu, or the main menu.
+TEST(Menus, MenuKeyOnAKeyOpensItsMenuOrTheMainMenu)
+{
+    const struct {
+        const char* key;
+        const char* menu;
+    } rows[] = {{"c7", "hlavni"}, {"sinus", "zinus"}, {"rmem", "MRmenu"}, {"c2", "hlavni"}};
+    for (const auto& row : rows) {
+        Face f;
+        QWidget* k = f.main.key(row.key);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, k->rect().center(), k->mapToGlobal(k->rect().center()));
+        QApplication::sendEvent(k, &menuKey);
+        EXPECT_TRUE(f.main.findChild<QMenu*>(row.menu)->isVisible()) << row.key;
+    }
+}
+
+// The Menu key opens the main menu: it holds every memory, not only the keys' pop-ups.
+TEST(Menus, MainMenuHoldsEveryMemory)
+{
+    Face f;
+    QMenu* recall = nullptr;
+    QMenu* add = nullptr;
+    for (QAction* a : f.main.hlavni->actions()) {
+        if (a->objectName() == "mritem")
+            recall = a->menu();
+        if (a->objectName() == "mpitem")
+            add = a->menu();
+    }
+    ASSERT_NE(recall, nullptr);
+    ASSERT_NE(add, nullptr);
+    ASSERT_EQ(recall->actions().size(), 5);
+    ASSERT_EQ(add->actions().size(), 5);
+    play(f, "T:6");
+    add->actions().at(4)->trigger();
+    play(f, "K:Del");
+    recall->actions().at(4)->trigger();
+    EXPECT_EQ(f.display(), "6");
+    EXPECT_EQ(f.main.indicators[4]->toolTip().toStdString(), "M5 = 6");
 }
 
 TEST(Menus, MemoryCaptionsFollowTheRegisters)

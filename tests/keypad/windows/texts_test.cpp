@@ -73,7 +73,10 @@ TEST(KeyHints, CzechDefaultsWithTheShortcutOfTheKeysAction)
         {"shift", "Funkční přepínač (SHIFT)"},
         {"clear", "Nulování displeje (BkSp)"},
         {"prepdrg", "Úhlová jednotka / převod úhlu (Alt)"},
-        {"pmem", "Přičtení do paměti / odečtení z paměti"}, // AMplus has no shortcut
+        {"pmem", "Přičtení do paměti / odečtení z paměti (F4)"},
+        {"rmem", "Vyvolání paměti / uložení do paměti (F3)"},
+        {"dekadicky", "Dekadický logaritmus / 10 na x (G)"},
+        {"logaritmus", "Logaritmus o základu / obrácená funkce (N)"},
         {"mode", "Nastavení (F2)"},
         {"offitko", "Konec (Esc)"},
     };
