@@ -36,15 +36,17 @@ def fail(message, *logs):
     sys.exit(1)
 
 
-def wait_for(condition, what, *logs):
-    """The condition's first true value."""
-    deadline = time.monotonic() + TIMEOUT
+def wait_for(condition, what, *logs, timeout=TIMEOUT):
+    """The condition's first true value; without `what`, None after the timeout."""
+    deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
         if value:
             return value
         time.sleep(0.1)
-    fail("timed out waiting for " + what, *logs)
+    if what:
+        fail("timed out waiting for " + what, *logs)
+    return None
 
 
 class Session:
@@ -185,6 +187,19 @@ def screenshot(env):
     return [raw[y * SCREEN[0] * 3:(y + 1) * SCREEN[0] * 3] for y in range(SCREEN[1])]
 
 
+def settled_screenshot(env):
+    """A screenshot once the screen has stopped changing (windows shown and drawn)."""
+    previous = None
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        screen = screenshot(env)
+        if screen == previous:
+            return screen
+        previous = screen
+        time.sleep(0.5)
+    return previous
+
+
 def find_on_screen(screen, skin, points):
     """Where the keypad's origin is, from the first of `points` (keypad coordinates) that shows
     on the screen as the skin draws it (the compositor places windows where it likes, and the
@@ -234,18 +249,23 @@ def nested(session):
     time.sleep(1)
     xdotool("key", "ctrl+r")
     time.sleep(1)
-    (kx, ky), (left, top) = wait_for(lambda: find_on_screen(screenshot(x_env), skin, list(digits.values())),
-                                     "the keypad on the screen", *logs)
-    digit = next(key for key, place in digits.items() if place == (kx, ky))[1]
-    xdotool("mousemove", left + kx, top + ky, "click", "1")
-    wait_for(lambda: logged_display(log) == digit, digit + " on the display after a click on its key", *logs)
+    # A window shown late may cover the key found: then the key is looked for again.
+    for attempt in range(3):
+        (kx, ky), (left, top) = wait_for(lambda: find_on_screen(settled_screenshot(x_env), skin,
+                                                                list(digits.values())), "the keypad on the screen", *logs)
+        digit = next(key for key, place in digits.items() if place == (kx, ky))[1]
+        xdotool("mousemove", left + kx, top + ky, "click", "1")
+        if wait_for(lambda: logged_display(log) == digit, None, timeout=5):
+            break
+    else:
+        fail(digit + " never came on the display after a click on its key", *logs)
     # The keyboard follows the click to the keypad, not to the trail window.
     xdotool("type", "--delay", "80", "+3=")
     total = str(int(digit) + 3)
     wait_for(lambda: logged_display(log) == total, total + " on the display after typing +3=", *logs)
     # A drag on the keypad's face (beside the display) asks the compositor to move the window.
     faces = [(6, skin.height // 3), (skin.width - 6, skin.height // 3), (6, skin.height - 20)]
-    screen = screenshot(x_env)
+    screen = settled_screenshot(x_env)
     face = next((p for p in faces if find_on_screen(screen, skin, [p]) == (p, (left, top))), None)
     if face is None:
         fail("no free place on the keypad's face to drag it by", *logs)

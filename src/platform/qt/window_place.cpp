@@ -68,9 +68,6 @@ protected:
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize)
                    && m_window->windowState() == Qt::WindowNoState) {
             m_normalOffset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
-            // Framed only after the wait (a loaded machine): the decoration was left out of the fit.
-            if (m_fittedDecoration && !m_poll.isActive() && decoration(m_window) != *m_fittedDecoration)
-                fit();
         }
         return false;
     }
@@ -94,7 +91,10 @@ private:
     {
         if (!m_window->isVisible() || m_window->windowState() != Qt::WindowNoState)
             return;
-        m_fittedDecoration = decoration(m_window);
+        // Where the program put the window moves with the fit, unless the user moved or resized
+        // it since (a displacement before the first framing is the window manager's).
+        const bool untouched = m_stored && m_window->size() == m_applied.size
+                               && (m_window->pos() == m_applied.corner || (m_corner && framed()));
         if (m_corner && framed() && m_window->pos() != *m_corner)
             m_window->move(*m_corner);
         m_corner.reset();
@@ -105,7 +105,7 @@ private:
                 m_window->resize(fitted.size() - decoration(m_window));
             m_window->move(fitted.topLeft());
         }
-        if (m_stored)
+        if (untouched)
             m_applied = {m_window->pos(), m_window->size()};
     }
 
@@ -115,7 +115,6 @@ private:
     QPoint m_normalOffset;
     std::optional<QPoint> m_corner;
     std::optional<WindowPlace> m_stored;
-    std::optional<QSize> m_fittedDecoration; // the decoration the last fit knew of
     WindowPlace m_applied;
 };
 
