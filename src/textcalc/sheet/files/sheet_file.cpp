@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace textcalc::sheet {
 
@@ -38,6 +39,8 @@ SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plai
     std::error_code error;
     if (std::filesystem::is_directory(file, error))
         throw platform::UserError("Error. File " + quoted(file) + " cannot be read.");
+    if (std::filesystem::is_regular_file(file, error))
+        platform::removeStaleTemporaries(file);
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (!error && size > MaxSheetFileBytes)
         throw tooLarge(file);
@@ -48,9 +51,9 @@ SheetContent loadSheet(const std::filesystem::path& file, const CharFormat& plai
     std::string bytes;
     if (!error)
         bytes.reserve(static_cast<size_t>(size));
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    std::vector<char> buffer(size_t{1} << 16); // not on the stack, which may be small
+    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0) {
+        bytes.append(buffer.data(), static_cast<size_t>(in.gcount()));
         if (bytes.size() > MaxSheetFileBytes)
             throw tooLarge(file);
     }
