@@ -45,13 +45,18 @@ StartRequest readCommandLine(int argc, const char* const* argv)
             return request;
         }
     }
+    bool options = true; // until "--": what follows it is a FILE, even "-x.rtf"
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "--text-calculator") {
+        if (options && argument == "--") {
+            options = false;
+            continue;
+        }
+        if (options && argument == "--text-calculator") {
             request.textCalculator = true;
             continue;
         }
-        if (argument.size() > 1 && argument[0] == '-') {
+        if (options && argument.size() > 1 && argument[0] == '-') {
             std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
             const size_t equals = name.find('=');
             const bool valueAttached = equals != std::string_view::npos;

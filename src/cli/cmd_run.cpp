@@ -37,7 +37,7 @@ int runProgram(Args& args)
         if (!fromOption)
             // Sheets and programs saved on older systems are Windows-1250.
             source = platform::toUtf8FromLegacy(readInput(positionals[0]));
-    } catch (const UsageError&) {
+    } catch (const FileError&) {
         if (!stop.stopRequested())
             throw;
         std::cout << calc.settings.stoppedLine << std::endl;

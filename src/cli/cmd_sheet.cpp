@@ -106,14 +106,14 @@ int runSheetFile(Args& args)
     try {
         content = file == "-" ? readSheet(readInput(file), InputFont) : loadSheet(file, InputFont);
     } catch (const TooManyLines&) {
-        throw UsageError("the sheet on standard input is too large");
+        throw FileError("the sheet on standard input is too large");
     } catch (const std::runtime_error& e) {
         // A read the stop interrupted is a stopped run, not a file that cannot be read.
         if (stop.stopRequested()) {
             std::cout << calc.settings.stoppedLine << "\n";
             return 1;
         }
-        throw UsageError(e.what());
+        throw FileError(e.what());
     }
     PlainDocument doc(std::move(content));
     calc.settings.EchoOutputs = false;

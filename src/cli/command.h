@@ -15,6 +15,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Thrown for a file that cannot be read or written: main() prints the message and exits 1.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // The arguments after the subcommand name, with the option every subcommand shares.
 class Args {
 public:

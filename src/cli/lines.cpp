@@ -15,10 +15,10 @@ std::string readInput(const std::string& path)
     if (path != "-") {
         std::error_code ec;
         if (std::filesystem::is_directory(path, ec))
-            throw UsageError("cannot read " + path + ": it is a folder");
+            throw FileError("cannot read " + path + ": it is a folder");
         file.open(path, std::ios::binary);
         if (!file)
-            throw UsageError("cannot read " + path);
+            throw FileError("cannot read " + path);
     }
     std::istream& in = path == "-" ? std::cin : file;
     std::string text;
@@ -26,10 +26,10 @@ std::string readInput(const std::string& path)
     while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0) {
         text.append(buffer.data(), static_cast<size_t>(in.gcount()));
         if (text.size() > maxInputBytes)
-            throw UsageError("cannot read " + path + ": larger than " + std::to_string(maxInputBytes >> 20) + " MiB");
+            throw FileError("cannot read " + path + ": larger than " + std::to_string(maxInputBytes >> 20) + " MiB");
     }
     if (in.bad())
-        throw UsageError("cannot read " + path);
+        throw FileError("cannot read " + path);
     return text;
 }
 

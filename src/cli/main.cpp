@@ -5,6 +5,7 @@
 #include "cli/subcommands.h"
 
 #include <iostream>
+#include <sys/resource.h>
 
 namespace cli {
 
@@ -171,6 +172,13 @@ int main(int argc, char** argv)
         cli::printHelp(std::cout, *c);
         return 0;
     }
+    // Below this the guards against deep nesting have no room left to report it: a crash.
+    constexpr rlim_t minimumStack = 64 << 10;
+    if (rlimit limit{}; getrlimit(RLIMIT_STACK, &limit) == 0 && limit.rlim_cur < minimumStack) {
+        std::cerr << "zoltcalc-cli " << c->name << ": the stack limit (ulimit -s) is " << limit.rlim_cur / 1024
+                  << " KiB; the calculator needs at least " << minimumStack / 1024 << " KiB\n";
+        return 1;
+    }
     try {
         cli::Args args(rest);
         return c->run(args);
@@ -178,6 +186,9 @@ int main(int argc, char** argv)
         std::cerr << "zoltcalc-cli " << c->name << ": " << e.what() << "\n";
         cli::printUsage(std::cerr, *c);
         return 2;
+    } catch (const cli::FileError& e) {
+        std::cerr << "zoltcalc-cli " << c->name << ": " << e.what() << "\n";
+        return 1;
     } catch (const std::exception& e) {
         // Nothing leaves main: a failure the command did not expect (memory, the drawing
         // module) is reported like a file that cannot be read.

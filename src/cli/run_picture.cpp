@@ -62,7 +62,7 @@ public:
     void save(const std::filesystem::path& file)
     {
         if (!module().save(m_picture, file.c_str()))
-            throw UsageError("--picture: cannot write " + file.string());
+            throw FileError("--picture: cannot write " + file.string());
     }
 
 private:

@@ -89,12 +89,19 @@ TEST_F(SheetCommand, WritesRtfOrPlainTextByTheOutName)
     EXPECT_EQ(again.out, printed);
 }
 
+// A file that cannot be read is no misuse of the command: its error, status 1, no usage text.
+TEST_F(SheetCommand, FileErrors)
+{
+    const test_support::CliResult r = test_support::runCli("sheet '" + (dir / "missing.txt").string() + "'", "2>&1");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "zoltcalc-cli sheet: Error. File \" missing.txt \" cannot be read.\n");
+}
+
 TEST_F(SheetCommand, UsageErrors)
 {
     const std::string in = file("in.txt", "1");
     for (const std::string& arguments : std::vector<std::string>{"sheet", "sheet --frobnicate " + in, "sheet " + in + " " + in,
-                                        "sheet -o", "sheet '" + (dir / "missing.txt").string() + "'",
-                                        "sheet --digits 0 " + in}) {
+                                        "sheet -o", "sheet --digits 0 " + in}) {
         SCOPED_TRACE(arguments);
         const test_support::CliResult r = test_support::runCli(arguments, "2>&1");
         EXPECT_EQ(r.status, 2);

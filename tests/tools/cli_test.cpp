@@ -51,7 +51,7 @@ TEST(ToolCommands, Statistics)
         {"no Y for the relation", "1\n2\n", "stat --relation -", "Invalid data.\n", 1},
         {"empty line inside", "1\n\n3\n", "stat -", "Invalid data.\n", 1},
         {"no file", "", "stat", "", 2},
-        {"unreadable file", "", "stat /nonexistent/data", "", 2},
+        {"unreadable file", "", "stat /nonexistent/data", "", 1},
     });
 }
 
