@@ -201,6 +201,9 @@ long double IniFile::readFloat(const std::string& section, const std::string& ke
 
 bool IniFile::writeString(const std::string& section, const std::string& key, const std::string& value)
 {
+    // A line break would end the value and start a line of its own: a key or a section.
+    if ((section + key + value).find_first_of("\r\n") != std::string::npos)
+        return false;
     Section* s = findSection(section);
     if (!s) {
         m_sections.push_back({section, {}});

@@ -30,7 +30,8 @@ public:
     long double readFloat(const std::string& section, const std::string& key, long double def,
                           char decimalSeparator) const;
 
-    // Each write updates the file immediately; returns false when the file could not be written.
+    // Each write updates the file immediately; returns false when the file could not be written,
+    // or when the section, key or value holds a line break (nothing is written then).
     bool writeString(const std::string& section, const std::string& key, const std::string& value);
     bool writeInteger(const std::string& section, const std::string& key, long long value);
     bool writeBool(const std::string& section, const std::string& key, bool value);

@@ -3,6 +3,8 @@
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include <tuple>
 #include <iterator>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -52,6 +54,23 @@ TEST_F(IniFileTest, MissingFileIsEmptyAndWritesGoThrough)
     EXPECT_EQ(again.readString("a", "c", ""), "x");
     EXPECT_EQ(again.sections().size(), 1u);
     EXPECT_EQ(fs::directory_iterator(dir)->path(), path); // no temporary file left
+}
+
+// A line break would end the value and start a key or section of its own: nothing is written.
+TEST_F(IniFileTest, LineBreaksAreNeverWritten)
+{
+    platform::IniFile ini(path);
+    ASSERT_TRUE(ini.writeString("recent", "1", "a.txt"));
+    for (const auto& [section, key, value] : {std::tuple{"recent", "1", "x\n[text]\ndigits=3"},
+                                              std::tuple{"recent", "2", "x\ry"}, std::tuple{"re\ncent", "1", "x"},
+                                              std::tuple{"recent", "k\n=", "x"}}) {
+        SCOPED_TRACE(value);
+        EXPECT_FALSE(ini.writeString(section, key, value));
+    }
+    const platform::IniFile again(path);
+    EXPECT_EQ(again.sections(), std::vector<std::string>{"recent"});
+    EXPECT_EQ(again.keys("recent"), std::vector<std::string>{"1"});
+    EXPECT_EQ(again.readString("recent", "1", ""), "a.txt");
 }
 
 TEST_F(IniFileTest, GarbageNeverBreaksReading)
