@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <benchmark/benchmark.h>
@@ -88,6 +89,28 @@ BENCHMARK(OpenBigSheetToTheCaption)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 void OpenBigSheetAllLaidOut(benchmark::State& state) { openBigSheet(state, true); }
 BENCHMARK(OpenBigSheetAllLaidOut)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// The recovery copy written when typing pauses: the sheet read out of the editor, written as
+// RTF and made durable (two small files and the copy). What a pause in typing costs.
+void RecoveryCopyOfBigSheet(benchmark::State& state)
+{
+    Folder folder;
+    const std::filesystem::path file = folder.path() / "sheets" / "big.rtf";
+    std::ofstream(file, std::ios::binary) << writeRtf(groupedSheet());
+    platform::HeadlessServices services;
+    settings::Settings settings;
+    textcalc::TTextm window(services, settings, platform::DataFolders::portable(folder.path()));
+    window.applySettings();
+    window.fileDialog = [&](bool) { return std::optional(QString::fromStdString(file.string())); };
+    window.AOpen->trigger();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.kalkul->textCursor().insertText("x");
+        state.ResumeTiming();
+        window.writeRecovery();
+    }
+}
+BENCHMARK(RecoveryCopyOfBigSheet)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 } // namespace
 

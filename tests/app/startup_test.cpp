@@ -345,7 +345,7 @@ TEST(Program, TakesWhatAStartAsksFor)
         {"MissingFile", nullptr, nullptr, {"gone.rtf"}, true, "", {}, "Nový soubor - Textová kalkulačka", "",
          {"Error. File \" gone.rtf \" does not exist."}},
         {"Folder", nullptr, nullptr, {"sheets"}, true, "", {}, "Nový soubor - Textová kalkulačka", "",
-         {"Error. File \" sheets \" does not exist."}},
+         {"Error. File \" sheets \" cannot be read."}},
         {"SecondAndThirdNamed", "plan.txt", "a:=2", {"plan.txt", "b.rtf", "c.txt"}, true, "", {},
          "plan - Textová kalkulačka", "a:=2",
          {"The text calculator holds one sheet at a time; not opened: \"b.rtf\", \"c.txt\"."}},

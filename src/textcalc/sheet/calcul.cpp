@@ -1,6 +1,7 @@
 #include "textcalc/sheet/calcul.h"
 
 #include "textcalc/language/calculator.h"
+#include "textcalc/sheet/files/rtf_reader.h"
 #include "textcalc/sheet/text_columns.h"
 
 #include <algorithm>
@@ -78,9 +79,25 @@ void writeOutputs(Document& doc, const RunPlan& plan, const std::vector<std::str
     }
 }
 
+// Outputs that would make the sheet longer than it can be opened again stop where it is full,
+// with an error line saying why.
+static void keepWithinTheSheet(const Document& doc, const RunPlan& plan, std::vector<std::string>& outputs)
+{
+    int earlier = 0;
+    while (plan.lastLine + 1 + earlier < doc.lineCount() && isOutputLine(doc, plan.lastLine + 1 + earlier))
+        ++earlier;
+    const int lines = doc.lineCount() - earlier + static_cast<int>(outputs.size())
+                      + (plan.lastLine == doc.lineCount() - 1 ? 1 : 0);
+    if (lines <= MaxSheetLines)
+        return;
+    outputs.resize(static_cast<size_t>(std::max(0, static_cast<int>(outputs.size()) - (lines - MaxSheetLines) - 1)));
+    outputs.push_back("Error. A sheet holds at most " + std::to_string(MaxSheetLines) + " lines.");
+}
+
 CalculResult finishCalcul(Document& doc, Calculator& calc, const RunPlan& plan, const CharFormat& outputFont,
                           bool nextline)
 {
+    keepWithinTheSheet(doc, plan, calc.Outputs);
     {
         UpdateScope batch(doc);
         writeOutputs(doc, plan, calc.Outputs, outputFont, nextline);

@@ -1,14 +1,17 @@
 #pragma once
 // The recovery copy of the sheet, so that no work is lost to a crash or a power cut. While the
-// sheet is modified the window writes it, each time atomically, to <folder>/<pid>.rtf with the
-// sheet's file name in <pid>.name, and holds <pid>.lock for as long as the copy exists; the
-// user's own file is never touched. A normal end removes all three. A copy whose lock no running
+// sheet is modified the window writes it, each time atomically, to <folder>/<id>.rtf with the
+// sheet's file name in <id>.name, and holds <id>.lock for as long as the copy exists; the
+// user's own file is never touched. The id is the process id and the program's start time, so
+// a later program given the same process id (after a reboot, in a container) never takes a
+// dead one's copy. A normal end removes this program's three files. A copy whose lock no running
 // program holds was left by a program that died: a later start finds it and offers it.
 #include "textcalc/sheet/document.h"
 
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 class QLockFile;
@@ -24,12 +27,13 @@ public:
     bool write(const sheet::SheetContent& content, const std::string& fileName);
     void remove();
 
-    // A copy left by a program that died, locked for this program until it is released.
+    // A copy left by a program that died, locked for this program until it is released, other
+    // than those in `passed`; entries that are no regular file are no copy and never found.
     struct Orphan {
         std::filesystem::path sheet;
         std::string fileName; // empty for an untitled sheet
     };
-    std::optional<Orphan> findOrphan();
+    std::optional<Orphan> findOrphan(const std::set<std::filesystem::path>& passed = {});
     // Gives the orphan up: with `removeFiles` its copy goes (restored or discarded), without it
     // the copy stays for a later start.
     void release(const Orphan& orphan, bool removeFiles);

@@ -155,6 +155,8 @@ void TTextm::setSheetDocument(QTextDocument* document)
 void TTextm::sheetChanged()
 {
     m_recoveryStale = true;
+    if (m_recoveryPauseTimer)
+        m_recoveryPauseTimer->start(recoveryPause);
     posun();
 }
 
@@ -177,6 +179,9 @@ void TTextm::changeEvent(QEvent* event)
 bool TTextm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == kalkul->viewport() && event->type() == QEvent::Wheel && zoomByWheel(event))
+        return true;
+    if (watched == kalkul && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) && !pasteFits())
         return true;
     // Key presses and clicks move the caret; the status bar follows at once.
     if ((watched == kalkul || watched == kalkul->viewport())

@@ -41,6 +41,10 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
+namespace platform {
+class IniFile;
+}
+
 namespace textcalc {
 
 class SheetRecovery;
@@ -140,6 +144,8 @@ public:
     // At start-up: a copy a program that died left is offered (Restore / Discard); restored, it
     // is the sheet again, modified, with its file name.
     void offerRecovery();
+    // The copy is written this long after typing pauses (ms), and every minute while it goes on.
+    int recoveryPause = 3000;
     // The Restore / Discard question; true for Restore. Tests replace it.
     std::function<bool(const QString& text)> restoreQuestion;
 
@@ -221,11 +227,14 @@ private:
     void createZoom();
     void createRecentSheets();
     void showRecentSheets();
+    void mergeRecentSheets(const platform::IniFile& file);
     void zoomTo(int percent);
     bool zoomByWheel(QEvent* event);
     void removeRecovery();
     void markUnmodified();
     bool loadWithProgress(QTextDocument& document, const sheet::SheetContent& content);
+    // The document's height laid out in the sheet at the zoom's device (layout_height.h).
+    double layoutHeight(const QTextDocument& document) const;
     QTextCharFormat inputFormat() const; // the font typed text and plain-text sheets get
     void setRunning(bool on);
     // A run of the engine (a sheet run, a decimal conversion) on the GUI thread: the window
@@ -237,6 +246,8 @@ private:
     void sheetChanged();
     void selectionMoved();
     void insertAtCaret(const QString& text);
+    bool pasteFits(); // false, with a message, for a line longer than a sheet holds
+    void pasteChecked();
     bool writeTextCalculatorKeys();
     std::optional<QString> chooseFile(bool save);
     std::optional<OutputFont> chooseOutputFont(const OutputFont& initial);
@@ -270,6 +281,7 @@ private:
     QString m_discardText;
     std::unique_ptr<SheetRecovery> m_recovery;
     bool m_recoveryStale = true; // the sheet changed since the last copy
+    QTimer* m_recoveryPauseTimer = nullptr;
     QAction* m_recentEnd = nullptr; // the separator below the recent sheets
     QList<QAction*> m_recentActions;
     QString m_recentGoneText;       // with %1 for the file

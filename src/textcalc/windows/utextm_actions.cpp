@@ -161,7 +161,7 @@ void TTextm::createActions()
     connect(ARedo, &QAction::triggered, kalkul, &QTextEdit::redo);
     connect(ACut, &QAction::triggered, kalkul, &QTextEdit::cut);
     connect(ACopy, &QAction::triggered, kalkul, &QTextEdit::copy);
-    connect(APaste, &QAction::triggered, kalkul, &QTextEdit::paste);
+    connect(APaste, &QAction::triggered, this, &TTextm::pasteChecked);
     connect(ASelall, &QAction::triggered, kalkul, &QTextEdit::selectAll);
     connect(AInscol, &QAction::triggered, this, &TTextm::AInscolExecute);
     connect(AExecl, &QAction::triggered, this, [this] { Calcul(false); });

@@ -124,7 +124,7 @@ void TTextm::aopenExecute()
 
 void TTextm::openSheet(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         m_services.message(platform::MessageKind::Error, "Error. File \" " + nameOnly(path) + " \" does not exist.");
         return;
     }
@@ -184,9 +184,17 @@ bool TTextm::Ulozjako()
             if (answer == platform::Answer::No)
                 continue;
         }
+        // A save that fails leaves the sheet under its old name, as it was.
+        const QString previous = FileName;
+        const bool wasModified = modified();
         FileName = *path;
         kalkul->document()->setModified(true);
-        return asaveExecute();
+        if (asaveExecute())
+            return true;
+        FileName = previous;
+        kalkul->document()->setModified(wasModified);
+        inform();
+        return false;
     }
 }
 

@@ -1,5 +1,5 @@
-// Never losing the sheet: the recovery copy written while the sheet is modified (every minute
-// and before each run), removed when it is saved, new or opened, and offered at start-up when a
+// Never losing the sheet: the recovery copy written while the sheet is modified (a few seconds
+// after typing pauses, every minute while it goes on, and before each run), removed when it is saved, new or opened, and offered at start-up when a
 // program that died left one.
 #include "textcalc/windows/utextm.h"
 
@@ -13,6 +13,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <set>
+
 namespace textcalc {
 
 void TTextm::createRecovery()
@@ -22,6 +24,9 @@ void TTextm::createRecovery()
     timer->setInterval(60 * 1000);
     connect(timer, &QTimer::timeout, this, &TTextm::writeRecovery);
     timer->start();
+    m_recoveryPauseTimer = new QTimer(this);
+    m_recoveryPauseTimer->setSingleShot(true);
+    connect(m_recoveryPauseTimer, &QTimer::timeout, this, &TTextm::writeRecovery);
     restoreQuestion = [this](const QString& text) {
         QMessageBox box(QMessageBox::Question, "ZOLT CALC", text, QMessageBox::NoButton, this);
         QPushButton* restore = box.addButton(m_restoreText, QMessageBox::AcceptRole);
@@ -47,27 +52,43 @@ void TTextm::removeRecovery()
     m_recoveryStale = true;
 }
 
+// Every copy found is offered in turn. A copy that cannot be read (its message shown) is
+// discarded or kept for a later start as the user says; restoring a second copy asks about the
+// first as opening a sheet would.
 void TTextm::offerRecovery()
 {
-    const auto orphan = m_recovery->findOrphan();
-    if (!orphan)
-        return;
-    const QString file = QString::fromStdString(orphan->fileName);
-    const QString name = file.isEmpty() ? UntitledName : QFileInfo(file).fileName();
-    if (!restoreQuestion(m_restoreQuestionText.arg(name))) {
+    bool restoredOne = false;
+    std::set<std::filesystem::path> offered;
+    while (const auto orphan = m_recovery->findOrphan(offered)) {
+        offered.insert(orphan->sheet);
+        const QString file = QString::fromStdString(orphan->fileName);
+        const QString name = file.isEmpty() ? UntitledName : QFileInfo(file).fileName();
+        if (!restoreQuestion(m_restoreQuestionText.arg(name))) {
+            m_recovery->release(*orphan, true);
+            continue;
+        }
+        if (restoredOne && !saveQuestion()) {
+            m_recovery->release(*orphan, false);
+            return;
+        }
+        if (!loadSheet(QString::fromStdString(orphan->sheet.string()))) {
+            const auto discard = m_services.message(platform::MessageKind::Confirmation,
+                                                    "Discard the copy of \" " + name.toStdString() + " \" ?",
+                                                    platform::Buttons::YesNo);
+            m_recovery->release(*orphan, discard == platform::Answer::Yes);
+            continue;
+        }
         m_recovery->release(*orphan, true);
-        return;
+        restoredOne = true;
+        FileName = file.isEmpty() ? UntitledName : file;
+        kalkul->document()->setModified(true);
+        inform();
+        posun();
+        m_recoveryStale = true;
+        writeRecovery();
     }
-    const bool restored = loadSheet(QString::fromStdString(orphan->sheet.string()));
-    // A copy that cannot be read now stays for a later start.
-    m_recovery->release(*orphan, restored);
-    if (!restored)
+    if (!restoredOne)
         return;
-    FileName = file.isEmpty() ? UntitledName : file;
-    kalkul->document()->setModified(true);
-    inform();
-    posun();
-    writeRecovery();
     showNormal();
     raise();
     activateWindow();

@@ -127,6 +127,7 @@ bool TTextm::writeTextCalculatorKeys()
     m_settings.statusBar = infoshow->isChecked();
     m_settings.textZoom = m_zoom;
     platform::IniFile file(m_folders.settingsFile);
+    mergeRecentSheets(file);
     return settings::writeSettings(file, m_settings, m_services.decimalSeparator(), settings::Owner::TextCalculator);
 }
 

@@ -2,10 +2,12 @@
 // zoom kept in settings.ini as the window's view is.
 #include "textcalc/windows/utextm.h"
 
+#include "textcalc/sheet/qt/layout_height.h"
 #include "textcalc/windows/sheet_zoom.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -42,8 +44,20 @@ void TTextm::setZoom(int percent)
 }
 
 // The user's zoom: the status bar tells the new one for a moment.
+// A zoom that would make the sheet too tall to lay out (layout_height.h) stays where it is.
 void TTextm::zoomTo(int percent)
 {
+    bool fits = percent <= m_zoom;
+    if (!fits) {
+        m_zoomDevice->setZoom(std::clamp(percent, MinZoom, MaxZoom));
+        fits = layoutHeight(*kalkul->document()) <= sheet::MaxLayoutHeight;
+        m_zoomDevice->setZoom(m_zoom);
+    }
+    if (!fits) {
+        QApplication::beep();
+        info->showMessage(QString::number(m_zoom) + " %", 2000);
+        return;
+    }
     setZoom(percent);
     info->showMessage(QString::number(m_zoom) + " %", 2000);
 }

@@ -2,6 +2,8 @@
 // and where the caret ends.
 #include "document_cases.h"
 
+#include "textcalc/sheet/files/rtf_reader.h"
+
 namespace textcalc::sheet {
 namespace {
 
@@ -42,6 +44,26 @@ TEST_F(CalculRun, OutputsAreCentredInTheOutputFontAndProgramLinesKeepTheirs)
     EXPECT_EQ(p[1], (Paragraph{Alignment::Center, {{"1", OutputFont}}, OutputFont}));
     EXPECT_EQ(p[2], (Paragraph{Alignment::Center, {{"2", OutputFont}}, OutputFont}));
     EXPECT_EQ(p[3], (Paragraph{Alignment::Left, {{"x", Input}}, Input}));
+}
+
+// A run never makes the sheet longer than a sheet file may be: its outputs stop where the sheet
+// is full, with an error line; replaced earlier outputs count as room.
+TEST_F(CalculRun, OutputsStopWhereTheSheetIsFull)
+{
+    for (const int earlier : {0, 3}) {
+        SCOPED_TRACE(earlier);
+        Lines lines(static_cast<size_t>(MaxSheetLines - 10 - earlier), "");
+        lines.push_back("for i:=1 to 100 do i");
+        lines.insert(lines.end(), static_cast<size_t>(earlier), "> old");
+        lines.push_back("x");
+        PlainDocument doc(contentOf(lines, Input));
+        doc.setCaret({MaxSheetLines - 10 - earlier, 0});
+        EXPECT_TRUE(Calcul(doc, calc, RunMode::Line, OutputFont, false).endedWithError);
+        ASSERT_EQ(doc.lineCount(), MaxSheetLines);
+        EXPECT_EQ(doc.lineText(MaxSheetLines - 3), std::to_string(7 + earlier));
+        EXPECT_EQ(doc.lineText(MaxSheetLines - 2), "Error. A sheet holds at most 200000 lines.");
+        EXPECT_EQ(doc.lineText(MaxSheetLines - 1), "x");
+    }
 }
 
 TEST_F(CalculRun, TablesSurviveBetweenRuns)

@@ -7,7 +7,11 @@
 #include "textcalc/sheet/qt/qt_content.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QElapsedTimer>
 #include <QLockFile>
 #include <QMenu>
 #include <QProcess>
@@ -21,7 +25,9 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 
@@ -40,6 +46,16 @@ std::string contents(const std::filesystem::path& p)
 {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The first recovery copy in the program directory; empty when there is none.
+std::filesystem::path recoveryCopy(const std::filesystem::path& programDir)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(programDir / "recovery", error))
+        if (entry.path().extension() == ".rtf")
+            return entry.path();
+    return {};
 }
 
 TEST_F(TextWindow, StartsWithAnEmptyUntitledSheet)
@@ -172,6 +188,34 @@ TEST_F(TextWindow, ReadOnlyFileIsSavedElsewhere)
     EXPECT_EQ(contents(locked), "old");
 }
 
+// A Save As that fails leaves the sheet under its old name: Ctrl+S then writes the old file, and
+// an untitled sheet stays untitled.
+TEST_F(TextWindow, FailedSaveAsKeepsTheOldName)
+{
+    const auto work = dir.write("sheets/work.txt", "old");
+    const QString nowhere = path(dir.path() / "no-such-folder" / "new.txt");
+    files = {path(work)};
+    window->AOpen->trigger();
+    type("changed");
+    files = {nowhere};
+    EXPECT_FALSE(window->Ulozjako());
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Error. File \" new.txt \" cannot be written."}));
+    EXPECT_EQ(window->FileName, path(work));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("work - Textová kalkulačka"));
+    EXPECT_TRUE(window->modified());
+    dialogs.clear();
+    window->ASave->trigger();
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_EQ(contents(work), "changed");
+
+    window->anewExecute();
+    type("untitled");
+    files = {nowhere};
+    window->saveas->trigger();
+    EXPECT_EQ(window->FileName, window->UntitledName);
+    EXPECT_TRUE(window->modified());
+}
+
 TEST_F(TextWindow, FileThatCannotBeOpenedLeavesTheSheet)
 {
     std::string noise(200000, '\0');
@@ -179,13 +223,18 @@ TEST_F(TextWindow, FileThatCannotBeOpenedLeavesTheSheet)
         noise[k] = char((k * 7919 + k / 13) % 251);
     dir.write("sheets/photo.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01", 13) + noise);
     dir.write("sheets/noise.rtf", noise);
+    std::filesystem::create_directory(dir.path() / "sheets" / "folder.rtf");
+    ASSERT_EQ(::mkfifo((dir.path() / "sheets" / "fifo.rtf").c_str(), 0600), 0); // no writer: opening it would wait
     struct Case {
         const char* name;
         const char* message;
     };
     for (const Case c : {Case{"nothere.rtf", "Error. File \" nothere.rtf \" does not exist."},
                          Case{"photo.jpg", "Error. File \" photo.jpg \" is neither a sheet nor a text file."},
-                         Case{"noise.rtf", "Error. File \" noise.rtf \" is neither a sheet nor a text file."}}) {
+                         Case{"noise.rtf", "Error. File \" noise.rtf \" is neither a sheet nor a text file."},
+                         Case{"folder.rtf", "Error. File \" folder.rtf \" cannot be read."},
+                         Case{"fifo.rtf", "Error. File \" fifo.rtf \" cannot be read."},
+                         Case{"/dev/zero", "Error. File \" zero \" cannot be read."}}) {
         SCOPED_TRACE(c.name);
         window->kalkul->clear();
         type("keep me");
@@ -310,6 +359,62 @@ TEST_F(TextWindow, LongOpensShowProgressAndLinesBeyondTheLimitsAreRefused)
     }
 }
 
+// What the sheet holds opens again: a paste with a line longer than a sheet file may hold is
+// refused, by the menu and by the key.
+TEST_F(TextWindow, PasteOfALineTooLongIsRefused)
+{
+    struct Row {
+        int length;
+        bool byKey;
+        bool pasted;
+    };
+    for (const Row r : {Row{20000, false, true}, Row{20001, false, false}, Row{20001, true, false}}) {
+        SCOPED_TRACE(r.length);
+        window->anewExecute();
+        services.messages.clear();
+        QGuiApplication::clipboard()->setText("1+1\n" + QString(r.length, u'9'));
+        if (r.byKey) {
+            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::sendEvent(window->kalkul, &paste);
+        } else {
+            window->APaste->trigger();
+        }
+        EXPECT_EQ(window->kalkul->document()->blockCount() == 2, r.pasted);
+        EXPECT_EQ(messageTexts(), r.pasted ? std::vector<std::string>{}
+                                           : std::vector<std::string>{
+                                                 "Error. The text to paste has a line of 20001 characters; the text "
+                                                 "calculator holds lines of up to 20000."});
+        window->kalkul->document()->setModified(false);
+    }
+}
+
+// Qt lays a document out only to 2^23 pixels; below that its layout never ends and the window
+// froze at the first key. A sheet that tall is refused saying why, and the zoom stops before it.
+TEST_F(TextWindow, SheetTooTallToLayOutIsRefusedAndTheZoomStopsBeforeIt)
+{
+    const auto sheetOf = [](int lines, int halfPoints) {
+        std::string rtf = "{\\rtf1\\ansi\\fs" + std::to_string(halfPoints) + " ";
+        for (int k = 0; k < lines; ++k)
+            rtf += "x\\par ";
+        return rtf + "}";
+    };
+    window->resize(700, 500);
+    files = {path(dir.write("sheets/tall.rtf", sheetOf(5000, 3276)))};
+    window->AOpen->trigger();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.starts_with("Error. File \" tall.rtf \" is too long for the text calculator: "
+                                                      "laid out it is about "))
+        << services.messages[0].text;
+    EXPECT_EQ(window->kalkul->document()->blockCount(), 1);
+    files = {path(dir.write("sheets/half.rtf", sheetOf(5000, 1000)))};
+    window->AOpen->trigger();
+    EXPECT_EQ(window->kalkul->document()->blockCount(), 5000);
+    for (int k = 0; k < 20; ++k)
+        window->AZoomIn->trigger();
+    EXPECT_GT(window->zoom(), 100);
+    EXPECT_LT(window->zoom(), 300);
+}
+
 // The File menu lists the sheets last opened or saved, the latest first and each once, at most
 // eight, kept in settings.ini; an entry opens its sheet, and one whose file is gone is removed
 // with a message.
@@ -368,14 +473,44 @@ TEST_F(TextWindow, RecentSheetsInTheFileMenu)
     EXPECT_EQ(listed(), (std::vector<std::string>{"&1 b.rtf"}));
 }
 
+// Two programs started apart share settings.ini: neither loses the other's latest sheets. A name
+// with a line break stays out of the list (it would write keys of its own into the file).
+TEST_F(TextWindow, RecentSheetsOfTwoProgramsAreMergedAndLineBreaksKeptOut)
+{
+    const auto file = [&](const std::string& name) { return path(dir.write("sheets/" + name, "x:=1")); };
+    const auto stored = [&] {
+        const platform::IniFile ini(dir.path() / "settings.ini");
+        std::vector<std::string> names;
+        for (int k = 1; k <= 8; ++k)
+            if (const std::string f = ini.readString("recent_sheets", std::to_string(k), ""); !f.empty())
+                names.push_back(std::filesystem::path(f).filename().string());
+        return names;
+    };
+    settings::Settings otherSettings;
+    textcalc::TTextm other(services, otherSettings, platform::DataFolders::portable(dir.path()));
+    other.applySettings();
+    files = {file("a.txt")};
+    window->AOpen->trigger();
+    other.fileDialog = [&](bool) { return std::optional(file("b.txt")); };
+    other.AOpen->trigger();
+    files = {file("c.txt"), file("x\n[text_calculator]\nnumber_of_digits=3\n.txt")};
+    window->AOpen->trigger();
+    window->AOpen->trigger();
+    EXPECT_EQ(window->kalkul->toPlainText(), "x:=1");
+    window->FormCloseQuery();
+    other.FormCloseQuery();
+    EXPECT_EQ(stored(), (std::vector<std::string>{"b.txt", "a.txt", "c.txt"}));
+    EXPECT_FALSE(platform::IniFile(dir.path() / "settings.ini").valueExists("text_calculator", "number_of_digits"));
+}
+
 // The recovery copy: written while the sheet is modified (before a run too), never into the
 // user's file, and gone once the sheet is saved or given up.
 TEST_F(TextWindow, RecoveryCopyFollowsTheModifiedSheet)
 {
-    const auto copy = dir.path() / "recovery" / (std::to_string(QCoreApplication::applicationPid()) + ".rtf");
+    std::filesystem::path copy;
     const auto copyText = [&] {
-        return std::filesystem::exists(copy) ? textcalc::sheet::loadSheet(copy, {}).paragraphs.front().text()
-                                             : std::string("<none>");
+        copy = recoveryCopy(dir.path());
+        return !copy.empty() ? textcalc::sheet::loadSheet(copy, {}).paragraphs.front().text() : std::string("<none>");
     };
     const auto work = dir.write("sheets/work.txt", "a:=1");
     files = {path(work)};
@@ -385,7 +520,9 @@ TEST_F(TextWindow, RecoveryCopyFollowsTheModifiedSheet)
     type("x:=2");
     window->writeRecovery();
     EXPECT_EQ(copyText(), "x:=2");
-    EXPECT_EQ(contents(dir.path() / "recovery" / (copy.stem().string() + ".name")), path(work).toStdString());
+    const std::string id = copy.stem().string();
+    EXPECT_TRUE(id.starts_with(std::to_string(QCoreApplication::applicationPid()) + "-")) << id;
+    EXPECT_EQ(contents(dir.path() / "recovery" / (id + ".name")), path(work).toStdString());
     EXPECT_EQ(contents(work), "a:=1");
     caretTo(0);
     window->AExecl->trigger();
@@ -402,7 +539,21 @@ TEST_F(TextWindow, RecoveryCopyFollowsTheModifiedSheet)
     window->writeRecovery();
     window.reset(); // the program ends normally
     EXPECT_EQ(copyText(), "<none>");
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "recovery" / (copy.stem().string() + ".lock")));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "recovery" / (id + ".lock")));
+}
+
+// Typing that pauses has its copy a moment later, not only at the next minute.
+TEST_F(TextWindow, RecoveryCopyFollowsAPauseInTyping)
+{
+    window->recoveryPause = 50;
+    type("x:=1");
+    EXPECT_TRUE(recoveryCopy(dir.path()).empty()) << "typing goes on";
+    QElapsedTimer clock;
+    clock.start();
+    while (recoveryCopy(dir.path()).empty() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_FALSE(recoveryCopy(dir.path()).empty());
+    EXPECT_EQ(textcalc::sheet::loadSheet(recoveryCopy(dir.path()), {}).paragraphs.front().text(), "x:=1");
 }
 
 // A start finds what a program that died left and offers it: Restore gives the sheet back,
@@ -417,13 +568,15 @@ TEST_F(TextWindow, StartOffersACopyLeftBehind)
         QString sheetAfter;
         bool copyStays;
         std::vector<QString> questions;
+        std::deque<Answer> discardUnreadable = {};
     };
     const QString question = QString::fromUtf8("Po minulém běhu programu zůstal neuložený list \" work.rtf \". Obnovit jej?");
     const Row rows[] = {
         {"restore", true, false, true, "b:=2", false, {question}},
         {"discard", false, false, true, "", false, {question}},
         {"its program runs", true, true, true, "", true, {}},
-        {"a copy that cannot be read stays", true, false, false, "", true, {question}},
+        {"a copy that cannot be read, kept", true, false, false, "", true, {question}, {Answer::Ok, Answer::No}},
+        {"a copy that cannot be read, discarded", true, false, false, "", false, {question}, {Answer::Ok, Answer::Yes}},
     };
     window->popis(ui::Language());
     const auto work = dir.path() / "sheets" / "work.rtf";
@@ -443,9 +596,11 @@ TEST_F(TextWindow, StartOffersACopyLeftBehind)
             return r.restore;
         };
         services.messages.clear();
+        services.answers = r.discardUnreadable;
         window->offerRecovery();
         running.unlock();
         EXPECT_EQ(asked, r.questions);
+        EXPECT_TRUE(services.answers.empty());
         EXPECT_EQ(window->kalkul->toPlainText(), r.sheetAfter);
         EXPECT_EQ(std::filesystem::exists(copy), r.copyStays);
         if (r.sheetAfter.isEmpty())
@@ -455,6 +610,39 @@ TEST_F(TextWindow, StartOffersACopyLeftBehind)
         EXPECT_TRUE(window->ASave->isEnabled());
         EXPECT_EQ(window->windowTitle(), QString::fromUtf8("*work - Textová kalkulačka"));
     }
+}
+
+// Process ids repeat (after a reboot, in a container): a dead program's copy in this program's
+// own id is offered, like every other dead program's, and this program's normal end removes
+// only its own copy. What is named like a copy but is no file (a FIFO, a folder) is no copy.
+TEST_F(TextWindow, EveryDeadProgramsCopyIsOfferedAndOnlyTheOwnRemoved)
+{
+    const std::string pid = std::to_string(QCoreApplication::applicationPid());
+    type("mine");
+    window->writeRecovery();
+    const auto own = recoveryCopy(dir.path());
+    ASSERT_FALSE(own.empty());
+    // A lock as a dead program in this process id left it.
+    dir.write("recovery/" + pid + ".lock", contents(std::filesystem::path(own).replace_extension(".lock")));
+    for (const std::string& id : {pid, pid + "-1"}) {
+        dir.write("recovery/" + id + ".rtf", "{\\rtf1\\ansi left by " + id + "\\par}");
+        dir.write("recovery/" + id + ".name", "");
+    }
+    ASSERT_EQ(::mkfifo((dir.path() / "recovery" / "77.rtf").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.path() / "recovery" / "78.rtf");
+    int asked = 0;
+    window->restoreQuestion = [&](const QString&) { return ++asked == 2; };
+    window->offerRecovery();
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(window->kalkul->toPlainText().startsWith("left by " + QString::fromStdString(pid)))
+        << window->kalkul->toPlainText().toStdString();
+    dir.write("recovery/" + pid + "-2.rtf", "{\\rtf1 later\\par}");
+    window.reset();
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "recovery"))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{pid + "-2.rtf", "77.rtf", "78.rtf"}));
 }
 
 // The test program started again with ZOLT_KILLED_SHEET_DIR (main.cpp) is a program with a
