@@ -83,7 +83,8 @@ std::optional<QString> TTextm::chooseFile(bool save)
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    m_dialogFolder = dialog.directory().absolutePath();
+    // The chosen file's folder: a full path typed as the name leaves the dialog's own folder.
+    m_dialogFolder = QFileInfo(dialog.selectedFiles().first()).absolutePath();
     m_dialogFilter = std::max<int>(0, filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().first();
 }

@@ -141,6 +141,23 @@ TEST_F(TextWindow, SavingAsAnExistingFileAsksUntilANameIsTaken)
     EXPECT_EQ(window->FileName, path(second));
 }
 
+// The next dialog starts where the last file was chosen, also when its full path was typed.
+TEST_F(TextWindow, OpenDialogKeepsTheFolderOfAFullPathTyped)
+{
+    const auto other = dir.write("elsewhere/notes.txt", "x:=1");
+    window->fileDialog = realFileDialog;
+    answerFileDialog([&](QFileDialog& dialog) { dialog.selectFile(path(other)); });
+    window->AOpen->trigger();
+    ASSERT_EQ(window->FileName, path(other));
+    QString folder;
+    answerFileDialog([&](QFileDialog& dialog) {
+        folder = dialog.directory().absolutePath();
+        dialog.selectFile(path(other));
+    });
+    window->AOpen->trigger();
+    EXPECT_EQ(folder, path(other.parent_path()));
+}
+
 // Save As starts from the sheet's own file; a name typed without an extension gets the filter's.
 TEST_F(TextWindow, SaveAsProposesTheSheetAndAddsTheFiltersExtension)
 {
