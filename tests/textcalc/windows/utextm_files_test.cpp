@@ -218,7 +218,7 @@ TEST_F(TextWindow, FailedSaveAsKeepsTheOldName)
     EXPECT_FALSE(window->Ulozjako());
     EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Error. File \" new.txt \" cannot be written."}));
     EXPECT_EQ(window->FileName, path(work));
-    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("work - Textová kalkulačka"));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("*work - Textová kalkulačka"));
     EXPECT_TRUE(window->modified());
     dialogs.clear();
     window->ASave->trigger();
